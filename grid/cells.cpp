@@ -1,0 +1,376 @@
+#include "grid/cells.h"
+
+#include "grid/cell_columns.h"
+#include "platform/errors.h"
+
+#include <algorithm>
+#include <new>
+
+TCells::TCells(ICellsHost *grid, const ICellColumns *columns) : grid_(grid), columns_(columns) {}
+
+TCells::~TCells()
+{
+    ClearRows();
+    ClearColumns();
+}
+
+TSlabPool &TCells::PoolFor(size_t size, uint8_t &index)
+{
+    index = uint8_t((size + 7) / 8);
+    if (cellPools_.size() <= index)
+        cellPools_.resize(index + 1);
+    if (!cellPools_[index])
+        cellPools_[index] = std::make_unique<TSlabPool>(size_t(index) * 8);
+    return *cellPools_[index];
+}
+
+template <typename T>
+T *TCells::NewCell()
+{
+    uint8_t index = 0;
+    void *slot = PoolFor(sizeof(T), index).Allocate();
+    T *cell = new (slot) T(this);
+    cell->pool_ = index;
+    return cell;
+}
+
+void TCells::DestroyCell(TCell *cell)
+{
+    if (cell->hasHint_)
+        hints_.remove(cell);
+    if (cell->hasObject_)
+        objects_.remove(cell);
+    const uint8_t index = cell->pool_;
+    cell->~TCell();
+    cellPools_[index]->Free(cell);
+}
+
+TRow *TCells::NewRow()
+{
+    TRow *row = new (rowPool_->Allocate()) TRow;
+    row->height = defaultRowHeight_;
+    return row;
+}
+
+void TCells::DestroyRow(TRow *row)
+{
+    row->~TRow();
+    rowPool_->Free(row);
+}
+
+void TCells::ReleasePoolsWhenEmpty()
+{
+    if (rowCount_ != 0)
+        return;
+    for (auto &pool : cellPools_)
+        if (pool && pool->LiveCount() == 0)
+            pool->ReleaseAll();
+    if (rowPool_->LiveCount() == 0)
+        rowPool_->ReleaseAll();
+}
+
+TCell *TCells::CreateCell(int column, TCellCreation creation)
+{
+    TCell *cell = nullptr;
+    switch (columns_->ColumnDataType(column)) {
+    case TColumnType::ctAutoInc:
+        if (creation == TCellCreation::ccAppend || creation == TCellCreation::ccChildRow)
+            cell = NewCell<TIncrementCell>();
+        else
+            cell = NewCell<TIntegerCell>();
+        break;
+    case TColumnType::ctBoolean: cell = NewCell<TBooleanCell>(); break;
+    case TColumnType::ctDate: cell = NewCell<TDateTimeCell>(); break;
+    case TColumnType::ctFloat: cell = NewCell<TFloatCell>(); break;
+    case TColumnType::ctGuid:
+        if (creation == TCellCreation::ccAppend || creation == TCellCreation::ccInsertColumn)
+            cell = NewCell<TGuidCell>();
+        else
+            cell = NewCell<TStringCell>();
+        break;
+    case TColumnType::ctInteger: cell = NewCell<TIntegerCell>(); break;
+    case TColumnType::ctVirtual: cell = NewCell<TVirtualCell>(); break;
+    case TColumnType::ctNone:
+    case TColumnType::ctGraphic:
+    case TColumnType::ctString:
+    case TColumnType::ctLookup:
+    case TColumnType::ctMemo: cell = NewCell<TStringCell>(); break;
+    }
+    // Born locked, so these two assignments report nothing.
+    cell->SetFontStyle(columns_->ColumnFontStyle(column));
+    cell->SetColor(columns_->ColumnColor(column));
+    cell->SetLocked(false);
+    return cell;
+}
+
+TCell *TCells::GetCell(int column, int row)
+{
+    currentColumn_ = column;
+    currentRow_ = row;
+    if (row < 0 || row >= rowCount_)
+        throw EListError(row);
+    return table_[column][row];
+}
+
+TRow *TCells::GetRow(int row) const
+{
+    if (row < 0 || row >= rowCount_)
+        throw EListError(row);
+    return rows_[row];
+}
+
+int TCells::GetRowIndex(const TRow *row) const
+{
+    const auto it = std::find(rows_.begin(), rows_.end(), row);
+    return it == rows_.end() ? -1 : int(it - rows_.begin());
+}
+
+int TCells::GetCellRowIndex(const TCell *cell) const
+{
+    for (int c = 0; c < columnCount_; ++c) {
+        const auto &list = table_[c];
+        const auto it = std::find(list.begin(), list.end(), cell);
+        if (it != list.end())
+            return int(it - list.begin());
+    }
+    return -1;
+}
+
+void TCells::AddRow(int count)
+{
+    if (count > 0) {
+        rows_.reserve(rows_.size() + count);
+        for (int c = 0; c < columnCount_; ++c)
+            table_[c].reserve(table_[c].size() + count);
+    }
+    for (int i = 0; i < count; ++i) {
+        rows_.push_back(NewRow());
+        ++visibleRowCount_;
+        for (int c = 0; c < columnCount_; ++c)
+            table_[c].push_back(CreateCell(c, TCellCreation::ccAppend));
+        ++rowCount_;
+    }
+    sorted_ = false;
+}
+
+void TCells::InsertRow(int row)
+{
+    if (row < 0 || row > rowCount_)
+        throw EListError(row);
+    for (int c = 0; c < columnCount_; ++c)
+        table_[c].insert(table_[c].begin() + row, CreateCell(c, TCellCreation::ccInsertRow));
+    rows_.insert(rows_.begin() + row, NewRow());
+    ++visibleRowCount_;
+    ++rowCount_;
+    sorted_ = false;
+}
+
+void TCells::DeleteRow(int row)
+{
+    TRow *record = GetRow(row);
+    for (int c = 0; c < columnCount_; ++c) {
+        DestroyCell(table_[c][row]);
+        table_[c].erase(table_[c].begin() + row);
+    }
+    --rowCount_;
+    if (record->Visible)
+        --visibleRowCount_;
+    DestroyRow(record);
+    rows_.erase(rows_.begin() + row);
+    ReleasePoolsWhenEmpty();
+}
+
+void TCells::ClearRows()
+{
+    for (int c = 0; c < columnCount_; ++c) {
+        for (TCell *cell : table_[c])
+            DestroyCell(cell);
+        std::vector<TCell *>().swap(table_[c]);
+    }
+    for (TRow *row : rows_)
+        DestroyRow(row);
+    std::vector<TRow *>().swap(rows_);
+    rowCount_ = 0;
+    visibleRowCount_ = 0;
+    sorted_ = false;
+    ReleasePoolsWhenEmpty();
+}
+
+namespace {
+template <typename T>
+void MoveElement(std::vector<T> &list, int from, int to)
+{
+    if (from < to)
+        std::rotate(list.begin() + from, list.begin() + from + 1, list.begin() + to + 1);
+    else if (from > to)
+        std::rotate(list.begin() + to, list.begin() + from, list.begin() + from + 1);
+}
+} // namespace
+
+void TCells::MoveRow(int from, int to)
+{
+    GetRow(from);
+    GetRow(to);
+    MoveElement(rows_, from, to);
+    for (int c = 0; c < columnCount_; ++c)
+        MoveElement(table_[c], from, to);
+    sorted_ = false;
+}
+
+void TCells::SwapRows(int a, int b)
+{
+    GetRow(a);
+    GetRow(b);
+    std::swap(rows_[a], rows_[b]);
+    for (int c = 0; c < columnCount_; ++c)
+        std::swap(table_[c][a], table_[c][b]);
+}
+
+void TCells::ShowRow(int row, bool visible)
+{
+    TRow *record = GetRow(row);
+    if (record->Visible == visible)
+        return;
+    record->Visible = visible;
+    visibleRowCount_ += visible ? 1 : -1;
+}
+
+void TCells::ExpandRow(int row, bool shown)
+{
+    TRow *record = GetRow(row);
+    if (record->shown == shown)
+        return;
+    record->shown = shown;
+    visibleRowCount_ += shown ? 1 : -1;
+}
+
+void TCells::AddChildRow(int parent, int position)
+{
+    TRow *parentRecord = GetRow(parent);
+    if (position < 0 || position > rowCount_)
+        throw EListError(position);
+    TRow *record = NewRow();
+    record->parent = parentRecord;
+    record->Visible = parentRecord->Expanded;
+    record->Level = parentRecord->Level + 1;
+    parentRecord->AddChild();
+    rows_.insert(rows_.begin() + position, record);
+    ++rowCount_;
+    if (record->Visible)
+        ++visibleRowCount_;
+    for (int c = 0; c < columnCount_; ++c)
+        table_[c].insert(table_[c].begin() + position, CreateCell(c, TCellCreation::ccChildRow));
+}
+
+int TCells::GetChildCount(int row) const
+{
+    const int level = GetRow(row)->Level;
+    int count = 0;
+    for (int r = row + 1; r < rowCount_ && rows_[r]->Level > level; ++r)
+        ++count;
+    return count;
+}
+
+int TCells::GetChildsCount(int row) const
+{
+    const int level = GetRow(row)->Level;
+    int count = 0;
+    for (int r = row + 1; r < rowCount_ && rows_[r]->Level == level + 1; ++r)
+        ++count;
+    return count;
+}
+
+int TCells::GetAbsoluteIndex(int a, int b) const
+{
+    const int level = GetRow(b)->Level;
+    return a + int(std::count_if(rows_.begin(), rows_.end(),
+                                 [level](const TRow *r) { return r->Level == level; }));
+}
+
+void TCells::ColumnsChange(TColumnsOperation operation, int index, int secondIndex)
+{
+    switch (operation) {
+    case TColumnsOperation::opAdd: AddColumn(); break;
+    case TColumnsOperation::opDelete: DeleteColumn(index); break;
+    case TColumnsOperation::opClear: ClearColumns(); break;
+    case TColumnsOperation::opInsert: InsertColumn(index); break;
+    case TColumnsOperation::opMove: MoveColumn(index, secondIndex); break;
+    }
+}
+
+void TCells::AddColumn()
+{
+    const int column = columns_->ColumnCount() - 1;
+    auto &list = table_[columnCount_];
+    list.reserve(rowCount_);
+    for (int r = 0; r < rowCount_; ++r)
+        list.push_back(CreateCell(column, TCellCreation::ccAppend));
+    ++columnCount_;
+}
+
+void TCells::InsertColumn(int index)
+{
+    std::vector<TCell *> list;
+    list.reserve(rowCount_);
+    for (int r = 0; r < rowCount_; ++r)
+        list.push_back(CreateCell(index, TCellCreation::ccInsertColumn));
+    for (int c = columnCount_; c > index; --c)
+        table_[c] = std::move(table_[c - 1]);
+    table_[index] = std::move(list);
+    ++columnCount_;
+    sorted_ = false;
+}
+
+void TCells::DeleteColumn(int index)
+{
+    if (columnCount_ == 1) {
+        ClearColumns();
+        return;
+    }
+    for (TCell *cell : table_[index])
+        DestroyCell(cell);
+    for (int c = index; c < columnCount_ - 1; ++c)
+        table_[c] = std::move(table_[c + 1]);
+    std::vector<TCell *>().swap(table_[columnCount_ - 1]);
+    --columnCount_;
+}
+
+void TCells::ClearColumns()
+{
+    ClearRows();
+    columnCount_ = 0;
+}
+
+void TCells::MoveColumn(int from, int to)
+{
+    if (from < to)
+        std::rotate(table_.begin() + from, table_.begin() + from + 1, table_.begin() + to + 1);
+    else if (from > to)
+        std::rotate(table_.begin() + to, table_.begin() + from, table_.begin() + from + 1);
+}
+
+void TCells::TakeRowsFrom(TCells &other)
+{
+    ClearRows();
+    std::swap(rows_, other.rows_);
+    for (int c = 0; c < columnCount_; ++c)
+        std::swap(table_[c], other.table_[c]);
+    std::swap(cellPools_, other.cellPools_);
+    std::swap(rowPool_, other.rowPool_);
+    hints_.swap(other.hints_);
+    objects_.swap(other.objects_);
+    std::swap(rowCount_, other.rowCount_);
+    std::swap(visibleRowCount_, other.visibleRowCount_);
+    // The cells now belong here.
+    for (int c = 0; c < columnCount_; ++c)
+        for (TCell *cell : table_[c])
+            cell->owner_ = this;
+    sorted_ = false;
+}
+
+void TCells::Changed()
+{
+    if (OnChange)
+        OnChange(this, currentColumn_, currentRow_);
+    sorted_ = false;
+}

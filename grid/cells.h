@@ -1,0 +1,109 @@
+#pragma once
+// The grid's cell store: column-major, one cell list per column (slots 0 to
+// 1024 of a fixed table) beside one list of row records. All lists always have
+// the row count as length; position r of every list belongs to row r.
+// Structural operations act on all lists together.
+//
+// Change report: a cell's change calls Changed, which calls OnChange with the
+// column and row of the most recent GetCell, then clears the sorted marker.
+
+#include "grid/cell.h"
+#include "grid/row.h"
+#include "grid/slab_pool.h"
+
+#include <QHash>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class ICellColumns;
+class ICellsHost;
+
+// Which operation creates a cell: the cell class for a data type depends on it.
+enum class TCellCreation : uint8_t { ccAppend, ccInsertRow, ccInsertColumn, ccChildRow };
+
+class TCells {
+public:
+    static constexpr int kColumnSlots = 1025;
+    using TCellChangeEvent = std::function<void(TCells *sender, int column, int row)>;
+
+    TCells(ICellsHost *grid, const ICellColumns *columns);
+    ~TCells();
+    TCells(const TCells &) = delete;
+    TCells &operator=(const TCells &) = delete;
+
+    int ColumnCount() const { return columnCount_; }
+    int RowCount() const { return rowCount_; }
+    int VisibleRowCount() const { return visibleRowCount_; }
+    int CurrentColumn() const { return currentColumn_; }
+    int CurrentRow() const { return currentRow_; }
+    int DefaultRowHeight() const { return defaultRowHeight_; }
+    void SetDefaultRowHeight(int height) { defaultRowHeight_ = height; }
+    bool Sorted() const { return sorted_; }
+    void SetSorted(bool value) { sorted_ = value; }
+    ICellsHost *Grid() const { return grid_; }
+
+    TCellChangeEvent OnChange;
+
+    // Records (column, row) as the current position, then returns the cell.
+    // Raises EListError for a row outside the rows; the column is not checked.
+    TCell *GetCell(int column, int row);
+    TRow *GetRow(int row) const;
+    int GetRowIndex(const TRow *row) const;
+    int GetCellRowIndex(const TCell *cell) const;
+
+    void AddRow(int count);
+    void InsertRow(int row);
+    void DeleteRow(int row);
+    void ClearRows();
+    void MoveRow(int from, int to);
+    void SwapRows(int a, int b);
+    void ShowRow(int row, bool visible);
+    void ExpandRow(int row, bool shown);
+    void AddChildRow(int parent, int position);
+    int GetChildCount(int row) const;
+    int GetChildsCount(int row) const;
+    int GetAbsoluteIndex(int a, int b) const;
+
+    // Follows a change of the columns collection.
+    void ColumnsChange(TColumnsOperation operation, int index, int secondIndex);
+    void AddColumn();
+    void InsertColumn(int index);
+    void DeleteColumn(int index);
+    void ClearColumns();
+    void MoveColumn(int from, int to);
+
+    TCell *CreateCell(int column, TCellCreation creation = TCellCreation::ccChildRow);
+    // Takes over every row of other, whose columns must be the same; the rows
+    // held before are destroyed. Nothing is reported.
+    void TakeRowsFrom(TCells &other);
+
+    void Changed();
+
+private:
+    friend class TCell;
+    template <typename T> T *NewCell();
+    void DestroyCell(TCell *cell);
+    TRow *NewRow();
+    void DestroyRow(TRow *row);
+    void ReleasePoolsWhenEmpty();
+    TSlabPool &PoolFor(size_t size, uint8_t &index);
+
+    ICellsHost *grid_;
+    const ICellColumns *columns_;
+    int columnCount_ = 0;
+    int rowCount_ = 0;
+    int visibleRowCount_ = 0;
+    int currentColumn_ = 0;
+    int currentRow_ = 0;
+    int defaultRowHeight_ = 16;
+    bool sorted_ = false;
+    std::array<std::vector<TCell *>, kColumnSlots> table_;
+    std::vector<TRow *> rows_;
+    std::vector<std::unique_ptr<TSlabPool>> cellPools_;
+    std::unique_ptr<TSlabPool> rowPool_ = std::make_unique<TSlabPool>(sizeof(TRow));
+    QHash<const TCell *, QString> hints_;
+    QHash<const TCell *, void *> objects_;
+};

@@ -1,0 +1,36 @@
+#include "platform/app_folder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+namespace {
+
+QString WithSlash(QString folder)
+{
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder;
+}
+
+bool CanCreateFilesIn(const QString &folder)
+{
+    // Asking for the write bit is not enough (read-only mounts, ACLs): try it.
+    QTemporaryFile probe(folder + QStringLiteral(".yearnbox-probe-XXXXXX"));
+    return probe.open();
+}
+
+} // namespace
+
+QString ChooseApplicationFolder(const QString &executableFolder, const QString &dataHome)
+{
+    const QString own = WithSlash(executableFolder);
+    if (CanCreateFilesIn(own))
+        return own;
+    const QString home = dataHome.isEmpty() ? QDir::homePath() + QStringLiteral("/.local/share")
+                                            : dataHome;
+    const QString data = WithSlash(home) + QStringLiteral("yearnbox/");
+    QDir().mkpath(data);
+    return data;
+}
+

@@ -1,0 +1,27 @@
+#pragma once
+// Modal message boxes with one OK button, titled with the application title.
+// Windows receive an IMessageBoxes at construction so that tests can read what
+// was shown instead of answering a real box.
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+class IMessageBoxes {
+public:
+    virtual ~IMessageBoxes() = default;
+    virtual void ShowMessage(const QString &text) = 0;
+};
+
+// The real thing: a QMessageBox titled "Yearnbox" over the given parent.
+class TMessageBoxes : public IMessageBoxes {
+public:
+    explicit TMessageBoxes(QWidget *parent = nullptr) : parent_(parent) {}
+    void SetParent(QWidget *parent) { parent_ = parent; }
+    void ShowMessage(const QString &text) override;
+
+private:
+    QWidget *parent_;
+};
+
