@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# The real program started from a fresh folder of its own, as a person would
+# start a portable copy: it creates its files, shows its window and closes.
+set -euo pipefail
+binary=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp "$binary" "$work/yearnbox"
+cd "$work"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{print ($1*16777216+$2*65536+$3*256+$4) "x" ($5*16777216+$6*65536+$7*256+$8)}'; }
+
+export QT_QPA_PLATFORM=offscreen
+./yearnbox --screenshot shot.png 2>/dev/null || fail "exit status $?"
+[ "$(od -An -tx1 blank.yearnbox | tr -d ' \n')" = "fffe" ] || fail "blank.yearnbox is not FF FE"
+[ "$(cat settings.yearnbox)" = $'433\r\n667\r\n1\r\n1\r' ] || fail "settings: $(od -c settings.yearnbox)"
+[ "$(png_size shot.png)" = "651x394" ] || fail "screenshot is $(png_size shot.png)"
+
+# A second run keeps the same files.
+./yearnbox --screenshot shot2.png 2>/dev/null || fail "second run"
+[ "$(cat settings.yearnbox)" = $'433\r\n667\r\n1\r\n1\r' ] || fail "settings after second run"
+
+# A missing command-line file is no error, and changes no file.
+./yearnbox ">>$work/gone.ybk" --screenshot shot3.png 2>/dev/null || fail "missing file run"
+[ "$(od -An -tx1 blank.yearnbox | tr -d ' \n')" = "fffe" ] || fail "blank.yearnbox changed"
+
+./yearnbox --version | grep -q '^yearnbox 1\.2$' || fail "--version"
+./yearnbox --help | grep -q -- '--screenshot' || fail "--help"
+echo "first run: all checks passed"
