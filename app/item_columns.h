@@ -6,4 +6,7 @@ class TLatticeGrid;
 
 enum TItemColumn { icName, icNotes, icPrice, icPriority, icDateAdded, icDelete, icMark };
 
+// Reads the columns as the window layout gives them. Their widths fit the
+// grid's designed inner width of 449 pixels; the grid shares any other width
+// out over Name and Notes.
 void BuildItemColumns(TLatticeGrid &grid);

@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "app/screenshot.h"
 #include "platform/app_folder.h"
+#include "platform/file_dialog.h"
 #include "platform/message_box.h"
 
 #include <QDir>
@@ -64,12 +65,14 @@ int main(int argc, char **argv)
     TApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     TMessageBoxes boxes;
+    TFileDialogs dialogs;
     app.SetMessageBoxes(&boxes);
     try {
         const QString folder = ChooseApplicationFolder(QCoreApplication::applicationDirPath(),
                                                        qEnvironmentVariable("XDG_DATA_HOME"));
-        TForm1 form1(folder, CommandLineFile(arguments), boxes);
+        TForm1 form1(folder, CommandLineFile(arguments), boxes, dialogs);
         boxes.SetParent(&form1);
+        dialogs.SetParent(&form1);
         TForm2 form2;
         TForm3 form3;
         form1.SetAssociationWindow(&form3);

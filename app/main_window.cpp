@@ -17,22 +17,20 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
-const QChar kSeparator(u',');
-const QChar kLineBreak(u'|');
 const QSize kAssumedFrame(16, 39);
 } // namespace
 
 TForm1::TForm1(const QString &folder, const QString &commandLineFile, IMessageBoxes &messages,
-               QWidget *parent)
+               IFileDialogs &dialogs, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       folder_(folder), messages_(messages)
 {
     setWindowTitle(QStringLiteral("Yearnbox"));
     resize(kDesignClientWidth, kDesignClientHeight);
-    currentProfilePath_ = BlankProfilePath();
 
     latticeGrid1_ = new TLatticeGrid(this);
     latticeGrid1_->setObjectName(QStringLiteral("LatticeGrid1"));
@@ -40,9 +38,24 @@ TForm1::TForm1(const QString &folder, const QString &commandLineFile, IMessageBo
     latticeGrid1_->SetColor(clWhite);
     BuildItemColumns(*latticeGrid1_);
 
+    speedButton4_ = AddSpeedButton("SpeedButton4", 403, QStringLiteral("Create a New Yearnbox"),
+                                   false, &TForm1::SpeedButton4Click);
+    speedButton1_ = AddSpeedButton("SpeedButton1", 426, QStringLiteral("Save this Profile"), true,
+                                   &TForm1::SpeedButton1Click);
+    speedButton2_ = AddSpeedButton("SpeedButton2", 449, QStringLiteral("Load a Profile"), true,
+                                   &TForm1::SpeedButton2Click);
+    speedButton3_ = AddSpeedButton("SpeedButton3", 620,
+                                   QStringLiteral("Delete the active profile"), true,
+                                   &TForm1::SpeedButton3Click);
+
     comboBox1_ = new QComboBox(this);
     comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
     comboBox1_->setGeometry(474, 8, 145, 21);
+    // Only a choice by the user loads; setting the selection from code does not.
+    connect(comboBox1_, &QComboBox::activated, this,
+            Guarded(&messages_, [this] { ComboBox1Change(); }));
+    profiles_ = std::make_unique<TProfiles>(folder_, *latticeGrid1_, *comboBox1_, messages_,
+                                            dialogs);
 
     // Off-screen: never seen, the place where the keyboard focus is parked.
     memo1_ = new QPlainTextEdit(this);
@@ -64,14 +77,25 @@ TForm1::TForm1(const QString &folder, const QString &commandLineFile, IMessageBo
 
 TForm1::~TForm1() = default;
 
-QString TForm1::FilePath(const char *name) const
+QToolButton *TForm1::AddSpeedButton(const char *name, int left, const QString &hint,
+                                    bool showHint, void (TForm1::*click)())
 {
-    return folder_ + QLatin1String(name);
+    auto *button = new QToolButton(this);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(left, 8, 23, 22);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    // The hint text is kept in every case; only some buttons show it.
+    button->setStatusTip(hint);
+    if (showHint)
+        button->setToolTip(hint);
+    connect(button, &QToolButton::clicked, this, Guarded(&messages_, [this, click] { (this->*click)(); }));
+    return button;
 }
 
-QString TForm1::BlankProfilePath() const
+QString TForm1::SettingsPath() const
 {
-    return FilePath("blank.yearnbox");
+    return folder_ + QStringLiteral("settings.yearnbox");
 }
 
 QSize TForm1::FrameExtra() const
@@ -88,57 +112,36 @@ int TForm1::OuterWidth() const { return width() + FrameExtra().width(); }
 void TForm1::SetOuterHeight(int value) { resize(width(), value - FrameExtra().height()); }
 void TForm1::SetOuterWidth(int value) { resize(value - FrameExtra().width(), height()); }
 
-void TForm1::LoadProfileFile(const QString &path)
-{
-    latticeGrid1_->LoadFromTextFile(path, kSeparator, kLineBreak,
-                                    TLoadFailure::lfKeepPreviousRows);
-}
-
 void TForm1::FormCreate(const QString &commandLineFile)
 {
     // One guarded block: the first failure ends it silently.
     try {
+        TProfiles &profiles = *profiles_;
         if (!commandLineFile.isEmpty()) {
-            LoadProfileFile(commandLineFile);
+            profiles.LoadFile(commandLineFile);
             const QString name = ProfileName(commandLineFile);
             ApplyRowMarks(*latticeGrid1_);
-            FillProfileList();
+            profiles.FillProfileList();
             for (int i = 0; i < comboBox1_->count(); ++i)
                 if (comboBox1_->itemText(i) == name)
                     comboBox1_->setCurrentIndex(i);
-            currentProfilePath_ = commandLineFile;
+            profiles.SetCurrentProfilePath(commandLineFile);
             ReadSettings();
         } else {
-            if (!FileExists(BlankProfilePath())) {
-                latticeGrid1_->ClearRows();
-                latticeGrid1_->SaveToTextFile(BlankProfilePath(), kSeparator, kLineBreak,
-                                              TEncodingKind::ekUnicode);
-            }
-            LoadProfileFile(BlankProfilePath());
+            if (!FileExists(profiles.BlankProfilePath()))
+                profiles.CreateANewYearnbox();
+            profiles.LoadFile(profiles.BlankProfilePath());
             ApplyRowMarks(*latticeGrid1_);
-            FillProfileList();
+            profiles.FillProfileList();
             ReadSettings();
         }
     } catch (const EYearnboxError &) {
     }
 }
 
-void TForm1::FillProfileList()
-{
-    try {
-        const QStringList entries = ProfileEntries(ReadLines(FilePath("mpl.mpl")));
-        comboBox1_->clear();
-        comboBox1_->setCurrentIndex(-1);
-        comboBox1_->addItems(entries);
-        comboBox1_->setCurrentIndex(-1);
-    } catch (const EYearnboxError &) {
-        // No profile list yet: the entries stay as they are.
-    }
-}
-
 void TForm1::ReadSettings()
 {
-    const QString path = FilePath("settings.yearnbox");
+    const QString path = SettingsPath();
     if (FileExists(path)) {
         const TSettings settings = ParseSettings(ReadLines(path));
         askAtStartup_ = settings.askAtStartup;
@@ -156,7 +159,7 @@ void TForm1::WriteSettings()
 {
     const bool ticked = form3_ && form3_->CheckBox1()->isChecked();
     try {
-        WriteLines(FilePath("settings.yearnbox"),
+        WriteLines(SettingsPath(),
                    SettingsLines({OuterHeight(), OuterWidth(), askAtStartup_}, ticked));
     } catch (const EYearnboxError &) {
     }
@@ -180,4 +183,14 @@ void TForm1::closeEvent(QCloseEvent *event)
 void TForm1::Timer5Timer()
 {
     timer5_->stop();
+}
+
+void TForm1::SpeedButton1Click() { profiles_->SaveThisProfile(); }
+void TForm1::SpeedButton2Click() { profiles_->LoadAProfile(); }
+void TForm1::SpeedButton3Click() { profiles_->DeleteTheActiveProfile(); }
+void TForm1::SpeedButton4Click() { profiles_->CreateANewYearnbox(); }
+
+void TForm1::ComboBox1Change()
+{
+    profiles_->LoadProfileByName(comboBox1_->currentText());
 }

@@ -1,10 +1,16 @@
 #pragma once
 // Profiles: wish lists kept one per file, known through the profile list
-// "mpl.mpl" (one full path per line; a deleted profile leaves an empty line).
+// "mpl.mpl" (one full path per line; a deleted profile leaves an empty line)
+// and shown by name in the main window's drop-down list. TProfiles holds the
+// current profile path, the file that every automatic save writes to.
+
+#include "platform/file_dialog.h"
 
 #include <QString>
 #include <QStringList>
 
+class IMessageBoxes;
+class QComboBox;
 class TLatticeGrid;
 
 // The file name after the last '/', less its last four characters (whatever
@@ -15,5 +21,49 @@ QString ProfileName(const QString &path);
 // line's profile name except "" and "0". Equal names are kept.
 QStringList ProfileEntries(const QStringList &lines);
 
+// A chosen file name with ".ybk" appended unless it ends in exactly ".ybk".
+QString WithProfileExtension(const QString &fileName);
+
 // Colours every cell of each marked row yellow; unmarked rows stay as loaded.
 void ApplyRowMarks(TLatticeGrid &grid);
+
+class TProfiles {
+public:
+    // folder ends with '/'.
+    TProfiles(const QString &folder, TLatticeGrid &grid, QComboBox &list,
+              IMessageBoxes &messages, IFileDialogs &dialogs);
+
+    const QString &CurrentProfilePath() const { return currentProfilePath_; }
+    void SetCurrentProfilePath(const QString &path) { currentProfilePath_ = path; }
+    QString BlankProfilePath() const { return folder_ + QStringLiteral("blank.yearnbox"); }
+    QString ProfileListPath() const { return folder_ + QStringLiteral("mpl.mpl"); }
+
+    // Loads a profile file into the grid; the grid keeps its rows when it fails.
+    void LoadFile(const QString &path);
+    // Saves the grid to the current profile path.
+    void SaveCurrent();
+
+    void FillProfileList();
+    void AppendToProfileList(const QString &path);
+    void LoadProfileByName(const QString &name);
+
+    void SaveThisProfile();
+    void LoadAProfile();
+    void DeleteTheActiveProfile();
+    void CreateANewYearnbox();
+
+    TFileDialog &SaveDialog1() { return saveDialog1_; }
+    TFileDialog &OpenDialog1() { return openDialog1_; }
+
+private:
+    void SaveTo(const QString &path);
+    bool ListHasEntry(const QString &name) const;
+
+    QString folder_;
+    TLatticeGrid &grid_;
+    QComboBox &list_;
+    IMessageBoxes &messages_;
+    QString currentProfilePath_;
+    TFileDialog saveDialog1_;
+    TFileDialog openDialog1_;
+};

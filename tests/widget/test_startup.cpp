@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "grid/columns/lattice_grid.h"
 #include "tests/support/recorded_message_boxes.h"
+#include "tests/support/scripted_file_dialogs.h"
 #include "tests/support/temp_folder.h"
 
 #include <QCheckBox>
@@ -24,7 +25,7 @@ class StartupTest : public ::testing::Test {
 protected:
     std::unique_ptr<TForm1> Start(const QString &commandLineFile = QString())
     {
-        auto form = std::make_unique<TForm1>(folder.Path(), commandLineFile, boxes);
+        auto form = std::make_unique<TForm1>(folder.Path(), commandLineFile, boxes, dialogs);
         form->SetAssociationWindow(&form3);
         return form;
     }
@@ -32,6 +33,7 @@ protected:
 
     TTempFolder folder;
     TRecordedMessageBoxes boxes;
+    TScriptedFileDialogs dialogs;
     TForm3 form3;
 };
 
@@ -194,7 +196,7 @@ TEST_F(StartupTest, AnUnwritableFolderStillStarts)
 {
     // A folder path below a regular file can never be created, not even by root.
     folder.Write("file", "x");
-    TForm1 form(folder.File("file") + "/", QString(), boxes);
+    TForm1 form(folder.File("file") + "/", QString(), boxes, dialogs);
     EXPECT_EQ(form.LatticeGrid1()->RowCount(), 0);
     EXPECT_EQ(form.width(), 651);
     form.close();
