@@ -4,23 +4,50 @@
 #include "app/association_window.h"
 #include "app/item_columns.h"
 #include "app/line_file.h"
-#include "app/profiles.h"
 #include "app/settings.h"
+#include "app/window_size_rules.h"
 #include "grid/columns/lattice_grid.h"
+#include "platform/conversions.h"
 #include "platform/errors.h"
 #include "platform/files.h"
+#include "platform/message_box.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
+#include <QSlider>
 #include <QTimer>
-#include <QToolButton>
 
 namespace {
 const QSize kAssumedFrame(16, 39);
+const QSize kDesignClient(TForm1::kDesignClientWidth, TForm1::kDesignClientHeight);
+
+// Slide limits: panel heights and the tops of the buttons beneath the panels.
+constexpr int kSlideStep = 10;
+constexpr int kPanelOpen = 254;
+constexpr int kPanelClosed = 33;
+constexpr int kAboutTopClosed = 136;
+constexpr int kAboutTopOpen = 353;
+constexpr int kSearchTopClosed = 97;
+constexpr int kSearchTopOpen = 314;
+// The search panel counts as open above this height.
+constexpr int kPanelOpenThreshold = 100;
+
+void SetHeight(QWidget *widget, int height)
+{
+    widget->resize(widget->width(), height);
+}
+
+void SetTop(QWidget *widget, int top)
+{
+    widget->move(widget->x(), top);
+}
 } // namespace
 
 TForm1::TForm1(const QString &folder, const QString &commandLineFile, IMessageBoxes &messages,
@@ -30,41 +57,8 @@ TForm1::TForm1(const QString &folder, const QString &commandLineFile, IMessageBo
       folder_(folder), messages_(messages)
 {
     setWindowTitle(QStringLiteral("Yearnbox"));
-    resize(kDesignClientWidth, kDesignClientHeight);
-
-    latticeGrid1_ = new TLatticeGrid(this);
-    latticeGrid1_->setObjectName(QStringLiteral("LatticeGrid1"));
-    latticeGrid1_->setGeometry(8, 59, 451, 327);
-    latticeGrid1_->SetColor(clWhite);
-    BuildItemColumns(*latticeGrid1_);
-
-    speedButton4_ = AddSpeedButton("SpeedButton4", 403, QStringLiteral("Create a New Yearnbox"),
-                                   false, &TForm1::SpeedButton4Click);
-    speedButton1_ = AddSpeedButton("SpeedButton1", 426, QStringLiteral("Save this Profile"), true,
-                                   &TForm1::SpeedButton1Click);
-    speedButton2_ = AddSpeedButton("SpeedButton2", 449, QStringLiteral("Load a Profile"), true,
-                                   &TForm1::SpeedButton2Click);
-    speedButton3_ = AddSpeedButton("SpeedButton3", 620,
-                                   QStringLiteral("Delete the active profile"), true,
-                                   &TForm1::SpeedButton3Click);
-
-    comboBox1_ = new QComboBox(this);
-    comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
-    comboBox1_->setGeometry(474, 8, 145, 21);
-    // Only a choice by the user loads; setting the selection from code does not.
-    connect(comboBox1_, &QComboBox::activated, this,
-            Guarded(&messages_, [this] { ComboBox1Change(); }));
-    profiles_ = std::make_unique<TProfiles>(folder_, *latticeGrid1_, *comboBox1_, messages_,
-                                            dialogs);
-
-    // Off-screen: never seen, the place where the keyboard focus is parked.
-    memo1_ = new QPlainTextEdit(this);
-    memo1_->setObjectName(QStringLiteral("Memo1"));
-    memo1_->setGeometry(4000, 256, 4000, 89);
-
-    timer5_ = new QTimer(this);
-    timer5_->setInterval(500);
-    connect(timer5_, &QTimer::timeout, this, Guarded(&messages_, [this] { Timer5Timer(); }));
+    resize(kDesignClient);
+    CreateControls(dialogs);
     timer5_->start();
 
     FormCreate(commandLineFile);
@@ -76,22 +70,6 @@ TForm1::TForm1(const QString &folder, const QString &commandLineFile, IMessageBo
 }
 
 TForm1::~TForm1() = default;
-
-QToolButton *TForm1::AddSpeedButton(const char *name, int left, const QString &hint,
-                                    bool showHint, void (TForm1::*click)())
-{
-    auto *button = new QToolButton(this);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(left, 8, 23, 22);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    // The hint text is kept in every case; only some buttons show it.
-    button->setStatusTip(hint);
-    if (showHint)
-        button->setToolTip(hint);
-    connect(button, &QToolButton::clicked, this, Guarded(&messages_, [this, click] { (this->*click)(); }));
-    return button;
-}
 
 QString TForm1::SettingsPath() const
 {
@@ -109,8 +87,64 @@ QSize TForm1::FrameExtra() const
 
 int TForm1::OuterHeight() const { return height() + FrameExtra().height(); }
 int TForm1::OuterWidth() const { return width() + FrameExtra().width(); }
-void TForm1::SetOuterHeight(int value) { resize(width(), value - FrameExtra().height()); }
-void TForm1::SetOuterWidth(int value) { resize(value - FrameExtra().width(), height()); }
+void TForm1::SetOuterHeight(int value) { RequestOuterSize(OuterWidth(), value); }
+void TForm1::SetOuterWidth(int value) { RequestOuterSize(value, OuterHeight()); }
+
+void TForm1::RequestOuterSize(int width, int height)
+{
+    bool resizeAllowed = true;
+    FormCanResize(width, height, resizeAllowed);
+    if (!resizeAllowed)
+        return;
+    applyingSizeLimits_ = true;
+    resize(QSize(width, height) - FrameExtra());
+    applyingSizeLimits_ = false;
+    LayOutAnchoredControls();
+}
+
+void TForm1::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (!applyingSizeLimits_ && event->oldSize().isValid()) {
+        const QSize outer = event->size() + FrameExtra();
+        int width = outer.width();
+        int height = outer.height();
+        bool resizeAllowed = true;
+        FormCanResize(width, height, resizeAllowed);
+        const QSize target = resizeAllowed ? QSize(width, height) - FrameExtra() : event->oldSize();
+        if (target != event->size()) {
+            applyingSizeLimits_ = true;
+            resize(target);
+            applyingSizeLimits_ = false;
+        }
+    }
+    LayOutAnchoredControls();
+}
+
+void TForm1::LayOutAnchoredControls()
+{
+    for (const TAnchored &a : anchored_) {
+        // Right-anchored controls keep their current top and height (the
+        // slides change those); only the horizontal place follows the window.
+        QRect place = AnchoredRect(a.design, a.anchoring, kDesignClient, size());
+        if (a.anchoring == TAnchoring::anTopRight)
+            place = QRect(place.x(), a.control->y(), place.width(), a.control->height());
+        a.control->setGeometry(place);
+    }
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == image1_ && event->type() == QEvent::MouseButtonRelease) {
+        try {
+            Image1Click();
+        } catch (...) {
+            ReportCurrentError(&messages_);
+        }
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
 
 void TForm1::FormCreate(const QString &commandLineFile)
 {
@@ -180,9 +214,132 @@ void TForm1::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+void TForm1::WaitWhileActive(QTimer *timer)
+{
+    while (timer->isActive())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void TForm1::BitBtn1Click()
+{
+    if (panel2_->height() > kPanelOpenThreshold) {
+        timer4_->start();
+        WaitWhileActive(timer4_);
+    }
+    timer1_->start();
+    bitBtn1_->hide();
+    bitBtn2_->show();
+    bitBtn4_->show();
+    bitBtn8_->hide();
+    bitBtn7_->show();
+}
+
+void TForm1::BitBtn2Click()
+{
+    if (edit1_->text().isEmpty() || edit3_->text().isEmpty()) {
+        messages_.ShowMessage(
+            QStringLiteral("Please fill in more information about this item before trying to add it."));
+        return;
+    }
+    TLatticeGrid &grid = *latticeGrid1_;
+    grid.AddRow(1);
+    const int row = grid.RowCount() - 1;
+    grid.GetCell(icName, row)->SetAsString(edit1_->text());
+    edit1_->clear();
+    grid.GetCell(icNotes, row)->SetAsString(edit2_->text());
+    edit2_->clear();
+    grid.GetCell(icPrice, row)->SetAsString(edit3_->text());
+    edit3_->clear();
+    grid.GetCell(icPriority, row)->SetAsInteger(trackBar1_->value() + 1);
+    grid.GetCell(icDateAdded, row)->SetAsDateTime(Today());
+    grid.GetCell(icDelete, row)->SetAsInteger(0);
+    // Not caught here: a failed save reaches the default error report.
+    profiles_->SaveCurrent();
+    bitBtn1_->show();
+    bitBtn2_->hide();
+    bitBtn4_->hide();
+    timer2_->start();
+}
+
+void TForm1::BitBtn4Click()
+{
+    edit1_->clear();
+    edit2_->clear();
+    edit3_->clear();
+    trackBar1_->setValue(0);
+    bitBtn4_->hide();
+    bitBtn2_->hide();
+    bitBtn1_->show();
+    timer2_->start();
+}
+
+void TForm1::Timer1Timer()
+{
+    SetHeight(panel1_, panel1_->height() + kSlideStep);
+    SetTop(bitBtn3_, bitBtn3_->y() + kSlideStep);
+    SetTop(bitBtn7_, bitBtn7_->y() + kSlideStep);
+    if (bitBtn3_->y() > kAboutTopOpen)
+        SetTop(bitBtn3_, kAboutTopOpen);
+    if (bitBtn7_->y() > kSearchTopOpen)
+        SetTop(bitBtn7_, kSearchTopOpen);
+    if (panel1_->height() > kPanelOpen) {
+        SetHeight(panel1_, kPanelOpen);
+        timer1_->stop();
+    }
+}
+
+void TForm1::Timer2Timer()
+{
+    // A close interrupts an opening in progress.
+    if (timer1_->isActive())
+        timer1_->stop();
+    SetHeight(panel1_, panel1_->height() - kSlideStep);
+    SetTop(bitBtn3_, bitBtn3_->y() - kSlideStep);
+    SetTop(bitBtn7_, bitBtn7_->y() - kSlideStep);
+    if (bitBtn3_->y() < kAboutTopClosed)
+        SetTop(bitBtn3_, kAboutTopClosed);
+    if (bitBtn7_->y() < kSearchTopClosed)
+        SetTop(bitBtn7_, kSearchTopClosed);
+    if (panel1_->height() < kPanelClosed) {
+        SetHeight(panel1_, kPanelClosed);
+        timer2_->stop();
+    }
+}
+
+void TForm1::Timer3Timer()
+{
+    SetHeight(panel2_, panel2_->height() + kSlideStep);
+    SetTop(bitBtn3_, bitBtn3_->y() + kSlideStep);
+    if (bitBtn3_->y() > kAboutTopOpen)
+        SetTop(bitBtn3_, kAboutTopOpen);
+    if (panel2_->height() > kPanelOpen) {
+        SetHeight(panel2_, kPanelOpen);
+        timer3_->stop();
+    }
+}
+
+void TForm1::Timer4Timer()
+{
+    if (timer3_->isActive())
+        timer3_->stop();
+    SetHeight(panel2_, panel2_->height() - kSlideStep);
+    SetTop(bitBtn3_, bitBtn3_->y() - kSlideStep);
+    if (bitBtn3_->y() < kAboutTopClosed)
+        SetTop(bitBtn3_, kAboutTopClosed);
+    if (panel2_->height() < kPanelClosed) {
+        SetHeight(panel2_, kPanelClosed);
+        timer4_->stop();
+    }
+}
+
 void TForm1::Timer5Timer()
 {
     timer5_->stop();
+}
+
+void TForm1::Image1Click()
+{
+    memo1_->setFocus();
 }
 
 void TForm1::SpeedButton1Click() { profiles_->SaveThisProfile(); }

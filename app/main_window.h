@@ -1,10 +1,14 @@
 #pragma once
-// The main window TForm1: the item grid, the profile list and the start-up and
-// closing steps. Every change of the list is saved to the current profile path
-// when it is made; closing writes the settings only.
+// The main window TForm1: a picture background with the title, the item grid
+// on the left and, on the right, a column of buttons with the item entry panel
+// and the search panel sliding open beneath them. Every change of the list is
+// saved to the current profile path when it is made; closing writes the
+// settings only.
 
+#include "app/anchoring.h"
 #include "app/profiles.h"
 
+#include <QList>
 #include <QString>
 #include <QWidget>
 
@@ -13,9 +17,13 @@
 class IFileDialogs;
 class IMessageBoxes;
 class QComboBox;
-class QToolButton;
+class QLabel;
+class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
+class QSlider;
 class QTimer;
+class QToolButton;
 class TForm3;
 class TLatticeGrid;
 
@@ -33,21 +41,41 @@ public:
 
     void SetAssociationWindow(TForm3 *form3) { form3_ = form3; }
 
+    QLabel *Image1() const { return image1_; }
     TLatticeGrid *LatticeGrid1() const { return latticeGrid1_; }
     QComboBox *ComboBox1() const { return comboBox1_; }
     QPlainTextEdit *Memo1() const { return memo1_; }
-    QTimer *Timer5() const { return timer5_; }
+    QWidget *Panel1() const { return panel1_; }
+    QWidget *Panel2() const { return panel2_; }
+    QLineEdit *Edit1() const { return edit1_; }
+    QLineEdit *Edit2() const { return edit2_; }
+    QLineEdit *Edit3() const { return edit3_; }
+    QLineEdit *Edit4() const { return edit4_; }
+    QSlider *TrackBar1() const { return trackBar1_; }
+    QPushButton *BitBtn1() const { return bitBtn1_; }
+    QPushButton *BitBtn2() const { return bitBtn2_; }
+    QPushButton *BitBtn3() const { return bitBtn3_; }
+    QPushButton *BitBtn4() const { return bitBtn4_; }
+    QPushButton *BitBtn5() const { return bitBtn5_; }
+    QPushButton *BitBtn6() const { return bitBtn6_; }
+    QPushButton *BitBtn7() const { return bitBtn7_; }
+    QPushButton *BitBtn8() const { return bitBtn8_; }
     QToolButton *SpeedButton1() const { return speedButton1_; }
     QToolButton *SpeedButton2() const { return speedButton2_; }
     QToolButton *SpeedButton3() const { return speedButton3_; }
     QToolButton *SpeedButton4() const { return speedButton4_; }
+    QTimer *Timer1() const { return timer1_; }
+    QTimer *Timer2() const { return timer2_; }
+    QTimer *Timer3() const { return timer3_; }
+    QTimer *Timer4() const { return timer4_; }
+    QTimer *Timer5() const { return timer5_; }
     TProfiles &Profiles() { return *profiles_; }
 
     const QString &CurrentProfilePath() const { return profiles_->CurrentProfilePath(); }
     int AskAtStartup() const { return askAtStartup_; }
 
     // The outer size, frame included: the frame the window manager reports, or
-    // 16 x 39 where there is none.
+    // 16 x 39 where there is none. Setting it goes through the size limits.
     int OuterHeight() const;
     int OuterWidth() const;
     void SetOuterHeight(int height);
@@ -58,33 +86,87 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    struct TAnchored {
+        QWidget *control;
+        QRect design;
+        TAnchoring anchoring;
+    };
+
+    void CreateControls(IFileDialogs &dialogs);
+    template <typename TControl>
+    TControl *Place(TControl *control, const char *name, QRect design,
+                    TAnchoring anchoring = TAnchoring::anTopLeft);
+    QPushButton *AddBitBtn(QWidget *parent, const char *name, const QString &caption,
+                           const char *glyph, QRect design, void (TForm1::*click)());
+    QToolButton *AddSpeedButton(const char *name, int left, const QString &hint, bool showHint,
+                                void (TForm1::*click)());
+    QLabel *AddLabel(QWidget *parent, const char *name, const QString &text, QPoint place);
+    QTimer *AddTimer(int interval, void (TForm1::*tick)());
+    void ConnectGuarded(QObject *sender, void (TForm1::*handler)());
+    void LayOutAnchoredControls();
+    void RequestOuterSize(int width, int height);
+    QSize FrameExtra() const;
+    QString SettingsPath() const;
+    // Lets pending events run (timer ticks included) until timer stops.
+    void WaitWhileActive(QTimer *timer);
+
     void FormCreate(const QString &commandLineFile);
     void FormCloseQuery();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void BitBtn4Click();
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+    void Timer4Timer();
     void Timer5Timer();
+    void Image1Click();
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();
     void SpeedButton4Click();
     void ComboBox1Change();
-    QToolButton *AddSpeedButton(const char *name, int left, const QString &hint, bool showHint,
-                                void (TForm1::*click)());
-    QSize FrameExtra() const;
-    QString SettingsPath() const;
 
     QString folder_;
     IMessageBoxes &messages_;
     TForm3 *form3_ = nullptr;
     int askAtStartup_ = 1;
+    QList<TAnchored> anchored_;
+    bool applyingSizeLimits_ = false;
 
-    TLatticeGrid *latticeGrid1_;
-    QComboBox *comboBox1_;
-    QPlainTextEdit *memo1_;
-    QTimer *timer5_;
-    QToolButton *speedButton4_;
-    QToolButton *speedButton1_;
-    QToolButton *speedButton2_;
-    QToolButton *speedButton3_;
+    QLabel *image1_ = nullptr;
+    QLabel *label5_ = nullptr;
+    QLabel *label6_ = nullptr;
+    QToolButton *speedButton4_ = nullptr;
+    QToolButton *speedButton1_ = nullptr;
+    QToolButton *speedButton2_ = nullptr;
+    QToolButton *speedButton3_ = nullptr;
+    QWidget *panel2_ = nullptr;
+    QLineEdit *edit4_ = nullptr;
+    QPushButton *bitBtn5_ = nullptr;
+    QPushButton *bitBtn6_ = nullptr;
+    QWidget *panel1_ = nullptr;
+    QLineEdit *edit1_ = nullptr;
+    QLineEdit *edit2_ = nullptr;
+    QLineEdit *edit3_ = nullptr;
+    QSlider *trackBar1_ = nullptr;
+    QPushButton *bitBtn2_ = nullptr;
+    QPushButton *bitBtn4_ = nullptr;
+    QPushButton *bitBtn1_ = nullptr;
+    TLatticeGrid *latticeGrid1_ = nullptr;
+    QPushButton *bitBtn7_ = nullptr;
+    QPushButton *bitBtn8_ = nullptr;
+    QPushButton *bitBtn3_ = nullptr;
+    QComboBox *comboBox1_ = nullptr;
+    QPlainTextEdit *memo1_ = nullptr;
+    QTimer *timer1_ = nullptr;
+    QTimer *timer2_ = nullptr;
+    QTimer *timer3_ = nullptr;
+    QTimer *timer4_ = nullptr;
+    QTimer *timer5_ = nullptr;
     std::unique_ptr<TProfiles> profiles_;
 };

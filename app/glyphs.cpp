@@ -1,0 +1,16 @@
+#include "app/glyphs.h"
+
+#include "platform/transparent_bitmap.h"
+#include "resources/resources.h"
+
+#include <QPixmap>
+
+QImage GlyphImage(const char *name)
+{
+    return TransparentByBottomLeft(QImage(resources::GlyphPath(name)));
+}
+
+QIcon GlyphIcon(const char *name)
+{
+    return QIcon(QPixmap::fromImage(GlyphImage(name)));
+}

@@ -1,0 +1,17 @@
+#pragma once
+// The program's compiled-in files, by resource path.
+
+#include <QByteArray>
+#include <QString>
+
+namespace resources {
+inline const QString kMainBackground = QStringLiteral(":/pictures/main_background.jpg");
+inline const QString kAboutBackground = QStringLiteral(":/pictures/about_background.jpg");
+inline const QString kTahoma = QStringLiteral(":/fonts/tahoma.ttf");
+inline const QString kTahomaBold = QStringLiteral(":/fonts/tahomabd.ttf");
+
+// ":/glyphs/<name>.bmp"
+QString GlyphPath(const char *name);
+// The bytes of a resource; empty when there is none.
+QByteArray Bytes(const QString &path);
+} // namespace resources
