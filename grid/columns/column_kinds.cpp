@@ -1,16 +1,153 @@
 #include "grid/columns/column_kinds.h"
 
-TLtTextColumn::TLtTextColumn(TLtColumns *owner) : TLtCustomColumn(owner)
+#include <QFontMetrics>
+
+TLtTextColumn::TLtTextColumn()
 {
-    SetColumnType(TColumnType::ctString);
+    SetOptions({TColumnOption::coCanClick, TColumnOption::coCanInput, TColumnOption::coCanSort,
+                TColumnOption::coPublicUsing, TColumnOption::coShowTextFitHint});
 }
 
-TLtRateColumn::TLtRateColumn(TLtColumns *owner) : TLtCustomColumn(owner)
+void TLtTextColumn::SetMaxLength(int value)
 {
+    maxLength_ = value;
+    Refresh();
+}
+
+void TLtTextColumn::SetMultiLine(bool value)
+{
+    multiLine_ = value;
+    Refresh();
+}
+
+void TLtTextColumn::SetPasswordChar(QChar value)
+{
+    passwordChar_ = value;
+    Refresh();
+}
+
+void TLtTextColumn::SetTextBefore(const QString &value)
+{
+    textBefore_ = value;
+    Refresh();
+}
+
+void TLtTextColumn::SetTextAfter(const QString &value)
+{
+    textAfter_ = value;
+    Refresh();
+}
+
+TCellEditorClass TLtTextColumn::GetCellEditorClass() const
+{
+    return TCellEditorClass::ecLtEdit;
+}
+
+TColumnDisplayClass TLtTextColumn::GetColumnDisplayClass() const
+{
+    return TColumnDisplayClass::dcTextColumnDisplay;
+}
+
+TColumnStyle TLtTextColumn::GetColumnStyle() const
+{
+    return {TColumnStyleFlag::csCanEdit, TColumnStyleFlag::csFitToLargest,
+            TColumnStyleFlag::csTextFitHint};
+}
+
+int TLtTextColumn::GetCellBestFit(const QString &text) const
+{
+    return QFontMetrics(Font()).horizontalAdvance(text) + 5;
+}
+
+TDisplayOptions TLtTextColumn::GetDisplayOptions() const
+{
+    return multiLine_ ? TDisplayOptions{TDisplayOption::doMultiLine} : TDisplayOptions{};
+}
+
+QString TLtTextColumn::GetDrawText(const TCellInfo &info) const
+{
+    const QString text = textBefore_ + info.AsString + textAfter_;
+    if (passwordChar_.isNull())
+        return text;
+    return QString(text.size(), passwordChar_);
+}
+
+bool TLtTextColumn::IsKeyValid(QChar key) const
+{
+    return key.unicode() > 32;
+}
+
+TLtRateColumn::TLtRateColumn()
+{
+    SetDefaultValue(QStringLiteral("0"));
+    SetSortType(TSortType::stNumeric);
     SetColumnType(TColumnType::ctInteger);
 }
 
-TLtCheckBoxColumn::TLtCheckBoxColumn(TLtColumns *owner) : TLtCustomColumn(owner)
+void TLtRateColumn::SetGlyph(const QImage &value)
+{
+    glyph_ = value;
+    Refresh();
+}
+
+void TLtRateColumn::SetEmptyGlyph(const QImage &value)
+{
+    emptyGlyph_ = value;
+    Refresh();
+}
+
+void TLtRateColumn::SetMax(int value)
+{
+    if (max_ == value)
+        return;
+    max_ = value;
+    Refresh();
+}
+
+void TLtRateColumn::SetTransparent(bool value)
+{
+    transparent_ = value;
+    Refresh();
+}
+
+void TLtRateColumn::SetHideWhenEmpty(bool value)
+{
+    hideWhenEmpty_ = value;
+    Refresh();
+}
+
+TColumnDisplayClass TLtRateColumn::GetColumnDisplayClass() const
+{
+    return TColumnDisplayClass::dcRateColumnDisplay;
+}
+
+TColumnPlayClass TLtRateColumn::GetColumnPlayClass() const
+{
+    return TColumnPlayClass::pcRateColumnPlay;
+}
+
+TColumnStyle TLtRateColumn::GetColumnStyle() const
+{
+    return {TColumnStyleFlag::csFitToLargest};
+}
+
+TLtCheckBoxColumn::TLtCheckBoxColumn()
 {
     SetColumnType(TColumnType::ctBoolean);
+    SetSortType(TSortType::stBoolean);
+}
+
+TColumnDisplayClass TLtCheckBoxColumn::GetColumnDisplayClass() const
+{
+    return TColumnDisplayClass::dcCheckBoxColumnDisplay;
+}
+
+TColumnPlayClass TLtCheckBoxColumn::GetColumnPlayClass() const
+{
+    return TColumnPlayClass::pcCheckBoxColumnPlay;
+}
+
+TColumnStyle TLtCheckBoxColumn::GetColumnStyle() const
+{
+    return {TColumnStyleFlag::csCanEdit, TColumnStyleFlag::csFitToLargest};
 }

@@ -1,22 +1,84 @@
 #pragma once
-// The three column kinds of the application's grid.
+// The three column kinds of the application's grid: what each stores (its
+// ColumnType), what it supports (its style), which painter, handler and
+// editor it names, and its own properties.
 
-#include "grid/columns/columns.h"
+#include "grid/columns/custom_column.h"
 
-// Text cells.
+#include <QImage>
+
+// Free text, edited in place.
 class TLtTextColumn : public TLtCustomColumn {
 public:
-    explicit TLtTextColumn(TLtColumns *owner);
+    TLtTextColumn();
+
+    // 0: no limit; given to the editor.
+    int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int value);
+    bool MultiLine() const { return multiLine_; }
+    void SetMultiLine(bool value);
+    // When not 0, the cell shows this character once per character of its draw text.
+    QChar PasswordChar() const { return passwordChar_; }
+    void SetPasswordChar(QChar value);
+    // Drawn around the cell's text; not part of the value.
+    const QString &TextBefore() const { return textBefore_; }
+    void SetTextBefore(const QString &value);
+    const QString &TextAfter() const { return textAfter_; }
+    void SetTextAfter(const QString &value);
+
+    TCellEditorClass GetCellEditorClass() const override;
+    TColumnDisplayClass GetColumnDisplayClass() const override;
+    TColumnStyle GetColumnStyle() const override;
+    int GetCellBestFit(const QString &text) const override;
+    TDisplayOptions GetDisplayOptions() const override;
+    QString GetDrawText(const TCellInfo &info) const override;
+    bool IsKeyValid(QChar key) const override;
+
+private:
+    int maxLength_ = 0;
+    bool multiLine_ = false;
+    QChar passwordChar_;
+    QString textBefore_;
+    QString textAfter_;
 };
 
-// Integer cells shown as a row of glyphs (stars, or the delete cross).
+// A small integer shown as a row of Max glyphs, set by clicking a glyph.
 class TLtRateColumn : public TLtCustomColumn {
 public:
-    explicit TLtRateColumn(TLtColumns *owner);
+    TLtRateColumn();
+
+    const QImage &Glyph() const { return glyph_; }
+    void SetGlyph(const QImage &value);
+    // Drawn in the places above the value; empty leaves them blank.
+    const QImage &EmptyGlyph() const { return emptyGlyph_; }
+    void SetEmptyGlyph(const QImage &value);
+    int Max() const { return max_; }
+    void SetMax(int value);
+    // Glyphs are drawn with their bottom-left pixel's colour left out.
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool value);
+    // A value of 0 draws nothing.
+    bool HideWhenEmpty() const { return hideWhenEmpty_; }
+    void SetHideWhenEmpty(bool value);
+
+    TColumnDisplayClass GetColumnDisplayClass() const override;
+    TColumnPlayClass GetColumnPlayClass() const override;
+    TColumnStyle GetColumnStyle() const override;
+
+private:
+    QImage glyph_;
+    QImage emptyGlyph_;
+    int max_ = 5;
+    bool transparent_ = false;
+    bool hideWhenEmpty_ = false;
 };
 
-// Boolean cells shown as check boxes.
+// A boolean shown as a check box.
 class TLtCheckBoxColumn : public TLtCustomColumn {
 public:
-    explicit TLtCheckBoxColumn(TLtColumns *owner);
+    TLtCheckBoxColumn();
+
+    TColumnDisplayClass GetColumnDisplayClass() const override;
+    TColumnPlayClass GetColumnPlayClass() const override;
+    TColumnStyle GetColumnStyle() const override;
 };

@@ -1,0 +1,38 @@
+#include "grid/columns/column_parts.h"
+
+TColumnPart::TColumnPart(TLtCustomColumn &column, TColor color) : column_(column), color_(color) {}
+
+void TColumnPart::Changed()
+{
+    if (OnChange)
+        OnChange();
+}
+
+void TColumnPart::SetCaption(const QString &value)
+{
+    Store(caption_, value);
+}
+
+void TColumnPart::SetColor(TColor value)
+{
+    Store(color_, value);
+}
+
+void TColumnPart::SetDisplayMode(TDisplayMode value)
+{
+    Store(displayMode_, value);
+}
+
+void TColumnPart::SetGlyph(const QImage &value)
+{
+    Store(glyph_, value);
+}
+
+void TColumnPart::SetHint(const QString &value)
+{
+    Store(hint_, value);
+}
+
+TColumnHeader::TColumnHeader(TLtCustomColumn &column) : TColumnPart(column, clBtnFace) {}
+
+TColumnFooter::TColumnFooter(TLtCustomColumn &column) : TColumnPart(column, clWindow) {}

@@ -1,0 +1,79 @@
+#pragma once
+// Value types of the column model: the column's published enumerations, its
+// option, style and state sets, the change kinds a column reports, the value
+// record handed to GetDrawText, and the class slots through which a column
+// kind names its painter, its mouse and key handler and its cell editor.
+
+#include "grid/grid_types.h"
+
+#include <QString>
+
+#include <cstdint>
+
+enum class TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
+enum class TVerticalAlignment : uint8_t { taAlignTop, taAlignBottom, taVerticalCenter };
+enum class TBiDiMode : uint8_t {
+    bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly
+};
+enum class TDrawingOptions : uint8_t { doNormal, doBackgroundOnly, doCustom, doCustomOnly };
+enum class TWrapKind : uint8_t { wkNone, wkEllipsis, wkPathEllipsis, wkWordWrap };
+enum class TSlideCaptionLocation : uint8_t { clLeft, clTop };
+
+// Comparison used when sorting by a column.
+enum class TSortType : uint8_t {
+    stAlphabetic, stBoolean, stCaseInsensitive, stCustom, stNumeric, stDate, stIP
+};
+
+// The members are numbered in this order: the set value of the base default
+// (coCanClick, coCanInput, coCanSort, coPublicUsing) is 1038.
+enum class TColumnOption : uint8_t {
+    coAutoSize, coCanClick, coCanInput, coCanSort, coDisableMoving, coDontHighlight,
+    coEditing, coEditorAutoSelect, coFixedSize, coImageForIcon, coPublicUsing,
+    coFullResort, coSearchColumn, coShowTextFitHint, coTextForCaption
+};
+using TColumnOptions = TSet<TColumnOption>;
+
+// What a column kind supports, fixed per class.
+enum class TColumnStyleFlag : uint8_t {
+    csClickable, csCanEdit, csDisableSorting, csFitToLargest, csRedrawInplaceEdit,
+    csTextFitHint, csWantReturns
+};
+using TColumnStyle = TSet<TColumnStyleFlag>;
+
+enum class TColumnStateFlag : uint8_t { ceEditable, ceCanInput };
+using TColumnState = TSet<TColumnStateFlag>;
+
+enum class TDisplayOption : uint8_t { doMultiLine };
+using TDisplayOptions = TSet<TDisplayOption>;
+
+// What changed in a column, reported to the grid with one integer parameter.
+enum class TColumnChangeKind : uint8_t {
+    ccFieldName, ccInputChange, ccPosition, ccSlideChanged, ccSorted, ccSortTypeChange,
+    ccUndefined, ccVisible, ccUnsorted, ccWidth
+};
+
+// A part of a column that the grid repaints on request.
+enum class TGridArea : uint8_t { gaNone, gaBody, gaFooter, gaHeader, gaIndicator, gaInput };
+
+// Where a visible column sits among the visible columns.
+enum class TColumnLocation : uint8_t { clAlone, clLeftSide, clRightSide, clMiddle };
+
+// A cell's value as the grid hands it to GetDrawText: only the field that
+// matches the column's ColumnType is filled (ctString, ctGuid and ctLookup
+// fill AsString).
+struct TCellInfo {
+    bool AsBoolean = false;
+    double AsDateTime = 0;
+    double AsFloat = 0;
+    int32_t AsInteger = 0;
+    QString AsString;
+    void *AsObject = nullptr;
+};
+
+// The class slots of a column kind. The grid's painting, mouse handling and
+// editing instantiate the collaborator that a slot names.
+enum class TCellEditorClass : uint8_t { ecNone, ecLtEdit };
+enum class TColumnDisplayClass : uint8_t {
+    dcNone, dcTextColumnDisplay, dcRateColumnDisplay, dcCheckBoxColumnDisplay
+};
+enum class TColumnPlayClass : uint8_t { pcNone, pcRateColumnPlay, pcCheckBoxColumnPlay };
