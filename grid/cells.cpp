@@ -136,12 +136,24 @@ int TCells::GetCellRowIndex(const TCell *cell) const
     return -1;
 }
 
+namespace {
+// Room for extra more elements. Growing to the exact size would copy the whole
+// list on every AddRow(1), which is how a load adds its rows.
+template <typename T>
+void ReserveMore(std::vector<T> &list, size_t extra)
+{
+    const size_t needed = list.size() + extra;
+    if (needed > list.capacity())
+        list.reserve(std::max(needed, list.capacity() * 2));
+}
+} // namespace
+
 void TCells::AddRow(int count)
 {
     if (count > 0) {
-        rows_.reserve(rows_.size() + count);
+        ReserveMore(rows_, size_t(count));
         for (int c = 0; c < columnCount_; ++c)
-            table_[c].reserve(table_[c].size() + count);
+            ReserveMore(table_[c], size_t(count));
     }
     for (int i = 0; i < count; ++i) {
         rows_.push_back(NewRow());

@@ -105,9 +105,10 @@ QString BoolToStr(bool value)
 
 bool StrToBool(const QString &text)
 {
+    // A number is what StrToFloat accepts: "nan" and "inf" are not.
     bool isNumber = false;
     const double number = NumberLocale().toDouble(text.trimmed(), &isNumber);
-    if (isNumber)
+    if (isNumber && std::isfinite(number))
         return number != 0;
     if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
         return true;
@@ -155,18 +156,28 @@ double StrToDateTime(const QString &text)
     const QLocale locale;
     const QString trimmed = text.trimmed();
     const QString dateFormat = ShortDateFormat();
-    const QStringList timeFormats = {LongTimeFormat(),
-                                     WithoutToken(locale.timeFormat(QLocale::ShortFormat),
-                                                  QStringLiteral("t"))};
     const QDate date = locale.toDate(trimmed, dateFormat);
     if (date.isValid())
         return DateToDateTime(date);
-    for (const QString &timeFormat : timeFormats) {
-        const QDateTime both = locale.toDateTime(trimmed, dateFormat + QLatin1Char(' ') + timeFormat);
-        if (both.isValid()) {
-            const double day = DateToDateTime(both.date());
-            const double time = both.time().msecsSinceStartOfDay() / double(kMsPerDay);
-            return day < 0 ? day - time : day + time;
+    // Date and time are read apart: the value is a wall-clock reading, and
+    // reading both as one local date-time would refuse the hour that a
+    // daylight-saving change skips. The date itself may hold blanks.
+    const QStringList timeFormats = {LongTimeFormat(),
+                                     WithoutToken(locale.timeFormat(QLocale::ShortFormat),
+                                                  QStringLiteral("t"))};
+    for (qsizetype blank = trimmed.indexOf(QLatin1Char(' ')); blank > 0;
+         blank = trimmed.indexOf(QLatin1Char(' '), blank + 1)) {
+        const QDate day = locale.toDate(trimmed.left(blank), dateFormat);
+        if (!day.isValid())
+            continue;
+        const QString clock = trimmed.mid(blank + 1).trimmed();
+        for (const QString &timeFormat : timeFormats) {
+            const QTime time = locale.toTime(clock, timeFormat);
+            if (!time.isValid())
+                continue;
+            const double whole = DateToDateTime(day);
+            const double fraction = time.msecsSinceStartOfDay() / double(kMsPerDay);
+            return whole < 0 ? whole - fraction : whole + fraction;
         }
     }
     Fail("'%1' is not a valid date and time", text);
