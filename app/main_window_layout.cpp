@@ -195,6 +195,11 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
     latticeGrid1_ = Place(new TLatticeGrid(this), "LatticeGrid1", QRect(8, 59, 451, 327),
                           TAnchoring::anAllSides);
     latticeGrid1_->setFocusPolicy(Qt::StrongFocus);
+    latticeGrid1_->SetOptions({TGridOption::goHeader, TGridOption::goSelectFullRow,
+                               TGridOption::goInplaceEditEvents});
+    latticeGrid1_->SetAppearanceOptions({TAppearanceOption::aoHideFocus,
+                                         TAppearanceOption::aoHideSelection,
+                                         TAppearanceOption::aoHighlightSlideCells});
     latticeGrid1_->SetColor(clWhite);
     latticeGrid1_->setFont(TahomaFont(11));
     BuildItemColumns(*latticeGrid1_);

@@ -1,16 +1,26 @@
 #pragma once
-// The grid control's data side: it owns the cell store, gives text access to
-// cells by coordinates and reads and writes the whole grid as a text file.
-// The widget that shows it (TLatticeGrid) derives from it and repaints what
-// the change reports name.
+// The grid control's data side: it owns the cell store and wraps it with row
+// operations that keep the selection and the visible-row range right, a
+// selected cell with a selected row, the grid's events, update batching and
+// the text-file operations. The widget that shows it (TLatticeGrid) derives
+// from it and answers the repaint and scroll requests (the protected virtual
+// Refresh… and Scroll… operations; here they do nothing).
+//
+// Terms: the selected cell is (SelectedColumn, SelectedRow); a row is selected
+// when its record's Selected flag is set; SelectedRow -1 means none. The top
+// row is the first row in view; FirstVisibleRow and LastVisibleRow are the
+// first and last rows that are not hidden.
 
 #include "grid/cells.h"
 #include "grid/cells_host.h"
+#include "grid/grid_options.h"
 #include "grid/text_file.h"
 
 #include <QString>
 
-class ICellColumns;
+#include <functional>
+
+class IGridColumns;
 
 // What a failed load leaves in the grid.
 enum class TLoadFailure : uint8_t {
@@ -20,8 +30,17 @@ enum class TLoadFailure : uint8_t {
 
 class TLtCustomGridControl : public ICellsHost {
 public:
+    using TCellEvent = std::function<void(TLtCustomGridControl &sender, int column, int row)>;
+    using TBeforeEditEvent =
+        std::function<void(TLtCustomGridControl &sender, int column, int row, bool &accept)>;
+    using TEditAcceptEvent = std::function<void(TLtCustomGridControl &sender, int column, int row,
+                                                const QString &value, bool &accept)>;
+    using TEditEvent = std::function<void(TLtCustomGridControl &sender, int column, int row,
+                                          const QString &value)>;
+    using THeaderClickEvent = std::function<void(TLtCustomGridControl &sender, int column)>;
+
     // columns is only stored here; it may be a member still being constructed.
-    explicit TLtCustomGridControl(const ICellColumns *columns);
+    explicit TLtCustomGridControl(const IGridColumns *columns);
     virtual ~TLtCustomGridControl();
 
     TCells &Cells() { return cells_; }
@@ -35,16 +54,110 @@ public:
     // Sets a cell from text; does nothing outside the grid.
     void SetCells(int column, int row, const QString &text);
 
-    virtual void AddRow(int count);
-    virtual void ClearRows();
+    // --- options
+    TGridOptions Options() const { return options_; }
+    void SetOptions(TGridOptions value);
+    TAppearanceOptions AppearanceOptions() const { return appearanceOptions_; }
+    void SetAppearanceOptions(TAppearanceOptions value);
+    TGridState GridState() const { return gridState_; }
+    bool AutoScroll() const { return autoScroll_; }
+    void SetAutoScroll(bool value) { autoScroll_ = value; }
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool value) { readOnly_ = value; }
+    bool WantTabs() const { return wantTabs_; }
+    void SetWantTabs(bool value) { wantTabs_ = value; }
+    bool WantReturns() const { return wantReturns_; }
+    void SetWantReturns(bool value) { wantReturns_ = value; }
+    TSelectionMoveDirection SelectionMoveDirection() const { return moveDirection_; }
+    void SetSelectionMoveDirection(TSelectionMoveDirection value) { moveDirection_ = value; }
+    int RowSize() const { return cells_.DefaultRowHeight(); }
+    void SetRowSize(int value);
 
+    // --- rows
+    virtual void AddRow(int count);
+    void InsertRow(int row);
+    void DeleteRow(int row);
+    virtual void ClearRows();
+    void ClearRow(int row);
+    void MoveRow(int from, int to);
+    void SwapRows(int a, int b);
+    void SetRowCount(int count);
+    void ReserveRows(int count);
+    bool GetRowVisible(int row) const;
+    void SetRowVisible(int row, bool visible);
+    int GetRowHeight(int row) const;
+    void SetRowHeight(int row, int height);
+    bool GetSelected(int row) const;
+    void SetSelected(int row, bool selected);
+    bool RowExist(int row) const { return row >= 0 && row < RowCount(); }
+    bool CellBounds(int column, int row) const;
+    int TopRow() const { return topRow_; }
+    int FirstVisibleRow() const { return firstVisibleRow_; }
+    int LastVisibleRow() const { return lastVisibleRow_; }
+    int LastAddedRow() const { return lastAddedRow_; }
+
+    // --- selection
+    int SelectedColumn() const { return selectedColumn_; }
+    int SelectedRow() const { return selectedRow_; }
+    int AnchorRow() const { return anchorRow_; }
+    void SetSelectedRow(int row);
+    void SetSelectedColumn(int column);
+    // Stores both coordinates, nothing else.
+    void SetSelectedCell(int column, int row);
+    void SelectCell(int column, int row, bool clearMultiSelection, TShiftState shift);
+    void SelectFirstRow(TShiftState shift);
+    void SelectLastRow(TShiftState shift);
+    void SelectRange(int first, int last, bool value);
+    void ClearSelection();
+    void NoSelection();
+    void ScrollToRow(int row);
+    void MoveSelectionUp(TShiftState shift);
+    void MoveSelectionDown(TShiftState shift, bool wrap);
+    void MoveSelectionLeft();
+    void MoveSelectionRight();
+    void MoveSelectionBy(int count);
+    void MoveSelectionPageDown();
+    void MoveSelectionPageUp();
+    void MoveSelectionHome();
+    void MoveSelectionEnd();
+    void MoveToNextCell(bool wrap);
+    void MoveToPrevCell();
+
+    // --- batching
+    void BeginUpdate() { ++updateCount_; }
+    void EndUpdate();
+    bool IsUpdating() const { return updateCount_ > 0; }
+
+    // --- events
+    TCellEvent OnCellClick;
+    TCellEvent OnCellDblClick;
+    TCellEvent OnSelectCell;
+    TCellEvent OnDeselectCell;
+    TBeforeEditEvent OnBeforeSelect;
+    TCellEvent OnChange;
+    TEditAcceptEvent OnEditAccept;
+    TEditEvent OnAfterEdit;
+    THeaderClickEvent OnHeaderClick;
+    THeaderClickEvent OnHeaderDblClick;
+
+    void DoCellClick(int column, int row);
+    void DoCellDblClick(int column, int row);
+    void DoSelectCell(int column, int row);
+    void DoDeselectCell(int column, int row);
+    bool DoBeforeSelect(int column, int row);
+    void DoChange(int column, int row);
+    bool DoEditAccept(int column, int row, const QString &value);
+    void DoAfterEdit(int column, int row, const QString &value);
+    void DoHeaderClick(int column);
+    void DoHeaderDblClick(int column);
+
+    // --- text files
     // Raises EInOutError when the file cannot be written; the old file is then unchanged.
     void SaveToTextFile(const QString &fileName, QChar separator, QChar lineBreak,
                         TEncodingKind encoding);
     // Raises EInOutError, EConvertError or ECellOutOfBounds.
     void LoadFromTextFile(const QString &fileName, QChar separator, QChar lineBreak,
                           TLoadFailure failure = TLoadFailure::lfKeepRowsRead);
-
     // The whole grid as the text of a file (every row, fields in index order).
     QString SaveToText(QChar separator, QChar lineBreak);
 
@@ -53,12 +166,49 @@ public:
     bool CellHighlighted(int column, int row) override;
 
 protected:
-    // A cell reported a change.
-    virtual void CellChanged(int column, int row);
+    const IGridColumns &GridColumns() const { return *columns_; }
+
+    // Repaint and scroll requests, answered by the window.
+    virtual void RefreshCell(int column, int row);
+    virtual void RefreshRow(int row);
+    virtual void RefreshBody();
+    virtual void RefreshHeader();
+    virtual void RefreshIndicator(int row);
+    // The rows from row on moved by dy pixels on the screen.
+    virtual void ScrollRows(int row, int dy);
+    virtual void ScrollHorizontally(int steps);
+    virtual void UpdateScrollBars();
     // The rows were replaced as a whole.
     virtual void RowsReplaced();
+    // Closes an open in-place editor, committing its text or not.
+    virtual void EndEditing(bool commit);
+    // Rows that fit completely into the body from the top row.
+    virtual int VisibleRowCountInBody() const;
+    void SetTopRow(int row);
 
 private:
-    const ICellColumns *columns_;
+    void CellChangeReported(int column, int row);
+    void RecomputeVisibleRows();
+    int NextVisibleRow(int from, int step) const;
+    void AfterRowsAdded();
+
+    const IGridColumns *columns_;
     TCells cells_;
+    TGridOptions options_;
+    TAppearanceOptions appearanceOptions_{TAppearanceOption::aoHideSelection,
+                                          TAppearanceOption::aoHighlightSlideCells};
+    TGridState gridState_;
+    bool autoScroll_ = false;
+    bool readOnly_ = false;
+    bool wantTabs_ = false;
+    bool wantReturns_ = false;
+    TSelectionMoveDirection moveDirection_ = TSelectionMoveDirection::mdDown;
+    int selectedColumn_ = 0;
+    int selectedRow_ = -1;
+    int anchorRow_ = -1;
+    int topRow_ = 0;
+    int firstVisibleRow_ = 0;
+    int lastVisibleRow_ = 0;
+    int lastAddedRow_ = -1;
+    int updateCount_ = 0;
 };

@@ -356,3 +356,15 @@ void TLtColumns::ParentFontChanged()
         if (column->ParentFont())
             column->CopyParentFont();
 }
+
+int TLtColumns::NeighbourColumn(int index, int step) const
+{
+    const int count = Count();
+    int position = index < 0 ? (step > 0 ? -1 : count) : PositionOf(Item(index));
+    for (position += step; position >= 0 && position < count; position += step) {
+        const TLtCustomColumn *column = PositionItem(position);
+        if (column->Visible() && column->Enabled())
+            return column->Index();
+    }
+    return -1;
+}

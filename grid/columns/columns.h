@@ -20,7 +20,7 @@
 // over the position list; ResizeColumns lets the coAutoSize columns share the
 // width that the others leave of the grid's inner width.
 
-#include "grid/cell_columns.h"
+#include "grid/grid_columns.h"
 #include "grid/columns/columns_host.h"
 #include "grid/columns/custom_column.h"
 
@@ -30,7 +30,7 @@
 #include <memory>
 #include <vector>
 
-class TLtColumns : public ICellColumns {
+class TLtColumns : public IGridColumns {
 public:
     using TColumnsChangeEvent = std::function<void(TColumnsOperation, int index, int second)>;
     using TColumnChangeEvent =
@@ -135,6 +135,11 @@ public:
     TColumnType ColumnDataType(int index) const override { return Item(index)->ColumnType(); }
     TFontStyles ColumnFontStyle(int index) const override { return Item(index)->FontStyle(); }
     TColor ColumnColor(int index) const override { return Item(index)->Color(); }
+    bool ColumnEnabled(int index) const override { return Item(index)->Enabled(); }
+    bool ColumnVisible(int index) const override { return Item(index)->Visible(); }
+    QString ColumnDefaultValue(int index) const override { return Item(index)->DefaultValue(); }
+    // Skips hidden and disabled columns, as navigation does.
+    int NeighbourColumn(int index, int step) const override;
 
 private:
     friend class TLtCustomColumn;

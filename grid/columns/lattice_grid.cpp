@@ -96,9 +96,82 @@ void TLatticeGrid::changeEvent(QEvent *event)
         columns_.ParentFontChanged();
 }
 
-void TLatticeGrid::CellChanged(int, int)
+QRect TLatticeGrid::HeaderRect() const
 {
-    update();
+    if (!Options().Contains(TGridOption::goHeader))
+        return QRect();
+    return QRect(kFrameWidth, kFrameWidth, ClientWidth(), headerSize_);
+}
+
+QRect TLatticeGrid::BodyRect() const
+{
+    const int top = kFrameWidth + (Options().Contains(TGridOption::goHeader) ? headerSize_ : 0);
+    return QRect(kFrameWidth, top, ClientWidth(), height() - kFrameWidth - top);
+}
+
+std::optional<int> TLatticeGrid::RowTop(int row) const
+{
+    if (row < TopRow())
+        return std::nullopt;
+    const QRect body = BodyRect();
+    int y = body.top();
+    // Walks the rows in view only: a row far below stops at the body's bottom.
+    for (int r = TopRow(); r < row; ++r) {
+        if (y > body.bottom())
+            return std::nullopt;
+        y += r < RowCount() ? (GetRowVisible(r) ? GetRowHeight(r) : 0) : RowSize();
+    }
+    if (y > body.bottom())
+        return std::nullopt;
+    return y;
+}
+
+QRect TLatticeGrid::RowRect(int row) const
+{
+    const std::optional<int> top = RowTop(row);
+    if (!top)
+        return QRect();
+    const int rowHeight = row < RowCount() ? GetRowHeight(row) : RowSize();
+    return QRect(kFrameWidth, *top, ClientWidth(), rowHeight);
+}
+
+QRect TLatticeGrid::CellRect(int column, int row) const
+{
+    const QRect rowRect = RowRect(row);
+    if (rowRect.isNull() || column < 0 || column >= columns_.Count())
+        return QRect();
+    const TLtCustomColumn *item = columns_.Item(column);
+    return QRect(kFrameWidth + item->Left() - HorzScrollPosition(), rowRect.top(), item->Width(),
+                 rowRect.height());
+}
+
+int TLatticeGrid::VisibleRowCountInBody() const
+{
+    return std::max(BodyRect().height() / std::max(RowSize(), 1), 0);
+}
+
+void TLatticeGrid::RefreshCell(int column, int row)
+{
+    const QRect cell = CellRect(column, row);
+    if (!cell.isNull())
+        update(cell);
+}
+
+void TLatticeGrid::RefreshRow(int row)
+{
+    const QRect rowRect = RowRect(row);
+    if (!rowRect.isNull())
+        update(rowRect);
+}
+
+void TLatticeGrid::RefreshBody()
+{
+    update(BodyRect());
+}
+
+void TLatticeGrid::RefreshHeader()
+{
+    update(HeaderRect());
 }
 
 void TLatticeGrid::RowsReplaced()

@@ -13,6 +13,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class TLatticeGrid : public QWidget, public TLtCustomGridControl, public IColumnsHost {
     Q_OBJECT
 public:
@@ -48,12 +50,25 @@ public:
     TColor GridFontColor() const override { return fontColor_; }
     void RefreshColumn(TLtCustomColumn &column, TGridArea area) override;
 
+    // Geometry in widget coordinates, inside the frame.
+    QRect BodyRect() const;
+    QRect HeaderRect() const;
+    // The top of a row in view, or nothing when the row is above the top row
+    // or starts below the body.
+    std::optional<int> RowTop(int row) const;
+    QRect RowRect(int row) const;
+    QRect CellRect(int column, int row) const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
-    void CellChanged(int column, int row) override;
+    void RefreshCell(int column, int row) override;
+    void RefreshRow(int row) override;
+    void RefreshBody() override;
+    void RefreshHeader() override;
     void RowsReplaced() override;
+    int VisibleRowCountInBody() const override;
 
 private:
     void ColumnChanged(TLtCustomColumn &column, TColumnChangeKind kind, int parameter);

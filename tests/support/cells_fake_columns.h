@@ -7,7 +7,7 @@
 // A column is added to the collection first and then announced to the store,
 // the order in which the grid's collection reports its changes.
 
-#include "grid/cell_columns.h"
+#include "grid/grid_columns.h"
 #include "grid/cells.h"
 #include "grid/cells_host.h"
 
@@ -22,9 +22,13 @@ struct TFakeColumn {
     TColumnType type;
     TFontStyles fontStyle;
     TColor color;
+    bool enabled = true;
+    bool visible = true;
+    QString defaultValue;
 };
 
-class TFakeCellColumns : public ICellColumns {
+// Display order is index order.
+class TFakeCellColumns : public IGridColumns {
 public:
     std::vector<TFakeColumn> columns;
 
@@ -78,6 +82,21 @@ public:
         return columns.at(size_t(index)).fontStyle;
     }
     TColor ColumnColor(int index) const override { return columns.at(size_t(index)).color; }
+    bool ColumnEnabled(int index) const override { return columns.at(size_t(index)).enabled; }
+    bool ColumnVisible(int index) const override { return columns.at(size_t(index)).visible; }
+    QString ColumnDefaultValue(int index) const override
+    {
+        return columns.at(size_t(index)).defaultValue;
+    }
+    int NeighbourColumn(int index, int step) const override
+    {
+        const int count = ColumnCount();
+        int i = index < 0 ? (step > 0 ? 0 : count - 1) : index + step;
+        for (; i >= 0 && i < count; i += step)
+            if (columns[size_t(i)].visible)
+                return i;
+        return -1;
+    }
 };
 
 // Answers with fixed colours and remembers the position it was asked about.

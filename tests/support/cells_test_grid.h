@@ -18,6 +18,9 @@ public:
         : TLtCustomGridControl(&columns)
     {
         columns.AddAll(Cells(), added);
+        OnChange = [this](TLtCustomGridControl &, int column, int row) {
+            changes.emplace_back(column, row);
+        };
     }
 
     void AddRow(int count) override
@@ -53,6 +56,5 @@ public:
     }
 
 protected:
-    void CellChanged(int column, int row) override { changes.emplace_back(column, row); }
     void RowsReplaced() override { ++rowsReplaced; }
 };

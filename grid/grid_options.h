@@ -1,0 +1,30 @@
+#pragma once
+// The grid's option sets and small state types.
+
+#include "grid/set.h"
+
+#include <cstdint>
+
+enum class TGridOption : uint8_t {
+    goEscClearEdit, goFooter, goGrid, goHeader, goIndicator, goInput, goInplaceEditEvents,
+    goMultiSelect, goRowMoving, goRowResizing, goSecondClickEdit, goSelectFullRow,
+    goUseDefaultValues
+};
+using TGridOptions = TSet<TGridOption>;
+
+enum class TAppearanceOption : uint8_t {
+    ao3DGridLines, aoAlphaBlendedSelection, aoBoldTextSelection, aoDontFillCells, aoHideFocus,
+    aoHideSelection, aoHighlightSlideCells, aoHintMarks, aoIndicateSelectedCell,
+    aoIndicateSortedColumn
+};
+using TAppearanceOptions = TSet<TAppearanceOption>;
+
+enum class TGridStateFlag : uint8_t {
+    gtEdit, gtInput, gtMultiSelect, gtColumnHeaderDown, gtColumnResizing, gtRowMoving
+};
+using TGridState = TSet<TGridStateFlag>;
+
+enum class TShiftFlag : uint8_t { ssShift, ssAlt, ssCtrl };
+using TShiftState = TSet<TShiftFlag>;
+
+enum class TSelectionMoveDirection : uint8_t { mdNone, mdUp, mdDown, mdLeft, mdRight };
