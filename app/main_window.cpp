@@ -342,6 +342,32 @@ void TForm1::Image1Click()
     memo1_->setFocus();
 }
 
+void TForm1::LatticeGrid1CellClick(int ACol, int ARow)
+{
+    TLatticeGrid &grid = *latticeGrid1_;
+    if (ACol == icDelete) {
+        // The second half of a double click would delete the row that moved up.
+        if (grid.ClickIsSecondOfDouble())
+            return;
+        grid.DeleteRow(ARow);
+        profiles_->SaveCurrent();
+        return;
+    }
+    if (ACol == icMark) {
+        TCell *mark = grid.GetCell(icMark, ARow);
+        mark->SetAsBoolean(!mark->GetAsBoolean());
+        const TColor color = grid.GetCell(icMark, ARow)->GetAsBoolean() ? clYellow : clWhite;
+        for (int c = icName; c <= icMark; ++c)
+            grid.GetCell(c, ARow)->SetColor(color);
+        profiles_->SaveCurrent();
+    }
+}
+
+void TForm1::LatticeGrid1AfterEdit(int, int, const QString &)
+{
+    profiles_->SaveCurrent();
+}
+
 void TForm1::SpeedButton1Click() { profiles_->SaveThisProfile(); }
 void TForm1::SpeedButton2Click() { profiles_->LoadAProfile(); }
 void TForm1::SpeedButton3Click() { profiles_->DeleteTheActiveProfile(); }

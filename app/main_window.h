@@ -125,6 +125,8 @@ private:
     void Timer4Timer();
     void Timer5Timer();
     void Image1Click();
+    void LatticeGrid1CellClick(int ACol, int ARow);
+    void LatticeGrid1AfterEdit(int ACol, int ARow, const QString &Value);
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();

@@ -201,6 +201,14 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
                                          TAppearanceOption::aoHideSelection,
                                          TAppearanceOption::aoHighlightSlideCells});
     latticeGrid1_->SetColor(clWhite);
+    latticeGrid1_->SetInactiveSelectionColor(clWhite);
+    latticeGrid1_->OnCellClick = [this](TLtCustomGridControl &, int column, int row) {
+        LatticeGrid1CellClick(column, row);
+    };
+    latticeGrid1_->OnAfterEdit = [this](TLtCustomGridControl &, int column, int row,
+                                        const QString &value) {
+        LatticeGrid1AfterEdit(column, row, value);
+    };
     latticeGrid1_->setFont(TahomaFont(11));
     BuildItemColumns(*latticeGrid1_);
 

@@ -48,9 +48,22 @@ void TLatticeGrid::SetHeaderSize(int value)
     update();
 }
 
-TColor TLatticeGrid::ActualCellFontColor(TCell &, int column, int)
+void TLatticeGrid::SetSelectionColor(TColor value)
 {
-    return columns_.Item(column)->FontColor();
+    selectionColor_ = value;
+    RefreshBody();
+}
+
+void TLatticeGrid::SetInactiveSelectionColor(TColor value)
+{
+    inactiveSelectionColor_ = value;
+    RefreshBody();
+}
+
+void TLatticeGrid::SetHighlightedTextColor(TColor value)
+{
+    highlightedTextColor_ = value;
+    RefreshBody();
 }
 
 int TLatticeGrid::ClientWidth() const
@@ -72,14 +85,6 @@ void TLatticeGrid::RefreshColumn(TLtCustomColumn &, TGridArea)
 void TLatticeGrid::ColumnChanged(TLtCustomColumn &, TColumnChangeKind, int)
 {
     update();
-}
-
-void TLatticeGrid::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    painter.fillRect(rect(), ToQColor(color_, palette()));
-    painter.setPen(palette().color(QPalette::Dark));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void TLatticeGrid::resizeEvent(QResizeEvent *event)

@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <utility>
 
 class TLatticeGrid : public QWidget, public TLtCustomGridControl, public IColumnsHost {
     Q_OBJECT
@@ -34,6 +35,25 @@ public:
     void SetHeaderSize(int value);
 
     TColor ActualCellFontColor(TCell &cell, int column, int row) override;
+    TColor ActualCellColor(TCell &cell, int column, int row) override;
+    // Highlighted cells: every cell of a selected row (or the selected cell
+    // without goSelectFullRow); none while the grid lacks focus under
+    // aoHideSelection.
+    bool CellHighlighted(int column, int row) override;
+
+    TColor SelectionColor() const { return selectionColor_; }
+    void SetSelectionColor(TColor value);
+    TColor InactiveSelectionColor() const { return inactiveSelectionColor_; }
+    void SetInactiveSelectionColor(TColor value);
+    TColor HighlightedTextColor() const { return highlightedTextColor_; }
+    void SetHighlightedTextColor(TColor value);
+    // The grid counts as focused while it or its editor holds the keyboard focus.
+    bool GridHasFocus() const;
+    // The cell under a point of the widget: column -1 right of the last
+    // column, row past the last row when below it; nothing outside the body.
+    std::optional<std::pair<int, int>> CellAt(QPoint point) const;
+    // Whether the click being reported is the second half of a double click.
+    bool ClickIsSecondOfDouble() const { return secondOfDouble_; }
 
     int ClientWidth() const override;
     int ClientHeight() const override;
@@ -61,6 +81,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
     void RefreshCell(int column, int row) override;
@@ -71,6 +97,24 @@ protected:
     int VisibleRowCountInBody() const override;
 
 private:
+    void DrawCell(QPainter &painter, int column, int row, const QRect &clip);
+    void DrawEmptyCell(QPainter &painter, int column, const QRect &cell, const QRect &clip);
+    void DrawColumnHeader(QPainter &painter, const TLtCustomColumn &column, const QRect &rect);
+    void DrawEmptyHeader(QPainter &painter, const QRect &rect);
+    QColor Resolved(TColor color) const;
+    void PressBody(QMouseEvent *event);
+    // Loads the column's element with the cell and applies what it answers.
+    void ApplyElementValue(int column, int row, const QString &text, bool boolean, int integer);
+    bool ElementRuns(const TLtCustomColumn &column) const;
+    void RefreshSelectedRows();
+
+    std::pair<int, int> pressedCell_{-1, -1};
+    bool secondOfDouble_ = false;
+    bool pressIsDouble_ = false;
+    TColor selectionColor_ = clHighlight;
+    TColor inactiveSelectionColor_ = clBtnFace;
+    TColor highlightedTextColor_ = clHighlightText;
+
     void ColumnChanged(TLtCustomColumn &column, TColumnChangeKind kind, int parameter);
 
     TLtColumns columns_;

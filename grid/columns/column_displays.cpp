@@ -1,0 +1,174 @@
+#include "grid/columns/column_displays.h"
+
+#include "grid/columns/cell_layout.h"
+#include "grid/columns/column_kinds.h"
+#include "platform/transparent_bitmap.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QWidget>
+
+bool TCheckBoxColumnDisplay::VisualStyles = true;
+
+namespace {
+
+int AlignmentFlags(const TLtCustomColumn &column)
+{
+    int flags = 0;
+    switch (column.Alignment()) {
+    case TAlignment::taLeftJustify: flags |= Qt::AlignLeft; break;
+    case TAlignment::taRightJustify: flags |= Qt::AlignRight; break;
+    case TAlignment::taCenter: flags |= Qt::AlignHCenter; break;
+    }
+    switch (column.VerticalAlignment()) {
+    case TVerticalAlignment::taAlignTop: flags |= Qt::AlignTop; break;
+    case TVerticalAlignment::taAlignBottom: flags |= Qt::AlignBottom; break;
+    case TVerticalAlignment::taVerticalCenter: flags |= Qt::AlignVCenter; break;
+    }
+    return flags;
+}
+
+QString FittedText(const QString &text, const QFontMetrics &metrics, TWrapKind wrap, int width)
+{
+    switch (wrap) {
+    case TWrapKind::wkEllipsis: return metrics.elidedText(text, Qt::ElideRight, width);
+    case TWrapKind::wkPathEllipsis: return metrics.elidedText(text, Qt::ElideMiddle, width);
+    case TWrapKind::wkNone:
+    case TWrapKind::wkWordWrap: return text;
+    }
+    return text;
+}
+
+} // namespace
+
+void TTextColumnDisplay::Paint(QPainter &painter, const TLtCustomColumn &column,
+                               const TCellPaint &cell, const QWidget *) const
+{
+    const QRect textRect = TextRect(cell.rect);
+    const QString text = column.GetDrawText(cell.info);
+    painter.save();
+    painter.setFont(cell.font);
+    painter.setPen(cell.textColor);
+    const bool multiLine = column.WrapKind() == TWrapKind::wkWordWrap ||
+                           column.GetDisplayOptions().Contains(TDisplayOption::doMultiLine);
+    int flags = AlignmentFlags(column);
+    if (column.BiDiMode() != TBiDiMode::bdLeftToRight)
+        painter.setLayoutDirection(Qt::RightToLeft);
+    if (multiLine) {
+        if (column.WrapKind() == TWrapKind::wkWordWrap)
+            flags |= Qt::TextWordWrap;
+        painter.drawText(textRect, flags, text);
+    } else {
+        // One line: line breaks are not followed, the end is cut as the wrap kind says.
+        QString line = text;
+        line.replace(QLatin1String("\r\n"), QLatin1String(" "));
+        line.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+        painter.setClipRect(textRect, Qt::IntersectClip);
+        painter.drawText(textRect, flags | Qt::TextSingleLine,
+                         FittedText(line, painter.fontMetrics(), column.WrapKind(), textRect.width()));
+    }
+    painter.restore();
+}
+
+int TTextColumnDisplay::GetContentWidth(const TLtCustomColumn &column, const TCellPaint &cell) const
+{
+    return QFontMetrics(cell.font).horizontalAdvance(column.GetDrawText(cell.info));
+}
+
+void TRateColumnDisplay::DrawRates(QPainter &painter, const TLtRateColumn &column,
+                                   const QRect &rect, int value)
+{
+    const QImage &glyph = column.Glyph();
+    if (glyph.isNull())
+        return;
+    const QSize strip(column.Max() * glyph.width(), glyph.height());
+    QPoint at = PosInRect(strip, rect, 0, column.Alignment(), column.VerticalAlignment());
+    for (int i = 1; i <= column.Max(); ++i) {
+        const QImage &image = i <= value ? glyph : column.EmptyGlyph();
+        if (!image.isNull())
+            painter.drawImage(at, column.Transparent() ? TransparentByBottomLeft(image) : image);
+        at.rx() += glyph.width();
+    }
+}
+
+void TRateColumnDisplay::Paint(QPainter &painter, const TLtCustomColumn &column,
+                               const TCellPaint &cell, const QWidget *) const
+{
+    const auto &rate = static_cast<const TLtRateColumn &>(column);
+    if (cell.info.AsInteger == 0 && rate.HideWhenEmpty())
+        return;
+    painter.save();
+    painter.setClipRect(cell.rect, Qt::IntersectClip);
+    DrawRates(painter, rate, cell.rect, cell.info.AsInteger);
+    painter.restore();
+}
+
+int TRateColumnDisplay::GetContentWidth(const TLtCustomColumn &column, const TCellPaint &cell) const
+{
+    const auto &rate = static_cast<const TLtRateColumn &>(column);
+    if (cell.info.AsInteger == 0 && rate.HideWhenEmpty())
+        return 0;
+    return rate.Max() * rate.Glyph().width();
+}
+
+void TCheckBoxColumnDisplay::DrawCheckBoxState(QPainter &painter, const TLtCustomColumn &column,
+                                               const QRect &rect, bool checked, bool pressed,
+                                               bool hovered, const QWidget *widget) const
+{
+    const int size = VisualStyles ? kThemedSize : kClassicSize;
+    const QPoint at = PosInRect(QSize(size, size), rect, 2, column.Alignment(),
+                                column.VerticalAlignment());
+    const QRect box(at, QSize(size, size));
+    painter.save();
+    if (VisualStyles && widget) {
+        QStyleOptionButton option;
+        option.initFrom(widget);
+        option.rect = box;
+        option.state = QStyle::State_Enabled | (checked ? QStyle::State_On : QStyle::State_Off);
+        if (hovered)
+            option.state |= QStyle::State_MouseOver;
+        if (hovered && pressed)
+            option.state |= QStyle::State_Sunken;
+        widget->style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &option, &painter, widget);
+    } else {
+        const QPalette palette = widget ? widget->palette() : QPalette();
+        painter.fillRect(box, palette.color(pressed ? QPalette::Button : QPalette::Base));
+        painter.setPen(palette.color(QPalette::Dark));
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        if (checked) {
+            painter.setPen(palette.color(QPalette::WindowText));
+            for (int k = 4; k <= 6; ++k) {
+                // The end point of each polyline is not painted.
+                painter.drawLine(at + QPoint(2, k), at + QPoint(4, k + 2));
+                painter.drawLine(at + QPoint(4, k + 2), at + QPoint(8, k - 2));
+            }
+        }
+    }
+    painter.restore();
+}
+
+void TCheckBoxColumnDisplay::Paint(QPainter &painter, const TLtCustomColumn &column,
+                                   const TCellPaint &cell, const QWidget *widget) const
+{
+    DrawCheckBoxState(painter, column, cell.rect, cell.info.AsBoolean, false, false, widget);
+}
+
+int TCheckBoxColumnDisplay::GetContentWidth(const TLtCustomColumn &, const TCellPaint &) const
+{
+    return VisualStyles ? kThemedSize : kClassicSize;
+}
+
+const TColumnDisplay *DisplayFor(TColumnDisplayClass slot)
+{
+    static const TTextColumnDisplay text;
+    static const TRateColumnDisplay rate;
+    static const TCheckBoxColumnDisplay checkBox;
+    switch (slot) {
+    case TColumnDisplayClass::dcNone: return nullptr;
+    case TColumnDisplayClass::dcTextColumnDisplay: return &text;
+    case TColumnDisplayClass::dcRateColumnDisplay: return &rate;
+    case TColumnDisplayClass::dcCheckBoxColumnDisplay: return &checkBox;
+    }
+    return nullptr;
+}

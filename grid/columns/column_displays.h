@@ -1,0 +1,70 @@
+#pragma once
+// The painters of the three column kinds. A painter draws what it is given
+// (the cell's rectangle, value and state) and never reaches back into the
+// grid; the grid decides colours and state first.
+
+#include "grid/columns/column_types.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+class QPainter;
+class QWidget;
+class TLtCustomColumn;
+class TLtRateColumn;
+
+struct TCellPaint {
+    QRect rect;
+    TCellInfo info;
+    QColor textColor;
+    QFont font;
+    bool highlighted = false;
+    bool selected = false;
+};
+
+class TColumnDisplay {
+public:
+    virtual ~TColumnDisplay() = default;
+    virtual void Paint(QPainter &painter, const TLtCustomColumn &column, const TCellPaint &cell,
+                       const QWidget *widget) const = 0;
+    virtual int GetContentWidth(const TLtCustomColumn &column, const TCellPaint &cell) const = 0;
+};
+
+// Text with 2-pixel margins, aligned both ways, cut with an ellipsis or
+// wrapped at words; "&" is drawn as itself.
+class TTextColumnDisplay : public TColumnDisplay {
+public:
+    void Paint(QPainter &painter, const TLtCustomColumn &column, const TCellPaint &cell,
+               const QWidget *widget) const override;
+    int GetContentWidth(const TLtCustomColumn &column, const TCellPaint &cell) const override;
+    static QRect TextRect(const QRect &cell) { return cell.adjusted(2, 0, -2, 0); }
+};
+
+// Max glyphs in a strip placed in the cell: Glyph up to the value, EmptyGlyph after.
+class TRateColumnDisplay : public TColumnDisplay {
+public:
+    void Paint(QPainter &painter, const TLtCustomColumn &column, const TCellPaint &cell,
+               const QWidget *widget) const override;
+    int GetContentWidth(const TLtCustomColumn &column, const TCellPaint &cell) const override;
+    static void DrawRates(QPainter &painter, const TLtRateColumn &column, const QRect &rect,
+                          int value);
+};
+
+// A 13 x 13 check box drawn by the style, or the classic 11 x 11 box.
+class TCheckBoxColumnDisplay : public TColumnDisplay {
+public:
+    static constexpr int kThemedSize = 13;
+    static constexpr int kClassicSize = 11;
+
+    void Paint(QPainter &painter, const TLtCustomColumn &column, const TCellPaint &cell,
+               const QWidget *widget) const override;
+    int GetContentWidth(const TLtCustomColumn &column, const TCellPaint &cell) const override;
+    void DrawCheckBoxState(QPainter &painter, const TLtCustomColumn &column, const QRect &rect,
+                           bool checked, bool pressed, bool hovered, const QWidget *widget) const;
+    // Themed (style) drawing; off draws the classic box.
+    static bool VisualStyles;
+};
+
+// The painter that a column's display slot names, or none.
+const TColumnDisplay *DisplayFor(TColumnDisplayClass slot);

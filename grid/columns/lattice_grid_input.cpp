@@ -1,0 +1,216 @@
+// Mouse and keyboard on the grid's body. A click raises, in order: any
+// element change from the press, the selection events, OnCellClick on the
+// release over the pressed cell, then the release's element change.
+
+#include "grid/columns/column_kinds.h"
+#include "grid/columns/column_plays.h"
+#include "grid/columns/lattice_grid.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace {
+
+TShiftState ShiftOf(Qt::KeyboardModifiers modifiers)
+{
+    TShiftState shift;
+    if (modifiers & Qt::ShiftModifier)
+        shift.Include(TShiftFlag::ssShift);
+    if (modifiers & Qt::ControlModifier)
+        shift.Include(TShiftFlag::ssCtrl);
+    if (modifiers & Qt::AltModifier)
+        shift.Include(TShiftFlag::ssAlt);
+    return shift;
+}
+
+} // namespace
+
+std::optional<std::pair<int, int>> TLatticeGrid::CellAt(QPoint point) const
+{
+    const QRect body = BodyRect();
+    if (!body.contains(point))
+        return std::nullopt;
+    int column = -1;
+    for (int p = 0; p < columns_.Count(); ++p) {
+        const TLtCustomColumn &item = *columns_.PositionItem(p);
+        const int left = kFrameWidth + item.Left() - HorzScrollPosition();
+        if (item.Visible() && point.x() >= left && point.x() < left + item.Width()) {
+            column = item.Index();
+            break;
+        }
+    }
+    int y = body.top();
+    for (int r = TopRow();; ++r) {
+        const bool existing = r < RowCount();
+        if (existing && !GetRowVisible(r))
+            continue;
+        const int rowHeight = existing ? GetRowHeight(r) : RowSize();
+        if (point.y() < y + rowHeight)
+            return std::make_pair(column, r);
+        y += rowHeight;
+    }
+}
+
+bool TLatticeGrid::ElementRuns(const TLtCustomColumn &column) const
+{
+    return column.GetColumnPlayClass() != TColumnPlayClass::pcNone && !ReadOnly() &&
+           (column.Options().Contains(TColumnOption::coEditing) ||
+            column.GetColumnStyle().Contains(TColumnStyleFlag::csClickable));
+}
+
+void TLatticeGrid::ApplyElementValue(int column, int row, const QString &text, bool boolean,
+                                     int integer)
+{
+    if (!DoEditAccept(column, row, text))
+        return;
+    TCell *cell = GetCell(column, row);
+    if (columns_.Item(column)->ColumnType() == TColumnType::ctBoolean)
+        cell->SetAsBoolean(boolean);
+    else
+        cell->SetAsInteger(integer);
+    DoAfterEdit(column, row, GetCell(column, row)->GetAsString());
+}
+
+void TLatticeGrid::PressBody(QMouseEvent *event)
+{
+    pressedCell_ = {-1, -1};
+    const auto at = CellAt(event->position().toPoint());
+    // Below the last row a press changes nothing.
+    if (!at || !RowExist(at->second))
+        return;
+    const int column = at->first >= 0 ? at->first : SelectedColumn();
+    const int row = at->second;
+    pressedCell_ = {column, row};
+    if (column >= 0 && column < columns_.Count()) {
+        const TLtCustomColumn &item = *columns_.Item(column);
+        if (ElementRuns(item) && item.GetColumnPlayClass() == TColumnPlayClass::pcRateColumnPlay) {
+            const QRect cell = CellRect(column, row);
+            const auto &rate = static_cast<const TLtRateColumn &>(item);
+            if (const auto value = TRateColumnPlay::MouseDown(
+                    rate, cell.size(), event->position().toPoint() - cell.topLeft(),
+                    GetCell(column, row)->GetAsInteger()))
+                ApplyElementValue(column, row, QString(), false, *value);
+        }
+    }
+    SelectCell(column, row, true, ShiftOf(event->modifiers()));
+    const QRect cell = CellRect(column, row);
+    if (cell.isNull() || cell.bottom() > BodyRect().bottom())
+        ScrollToRow(row);
+}
+
+void TLatticeGrid::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        PressBody(event);
+    QWidget::mousePressEvent(event);
+}
+
+void TLatticeGrid::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    // The second press of a double click is a press like any other.
+    PressBody(event);
+    pressIsDouble_ = true;
+    const auto at = CellAt(event->position().toPoint());
+    if (at && at->first >= 0 && RowExist(at->second))
+        DoCellDblClick(at->first, at->second);
+}
+
+void TLatticeGrid::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const bool fromDouble = pressIsDouble_;
+    pressIsDouble_ = false;
+    const auto at = CellAt(event->position().toPoint());
+    if (!at || at->first < 0 || !RowExist(at->second) || *at != pressedCell_)
+        return;
+    const auto [column, row] = *at;
+    secondOfDouble_ = fromDouble;
+    DoCellClick(column, row);
+    secondOfDouble_ = false;
+    // The handler may have deleted rows: go on only while the cell exists.
+    if (!CellBounds(column, row))
+        return;
+    const TLtCustomColumn &item = *columns_.Item(column);
+    if (ElementRuns(item) && item.GetColumnPlayClass() == TColumnPlayClass::pcCheckBoxColumnPlay) {
+        const QRect cell = CellRect(column, row);
+        const auto &box = static_cast<const TLtCheckBoxColumn &>(item);
+        if (const auto value = TCheckBoxColumnPlay::MouseUp(
+                box, cell.size(), event->position().toPoint() - cell.topLeft(),
+                GetCell(column, row)->GetAsBoolean()))
+            ApplyElementValue(column, row, *value ? QStringLiteral("True") : QStringLiteral("False"),
+                              *value, 0);
+    }
+}
+
+void TLatticeGrid::keyPressEvent(QKeyEvent *event)
+{
+    const TShiftState shift = ShiftOf(event->modifiers());
+    switch (event->key()) {
+    case Qt::Key_Down: MoveSelectionDown(shift, false); return;
+    case Qt::Key_Up: MoveSelectionUp(shift); return;
+    case Qt::Key_PageDown: MoveSelectionPageDown(); return;
+    case Qt::Key_PageUp: MoveSelectionPageUp(); return;
+    case Qt::Key_Home: MoveSelectionHome(); return;
+    case Qt::Key_End: MoveSelectionEnd(); return;
+    case Qt::Key_Left: MoveSelectionLeft(); return;
+    case Qt::Key_Right: MoveSelectionRight(); return;
+    case Qt::Key_Tab:
+        if (WantTabs()) {
+            MoveToNextCell(false);
+            return;
+        }
+        break;
+    case Qt::Key_Backtab:
+        if (WantTabs()) {
+            MoveToPrevCell();
+            return;
+        }
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (WantReturns() && SelectionMoveDirection() == TSelectionMoveDirection::mdDown)
+            MoveSelectionDown(shift, false);
+        return;
+    default: break;
+    }
+    const QString text = event->text();
+    const int column = SelectedColumn();
+    const int row = SelectedRow();
+    if (text.size() == 1 && CellBounds(column, row)) {
+        const TLtCustomColumn &item = *columns_.Item(column);
+        if (ElementRuns(item)) {
+            if (item.GetColumnPlayClass() == TColumnPlayClass::pcRateColumnPlay) {
+                const auto &rate = static_cast<const TLtRateColumn &>(item);
+                if (const auto value = TRateColumnPlay::KeyPress(rate, text[0],
+                                                                 GetCell(column, row)->GetAsInteger()))
+                    ApplyElementValue(column, row, QString(), false, *value);
+            } else if (const auto value = TCheckBoxColumnPlay::KeyPress(
+                           text[0], GetCell(column, row)->GetAsBoolean())) {
+                ApplyElementValue(column, row, *value ? QStringLiteral("True") : QStringLiteral("False"),
+                                  *value, 0);
+            }
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TLatticeGrid::RefreshSelectedRows()
+{
+    RefreshBody();
+}
+
+void TLatticeGrid::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    RefreshSelectedRows();
+}
+
+void TLatticeGrid::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    RefreshSelectedRows();
+}

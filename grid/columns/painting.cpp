@@ -1,0 +1,255 @@
+// How the grid draws itself in its report style. Paint order: the rows (each
+// cell skipped before any work when it misses the clip box), the area right
+// of the columns, the headers and the empty header strip, the frame.
+
+#include "grid/columns/cell_layout.h"
+#include "grid/columns/colors.h"
+#include "grid/columns/column_displays.h"
+#include "grid/columns/lattice_grid.h"
+
+#include <QApplication>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionHeader>
+
+namespace {
+
+TColor FromQColor(const QColor &color)
+{
+    return TColor(color.red()) | TColor(color.green()) << 8 | TColor(color.blue()) << 16;
+}
+
+QFont WithStyle(QFont font, TFontStyles style)
+{
+    if (style.Contains(TFontStyle::fsBold))
+        font.setBold(true);
+    if (style.Contains(TFontStyle::fsItalic))
+        font.setItalic(true);
+    if (style.Contains(TFontStyle::fsUnderline))
+        font.setUnderline(true);
+    if (style.Contains(TFontStyle::fsStrikeOut))
+        font.setStrikeOut(true);
+    return font;
+}
+
+// Right edge of the visible columns, exclusive, in widget coordinates.
+int ColumnsRight(const TLtColumns &columns, int frame, int scroll)
+{
+    return frame + columns.GetClientWidth() - scroll;
+}
+
+} // namespace
+
+QColor TLatticeGrid::Resolved(TColor color) const
+{
+    return ToQColor(color, palette());
+}
+
+bool TLatticeGrid::GridHasFocus() const
+{
+    const QWidget *focus = QApplication::focusWidget();
+    return focus && (focus == this || isAncestorOf(focus));
+}
+
+bool TLatticeGrid::CellHighlighted(int column, int row)
+{
+    if (column < 0 || column >= columns_.Count() || !RowExist(row))
+        return false;
+    if (columns_.Item(column)->Options().Contains(TColumnOption::coDontHighlight))
+        return false;
+    if (AppearanceOptions().Contains(TAppearanceOption::aoHideSelection) && !GridHasFocus())
+        return false;
+    const bool isSelectedCell = column == SelectedColumn() && row == SelectedRow();
+    const bool editing = GridState().Contains(TGridStateFlag::gtEdit);
+    if (Options().Contains(TGridOption::goSelectFullRow)) {
+        if (!GetSelected(row))
+            return false;
+        return !(isSelectedCell &&
+                 (AppearanceOptions().Contains(TAppearanceOption::aoIndicateSelectedCell) ||
+                  editing));
+    }
+    return isSelectedCell && !editing;
+}
+
+TColor TLatticeGrid::ActualCellColor(TCell &cell, int column, int row)
+{
+    const TLtCustomColumn *item = columns_.Item(column);
+    const TColor base = item->ParentCellColor() ? item->Color() : cell.GetColor();
+    if (!CellHighlighted(column, row))
+        return base;
+    if (!GridHasFocus())
+        return inactiveSelectionColor_;
+    if (AppearanceOptions().Contains(TAppearanceOption::aoAlphaBlendedSelection))
+        return FromQColor(BlendedTowardHighlight(Resolved(base), palette().color(QPalette::Highlight)));
+    return selectionColor_;
+}
+
+TColor TLatticeGrid::ActualCellFontColor(TCell &, int column, int row)
+{
+    if (CellHighlighted(column, row) && GridHasFocus())
+        return highlightedTextColor_;
+    return columns_.Item(column)->FontColor();
+}
+
+void TLatticeGrid::DrawCell(QPainter &painter, int column, int row, const QRect &cell)
+{
+    TLtCustomColumn &item = *columns_.Item(column);
+    TCell &data = *GetCell(column, row);
+    TCellPaint paint;
+    paint.rect = cell;
+    paint.highlighted = CellHighlighted(column, row);
+    paint.selected = column == SelectedColumn() && row == SelectedRow();
+    // Nothing below fetches another cell, so the store's current position,
+    // which the cell's colour questions use, stays this cell.
+    const QColor background = Resolved(data.GetActualColor());
+    painter.save();
+    painter.setClipRect(cell, Qt::IntersectClip);
+    const bool fill = !AppearanceOptions().Contains(TAppearanceOption::aoDontFillCells) &&
+                      item.DrawingOptions() != TDrawingOptions::doCustomOnly;
+    if (fill)
+        painter.fillRect(cell, background);
+    const bool drawContent = item.DrawingOptions() == TDrawingOptions::doNormal ||
+                             item.DrawingOptions() == TDrawingOptions::doCustom;
+    if (drawContent && !data.GetEmpty()) {
+        paint.textColor = Resolved(data.GetActualFontColor());
+        paint.font = WithStyle(item.Font(), data.GetFontStyle());
+        switch (item.ColumnType()) {
+        case TColumnType::ctBoolean: paint.info.AsBoolean = data.GetAsBoolean(); break;
+        case TColumnType::ctInteger:
+        case TColumnType::ctAutoInc: paint.info.AsInteger = data.GetAsInteger(); break;
+        case TColumnType::ctFloat: paint.info.AsFloat = data.GetAsFloat(); break;
+        case TColumnType::ctDate: paint.info.AsDateTime = data.GetAsDateTime(); break;
+        case TColumnType::ctGraphic: paint.info.AsObject = data.GetObjectReference(); break;
+        default: paint.info.AsString = data.GetAsString(); break;
+        }
+        if (const TColumnDisplay *display = DisplayFor(item.GetColumnDisplayClass()))
+            display->Paint(painter, item, paint, this);
+    }
+    painter.restore();
+}
+
+void TLatticeGrid::DrawEmptyCell(QPainter &painter, int, const QRect &cell, const QRect &clip)
+{
+    if (cell.intersects(clip))
+        painter.fillRect(cell, Resolved(color_));
+}
+
+void TLatticeGrid::DrawColumnHeader(QPainter &painter, const TLtCustomColumn &column,
+                                    const QRect &rect)
+{
+    painter.save();
+    painter.setClipRect(rect, Qt::IntersectClip);
+    QStyleOptionHeader option;
+    option.initFrom(this);
+    option.rect = rect;
+    option.state |= QStyle::State_Raised | QStyle::State_Horizontal;
+    style()->drawControl(QStyle::CE_HeaderSection, &option, &painter, this);
+
+    // The caption in the grid's font, placed by the header's alignment.
+    painter.setFont(font());
+    painter.setPen(Resolved(fontColor_));
+    const QString caption = column.Header().Caption();
+    const int tw = painter.fontMetrics().horizontalAdvance(caption) + 2;
+    const int left = rect.left();
+    const int right = rect.left() + rect.width();
+    int x = left + 2;
+    if (column.Header().Alignment() == TAlignment::taRightJustify)
+        x = right - tw - (column.Sorted() ? 31 : 0);
+    else if (column.Header().Alignment() == TAlignment::taCenter)
+        x = left + (right - left) / 2 - tw / 2;
+    const QRect textRect(x, rect.top(), right - x, rect.height());
+    painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     painter.fontMetrics().elidedText(caption, Qt::ElideRight, textRect.width()));
+
+    if (column.Sorted()) {
+        const int y = rect.top() + rect.height() / 2 - 4;
+        const int ax = x + tw + 19;
+        if (ax + 8 < right || !column.Header().HideArrow()) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(Resolved(clGrayText));
+            const bool up = column.SortKind() == TSortKind::skAscending;
+            const QPolygon arrow = up ? QPolygon({QPoint(ax, y + 4), QPoint(ax + 4, y), QPoint(ax + 8, y + 4)})
+                                      : QPolygon({QPoint(ax, y), QPoint(ax + 4, y + 4), QPoint(ax + 8, y)});
+            painter.drawPolygon(arrow);
+        }
+    }
+    painter.restore();
+}
+
+void TLatticeGrid::DrawEmptyHeader(QPainter &painter, const QRect &rect)
+{
+    painter.save();
+    painter.setClipRect(rect, Qt::IntersectClip);
+    QStyleOptionHeader option;
+    option.initFrom(this);
+    option.rect = rect;
+    option.position = QStyleOptionHeader::End;
+    option.state |= QStyle::State_Raised | QStyle::State_Horizontal;
+    style()->drawControl(QStyle::CE_HeaderSection, &option, &painter, this);
+    painter.restore();
+}
+
+void TLatticeGrid::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    const QRect clip = event->rect();
+    const QRect body = BodyRect();
+    const int columnsRight = ColumnsRight(columns_, kFrameWidth, HorzScrollPosition());
+
+    painter.save();
+    painter.setClipRect(body);
+    int y = body.top();
+    for (int r = TopRow(); y <= body.bottom(); ++r) {
+        const bool existing = r < RowCount();
+        if (existing && !GetRowVisible(r))
+            continue;
+        const int rowHeight = existing ? GetRowHeight(r) : RowSize();
+        const QRect rowRect(body.left(), y, body.width(), rowHeight);
+        if (rowRect.intersects(clip)) {
+            for (int p = 0; p < columns_.Count(); ++p) {
+                const TLtCustomColumn &column = *columns_.PositionItem(p);
+                if (!column.Visible())
+                    continue;
+                const QRect cell(kFrameWidth + column.Left() - HorzScrollPosition(), y,
+                                 column.Width(), rowHeight);
+                if (cell.left() > body.right())
+                    break;
+                if (!existing)
+                    DrawEmptyCell(painter, column.Index(), cell, clip);
+                else if (cell.intersects(clip))
+                    DrawCell(painter, column.Index(), r, cell);
+            }
+        }
+        y += rowHeight;
+    }
+    if (columnsRight <= body.right())
+        painter.fillRect(QRect(columnsRight, body.top(), body.right() - columnsRight + 1,
+                               body.height()),
+                         Resolved(color_));
+    painter.restore();
+
+    const QRect header = HeaderRect();
+    if (!header.isNull() && header.intersects(clip)) {
+        painter.save();
+        painter.setClipRect(header);
+        for (int p = 0; p < columns_.Count(); ++p) {
+            const TLtCustomColumn &column = *columns_.PositionItem(p);
+            if (!column.Visible())
+                continue;
+            const QRect rect(kFrameWidth + column.Left() - HorzScrollPosition(), header.top(),
+                             column.Width(), header.height());
+            if (rect.left() > header.right())
+                break;
+            if (rect.intersects(clip))
+                DrawColumnHeader(painter, column, rect);
+        }
+        if (columnsRight <= header.right())
+            DrawEmptyHeader(painter, QRect(columnsRight, header.top(),
+                                           header.right() - columnsRight + 1, header.height()));
+        painter.restore();
+    }
+
+    painter.setPen(palette().color(QPalette::Dark));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
