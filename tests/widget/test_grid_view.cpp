@@ -1,0 +1,286 @@
+// The item grid as a person sees and uses it: pixels of rows, stars, crosses
+// and check boxes, and clicks and keys that mark, delete and rate items, each
+// saved at once.
+
+#include "app/main_window.h"
+#include "grid/columns/cell_layout.h"
+#include "grid/columns/column_kinds.h"
+#include "grid/columns/column_plays.h"
+#include "grid/columns/lattice_grid.h"
+#include "tests/support/recorded_message_boxes.h"
+#include "tests/support/scripted_file_dialogs.h"
+#include "tests/support/temp_folder.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+const QString kKite = QStringLiteral("Kite,red,$20,2,12/7/2026,0,False");
+const QString kBall = QStringLiteral("Ball,,$5,7,12/7/2026,0,False");
+const QString kBook = QStringLiteral("Book,,$9,1,12/7/2026,0,True");
+
+class GridViewTest : public ::testing::Test {
+protected:
+    void Start(const QStringList &lines)
+    {
+        folder.Write("blank.yearnbox", ProfileBytes(lines));
+        form = std::make_unique<TForm1>(folder.Path(), QString(), boxes, dialogs);
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        Grid().setFocus();
+        QApplication::processEvents();
+    }
+    TLatticeGrid &Grid() { return *form->LatticeGrid1(); }
+    QImage Picture() { return Grid().grab().toImage(); }
+    QPoint Centre(int column, int row) { return Grid().CellRect(column, row).center(); }
+    // A point in the cell clear of its content: the right-hand edge.
+    QPoint Background(int column, int row)
+    {
+        const QRect cell = Grid().CellRect(column, row);
+        return QPoint(cell.right() - 1, cell.top() + 1);
+    }
+    void Click(QPoint at) { QTest::mouseClick(&Grid(), Qt::LeftButton, {}, at); }
+    // What a window system delivers: press, release, double click, release.
+    void DoubleClick(QPoint at)
+    {
+        Click(at);
+        QTest::mouseDClick(&Grid(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(&Grid(), Qt::LeftButton, {}, at);
+    }
+    QByteArray Profile() { return folder.Read("blank.yearnbox"); }
+
+    TTempFolder folder;
+    TRecordedMessageBoxes boxes;
+    TScriptedFileDialogs dialogs;
+    std::unique_ptr<TForm1> form;
+};
+
+} // namespace
+
+TEST(CellLayout, PosInRectPlacesABoxByTheAlignments)
+{
+    const QRect cell(10, 20, 80, 16);
+    using enum TAlignment;
+    using enum TVerticalAlignment;
+    EXPECT_EQ(PosInRect(QSize(16, 16), cell, 0, taCenter, taVerticalCenter), QPoint(42, 20));
+    EXPECT_EQ(PosInRect(QSize(80, 16), cell, 0, taCenter, taVerticalCenter), QPoint(10, 20));
+    EXPECT_EQ(PosInRect(QSize(13, 13), cell, 2, taLeftJustify, taVerticalCenter), QPoint(12, 22));
+    EXPECT_EQ(PosInRect(QSize(13, 13), cell, 2, taRightJustify, taAlignTop), QPoint(75, 22));
+    EXPECT_EQ(PosInRect(QSize(13, 13), cell, 2, taLeftJustify, taAlignBottom), QPoint(12, 21));
+}
+
+TEST(CellLayout, DarkeningAndTheQuarterBlend)
+{
+    EXPECT_EQ(Darkened(QColor(255, 255, 255)), QColor(0xF4, 0xF4, 0xF4));
+    EXPECT_EQ(Darkened(QColor(0, 128, 1)), QColor(0, 122, 0));
+    EXPECT_EQ(BlendedTowardHighlight(QColor(255, 255, 255), QColor(0, 0, 255)),
+              QColor(191, 191, 255));
+    EXPECT_EQ(BlendedTowardHighlight(QColor(0, 0, 0), QColor(2, 6, 10)), QColor(1, 2, 3));
+}
+
+TEST(RatePlay, GlyphsUnderTheMouseAndTypedKeys)
+{
+    TLtRateColumn column;
+    QImage star(16, 16, QImage::Format_ARGB32);
+    column.SetGlyph(star);
+    column.SetAlignment(TAlignment::taCenter);
+    const QSize cell(80, 16);
+    EXPECT_EQ(TRateColumnPlay::GetRatesRect(column, cell), QRect(0, 0, 80, 16));
+    EXPECT_EQ(TRateColumnPlay::GetValueAtPos(column, cell, QPoint(0, 5)), 1);
+    EXPECT_EQ(TRateColumnPlay::GetValueAtPos(column, cell, QPoint(50, 5)), 4);
+    EXPECT_EQ(TRateColumnPlay::GetValueAtPos(column, QSize(100, 16), QPoint(5, 5)), -1);
+    EXPECT_EQ(TRateColumnPlay::MouseDown(column, cell, QPoint(40, 8), 2), 3);
+    EXPECT_EQ(TRateColumnPlay::MouseDown(column, cell, QPoint(40, 8), 3), std::nullopt);
+    EXPECT_EQ(TRateColumnPlay::KeyPress(column, '+', 5), std::nullopt);
+    EXPECT_EQ(TRateColumnPlay::KeyPress(column, '+', 4), 5);
+    EXPECT_EQ(TRateColumnPlay::KeyPress(column, '-', 0), std::nullopt);
+    EXPECT_EQ(TRateColumnPlay::KeyPress(column, '9', 1), std::nullopt);
+    EXPECT_EQ(TRateColumnPlay::KeyPress(column, '0', 3), 0);
+    EXPECT_EQ(TRateColumnPlay::KeyPress(column, '3', 3), 3) << "raised even when unchanged";
+    EXPECT_EQ(TRateColumnPlay::KeyPress(column, 'x', 3), std::nullopt);
+}
+
+TEST_F(GridViewTest, AnEmptyGridShowsWhiteLinesUnderAnEighteenPixelHeader)
+{
+    Start({});
+    const QImage picture = Picture();
+    EXPECT_EQ(Grid().HeaderRect(), QRect(1, 1, 449, 18));
+    EXPECT_EQ(Grid().BodyRect().top(), 19);
+    EXPECT_NE(picture.pixelColor(5, 10), QColor(Qt::white)) << "the header is not white";
+    for (int y : {20, 40, 200, 320})
+        EXPECT_EQ(picture.pixelColor(200, y), QColor(Qt::white)) << y;
+    EXPECT_EQ(Grid().RowTop(2), 19 + 32) << "empty lines of 16 pixels";
+}
+
+TEST_F(GridViewTest, TheSelectedRowOfTheFocusedGridIsHighlightedUntilTheFocusLeaves)
+{
+    Start({kKite, kBall});
+    ASSERT_TRUE(Grid().GridHasFocus());
+    Grid().SetSelectedRow(0);
+    const QColor highlight = Grid().palette().color(QPalette::Highlight);
+    QImage picture = Picture();
+    for (int c = 0; c < 7; ++c) {
+        EXPECT_EQ(picture.pixelColor(Background(c, 0)), highlight) << "column " << c;
+        EXPECT_EQ(picture.pixelColor(Background(c, 1)), QColor(Qt::white)) << "column " << c;
+    }
+    form->Edit4()->setFocus();
+    QApplication::processEvents();
+    picture = Picture();
+    for (int c = 0; c < 7; ++c)
+        EXPECT_EQ(picture.pixelColor(Background(c, 0)), QColor(Qt::white)) << "column " << c;
+}
+
+TEST_F(GridViewTest, ClickingTheCheckBoxMarksTheRowYellowAndSavesIt)
+{
+    Start({kKite, kBall});
+    Click(Centre(6, 0));
+    EXPECT_EQ(Profile(), ProfileBytes({"Kite,red,$20,2,12/7/2026,0,True", kBall}));
+    form->Edit4()->setFocus();
+    QApplication::processEvents();
+    const QImage picture = Picture();
+    for (int c = 0; c < 7; ++c)
+        EXPECT_EQ(picture.pixelColor(Background(c, 0)), QColor(Qt::yellow)) << "column " << c;
+    Click(Centre(6, 0));
+    EXPECT_EQ(Profile(), ProfileBytes({kKite, kBall}));
+    EXPECT_EQ(Grid().GetCell(0, 0)->GetColor(), clWhite);
+}
+
+TEST_F(GridViewTest, ClickingAStarSetsThePriorityAndSavesOnlyWhenItChanges)
+{
+    Start({kKite});
+    const QRect cell = Grid().CellRect(3, 0);
+    int afterEdits = 0;
+    auto saving = Grid().OnAfterEdit;
+    Grid().OnAfterEdit = [&](TLtCustomGridControl &g, int c, int r, const QString &v) {
+        ++afterEdits;
+        EXPECT_EQ(v, "3");
+        saving(g, c, r, v);
+    };
+    Click(cell.topLeft() + QPoint(2 * 16 + 8, 8));
+    EXPECT_EQ(Grid().GetCell(3, 0)->GetAsInteger(), 3);
+    EXPECT_EQ(Profile(), ProfileBytes({"Kite,red,$20,3,12/7/2026,0,False"}));
+    QFile::remove(folder.File("blank.yearnbox"));
+    Click(cell.topLeft() + QPoint(2 * 16 + 8, 8));
+    EXPECT_EQ(afterEdits, 1);
+    EXPECT_FALSE(folder.Exists("blank.yearnbox")) << "the same star writes nothing";
+}
+
+TEST_F(GridViewTest, ADigitTypedOnTheSelectedRowSetsThePriority)
+{
+    Start({kKite});
+    Click(Centre(3, 0) + QPoint(30, 0));
+    ASSERT_EQ(Grid().SelectedRow(), 0);
+    Grid().SetSelectedColumn(3);
+    QTest::keyClick(&Grid(), '5');
+    EXPECT_EQ(Profile(), ProfileBytes({"Kite,red,$20,5,12/7/2026,0,False"}));
+}
+
+TEST_F(GridViewTest, AFileValueAboveTheMaximumDrawsFiveStars)
+{
+    Start({kBall});
+    form->Edit4()->setFocus();
+    QApplication::processEvents();
+    const QImage picture = Picture();
+    const QRect cell = Grid().CellRect(3, 0);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_NE(picture.pixelColor(cell.left() + i * 16 + 8, cell.top() + 8), QColor(Qt::white))
+            << "star " << i + 1;
+    EXPECT_EQ(Grid().GetCells(3, 0), "7");
+}
+
+TEST_F(GridViewTest, TheCrossDeletesItsRowAndADoubleClickDeletesOnlyOne)
+{
+    Start({kKite, kBall, kBook});
+    const QImage picture = Picture();
+    for (int r = 0; r < 3; ++r)
+        EXPECT_NE(picture.pixelColor(Grid().CellRect(5, r).topLeft() + QPoint(3, 8)).rgb(),
+                  QColor(Qt::white).rgb())
+            << r;
+    Click(Centre(5, 1));
+    EXPECT_EQ(Grid().RowCount(), 2);
+    EXPECT_EQ(Profile(), ProfileBytes({kKite, kBook}));
+    // Far enough apart from the click before not to join it.
+    QTest::qWait(QApplication::doubleClickInterval() + 100);
+    DoubleClick(Centre(5, 0));
+    EXPECT_EQ(Grid().RowCount(), 1);
+    EXPECT_EQ(Grid().GetCells(0, 0), "Book");
+    QTest::qWait(QApplication::doubleClickInterval() + 100);
+    Click(Centre(5, 0));
+    EXPECT_EQ(Grid().RowCount(), 0);
+    EXPECT_EQ(Profile(), ProfileBytes({}));
+}
+
+TEST_F(GridViewTest, ADoubleClickOnTheMarkTogglesItTwice)
+{
+    Start({kKite});
+    DoubleClick(Centre(6, 0));
+    EXPECT_FALSE(Grid().GetCell(6, 0)->GetAsBoolean());
+    EXPECT_EQ(Profile(), ProfileBytes({kKite}));
+}
+
+TEST_F(GridViewTest, AClickCountsOnlyWhenReleasedOnThePressedCell)
+{
+    Start({kKite, kBall});
+    int clicks = 0;
+    Grid().OnCellClick = [&](TLtCustomGridControl &, int, int) { ++clicks; };
+    QTest::mousePress(&Grid(), Qt::LeftButton, {}, Centre(0, 0));
+    QTest::mouseRelease(&Grid(), Qt::LeftButton, {}, Centre(1, 0));
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(Grid().SelectedRow(), 0) << "the press selected the row";
+    Click(Centre(2, 1));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(Grid().SelectedRow(), 1);
+    // Below the last row nothing changes.
+    Click(QPoint(100, 300));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(Grid().SelectedRow(), 1);
+}
+
+TEST_F(GridViewTest, ArrowKeysMoveTheSelectionWithinTheRows)
+{
+    Start({kKite, kBall});
+    QTest::keyClick(&Grid(), Qt::Key_Up);
+    EXPECT_EQ(Grid().SelectedRow(), -1);
+    Click(Centre(0, 0));
+    QTest::keyClick(&Grid(), Qt::Key_Down);
+    EXPECT_EQ(Grid().SelectedRow(), 1);
+    QTest::keyClick(&Grid(), Qt::Key_Down);
+    EXPECT_EQ(Grid().SelectedRow(), 1);
+    QTest::keyClick(&Grid(), Qt::Key_Home);
+    EXPECT_EQ(Grid().SelectedRow(), 0);
+}
+
+TEST_F(GridViewTest, ALongTextEndsInAnEllipsis)
+{
+    Start({"A very long name that cannot possibly fit,,$1,1,12/7/2026,0,False",
+           "Short,,$1,1,12/7/2026,0,False"});
+    form->Edit4()->setFocus();
+    QApplication::processEvents();
+    const QImage picture = Picture();
+    // The text is cut to the cell less its 2-pixel margins, and still fills most of it.
+    auto inkColumns = [&](const QRect &cell) {
+        int first = -1, last = -1;
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            for (int y = cell.top(); y <= cell.bottom(); ++y)
+                if (picture.pixelColor(x, y).rgb() != QColor(Qt::white).rgb()) {
+                    if (first < 0)
+                        first = x;
+                    last = x;
+                    break;
+                }
+        return std::make_pair(first - cell.left(), cell.right() - last);
+    };
+    const QRect longCell = Grid().CellRect(0, 0);
+    const auto [leftGap, rightGap] = inkColumns(longCell);
+    EXPECT_GE(leftGap, 2);
+    EXPECT_GE(rightGap, 2);
+    EXPECT_LT(leftGap + rightGap, longCell.width() / 3);
+    const auto [shortLeft, shortRight] = inkColumns(Grid().CellRect(0, 1));
+    EXPECT_GT(shortLeft + shortRight, longCell.width() / 2);
+}
