@@ -9,6 +9,7 @@
 TLatticeGrid::TLatticeGrid(QWidget *parent)
     : QWidget(parent), TLtCustomGridControl(&columns_), columns_(*this)
 {
+    setMouseTracking(true);
     columns_.OnChange = [this](TColumnsOperation operation, int index, int second) {
         // The collection reports a move as (new index, old index); the store
         // takes (from, to).

@@ -52,6 +52,8 @@ public:
     // The cell under a point of the widget: column -1 right of the last
     // column, row past the last row when below it; nothing outside the body.
     std::optional<std::pair<int, int>> CellAt(QPoint point) const;
+    // A text fits when the column is at least its width + 5.
+    static bool TextFits(int columnWidth, int textWidth) { return columnWidth >= textWidth + 5; }
     // Whether the click being reported is the second half of a double click.
     bool ClickIsSecondOfDouble() const { return secondOfDouble_; }
 
@@ -85,6 +87,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -108,7 +112,13 @@ private:
     bool ElementRuns(const TLtCustomColumn &column) const;
     void RefreshSelectedRows();
 
+    // The text-fit hint, or the cell's own hint, for the cell under the mouse.
+    void ShowHintFor(int column, int row);
+    void HideHint();
+
     std::pair<int, int> pressedCell_{-1, -1};
+    std::pair<int, int> hoveredCell_{-1, -1};
+    enum class THintKind { hkNone, hkTextFit, hkCell } hintKind_ = THintKind::hkNone;
     bool secondOfDouble_ = false;
     bool pressIsDouble_ = false;
     TColor selectionColor_ = clHighlight;

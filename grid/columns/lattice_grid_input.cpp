@@ -7,6 +7,7 @@
 #include "grid/columns/lattice_grid.h"
 
 #include <QKeyEvent>
+#include <QToolTip>
 #include <QMouseEvent>
 
 namespace {
@@ -213,4 +214,65 @@ void TLatticeGrid::focusOutEvent(QFocusEvent *event)
 {
     QWidget::focusOutEvent(event);
     RefreshSelectedRows();
+}
+
+void TLatticeGrid::HideHint()
+{
+    if (hintKind_ != THintKind::hkNone)
+        QToolTip::hideText();
+    hintKind_ = THintKind::hkNone;
+}
+
+void TLatticeGrid::ShowHintFor(int column, int row)
+{
+    const TLtCustomColumn &item = *columns_.Item(column);
+    const QRect cell = CellRect(column, row);
+    TCellInfo info;
+    info.AsString = GetCells(column, row);
+    const QString text = item.GetDrawText(info);
+    const bool active = window()->isActiveWindow();
+    if (item.Options().Contains(TColumnOption::coShowTextFitHint) &&
+        !TextFits(item.Width(), QFontMetrics(item.Font()).horizontalAdvance(text))) {
+        if (active) {
+            QToolTip::showText(mapToGlobal(cell.topLeft()), text, this);
+            hintKind_ = THintKind::hkTextFit;
+        }
+        return;
+    }
+    if (hintKind_ == THintKind::hkTextFit) {
+        HideHint();
+        return;
+    }
+    const QString hint = GetCell(column, row)->GetHint();
+    if (!hint.isEmpty() && active) {
+        QToolTip::showText(mapToGlobal(QPoint(cell.right() + 1, cell.top() - 20)), hint, this);
+        hintKind_ = THintKind::hkCell;
+    } else {
+        HideHint();
+    }
+}
+
+void TLatticeGrid::mouseMoveEvent(QMouseEvent *event)
+{
+    QWidget::mouseMoveEvent(event);
+    const auto at = CellAt(event->position().toPoint());
+    if (!at || at->first < 0 || !RowExist(at->second)) {
+        HideHint();
+        unsetCursor();
+        hoveredCell_ = {-1, -1};
+        return;
+    }
+    setCursor(columns_.Item(at->first)->Cursor());
+    if (*at == hoveredCell_)
+        return;
+    hoveredCell_ = *at;
+    ShowHintFor(at->first, at->second);
+}
+
+void TLatticeGrid::leaveEvent(QEvent *event)
+{
+    QWidget::leaveEvent(event);
+    HideHint();
+    unsetCursor();
+    hoveredCell_ = {-1, -1};
 }

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -283,4 +284,20 @@ TEST_F(GridViewTest, ALongTextEndsInAnEllipsis)
     EXPECT_LT(leftGap + rightGap, longCell.width() / 3);
     const auto [shortLeft, shortRight] = inkColumns(Grid().CellRect(0, 1));
     EXPECT_GT(shortLeft + shortRight, longCell.width() / 2);
+}
+
+TEST_F(GridViewTest, RestingOnATextThatDoesNotFitShowsItWholeInAHint)
+{
+    const QString longName = "A very long name that cannot possibly fit";
+    Start({longName + ",,$1,1,12/7/2026,0,False", "Short,,$1,1,12/7/2026,0,False"});
+    QTest::mouseMove(&Grid(), Centre(0, 0));
+    QTRY_VERIFY_WITH_TIMEOUT(QToolTip::isVisible(), 2000);
+    EXPECT_EQ(QToolTip::text(), longName);
+    QTest::mouseMove(&Grid(), Centre(0, 1));
+    QTRY_VERIFY_WITH_TIMEOUT(!QToolTip::isVisible(), 2000);
+    EXPECT_EQ(Grid().cursor().shape(), Qt::ArrowCursor);
+    QTest::mouseMove(&Grid(), Centre(5, 1));
+    EXPECT_EQ(Grid().cursor().shape(), Qt::PointingHandCursor) << "the delete column's cursor";
+    EXPECT_TRUE(TLatticeGrid::TextFits(90, 85));
+    EXPECT_FALSE(TLatticeGrid::TextFits(90, 86));
 }
