@@ -13,8 +13,13 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 #include <utility>
+
+enum class TCellStateFlag : uint8_t { csBoldTextSelection, csEmpty, csFocused, csSelected };
+using TCellState = TSet<TCellStateFlag>;
+enum class TSortedStyle : uint8_t { soDefault, soDarker, soWhite };
 
 class TLatticeGrid : public QWidget, public TLtCustomGridControl, public IColumnsHost {
     Q_OBJECT
@@ -52,6 +57,43 @@ public:
     // The cell under a point of the widget: column -1 right of the last
     // column, row past the last row when below it; nothing outside the body.
     std::optional<std::pair<int, int>> CellAt(QPoint point) const;
+    // Painting callbacks, all optional; handlers may change what they get by reference.
+    std::function<void(TLatticeGrid &, int column, int row, TColor &cellColor,
+                       TColor &gridLineColor, TCellState state)>
+        OnCellColoring;
+    std::function<void(TLatticeGrid &, int column, int row, const QRect &rect, TCellState state,
+                       bool &defaultDrawing)>
+        OnDrawCellBackground;
+    std::function<void(TLatticeGrid &, int column, int row, TColor &textColor,
+                       TFontStyles &fontStyle, TCellState state)>
+        OnCellFormating;
+    std::function<void(TLatticeGrid &, int column, int row, QString &text)> OnApplyCell;
+    std::function<void(TLatticeGrid &, int column, int row, QPainter &painter, const QRect &rect,
+                       TCellState state)>
+        OnCustomDrawCell;
+    std::function<void(TLatticeGrid &, QPainter &painter)> OnPostDraw;
+    std::function<void(TLatticeGrid &, int column, int row, QString &text)> OnCellHint;
+
+    void DoCellColoring(int column, int row, TColor &cellColor, TColor &gridLineColor,
+                        TCellState state);
+    bool DoDrawCellBackground(int column, int row, const QRect &rect, TCellState state);
+    void DoCellFormating(int column, int row, TColor &textColor, TFontStyles &fontStyle,
+                         TCellState state);
+    void DoApplyCell(int column, int row, QString &text);
+    void DoCustomDrawCell(int column, int row, QPainter &painter, const QRect &rect,
+                          TCellState state);
+    void DoPostDraw(QPainter &painter);
+    void DoCellHint(int column, int row, QString &text);
+
+    TSortedStyle SortedStyle() const { return sortedStyle_; }
+    void SetSortedStyle(TSortedStyle value);
+    // Drawn centred while the grid has no visible rows.
+    const QString &Caption() const { return caption_; }
+    void SetCaption(const QString &value);
+    // Off: the classic raised-button headers instead of the style's.
+    bool EnableVisualStyles() const { return enableVisualStyles_; }
+    void SetEnableVisualStyles(bool value);
+
     // A text fits when the column is at least its width + 5.
     static bool TextFits(int columnWidth, int textWidth) { return columnWidth >= textWidth + 5; }
     // Whether the click being reported is the second half of a double click.
@@ -105,6 +147,10 @@ private:
     void DrawEmptyCell(QPainter &painter, int column, const QRect &cell, const QRect &clip);
     void DrawColumnHeader(QPainter &painter, const TLtCustomColumn &column, const QRect &rect);
     void DrawEmptyHeader(QPainter &painter, const QRect &rect);
+    void DrawClassicHeaderBackground(QPainter &painter, const TLtCustomColumn &column,
+                                     const QRect &rect);
+    void DrawFocusCell(QPainter &painter);
+    TCellState CellStateOf(int column, int row);
     QColor Resolved(TColor color) const;
     void PressBody(QMouseEvent *event);
     // Loads the column's element with the cell and applies what it answers.
@@ -124,6 +170,9 @@ private:
     TColor selectionColor_ = clHighlight;
     TColor inactiveSelectionColor_ = clBtnFace;
     TColor highlightedTextColor_ = clHighlightText;
+    TSortedStyle sortedStyle_ = TSortedStyle::soDefault;
+    QString caption_;
+    bool enableVisualStyles_ = true;
 
     void ColumnChanged(TLtCustomColumn &column, TColumnChangeKind kind, int parameter);
 

@@ -229,7 +229,8 @@ void TLatticeGrid::ShowHintFor(int column, int row)
     const QRect cell = CellRect(column, row);
     TCellInfo info;
     info.AsString = GetCells(column, row);
-    const QString text = item.GetDrawText(info);
+    QString text = item.GetDrawText(info);
+    DoApplyCell(column, row, text);
     const bool active = window()->isActiveWindow();
     if (item.Options().Contains(TColumnOption::coShowTextFitHint) &&
         !TextFits(item.Width(), QFontMetrics(item.Font()).horizontalAdvance(text))) {
@@ -243,7 +244,8 @@ void TLatticeGrid::ShowHintFor(int column, int row)
         HideHint();
         return;
     }
-    const QString hint = GetCell(column, row)->GetHint();
+    QString hint = GetCell(column, row)->GetHint();
+    DoCellHint(column, row, hint);
     if (!hint.isEmpty() && active) {
         QToolTip::showText(mapToGlobal(QPoint(cell.right() + 1, cell.top() - 20)), hint, this);
         hintKind_ = THintKind::hkCell;

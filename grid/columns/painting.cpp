@@ -11,6 +11,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionHeader>
 
 namespace {
@@ -92,28 +93,56 @@ TColor TLatticeGrid::ActualCellFontColor(TCell &, int column, int row)
     return columns_.Item(column)->FontColor();
 }
 
+TCellState TLatticeGrid::CellStateOf(int column, int row)
+{
+    TCellState state;
+    if (CellHighlighted(column, row)) {
+        state.Include(TCellStateFlag::csSelected);
+        if (AppearanceOptions().Contains(TAppearanceOption::aoBoldTextSelection))
+            state.Include(TCellStateFlag::csBoldTextSelection);
+    }
+    if (GridHasFocus() && !AppearanceOptions().Contains(TAppearanceOption::aoHideFocus))
+        state.Include(TCellStateFlag::csFocused);
+    return state;
+}
+
 void TLatticeGrid::DrawCell(QPainter &painter, int column, int row, const QRect &cell)
 {
     TLtCustomColumn &item = *columns_.Item(column);
     TCell &data = *GetCell(column, row);
-    TCellPaint paint;
-    paint.rect = cell;
-    paint.highlighted = CellHighlighted(column, row);
-    paint.selected = column == SelectedColumn() && row == SelectedRow();
     // Nothing below fetches another cell, so the store's current position,
     // which the cell's colour questions use, stays this cell.
-    const QColor background = Resolved(data.GetActualColor());
+    TColor background = data.GetActualColor();
+    const TCellState state = CellStateOf(column, row);
+    TCellPaint paint;
+    paint.rect = cell;
+    paint.highlighted = state.Contains(TCellStateFlag::csSelected);
+    paint.selected = column == SelectedColumn() && row == SelectedRow();
+    TColor gridLines = clBtnFace;
+    DoCellColoring(column, row, background, gridLines, state);
+    QColor fillColor = Resolved(background);
+    if (item.Sorted() && !paint.highlighted) {
+        if (sortedStyle_ == TSortedStyle::soDarker ||
+            AppearanceOptions().Contains(TAppearanceOption::aoIndicateSortedColumn))
+            fillColor = Darkened(fillColor);
+        else if (sortedStyle_ == TSortedStyle::soWhite)
+            fillColor = Qt::white;
+    }
     painter.save();
     painter.setClipRect(cell, Qt::IntersectClip);
-    const bool fill = !AppearanceOptions().Contains(TAppearanceOption::aoDontFillCells) &&
-                      item.DrawingOptions() != TDrawingOptions::doCustomOnly;
+    bool fill = !AppearanceOptions().Contains(TAppearanceOption::aoDontFillCells) &&
+                item.DrawingOptions() != TDrawingOptions::doCustomOnly;
+    if (!DoDrawCellBackground(column, row, cell, state))
+        fill = false;
     if (fill)
-        painter.fillRect(cell, background);
+        painter.fillRect(cell, fillColor);
     const bool drawContent = item.DrawingOptions() == TDrawingOptions::doNormal ||
                              item.DrawingOptions() == TDrawingOptions::doCustom;
     if (drawContent && !data.GetEmpty()) {
-        paint.textColor = Resolved(data.GetActualFontColor());
-        paint.font = WithStyle(item.Font(), data.GetFontStyle());
+        TColor textColor = data.GetActualFontColor();
+        TFontStyles fontStyle = data.GetFontStyle();
+        if (state.Contains(TCellStateFlag::csBoldTextSelection))
+            fontStyle.Include(TFontStyle::fsBold);
         switch (item.ColumnType()) {
         case TColumnType::ctBoolean: paint.info.AsBoolean = data.GetAsBoolean(); break;
         case TColumnType::ctInteger:
@@ -123,16 +152,87 @@ void TLatticeGrid::DrawCell(QPainter &painter, int column, int row, const QRect 
         case TColumnType::ctGraphic: paint.info.AsObject = data.GetObjectReference(); break;
         default: paint.info.AsString = data.GetAsString(); break;
         }
+        DoCellFormating(column, row, textColor, fontStyle, state);
+        paint.textColor = isEnabled() ? Resolved(textColor) : Resolved(clGrayText);
+        paint.font = WithStyle(item.Font(), fontStyle);
         if (const TColumnDisplay *display = DisplayFor(item.GetColumnDisplayClass()))
             display->Paint(painter, item, paint, this);
     }
+    if (AppearanceOptions().Contains(TAppearanceOption::aoHintMarks) && !data.GetHint().isEmpty()) {
+        const int right = cell.left() + cell.width();
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::red);
+        painter.drawPolygon(QPolygon({QPoint(right - 5, cell.top()), QPoint(right - 1, cell.top()),
+                                      QPoint(right - 1, cell.top() + 4)}));
+    }
+    if (item.DrawingOptions() != TDrawingOptions::doNormal)
+        DoCustomDrawCell(column, row, painter, cell, state);
     painter.restore();
 }
 
-void TLatticeGrid::DrawEmptyCell(QPainter &painter, int, const QRect &cell, const QRect &clip)
+void TLatticeGrid::DrawEmptyCell(QPainter &painter, int column, const QRect &cell, const QRect &clip)
 {
-    if (cell.intersects(clip))
-        painter.fillRect(cell, Resolved(color_));
+    if (!cell.intersects(clip))
+        return;
+    TColor background = color_;
+    TColor gridLines = clBtnFace;
+    const TCellState state{TCellStateFlag::csEmpty};
+    DoCellColoring(column, -1, background, gridLines, state);
+    QColor fillColor = Resolved(background);
+    if (AppearanceOptions().Contains(TAppearanceOption::aoIndicateSortedColumn) &&
+        columns_.Item(column)->Sorted())
+        fillColor = Darkened(fillColor);
+    if (DoDrawCellBackground(column, -1, cell, state))
+        painter.fillRect(cell, fillColor);
+}
+
+void TLatticeGrid::DrawFocusCell(QPainter &painter)
+{
+    if (AppearanceOptions().Contains(TAppearanceOption::aoHideFocus) || !GridHasFocus() ||
+        !RowExist(SelectedRow()) || SelectedRow() < TopRow())
+        return;
+    QRect focus = Options().Contains(TGridOption::goSelectFullRow)
+                      ? RowRect(SelectedRow()).intersected(QRect(kFrameWidth, 0, columns_.GetClientWidth(), height()))
+                      : CellRect(SelectedColumn(), SelectedRow());
+    if (focus.isNull() || !BodyRect().contains(focus))
+        return;
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = focus;
+    painter.save();
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    painter.restore();
+}
+
+void TLatticeGrid::DrawClassicHeaderBackground(QPainter &painter, const TLtCustomColumn &column,
+                                               const QRect &rect)
+{
+    const QColor face = Resolved(column.Header().Color());
+    const QColor light = Resolved(clBtnHighlight);
+    const QColor dark = Resolved(clBtnShadow);
+    painter.fillRect(rect.adjusted(1, 1, -1, -1), face);
+    const int l = rect.left(), t = rect.top(), r = rect.right(), b = rect.bottom();
+    const TColumnLocation location = column.GetLocation();
+    painter.setPen(light);
+    painter.drawLine(l, t, r, t);
+    if (location == TColumnLocation::clAlone || location == TColumnLocation::clLeftSide) {
+        painter.drawLine(l, t + 1, l, b);
+    } else {
+        painter.drawLine(l, t + 2, l, b - 3);
+        painter.setPen(face);
+        painter.drawPoint(l, t + 1);
+        painter.drawPoint(l, b - 2);
+    }
+    painter.setPen(dark);
+    painter.drawLine(l, b, r, b);
+    if (location == TColumnLocation::clAlone || location == TColumnLocation::clRightSide) {
+        painter.drawLine(r, t, r, b);
+    } else {
+        painter.drawLine(r, t + 2, r, b - 3);
+        painter.setPen(face);
+        painter.drawPoint(r, t + 1);
+        painter.drawPoint(r, b - 2);
+    }
 }
 
 void TLatticeGrid::DrawColumnHeader(QPainter &painter, const TLtCustomColumn &column,
@@ -140,11 +240,15 @@ void TLatticeGrid::DrawColumnHeader(QPainter &painter, const TLtCustomColumn &co
 {
     painter.save();
     painter.setClipRect(rect, Qt::IntersectClip);
-    QStyleOptionHeader option;
-    option.initFrom(this);
-    option.rect = rect;
-    option.state |= QStyle::State_Raised | QStyle::State_Horizontal;
-    style()->drawControl(QStyle::CE_HeaderSection, &option, &painter, this);
+    if (enableVisualStyles_) {
+        QStyleOptionHeader option;
+        option.initFrom(this);
+        option.rect = rect;
+        option.state |= QStyle::State_Raised | QStyle::State_Horizontal;
+        style()->drawControl(QStyle::CE_HeaderSection, &option, &painter, this);
+    } else {
+        DrawClassicHeaderBackground(painter, column, rect);
+    }
 
     // The caption in the grid's font, placed by the header's alignment.
     painter.setFont(font());
@@ -179,6 +283,10 @@ void TLatticeGrid::DrawColumnHeader(QPainter &painter, const TLtCustomColumn &co
 
 void TLatticeGrid::DrawEmptyHeader(QPainter &painter, const QRect &rect)
 {
+    if (!enableVisualStyles_) {
+        painter.fillRect(rect, Resolved(color_));
+        return;
+    }
     painter.save();
     painter.setClipRect(rect, Qt::IntersectClip);
     QStyleOptionHeader option;
@@ -227,6 +335,12 @@ void TLatticeGrid::paintEvent(QPaintEvent *event)
         painter.fillRect(QRect(columnsRight, body.top(), body.right() - columnsRight + 1,
                                body.height()),
                          Resolved(color_));
+    if (Options().Contains(TGridOption::goSelectFullRow))
+        DrawFocusCell(painter);
+    if (Cells().VisibleRowCount() == 0 && !caption_.isEmpty()) {
+        painter.setPen(isEnabled() ? Resolved(fontColor_) : Resolved(clGrayText));
+        painter.drawText(body, Qt::AlignCenter | Qt::TextSingleLine, caption_);
+    }
     painter.restore();
 
     const QRect header = HeaderRect();
@@ -252,4 +366,70 @@ void TLatticeGrid::paintEvent(QPaintEvent *event)
 
     painter.setPen(palette().color(QPalette::Dark));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    DoPostDraw(painter);
+}
+
+void TLatticeGrid::DoCellColoring(int column, int row, TColor &cellColor, TColor &gridLineColor,
+                                  TCellState state)
+{
+    if (OnCellColoring)
+        OnCellColoring(*this, column, row, cellColor, gridLineColor, state);
+}
+
+bool TLatticeGrid::DoDrawCellBackground(int column, int row, const QRect &rect, TCellState state)
+{
+    bool defaultDrawing = true;
+    if (OnDrawCellBackground)
+        OnDrawCellBackground(*this, column, row, rect, state, defaultDrawing);
+    return defaultDrawing;
+}
+
+void TLatticeGrid::DoCellFormating(int column, int row, TColor &textColor, TFontStyles &fontStyle,
+                                   TCellState state)
+{
+    if (OnCellFormating)
+        OnCellFormating(*this, column, row, textColor, fontStyle, state);
+}
+
+void TLatticeGrid::DoApplyCell(int column, int row, QString &text)
+{
+    if (OnApplyCell)
+        OnApplyCell(*this, column, row, text);
+}
+
+void TLatticeGrid::DoCustomDrawCell(int column, int row, QPainter &painter, const QRect &rect,
+                                    TCellState state)
+{
+    if (OnCustomDrawCell)
+        OnCustomDrawCell(*this, column, row, painter, rect, state);
+}
+
+void TLatticeGrid::DoPostDraw(QPainter &painter)
+{
+    if (OnPostDraw)
+        OnPostDraw(*this, painter);
+}
+
+void TLatticeGrid::DoCellHint(int column, int row, QString &text)
+{
+    if (OnCellHint)
+        OnCellHint(*this, column, row, text);
+}
+
+void TLatticeGrid::SetSortedStyle(TSortedStyle value)
+{
+    sortedStyle_ = value;
+    RefreshBody();
+}
+
+void TLatticeGrid::SetCaption(const QString &value)
+{
+    caption_ = value;
+    RefreshBody();
+}
+
+void TLatticeGrid::SetEnableVisualStyles(bool value)
+{
+    enableVisualStyles_ = value;
+    update();
 }

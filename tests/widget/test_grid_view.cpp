@@ -301,3 +301,51 @@ TEST_F(GridViewTest, RestingOnATextThatDoesNotFitShowsItWholeInAHint)
     EXPECT_TRUE(TLatticeGrid::TextFits(90, 85));
     EXPECT_FALSE(TLatticeGrid::TextFits(90, 86));
 }
+
+TEST_F(GridViewTest, PaintingCallbacksColourCellsAndRunAfterDrawing)
+{
+    Start({kKite, kBall});
+    form->Edit4()->setFocus();
+    int postDraws = 0;
+    Grid().OnCellColoring = [](TLatticeGrid &, int column, int row, TColor &color, TColor &,
+                               TCellState state) {
+        if (column == 2 && row == 1 && !state.Contains(TCellStateFlag::csEmpty))
+            color = 0x0000FF;  // red
+    };
+    Grid().OnPostDraw = [&](TLatticeGrid &, QPainter &) { ++postDraws; };
+    const QImage picture = Picture();
+    EXPECT_EQ(picture.pixelColor(Background(2, 1)), QColor(Qt::red));
+    EXPECT_EQ(picture.pixelColor(Background(2, 0)), QColor(Qt::white));
+    EXPECT_GE(postDraws, 1);
+}
+
+TEST_F(GridViewTest, TheSortedColumnCanBeDarkenedAndAnEmptyGridShowsItsCaption)
+{
+    Start({kKite});
+    form->Edit4()->setFocus();
+    Grid().Columns().Item(1)->SetSorted(true);
+    Grid().SetSortedStyle(TSortedStyle::soDarker);
+    EXPECT_EQ(Picture().pixelColor(Background(1, 0)), QColor(0xF4, 0xF4, 0xF4));
+    EXPECT_EQ(Picture().pixelColor(Background(0, 0)), QColor(Qt::white));
+
+    Grid().ClearRows();
+    Grid().SetCaption("Nothing wished for yet");
+    const QImage picture = Picture();
+    const QRect body = Grid().BodyRect();
+    int ink = 0;
+    for (int x = body.left(); x < body.right(); ++x)
+        ink += picture.pixelColor(x, body.center().y()).rgb() != QColor(Qt::white).rgb();
+    EXPECT_GT(ink, 10);
+}
+
+TEST_F(GridViewTest, ClassicHeadersLookLikeRaisedButtons)
+{
+    Start({});
+    Grid().SetEnableVisualStyles(false);
+    const QImage picture = Picture();
+    const QRect name = QRect(1, 1, 90, 18);
+    const QPalette palette = Grid().palette();
+    EXPECT_EQ(picture.pixel(name.left() + 10, name.top()), palette.color(QPalette::Light).rgb());
+    EXPECT_EQ(picture.pixel(name.left() + 10, name.bottom()), palette.color(QPalette::Dark).rgb());
+    EXPECT_EQ(picture.pixel(name.left() + 3, name.top() + 3), palette.color(QPalette::Button).rgb());
+}
