@@ -9,8 +9,6 @@
 #include <QStyleOptionButton>
 #include <QWidget>
 
-bool TCheckBoxColumnDisplay::VisualStyles = true;
-
 namespace {
 
 int AlignmentFlags(const TLtCustomColumn &column)
@@ -114,14 +112,15 @@ int TRateColumnDisplay::GetContentWidth(const TLtCustomColumn &column, const TCe
 
 void TCheckBoxColumnDisplay::DrawCheckBoxState(QPainter &painter, const TLtCustomColumn &column,
                                                const QRect &rect, bool checked, bool pressed,
-                                               bool hovered, const QWidget *widget) const
+                                               bool hovered, bool themed,
+                                               const QWidget *widget) const
 {
-    const int size = VisualStyles ? kThemedSize : kClassicSize;
+    const int size = BoxSize(themed);
     const QPoint at = PosInRect(QSize(size, size), rect, 2, column.Alignment(),
                                 column.VerticalAlignment());
     const QRect box(at, QSize(size, size));
     painter.save();
-    if (VisualStyles && widget) {
+    if (themed && widget) {
         QStyleOptionButton option;
         option.initFrom(widget);
         option.rect = box;
@@ -151,12 +150,13 @@ void TCheckBoxColumnDisplay::DrawCheckBoxState(QPainter &painter, const TLtCusto
 void TCheckBoxColumnDisplay::Paint(QPainter &painter, const TLtCustomColumn &column,
                                    const TCellPaint &cell, const QWidget *widget) const
 {
-    DrawCheckBoxState(painter, column, cell.rect, cell.info.AsBoolean, false, false, widget);
+    DrawCheckBoxState(painter, column, cell.rect, cell.info.AsBoolean, false, false, cell.themed,
+                      widget);
 }
 
-int TCheckBoxColumnDisplay::GetContentWidth(const TLtCustomColumn &, const TCellPaint &) const
+int TCheckBoxColumnDisplay::GetContentWidth(const TLtCustomColumn &, const TCellPaint &cell) const
 {
-    return VisualStyles ? kThemedSize : kClassicSize;
+    return BoxSize(cell.themed);
 }
 
 const TColumnDisplay *DisplayFor(TColumnDisplayClass slot)

@@ -21,6 +21,8 @@ struct TCellPaint {
     QFont font;
     bool highlighted = false;
     bool selected = false;
+    // The style's (themed) drawing; off draws the classic look.
+    bool themed = true;
 };
 
 class TColumnDisplay {
@@ -60,10 +62,10 @@ public:
     void Paint(QPainter &painter, const TLtCustomColumn &column, const TCellPaint &cell,
                const QWidget *widget) const override;
     int GetContentWidth(const TLtCustomColumn &column, const TCellPaint &cell) const override;
+    static int BoxSize(bool themed) { return themed ? kThemedSize : kClassicSize; }
     void DrawCheckBoxState(QPainter &painter, const TLtCustomColumn &column, const QRect &rect,
-                           bool checked, bool pressed, bool hovered, const QWidget *widget) const;
-    // Themed (style) drawing; off draws the classic box.
-    static bool VisualStyles;
+                           bool checked, bool pressed, bool hovered, bool themed,
+                           const QWidget *widget) const;
 };
 
 // The painter that a column's display slot names, or none.

@@ -42,10 +42,9 @@ std::optional<int> TRateColumnPlay::KeyPress(const TLtRateColumn &column, QChar 
     return std::nullopt;
 }
 
-QRect TCheckBoxColumnPlay::GetCheckBoxRect(const TLtCheckBoxColumn &column, QSize cell)
+QRect TCheckBoxColumnPlay::GetCheckBoxRect(const TLtCheckBoxColumn &column, QSize cell, bool themed)
 {
-    const int size = TCheckBoxColumnDisplay::VisualStyles ? TCheckBoxColumnDisplay::kThemedSize
-                                                          : TCheckBoxColumnDisplay::kClassicSize;
+    const int size = TCheckBoxColumnDisplay::BoxSize(themed);
     const QRect grown = QRect(QPoint(0, 0), cell).adjusted(-1, -1, 1, 1);
     return QRect(PosInRect(QSize(size, size), grown, 2, column.Alignment(),
                            column.VerticalAlignment()),
@@ -53,9 +52,9 @@ QRect TCheckBoxColumnPlay::GetCheckBoxRect(const TLtCheckBoxColumn &column, QSiz
 }
 
 std::optional<bool> TCheckBoxColumnPlay::MouseUp(const TLtCheckBoxColumn &column, QSize cell,
-                                                 QPoint point, bool value)
+                                                 bool themed, QPoint point, bool value)
 {
-    if (!GetCheckBoxRect(column, cell).contains(point))
+    if (!GetCheckBoxRect(column, cell, themed).contains(point))
         return std::nullopt;
     return !value;
 }

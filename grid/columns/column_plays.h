@@ -29,9 +29,9 @@ public:
 
 class TCheckBoxColumnPlay {
 public:
-    static QRect GetCheckBoxRect(const TLtCheckBoxColumn &column, QSize cell);
-    static std::optional<bool> MouseUp(const TLtCheckBoxColumn &column, QSize cell, QPoint point,
-                                       bool value);
+    static QRect GetCheckBoxRect(const TLtCheckBoxColumn &column, QSize cell, bool themed);
+    static std::optional<bool> MouseUp(const TLtCheckBoxColumn &column, QSize cell, bool themed,
+                                       QPoint point, bool value);
     // The blank flips the value.
     static std::optional<bool> KeyPress(QChar key, bool value);
 };

@@ -139,7 +139,7 @@ void TLatticeGrid::mouseReleaseEvent(QMouseEvent *event)
         const QRect cell = CellRect(column, row);
         const auto &box = static_cast<const TLtCheckBoxColumn &>(item);
         if (const auto value = TCheckBoxColumnPlay::MouseUp(
-                box, cell.size(), event->position().toPoint() - cell.topLeft(),
+                box, cell.size(), enableVisualStyles_, event->position().toPoint() - cell.topLeft(),
                 GetCell(column, row)->GetAsBoolean()))
             ApplyElementValue(column, row, *value ? QStringLiteral("True") : QStringLiteral("False"),
                               *value, 0);

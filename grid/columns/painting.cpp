@@ -118,6 +118,7 @@ void TLatticeGrid::DrawCell(QPainter &painter, int column, int row, const QRect 
     paint.rect = cell;
     paint.highlighted = state.Contains(TCellStateFlag::csSelected);
     paint.selected = column == SelectedColumn() && row == SelectedRow();
+    paint.themed = enableVisualStyles_;
     TColor gridLines = clBtnFace;
     DoCellColoring(column, row, background, gridLines, state);
     QColor fillColor = Resolved(background);
@@ -270,12 +271,21 @@ void TLatticeGrid::DrawColumnHeader(QPainter &painter, const TLtCustomColumn &co
         const int y = rect.top() + rect.height() / 2 - 4;
         const int ax = x + tw + 19;
         if (ax + 8 < right || !column.Header().HideArrow()) {
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(Resolved(clGrayText));
             const bool up = column.SortKind() == TSortKind::skAscending;
             const QPolygon arrow = up ? QPolygon({QPoint(ax, y + 4), QPoint(ax + 4, y), QPoint(ax + 8, y + 4)})
                                       : QPolygon({QPoint(ax, y), QPoint(ax + 4, y + 4), QPoint(ax + 8, y)});
-            painter.drawPolygon(arrow);
+            if (enableVisualStyles_) {
+                painter.setPen(Qt::NoPen);
+                painter.setBrush(Resolved(clGrayText));
+                painter.drawPolygon(arrow);
+            } else {
+                // The classic marker: a shadowed outline, lit along its lower side.
+                painter.setBrush(Qt::NoBrush);
+                painter.setPen(Resolved(clBtnShadow));
+                painter.drawPolyline(QPolygon({arrow[0], arrow[1], arrow[2]}));
+                painter.setPen(Resolved(clBtnHighlight));
+                painter.drawLine(arrow[0], arrow[2]);
+            }
         }
     }
     painter.restore();

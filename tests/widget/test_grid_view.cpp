@@ -349,3 +349,16 @@ TEST_F(GridViewTest, ClassicHeadersLookLikeRaisedButtons)
     EXPECT_EQ(picture.pixel(name.left() + 10, name.bottom()), palette.color(QPalette::Dark).rgb());
     EXPECT_EQ(picture.pixel(name.left() + 3, name.top() + 3), palette.color(QPalette::Button).rgb());
 }
+
+TEST(CheckBoxPlay, TheBoxIsPlacedInTheGrownCellAndOnlyItFlipsTheValue)
+{
+    TLtCheckBoxColumn column;
+    const QSize cell(25, 16);
+    // Left, vertically centred, 2 pixels in from the cell grown by one pixel.
+    EXPECT_EQ(TCheckBoxColumnPlay::GetCheckBoxRect(column, cell, true), QRect(1, 2, 13, 13));
+    EXPECT_EQ(TCheckBoxColumnPlay::GetCheckBoxRect(column, cell, false), QRect(1, 3, 11, 11));
+    EXPECT_EQ(TCheckBoxColumnPlay::MouseUp(column, cell, true, QPoint(6, 8), false), true);
+    EXPECT_EQ(TCheckBoxColumnPlay::MouseUp(column, cell, true, QPoint(20, 8), false), std::nullopt);
+    EXPECT_EQ(TCheckBoxColumnPlay::KeyPress(' ', true), false);
+    EXPECT_EQ(TCheckBoxColumnPlay::KeyPress('x', true), std::nullopt);
+}
