@@ -151,3 +151,26 @@ TColumnStyle TLtCheckBoxColumn::GetColumnStyle() const
 {
     return {TColumnStyleFlag::csCanEdit, TColumnStyleFlag::csFitToLargest};
 }
+
+void TLtTextColumn::Assign(const TLtCustomColumn &source)
+{
+    TLtCustomColumn::Assign(source);
+    if (const auto *text = dynamic_cast<const TLtTextColumn *>(&source)) {
+        SetMaxLength(text->MaxLength());
+        SetMultiLine(text->MultiLine());
+        SetPasswordChar(text->PasswordChar());
+        SetTextBefore(text->TextBefore());
+        SetTextAfter(text->TextAfter());
+    }
+}
+
+void TLtRateColumn::Assign(const TLtCustomColumn &source)
+{
+    TLtCustomColumn::Assign(source);
+    if (const auto *rate = dynamic_cast<const TLtRateColumn *>(&source)) {
+        SetEmptyGlyph(rate->EmptyGlyph());
+        SetGlyph(rate->Glyph());
+        SetMax(rate->Max());
+        SetTransparent(rate->Transparent());
+    }
+}

@@ -26,6 +26,8 @@ public:
     const QString &TextAfter() const { return textAfter_; }
     void SetTextAfter(const QString &value);
 
+    // Also copies MaxLength, MultiLine, PasswordChar, TextBefore and TextAfter.
+    void Assign(const TLtCustomColumn &source) override;
     TCellEditorClass GetCellEditorClass() const override;
     TColumnDisplayClass GetColumnDisplayClass() const override;
     TColumnStyle GetColumnStyle() const override;
@@ -61,6 +63,8 @@ public:
     bool HideWhenEmpty() const { return hideWhenEmpty_; }
     void SetHideWhenEmpty(bool value);
 
+    // Also copies EmptyGlyph, Glyph, Max and Transparent (not HideWhenEmpty).
+    void Assign(const TLtCustomColumn &source) override;
     TColumnDisplayClass GetColumnDisplayClass() const override;
     TColumnPlayClass GetColumnPlayClass() const override;
     TColumnStyle GetColumnStyle() const override;

@@ -36,3 +36,33 @@ void TColumnPart::SetHint(const QString &value)
 TColumnHeader::TColumnHeader(TLtCustomColumn &column) : TColumnPart(column, clBtnFace) {}
 
 TColumnFooter::TColumnFooter(TLtCustomColumn &column) : TColumnPart(column, clWindow) {}
+
+void TColumnPart::AssignPart(const TColumnPart &source)
+{
+    SetCaption(source.Caption());
+    SetColor(source.Color());
+    SetDisplayMode(source.DisplayMode());
+    SetGlyph(source.Glyph());
+    SetHint(source.Hint());
+}
+
+void TColumnHeader::Assign(const TColumnHeader &source)
+{
+    AssignPart(source);
+    SetAlignment(source.Alignment());
+    SetHideArrow(source.HideArrow());
+    SetMultiLine(source.MultiLine());
+    SetOrientation(source.Orientation());
+}
+
+void TColumnFooter::Assign(const TColumnFooter &source)
+{
+    AssignPart(source);
+    SetAlignment(source.Alignment());
+    SetFormulaKind(source.FormulaKind());
+    SetFormulaValue(source.FormulaValue());
+    SetFormatMask(source.FormatMask());
+    SetFormatMaskKind(source.FormatMaskKind());
+    SetTextBefore(source.TextBefore());
+    SetTextAfter(source.TextAfter());
+}

@@ -38,6 +38,8 @@ public:
     void SetGlyph(const QImage &value);
     const QString &Hint() const { return hint_; }
     void SetHint(const QString &value);
+    // Copies caption, colour, display mode, glyph and hint.
+    void AssignPart(const TColumnPart &source);
 
     std::function<void()> OnChange;
 
@@ -66,6 +68,7 @@ private:
 class TColumnHeader : public TColumnPart {
 public:
     explicit TColumnHeader(TLtCustomColumn &column);
+    void Assign(const TColumnHeader &source);
 
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment value) { Store(alignment_, value); }
@@ -87,6 +90,7 @@ private:
 class TColumnFooter : public TColumnPart {
 public:
     explicit TColumnFooter(TLtCustomColumn &column);
+    void Assign(const TColumnFooter &source);
 
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment value) { Store(alignment_, value); }

@@ -319,3 +319,37 @@ void TLtCustomColumn::NotifyColumnChange(TColumnChangeKind kind, int parameter)
     if (columns_)
         columns_->ColumnChanged(*this, kind, parameter);
 }
+
+void TLtCustomColumn::Assign(const TLtCustomColumn &source)
+{
+    SetAlignment(source.Alignment());
+    SetBiDiMode(source.BiDiMode());
+    SetColor(source.Color());
+    SetCursor(source.Cursor());
+    SetDefaultValue(source.DefaultValue());
+    SetDefaultWidth(source.DefaultWidth());
+    SetDrawingOptions(source.DrawingOptions());
+    SetEnabled(source.Enabled());
+    SetFont(source.Font());
+    SetFontColor(source.FontColor());
+    footer_.Assign(source.Footer());
+    header_.Assign(source.Header());
+    SetInplaceEdit(source.InplaceEdit());
+    SetInputCaption(source.InputCaption());
+    SetInputValue(source.InputValue());
+    SetOptions(source.Options());
+    SetParentCellColor(source.ParentCellColor());
+    // ParentFont last: a copied font would clear it again.
+    SetParentFont(source.ParentFont());
+    SetSlideBounds(source.SlideBounds());
+    SetSlideCaption(source.SlideCaption());
+    SetSlideCaptionLocation(source.SlideCaptionLocation());
+    SetSortKind(source.SortKind());
+    SetSortType(source.SortType());
+    SetStyleClass(source.StyleClass());
+    SetVerticalAlignment(source.VerticalAlignment());
+    SetVisible(source.Visible());
+    SetWidth(source.Width());
+    SetWrapKind(source.WrapKind());
+    SetSorted(source.Sorted());
+}

@@ -120,6 +120,9 @@ public:
     TColumnType ColumnType() const { return columnType_; }
     TFontStyles FontStyle() const;
 
+    // Copies every published property, the header and the footer included.
+    virtual void Assign(const TLtCustomColumn &source);
+
     // What the kind brings.
     virtual TCellEditorClass GetCellEditorClass() const;
     virtual TColumnDisplayClass GetColumnDisplayClass() const;

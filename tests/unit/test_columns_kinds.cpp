@@ -326,3 +326,45 @@ TEST(ColumnGeometry, ClientRectSpansTheBody)
     EXPECT_EQ(second->GetAbsoluteLeft(), 80);
     EXPECT_EQ(second->GetClientRect(), QRect(80, 18, 50, 285)); // bottom 325 - 18 - 4
 }
+
+TEST(ColumnAssign, CopiesThePublishedPropertiesAndEachKindsOwn)
+{
+    TLtTextColumn source;
+    source.SetAlignment(TAlignment::taCenter);
+    source.SetColor(clYellow);
+    source.SetWidth(123);
+    source.SetOptions(source.Options().With(TColumnOption::coEditing));
+    source.SetSortType(TSortType::stNumeric);
+    source.Header().SetCaption("Name:");
+    source.Header().SetAlignment(TAlignment::taCenter);
+    source.Footer().SetFormatMask("0.00");
+    source.SetTextBefore("<");
+    source.SetMaxLength(12);
+    TLtTextColumn copy;
+    copy.Assign(source);
+    EXPECT_EQ(copy.Alignment(), TAlignment::taCenter);
+    EXPECT_EQ(copy.Color(), clYellow);
+    EXPECT_EQ(copy.Width(), 123);
+    EXPECT_TRUE(copy.Options().Contains(TColumnOption::coEditing));
+    EXPECT_EQ(copy.SortType(), TSortType::stNumeric);
+    EXPECT_EQ(copy.Header().Caption(), "Name:");
+    EXPECT_EQ(copy.Header().Alignment(), TAlignment::taCenter);
+    EXPECT_EQ(copy.Footer().FormatMask(), "0.00");
+    EXPECT_EQ(copy.TextBefore(), "<");
+    EXPECT_EQ(copy.MaxLength(), 12);
+
+    TLtRateColumn stars;
+    stars.SetMax(3);
+    stars.SetTransparent(true);
+    stars.SetHideWhenEmpty(true);
+    TLtRateColumn starsCopy;
+    starsCopy.Assign(stars);
+    EXPECT_EQ(starsCopy.Max(), 3);
+    EXPECT_TRUE(starsCopy.Transparent());
+    EXPECT_FALSE(starsCopy.HideWhenEmpty()) << "not copied";
+    // A column of another kind takes the base properties only.
+    TLtCheckBoxColumn box;
+    box.Assign(source);
+    EXPECT_EQ(box.Width(), 123);
+    EXPECT_EQ(box.ColumnType(), TColumnType::ctBoolean);
+}
