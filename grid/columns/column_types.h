@@ -55,6 +55,9 @@ enum class TColumnChangeKind : uint8_t {
 // A part of a column that the grid repaints on request.
 enum class TGridArea : uint8_t { gaNone, gaBody, gaFooter, gaHeader, gaIndicator, gaInput };
 
+// The parts of the grid that a column spans.
+enum class TColumnMemberKind : uint8_t { ckFooter, ckHeader, ckInactiveHeader, ckIndicator, ckInput };
+
 // Where a visible column sits among the visible columns.
 enum class TColumnLocation : uint8_t { clAlone, clLeftSide, clRightSide, clMiddle };
 

@@ -30,6 +30,12 @@ public:
 
     virtual void RefreshColumn(TLtCustomColumn &column, TGridArea area) = 0;
 
+    // The grid's selected column, the column under the mouse and the column
+    // whose header is pressed, by index; -1 for none.
+    virtual int SelectedColumnIndex() const = 0;
+    virtual int HoveredColumnIndex() const = 0;
+    virtual int PressedHeaderIndex() const = 0;
+
 protected:
     ~IColumnsHost() = default;
 };

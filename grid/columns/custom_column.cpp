@@ -353,3 +353,42 @@ void TLtCustomColumn::Assign(const TLtCustomColumn &source)
     SetWrapKind(source.WrapKind());
     SetSorted(source.Sorted());
 }
+
+bool TLtCustomColumn::IsClipped() const
+{
+    if (!columns_)
+        return false;
+    const int place = columns_->PositionOf(this);
+    return place >= columns_->FixedCols() && GetAbsoluteLeft() < columns_->FixedWidth();
+}
+
+QRect TLtCustomColumn::GetMemberRect(TColumnMemberKind kind) const
+{
+    if (!columns_)
+        return QRect();
+    switch (kind) {
+    case TColumnMemberKind::ckHeader:
+    case TColumnMemberKind::ckInactiveHeader:
+        return QRect(GetAbsoluteLeft(), 0, width_, columns_->Host().HeaderSize());
+    case TColumnMemberKind::ckFooter:
+    case TColumnMemberKind::ckIndicator:
+    case TColumnMemberKind::ckInput:
+        return QRect();
+    }
+    return QRect();
+}
+
+bool TLtCustomColumn::GetSelected() const
+{
+    return columns_ && columns_->Host().SelectedColumnIndex() == Index();
+}
+
+bool TLtCustomColumn::GetHover() const
+{
+    return columns_ && columns_->Host().HoveredColumnIndex() == Index();
+}
+
+bool TLtCustomColumn::GetFocused() const
+{
+    return columns_ && columns_->Host().PressedHeaderIndex() == Index();
+}

@@ -141,6 +141,14 @@ public:
     // The column's span of the body, right and bottom edges exclusive.
     QRect GetClientRect() const;
     TColumnLocation GetLocation() const;
+    // Scrolled (partly) under the fixed columns.
+    bool IsClipped() const;
+    // The column's span crossed with a part of the grid; empty for parts the
+    // grid does not show.
+    QRect GetMemberRect(TColumnMemberKind kind) const;
+    bool GetSelected() const;
+    bool GetHover() const;
+    bool GetFocused() const;
     bool IsAlone() const;
     TLtCustomColumn *GetNextColumn();
     TLtCustomColumn *GetPrevColumn();

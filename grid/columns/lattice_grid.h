@@ -113,6 +113,10 @@ public:
     QFont GridFont() const override { return font(); }
     TColor GridFontColor() const override { return fontColor_; }
     void RefreshColumn(TLtCustomColumn &column, TGridArea area) override;
+    int SelectedColumnIndex() const override { return SelectedColumn(); }
+    int HoveredColumnIndex() const override { return hoveredCell_.first; }
+    // Headers take no presses yet.
+    int PressedHeaderIndex() const override { return -1; }
 
     // Geometry in widget coordinates, inside the frame.
     QRect BodyRect() const;

@@ -228,3 +228,16 @@ TEST(LatticeGrid, NewColumnsTakeTheGridsColourAndFont)
     grid.SetFontColor(clBlack);
     EXPECT_EQ(column->FontColor(), clBlack);
 }
+
+TEST(ColumnGridState, SelectedColumnAndHeaderSpan)
+{
+    TLatticeGrid grid;
+    BuildItemColumns(grid);
+    grid.AddRow(2);
+    grid.SelectCell(2, 1, true, {});
+    EXPECT_TRUE(grid.Columns().Item(2)->GetSelected());
+    EXPECT_FALSE(grid.Columns().Item(1)->GetSelected());
+    EXPECT_EQ(grid.Columns().Item(1)->GetMemberRect(TColumnMemberKind::ckHeader), QRect(90, 0, 69, 18));
+    EXPECT_TRUE(grid.Columns().Item(1)->GetMemberRect(TColumnMemberKind::ckFooter).isNull());
+    EXPECT_FALSE(grid.Columns().Item(3)->IsClipped());
+}

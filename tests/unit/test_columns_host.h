@@ -42,6 +42,11 @@ public:
     Qt::CursorShape GridCursor() const override { return cursor; }
     QFont GridFont() const override { return font; }
     TColor GridFontColor() const override { return fontColor; }
+    int SelectedColumnIndex() const override { return selectedColumn; }
+    int HoveredColumnIndex() const override { return -1; }
+    int PressedHeaderIndex() const override { return -1; }
+    int selectedColumn = 0;
+
     void RefreshColumn(TLtCustomColumn &column, TGridArea area) override
     {
         refreshes.emplace_back(&column, area);
