@@ -518,32 +518,29 @@ void TLtCustomGridControl::MoveSelectionEnd()
     ScrollToRow(lastVisibleRow_);
 }
 
-void TLtCustomGridControl::MoveSelectionLeft()
+void TLtCustomGridControl::MoveSelectionSideways(int step)
 {
+    // A full-row selection has no column to move: the body scrolls instead.
     const bool byColumn = !options_.Contains(TGridOption::goSelectFullRow) ||
                           appearanceOptions_.Contains(TAppearanceOption::aoIndicateSelectedCell) ||
                           gridState_.Contains(TGridStateFlag::gtInput);
     if (!byColumn) {
-        ScrollHorizontally(-1);
+        ScrollHorizontally(step);
         return;
     }
-    const int previous = columns_->NeighbourColumn(selectedColumn_, -1);
-    if (previous >= 0)
-        SelectCell(previous, selectedRow_, true, {});
+    const int neighbour = columns_->NeighbourColumn(selectedColumn_, step);
+    if (neighbour >= 0)
+        SelectCell(neighbour, selectedRow_, true, {});
+}
+
+void TLtCustomGridControl::MoveSelectionLeft()
+{
+    MoveSelectionSideways(-1);
 }
 
 void TLtCustomGridControl::MoveSelectionRight()
 {
-    const bool byColumn = !options_.Contains(TGridOption::goSelectFullRow) ||
-                          appearanceOptions_.Contains(TAppearanceOption::aoIndicateSelectedCell) ||
-                          gridState_.Contains(TGridStateFlag::gtInput);
-    if (!byColumn) {
-        ScrollHorizontally(1);
-        return;
-    }
-    const int next = columns_->NeighbourColumn(selectedColumn_, 1);
-    if (next >= 0)
-        SelectCell(next, selectedRow_, true, {});
+    MoveSelectionSideways(1);
 }
 
 void TLtCustomGridControl::MoveToNextCell(bool wrap)

@@ -190,6 +190,7 @@ private:
     void CellChangeReported(int column, int row);
     void RecomputeVisibleRows();
     int NextVisibleRow(int from, int step) const;
+    void MoveSelectionSideways(int step);
     void AfterRowsAdded();
 
     const IGridColumns *columns_;
