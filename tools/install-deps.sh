@@ -9,6 +9,8 @@ packages=(
   fonts-wine
   libgtest-dev libgmock-dev
   libbenchmark-dev
+  python3 time sqlite3
+  clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick
 )
 
