@@ -2,30 +2,53 @@
 
 #include "grid/cells.h"
 #include "grid/cells_host.h"
+#include "grid/slab_pool.h"
+#include "grid/text_file.h"
+#include "grid/text_arena.h"
 #include "platform/conversions.h"
 #include "platform/errors.h"
 
-TCell::TCell(TCells *owner) : owner_(owner)
+#include <cassert>
+#include <iterator>
+
+#if INTPTR_MAX == INT64_MAX
+static_assert(sizeof(TCell) == 16 && sizeof(TBooleanCell) == 16);
+static_assert(sizeof(TStringCell) == 24 && sizeof(TIntegerCell) == 24);
+#endif
+
+TCell::TCell([[maybe_unused]] TCells *owner)
 {
+    // The store builds cells only in its own pools.
+    assert(Owner() == owner);
     SetStateFlag(TLtCellStateFlag::cstLocked, true);
 }
 
 TCell::~TCell() = default;
 
+TCells *TCell::Owner() const
+{
+    return static_cast<TCells *>(TSlabPool::TagOf(this));
+}
+
 TColor TCell::GetActualColor()
 {
-    return owner_->Grid()->ActualCellColor(*this, owner_->CurrentColumn(), owner_->CurrentRow());
+    return Owner()->Grid()->ActualCellColor(*this, Owner()->CurrentColumn(), Owner()->CurrentRow());
 }
 
 TColor TCell::GetActualFontColor()
 {
-    return owner_->Grid()->ActualCellFontColor(*this, owner_->CurrentColumn(),
-                                               owner_->CurrentRow());
+    return Owner()->Grid()->ActualCellFontColor(*this, Owner()->CurrentColumn(),
+                                               Owner()->CurrentRow());
 }
 
 void TCell::Changed()
 {
-    owner_->Changed();
+    Owner()->Changed();
+}
+
+void TCell::WriteField(TTextFieldWriter &writer)
+{
+    writer.Field(GetAsString());
 }
 
 void TCell::SetAsBoolean(bool) { Changed(); }
@@ -57,32 +80,32 @@ void TCell::SetFontStyle(TFontStyles value)
 
 QString TCell::GetHint() const
 {
-    return hasHint_ ? owner_->hints_.value(this) : QString();
+    return hasHint_ ? Owner()->hints_.value(this) : QString();
 }
 
 void TCell::SetHint(const QString &value)
 {
     hasHint_ = !value.isEmpty();
     if (hasHint_)
-        owner_->hints_.insert(this, value);
+        Owner()->hints_.insert(this, value);
     else
-        owner_->hints_.remove(this);
+        Owner()->hints_.remove(this);
     if (!GetLocked())
         Changed();
 }
 
 void *TCell::GetObjectReference() const
 {
-    return hasObject_ ? owner_->objects_.value(this) : nullptr;
+    return hasObject_ ? Owner()->objects_.value(this) : nullptr;
 }
 
 void TCell::SetObjectReference(void *object)
 {
     hasObject_ = object != nullptr;
     if (hasObject_)
-        owner_->objects_.insert(this, object);
+        Owner()->objects_.insert(this, object);
     else
-        owner_->objects_.remove(this);
+        Owner()->objects_.remove(this);
 }
 
 void TCell::SetLocked(bool value)
@@ -96,64 +119,142 @@ void TCell::SetEmpty(bool value)
     Changed();
 }
 
-int TCell::GetColumnIndex() const { return owner_->CurrentColumn(); }
-int TCell::GetRowIndex() const { return owner_->CurrentRow(); }
+int TCell::GetColumnIndex() const { return Owner()->CurrentColumn(); }
+int TCell::GetRowIndex() const { return Owner()->CurrentRow(); }
 
 bool TCell::GetHighlighted() const
 {
-    return owner_->Grid()->CellHighlighted(owner_->CurrentColumn(), owner_->CurrentRow());
+    return Owner()->Grid()->CellHighlighted(Owner()->CurrentColumn(), Owner()->CurrentRow());
 }
 
 // --- TStringCell
 
-bool TStringCell::GetAsBoolean() { return StrToBool(value_); }
-double TStringCell::GetAsFloat() { return StrToFloat(value_); }
-int32_t TStringCell::GetAsInteger() { return StrToInt(value_); }
+TStringCell::~TStringCell()
+{
+    ReleaseText();
+}
+
+void TStringCell::ReleaseText()
+{
+    if (Kind() == tkOwned)
+        delete owned_;
+    owned_ = nullptr;
+    small_ = tkEmpty;
+}
+
+void TStringCell::StoreText(const QString &value)
+{
+    if (value.isEmpty()) {
+        ReleaseText();
+        return;
+    }
+    if (const TTextOffer *offer = OfferFor(value)) {
+        const int arena = Owner()->ArenaIndex(offer->arena);
+        if (arena >= 0) {
+            ReleaseText();
+            place_ = {offer->offset, offer->length};
+            small_ = uint8_t((arena << kKindBits) | (offer->encoded ? tkEncoded : tkExact));
+            return;
+        }
+    }
+    if (Kind() == tkOwned) {
+        *owned_ = value;
+        return;
+    }
+    // A text that only refers to someone else's characters must not outlive them.
+    QString *owned = new QString(value.data_ptr().isMutable() ? value
+                                                          : QString(value.constData(), value.size()));
+    ReleaseText();
+    owned_ = owned;
+    small_ = tkOwned;
+}
+
+QString TStringCell::GetAsString()
+{
+    switch (Kind()) {
+    case tkEmpty: return QString();
+    case tkOwned: return *owned_;
+    case tkExact:
+    case tkEncoded: break;
+    }
+    return Owner()->Arena(ArenaIndex()).Text(place_.offset, place_.length, Kind() == tkEncoded);
+}
+
+void TStringCell::WriteField(TTextFieldWriter &writer)
+{
+    switch (Kind()) {
+    case tkEmpty: return;
+    case tkOwned: writer.Field(*owned_); return;
+    case tkExact: writer.Field(Owner()->Arena(ArenaIndex()).View(place_.offset, place_.length)); return;
+    case tkEncoded: break;
+    }
+    writer.Field(GetAsString());
+}
+
+bool TStringCell::GetAsBoolean() { return StrToBool(GetAsString()); }
+double TStringCell::GetAsFloat() { return StrToFloat(GetAsString()); }
+int32_t TStringCell::GetAsInteger() { return StrToInt(GetAsString()); }
 
 double TStringCell::GetAsDateTime()
 {
-    return value_.isEmpty() ? 0 : StrToDateTime(value_);
+    return Kind() == tkEmpty ? 0 : StrToDateTime(GetAsString());
 }
 
 void TStringCell::SetAsBoolean(bool value)
 {
-    value_ = BoolToStr(value);
+    StoreText(BoolToStr(value));
     TCell::SetAsBoolean(value);
 }
 
 void TStringCell::SetAsDateTime(double value)
 {
-    value_ = DateTimeToStr(value);
+    StoreText(DateTimeToStr(value));
     TCell::SetAsDateTime(value);
 }
 
 void TStringCell::SetAsFloat(double value)
 {
-    value_ = FloatToStr(value);
+    StoreText(FloatToStr(value));
     TCell::SetAsFloat(value);
 }
 
 void TStringCell::SetAsInteger(int32_t value)
 {
-    value_ = IntToStr(value);
+    StoreText(IntToStr(value));
     TCell::SetAsInteger(value);
 }
 
 void TStringCell::SetAsString(const QString &value)
 {
-    value_ = value;
+    StoreText(value);
     TCell::SetAsString(value);
 }
 
 void TStringCell::Clear()
 {
-    value_.clear();
+    ReleaseText();
     Changed();
 }
 
 // --- TIntegerCell
 
 QString TIntegerCell::GetAsString() { return IntToStr(value_); }
+
+void TIntegerCell::WriteField(TTextFieldWriter &writer)
+{
+    // The decimal text, made without a string of its own.
+    char16_t digits[12];
+    char16_t *end = digits + std::size(digits);
+    char16_t *at = end;
+    uint32_t magnitude = value_ < 0 ? 0u - uint32_t(value_) : uint32_t(value_);
+    do {
+        *--at = char16_t(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value_ < 0)
+        *--at = u'-';
+    writer.Field(QStringView(at, end - at));
+}
 
 void TIntegerCell::SetAsBoolean(bool value)
 {
@@ -193,42 +294,55 @@ void TIntegerCell::Clear()
 
 // --- TBooleanCell
 
-QString TBooleanCell::GetAsString() { return BoolToStr(value_); }
+QString TBooleanCell::GetAsString() { return BoolToStr(small_ != 0); }
+
+void TBooleanCell::WriteField(TTextFieldWriter &writer)
+{
+    writer.Field(small_ ? QStringView(u"True") : QStringView(u"False"));
+}
 
 void TBooleanCell::SetAsBoolean(bool value)
 {
-    value_ = value;
+    small_ = value;
     TCell::SetAsBoolean(value);
 }
 
 void TBooleanCell::SetAsDateTime(double value)
 {
-    value_ = false;
+    small_ = false;
     TCell::SetAsDateTime(value);
 }
 
 void TBooleanCell::SetAsFloat(double value)
 {
-    value_ = value != 0;
+    small_ = value != 0;
     TCell::SetAsFloat(value);
 }
 
 void TBooleanCell::SetAsInteger(int32_t value)
 {
-    value_ = value != 0;
+    small_ = value != 0;
     TCell::SetAsInteger(value);
 }
 
 void TBooleanCell::SetAsString(const QString &value)
 {
-    // Through the 8-bit form with only A to Z lowered: "TRUE" checks, " true" does not.
-    value_ = value.toLocal8Bit().toLower() == "true";
+    // Through the 8-bit form with only A to Z lowered: "TRUE" checks, " true"
+    // does not. Only four ASCII letters can give "true", so look at those.
+    bool checked = value.size() == 4;
+    for (qsizetype i = 0; checked && i < 4; ++i) {
+        char16_t ch = value[i].unicode();
+        if (ch >= u'A' && ch <= u'Z')
+            ch += u'a' - u'A';
+        checked = ch == u"true"[i];
+    }
+    small_ = checked;
     TCell::SetAsString(value);
 }
 
 void TBooleanCell::Clear()
 {
-    value_ = false;
+    small_ = false;
     Changed();
 }
 

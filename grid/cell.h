@@ -7,7 +7,9 @@
 // position. Fetch a cell right before changing it.
 //
 // Cells are created and destroyed only by their store (TCells), which keeps
-// them in its own pools.
+// them in its own pools; a cell finds its store through the pool block it
+// lives in. A million rows hold seven million cells, so each is kept small:
+// 16 bytes for the base, 24 for a text or integer cell.
 
 #include "grid/grid_types.h"
 
@@ -16,6 +18,7 @@
 #include <cstdint>
 
 class TCells;
+class TTextFieldWriter;
 
 enum class TLtCellStateFlag : uint8_t { cstEmpty, cstLocked };
 using TLtCellState = TSet<TLtCellStateFlag>;
@@ -25,7 +28,7 @@ public:
     TCell(const TCell &) = delete;
     TCell &operator=(const TCell &) = delete;
 
-    TCells *Owner() const { return owner_; }
+    TCells *Owner() const;
 
     virtual TColor GetActualColor();
     virtual TColor GetActualFontColor();
@@ -42,6 +45,9 @@ public:
     virtual void SetAsInteger(int32_t value);
     virtual void SetAsString(const QString &value);
     virtual void Clear() = 0;
+    // Writes the cell's field of the grid's text format: what
+    // AppendTextField makes of GetAsString, without the temporary string.
+    virtual void WriteField(TTextFieldWriter &writer);
 
     TColor GetColor() const { return color_; }
     void SetColor(TColor value);
@@ -71,38 +77,65 @@ private:
     friend class TCells;
     void SetStateFlag(TLtCellStateFlag flag, bool on);
 
-    TCells *owner_;
     TColor color_ = clWhite;
     uint8_t fontStyle_ = 0;
     uint8_t state_ = 0;
     // Hint and object reference are rare: the store keeps them aside.
-    bool hasHint_ = false;
-    bool hasObject_ = false;
-    uint8_t pool_ = 0;
+    bool hasHint_ : 1 = false;
+    bool hasObject_ : 1 = false;
+
+protected:
+    // The last byte of the base, which a cell class may use for a small value
+    // of its own.
+    uint8_t small_ = 0;
 };
 
+// Its text is empty, an owned string, or a place in a file that a load read
+// (TTextArena): loading a profile copies no field. The first change of the
+// text gives the cell an owned string.
 class TStringCell : public TCell {
 public:
     bool GetAsBoolean() override;
     double GetAsDateTime() override;
     double GetAsFloat() override;
     int32_t GetAsInteger() override;
-    QString GetAsString() override { return value_; }
+    QString GetAsString() override;
     void SetAsBoolean(bool value) override;
     void SetAsDateTime(double value) override;
     void SetAsFloat(double value) override;
     void SetAsInteger(int32_t value) override;
     void SetAsString(const QString &value) override;
     void Clear() override;
+    void WriteField(TTextFieldWriter &writer) override;
 
 protected:
     friend class TCells;
     using TCell::TCell;
-    QString value_;
+    ~TStringCell() override;
+
+private:
+    enum TTextKind : uint8_t { tkEmpty, tkOwned, tkExact, tkEncoded };
+    static constexpr int kKindBits = 2;
+    struct TPlace {
+        uint32_t offset;
+        uint32_t length;
+    };
+
+    TTextKind Kind() const { return TTextKind(small_ & ((1 << kKindBits) - 1)); }
+    int ArenaIndex() const { return small_ >> kKindBits; }
+    // Keeps value: as its place when a load offers it, else as an owned copy.
+    void StoreText(const QString &value);
+    void ReleaseText();
+
+    union {
+        QString *owned_ = nullptr;
+        TPlace place_;
+    };
 };
 
 class TIntegerCell : public TCell {
 public:
+    void WriteField(TTextFieldWriter &writer) override;
     bool GetAsBoolean() override { return value_ > 0; }
     double GetAsDateTime() override { return 0; }
     double GetAsFloat() override { return value_; }
@@ -121,12 +154,14 @@ private:
     int32_t value_ = 0;
 };
 
+// Its value is the base's small byte.
 class TBooleanCell : public TCell {
 public:
-    bool GetAsBoolean() override { return value_; }
+    void WriteField(TTextFieldWriter &writer) override;
+    bool GetAsBoolean() override { return small_ != 0; }
     double GetAsDateTime() override { return 0; }
-    double GetAsFloat() override { return value_ ? 1 : 0; }
-    int32_t GetAsInteger() override { return value_ ? 1 : 0; }
+    double GetAsFloat() override { return small_ ? 1 : 0; }
+    int32_t GetAsInteger() override { return small_ ? 1 : 0; }
     QString GetAsString() override;
     void SetAsBoolean(bool value) override;
     void SetAsDateTime(double value) override;
@@ -138,7 +173,6 @@ public:
 private:
     friend class TCells;
     using TCell::TCell;
-    bool value_ = false;
 };
 
 class TFloatCell : public TCell {

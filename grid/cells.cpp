@@ -1,6 +1,7 @@
 #include "grid/cells.h"
 
 #include "grid/cell_columns.h"
+#include "grid/text_file.h"
 #include "platform/errors.h"
 
 #include <algorithm>
@@ -14,24 +15,20 @@ TCells::~TCells()
     ClearColumns();
 }
 
-TSlabPool &TCells::PoolFor(size_t size, uint8_t &index)
+TSlabPool &TCells::PoolFor(size_t size)
 {
-    index = uint8_t((size + 7) / 8);
+    const size_t index = (size + 7) / 8;
     if (cellPools_.size() <= index)
         cellPools_.resize(index + 1);
     if (!cellPools_[index])
-        cellPools_[index] = std::make_unique<TSlabPool>(size_t(index) * 8);
+        cellPools_[index] = std::make_unique<TSlabPool>(index * 8, this);
     return *cellPools_[index];
 }
 
 template <typename T>
 T *TCells::NewCell()
 {
-    uint8_t index = 0;
-    void *slot = PoolFor(sizeof(T), index).Allocate();
-    T *cell = new (slot) T(this);
-    cell->pool_ = index;
-    return cell;
+    return new (PoolFor(sizeof(T)).Allocate()) T(this);
 }
 
 void TCells::DestroyCell(TCell *cell)
@@ -40,9 +37,8 @@ void TCells::DestroyCell(TCell *cell)
         hints_.remove(cell);
     if (cell->hasObject_)
         objects_.remove(cell);
-    const uint8_t index = cell->pool_;
     cell->~TCell();
-    cellPools_[index]->Free(cell);
+    TSlabPool::PoolOf(cell)->Free(cell);
 }
 
 TRow *TCells::NewRow()
@@ -58,15 +54,66 @@ void TCells::DestroyRow(TRow *row)
     rowPool_->Free(row);
 }
 
+void TCells::DestroyAllRows()
+{
+    size_t live = 0;
+    for (const auto &pool : cellPools_)
+        if (pool)
+            live += pool->LiveCount();
+    // Every live cell is in the lists (none made by CreateCell alone): the
+    // pools go whole, without threading a million slots onto free lists.
+    const bool whole = live == size_t(columnCount_) * size_t(rowCount_) &&
+                       rowPool_->LiveCount() == rows_.size();
+    for (int c = 0; c < columnCount_; ++c) {
+        for (TCell *cell : table_[c]) {
+            if (!whole)
+                DestroyCell(cell);
+            else
+                cell->~TCell();
+        }
+        TCellList().swap(table_[c]);
+    }
+    if (whole) {
+        hints_.clear();
+        objects_.clear();
+        for (auto &pool : cellPools_)
+            if (pool)
+                pool->ReleaseAll();
+        rowPool_->ReleaseAll();
+    } else {
+        for (TRow *row : rows_)
+            DestroyRow(row);
+    }
+    TRowList().swap(rows_);
+}
+
 void TCells::ReleasePoolsWhenEmpty()
 {
     if (rowCount_ != 0)
         return;
-    for (auto &pool : cellPools_)
+    bool empty = true;
+    for (auto &pool : cellPools_) {
         if (pool && pool->LiveCount() == 0)
             pool->ReleaseAll();
+        else if (pool)
+            empty = false;
+    }
     if (rowPool_->LiveCount() == 0)
         rowPool_->ReleaseAll();
+    // A cell made by CreateCell alone may still point into an arena.
+    if (empty)
+        std::vector<std::shared_ptr<const TTextArena>>().swap(arenas_);
+}
+
+int TCells::ArenaIndex(const std::shared_ptr<const TTextArena> &arena)
+{
+    for (size_t i = arenas_.size(); i-- > 0;)
+        if (arenas_[i] == arena)
+            return int(i);
+    if (arenas_.size() >= kMaxArenas)
+        return -1;
+    arenas_.push_back(arena);
+    return int(arenas_.size()) - 1;
 }
 
 TCell *TCells::CreateCell(int column, TCellCreation creation)
@@ -140,7 +187,7 @@ namespace {
 // Room for extra more elements. Growing to the exact size would copy the whole
 // list on every AddRow(1), which is how a load adds its rows.
 template <typename T>
-void ReserveMore(std::vector<T> &list, size_t extra)
+void ReserveMore(T &list, size_t extra)
 {
     const size_t needed = list.size() + extra;
     if (needed > list.capacity())
@@ -194,14 +241,7 @@ void TCells::DeleteRow(int row)
 
 void TCells::ClearRows()
 {
-    for (int c = 0; c < columnCount_; ++c) {
-        for (TCell *cell : table_[c])
-            DestroyCell(cell);
-        std::vector<TCell *>().swap(table_[c]);
-    }
-    for (TRow *row : rows_)
-        DestroyRow(row);
-    std::vector<TRow *>().swap(rows_);
+    DestroyAllRows();
     rowCount_ = 0;
     visibleRowCount_ = 0;
     sorted_ = false;
@@ -210,7 +250,7 @@ void TCells::ClearRows()
 
 namespace {
 template <typename T>
-void MoveElement(std::vector<T> &list, int from, int to)
+void MoveElement(T &list, int from, int to)
 {
     if (from < to)
         std::rotate(list.begin() + from, list.begin() + from + 1, list.begin() + to + 1);
@@ -322,7 +362,7 @@ void TCells::AddColumn()
 
 void TCells::InsertColumn(int index)
 {
-    std::vector<TCell *> list;
+    TCellList list;
     list.reserve(rowCount_);
     for (int r = 0; r < rowCount_; ++r)
         list.push_back(CreateCell(index, TCellCreation::ccInsertColumn));
@@ -343,7 +383,7 @@ void TCells::DeleteColumn(int index)
         DestroyCell(cell);
     for (int c = index; c < columnCount_ - 1; ++c)
         table_[c] = std::move(table_[c + 1]);
-    std::vector<TCell *>().swap(table_[columnCount_ - 1]);
+    TCellList().swap(table_[columnCount_ - 1]);
     --columnCount_;
 }
 
@@ -369,15 +409,32 @@ void TCells::TakeRowsFrom(TCells &other)
         std::swap(table_[c], other.table_[c]);
     std::swap(cellPools_, other.cellPools_);
     std::swap(rowPool_, other.rowPool_);
+    std::swap(arenas_, other.arenas_);
     hints_.swap(other.hints_);
     objects_.swap(other.objects_);
     std::swap(rowCount_, other.rowCount_);
     std::swap(visibleRowCount_, other.visibleRowCount_);
-    // The cells now belong here.
-    for (int c = 0; c < columnCount_; ++c)
-        for (TCell *cell : table_[c])
-            cell->owner_ = this;
+    // The cells now belong here: their pools say so.
+    for (auto &pool : cellPools_)
+        if (pool)
+            pool->SetTag(this);
+    for (auto &pool : other.cellPools_)
+        if (pool)
+            pool->SetTag(&other);
     sorted_ = false;
+}
+
+void TCells::AppendText(QString &out, QChar separator, QChar lineBreak)
+{
+    TTextFieldWriter writer(out, separator, lineBreak);
+    for (int r = 0; r < rowCount_; ++r) {
+        for (int c = 0; c < columnCount_; ++c) {
+            if (c > 0)
+                writer.PutSeparator();
+            GetCell(c, r)->WriteField(writer);
+        }
+        writer.PutLineEnd();
+    }
 }
 
 void TCells::Changed()

@@ -6,10 +6,16 @@
 //
 // Change report: a cell's change calls Changed, which calls OnChange with the
 // column and row of the most recent GetCell, then clears the sorted marker.
+//
+// Memory: cells live in slab pools tagged with the store; text cells filled by
+// a load point into the file's characters (TTextArena), which the store keeps
+// until its last row is gone.
 
 #include "grid/cell.h"
+#include "grid/page_memory.h"
 #include "grid/row.h"
 #include "grid/slab_pool.h"
+#include "grid/text_arena.h"
 
 #include <QHash>
 
@@ -82,14 +88,27 @@ public:
 
     void Changed();
 
+    // Appends every row as lines of the grid's text format (fields in column
+    // index order, CR LF after each row): what a text-file save writes,
+    // without a temporary string per cell.
+    void AppendText(QString &out, QChar separator, QChar lineBreak);
+
 private:
     friend class TCell;
+    friend class TStringCell;
+    // Text cells keep places in arenas by index; -1 when the store holds too many.
+    static constexpr int kMaxArenas = 64;
+    int ArenaIndex(const std::shared_ptr<const TTextArena> &arena);
+    const TTextArena &Arena(int index) const { return *arenas_[size_t(index)]; }
+
     template <typename T> T *NewCell();
     void DestroyCell(TCell *cell);
     TRow *NewRow();
     void DestroyRow(TRow *row);
+    // Destroys every cell and row record in the lists at once.
+    void DestroyAllRows();
     void ReleasePoolsWhenEmpty();
-    TSlabPool &PoolFor(size_t size, uint8_t &index);
+    TSlabPool &PoolFor(size_t size);
 
     ICellsHost *grid_;
     const ICellColumns *columns_;
@@ -100,10 +119,13 @@ private:
     int currentRow_ = 0;
     int defaultRowHeight_ = 16;
     bool sorted_ = false;
-    std::array<std::vector<TCell *>, kColumnSlots> table_;
-    std::vector<TRow *> rows_;
+    using TCellList = std::vector<TCell *, TPageAllocator<TCell *>>;
+    using TRowList = std::vector<TRow *, TPageAllocator<TRow *>>;
+    std::array<TCellList, kColumnSlots> table_;
+    TRowList rows_;
     std::vector<std::unique_ptr<TSlabPool>> cellPools_;
     std::unique_ptr<TSlabPool> rowPool_ = std::make_unique<TSlabPool>(sizeof(TRow));
+    std::vector<std::shared_ptr<const TTextArena>> arenas_;
     QHash<const TCell *, QString> hints_;
     QHash<const TCell *, void *> objects_;
 };

@@ -1,16 +1,40 @@
 #include "grid/slab_pool.h"
 
-#include <cassert>
-#include <cstddef>
+#include "grid/page_memory.h"
+
+#include <cstdint>
+#include <new>
 
 namespace {
 // Cells and rows hold pointers and doubles at most.
 constexpr size_t kAlign = alignof(double);
+} // namespace
+
+TSlabPool::TSlabPool(size_t slotSize, void *tag)
+    : slotSize_((slotSize + kAlign - 1) / kAlign * kAlign), tag_(tag)
+{
+    if (slotSize_ < sizeof(FreeSlot))
+        slotSize_ = sizeof(FreeSlot);
 }
 
-TSlabPool::TSlabPool(size_t slotSize)
-    : slotSize_((slotSize + kAlign - 1) / kAlign * kAlign)
+TSlabPool::~TSlabPool()
 {
+    ReleaseAll();
+}
+
+TSlabPool::TBlockHeader *TSlabPool::HeaderOf(const void *slot)
+{
+    return reinterpret_cast<TBlockHeader *>(reinterpret_cast<uintptr_t>(slot) &
+                                            ~uintptr_t(kBlockBytes - 1));
+}
+
+void TSlabPool::NewBlock()
+{
+    void *memory = AllocatePages(kBlockBytes, kBlockBytes);
+    auto *header = new (memory) TBlockHeader{this, tag_};
+    blocks_.push_back(header);
+    bump_ = reinterpret_cast<char *>(header) + sizeof(TBlockHeader);
+    bumpEnd_ = bump_ + (kBlockBytes - sizeof(TBlockHeader)) / slotSize_ * slotSize_;
 }
 
 void *TSlabPool::Allocate()
@@ -21,11 +45,8 @@ void *TSlabPool::Allocate()
         free_ = slot->next;
         return slot;
     }
-    if (bump_ == bumpEnd_) {
-        blocks_.emplace_back(new char[kBlockBytes]);
-        bump_ = blocks_.back().get();
-        bumpEnd_ = bump_ + kBlockBytes / slotSize_ * slotSize_;
-    }
+    if (bump_ == bumpEnd_)
+        NewBlock();
     void *slot = bump_;
     bump_ += slotSize_;
     return slot;
@@ -41,8 +62,17 @@ void TSlabPool::Free(void *slot)
 
 void TSlabPool::ReleaseAll()
 {
-    assert(live_ == 0);
-    blocks_.clear();
+    for (TBlockHeader *block : blocks_)
+        FreePages(block, kBlockBytes, kBlockBytes);
+    std::vector<TBlockHeader *>().swap(blocks_);
     free_ = nullptr;
     bump_ = bumpEnd_ = nullptr;
+    live_ = 0;
+}
+
+void TSlabPool::SetTag(void *tag)
+{
+    tag_ = tag;
+    for (TBlockHeader *block : blocks_)
+        block->tag = tag;
 }

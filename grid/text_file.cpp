@@ -1,35 +1,403 @@
 #include "grid/text_file.h"
 
+#include "grid/text_arena.h"
+
+#include <QSysInfo>
 #include <QtEndian>
 
+#include <algorithm>
+#include <array>
+#include <cassert>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+#include <cstring>
+#include <memory>
+#include <utility>
+#include <vector>
+
+// Reading: the parser walks the characters once. Runs of ordinary characters
+// are found by a table look-up and taken whole; a field is usually one run,
+// so its text is a slice of the file and is handed on without building
+// anything. Only a field whose text differs from its characters (doubled
+// quotes, line-break marks, a dropped CR before more text) is built, in one
+// buffer reused from field to field.
+
 namespace {
+
 constexpr char16_t kQuote = u'"';
 constexpr char16_t kCR = u'\r';
 constexpr char16_t kLF = u'\n';
+constexpr bool kLittleEndianHost = QSysInfo::ByteOrder == QSysInfo::LittleEndian;
+
+// Where the first of four characters is in data[0, n), or n.
+qsizetype FindFirstOf(const char16_t *data, qsizetype n, char16_t a, char16_t b, char16_t c,
+                      char16_t d)
+{
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    const __m128i va = _mm_set1_epi16(short(a));
+    const __m128i vb = _mm_set1_epi16(short(b));
+    const __m128i vc = _mm_set1_epi16(short(c));
+    const __m128i vd = _mm_set1_epi16(short(d));
+    for (; i + 8 <= n; i += 8) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i));
+        const __m128i hits = _mm_or_si128(
+            _mm_or_si128(_mm_cmpeq_epi16(units, va), _mm_cmpeq_epi16(units, vb)),
+            _mm_or_si128(_mm_cmpeq_epi16(units, vc), _mm_cmpeq_epi16(units, vd)));
+        if (const int mask = _mm_movemask_epi8(hits))
+            return i + (__builtin_ctz(unsigned(mask)) >> 1);
+    }
+#endif
+    for (; i < n; ++i) {
+        const char16_t ch = data[i];
+        if (ch == a || ch == b || ch == c || ch == d)
+            return i;
+    }
+    return n;
+}
+
+// The characters that end a run of ordinary ones: at most five, compared
+// eight at a time where the processor allows.
+class TSpecials {
+public:
+    TSpecials(std::initializer_list<char16_t> chars)
+    {
+        table_.fill(0);
+        for (char16_t ch : chars) {
+            chars_[count_++] = ch;
+            if (ch < table_.size())
+                table_[ch] = 1;
+            else
+                wide_ = true;
+        }
+        while (count_ < int(chars_.size()))
+            chars_[count_++] = chars_[0];
+#if defined(__SSE2__)
+        for (size_t i = 0; i < chars_.size(); ++i)
+            vectors_[i] = _mm_set1_epi16(short(chars_[i]));
+#endif
+    }
+    bool Is(char16_t ch) const
+    {
+        if (ch < table_.size())
+            return table_[ch] != 0;
+        if (!wide_)
+            return false;
+        for (char16_t special : chars_)
+            if (special == ch)
+                return true;
+        return false;
+    }
+    qsizetype RunEnd(const char16_t *data, qsizetype from, qsizetype n) const
+    {
+#if defined(__SSE2__)
+        while (from + 8 <= n) {
+            const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + from));
+            __m128i hits = _mm_cmpeq_epi16(units, vectors_[0]);
+            for (size_t i = 1; i < std::size(vectors_); ++i)
+                hits = _mm_or_si128(hits, _mm_cmpeq_epi16(units, vectors_[i]));
+            if (const int mask = _mm_movemask_epi8(hits))
+                return from + (__builtin_ctz(unsigned(mask)) >> 1);
+            from += 8;
+        }
+#endif
+        while (from < n && !Is(data[from]))
+            ++from;
+        return from;
+    }
+
+private:
+    std::array<uint8_t, 256> table_;
+    std::array<char16_t, 5> chars_{};
+    int count_ = 0;
+    bool wide_ = false;
+#if defined(__SSE2__)
+    __m128i vectors_[5];
+#endif
+};
+
+// The text F of the field being read: a slice [begin, end) of the
+// characters while it is one, else the built buffer.
+class TFieldText {
+public:
+    void Reset()
+    {
+        building_ = false;
+        begin_ = end_ = 0;
+        built_.clear();
+    }
+    bool Empty() const { return building_ ? built_.empty() : begin_ == end_; }
+    bool Building() const { return building_; }
+    qsizetype Begin() const { return begin_; }
+    qsizetype Size() const { return building_ ? qsizetype(built_.size()) : end_ - begin_; }
+    const char16_t *Built() const { return built_.data(); }
+
+    // Appends the characters [from, to) of data.
+    void Append(const char16_t *data, qsizetype from, qsizetype to)
+    {
+        if (!building_) {
+            if (begin_ == end_) {
+                begin_ = from;
+                end_ = to;
+                return;
+            }
+            if (end_ == from) {
+                end_ = to;
+                return;
+            }
+            StartBuilding(data);
+        }
+        built_.insert(built_.end(), data + from, data + to);
+    }
+    void AppendLineBreak(const char16_t *data)
+    {
+        if (!building_)
+            StartBuilding(data);
+        built_.push_back(kCR);
+        built_.push_back(kLF);
+    }
+
+private:
+    void StartBuilding(const char16_t *data)
+    {
+        building_ = true;
+        built_.assign(data + begin_, data + end_);
+    }
+
+    bool building_ = false;
+    qsizetype begin_ = 0;
+    qsizetype end_ = 0;
+    std::vector<char16_t> built_;
+};
+
+enum class TFieldEnd : uint8_t { feSeparator, feLine, feData };
+
+struct TFieldScan {
+    qsizetype at;
+    TFieldEnd end;
+};
+
+// Reads one field from position i: its text goes to text, and the result
+// says where and how the field ended. The rules, first match first: the
+// separator ends the field unless the quote count is odd (then it is text);
+// the line-break mark gives CR LF; a double quote counts, and is text when the
+// count is odd and the text is not empty or the count is 3; CR is dropped; LF
+// ends the field and the line.
+TFieldScan ScanField(const char16_t *data, qsizetype i, qsizetype n, char16_t separator,
+                     char16_t lineBreak, const TSpecials &specials, TFieldText &text)
+{
+    qsizetype quotes = 0;
+    for (;;) {
+        const qsizetype run = specials.RunEnd(data, i, n);
+        if (run > i) {
+            text.Append(data, i, run);
+            i = run;
+        }
+        if (i == n)
+            return {n, TFieldEnd::feData};
+        const char16_t ch = data[i];
+        if (ch == separator) {
+            if (quotes % 2 == 0)
+                return {i, TFieldEnd::feSeparator};
+            text.Append(data, i, i + 1);
+        } else if (ch == lineBreak) {
+            text.AppendLineBreak(data);
+        } else if (ch == kQuote) {
+            ++quotes;
+            if (quotes % 2 == 1 && (!text.Empty() || quotes == 3))
+                text.Append(data, i, i + 1);
+        } else if (ch == kLF) {
+            return {i, TFieldEnd::feLine};
+        }
+        // CR is dropped.
+        ++i;
+    }
+}
+
+// A string sharing source's characters [from, from + size): no copy.
+QString SharedSlice(const QString &source, qsizetype from, qsizetype size)
+{
+    QString::DataPointer slice = source.data_ptr();
+    slice.ptr += from;
+    slice.size = size;
+    return QString(std::move(slice));
+}
+
+class TParser {
+public:
+    TParser(QStringView chars, QChar separator, QChar lineBreak, ITextFileTarget &target,
+            TTextOffer *offer)
+        : data_(chars.utf16()), n_(chars.size()), separator_(separator.unicode()),
+          lineBreak_(lineBreak.unicode()),
+          specials_({separator_, lineBreak_, kQuote, kCR, kLF}), target_(target), offer_(offer)
+    {
+    }
+
+    void Run()
+    {
+        int row = -1;
+        int column = -1;
+        bool newRow = true;
+        qsizetype i = 0;
+        while (i < n_) {
+            text_.Reset();
+            const qsizetype start = i;
+            const TFieldScan scan =
+                ScanField(data_, i, n_, separator_, lineBreak_, specials_, text_);
+            if (scan.end == TFieldEnd::feData) {
+                // An unfinished last field counts only when it holds text, and
+                // goes to the row of the field before it.
+                if (!text_.Empty())
+                    Store(column + 1, row, start, n_);
+                return;
+            }
+            if (newRow) {
+                newRow = false;
+                target_.AddRow();
+                ++row;
+                column = -1;
+            }
+            ++column;
+            Store(column, row, start, scan.at);
+            newRow = scan.end == TFieldEnd::feLine;
+            i = scan.at + 1;
+        }
+    }
+
+private:
+    // Hands the field [start, end) to the target, offering its place.
+    void Store(int column, int row, qsizetype start, qsizetype end)
+    {
+        QString text;
+        if (!text_.Building()) {
+            if (offer_ && !text_.Empty()) {
+                text = SharedSlice(offer_->arena->Chars(), text_.Begin(), text_.Size());
+                offer_->offset = uint32_t(text_.Begin());
+                offer_->length = uint32_t(text_.Size());
+                offer_->encoded = false;
+            } else if (!text_.Empty()) {
+                text = QString(reinterpret_cast<const QChar *>(data_ + text_.Begin()), text_.Size());
+            }
+        } else {
+            text = QString(reinterpret_cast<const QChar *>(text_.Built()), text_.Size());
+            if (offer_) {
+                offer_->offset = uint32_t(start);
+                offer_->length = uint32_t(end - start);
+                offer_->encoded = true;
+            }
+        }
+        if (offer_ && !text.isEmpty()) {
+            offer_->text = text.constData();
+            offer_->size = text.size();
+        }
+        target_.StoreField(column, row, text);
+        if (offer_)
+            offer_->text = nullptr;
+    }
+
+    const char16_t *data_;
+    qsizetype n_;
+    char16_t separator_;
+    char16_t lineBreak_;
+    TSpecials specials_;
+    ITextFileTarget &target_;
+    TTextOffer *offer_;
+    TFieldText text_;
+};
+
 } // namespace
 
-void AppendTextField(QString &out, QStringView text, QChar separator, QChar lineBreak)
+void AppendTextField(QString &out, QStringView text, QChar separatorChar, QChar lineBreakChar)
 {
-    // Whether to enclose looks at the text, not at what the line breaks become.
-    const bool enclose = text.contains(separator) || text.contains(QChar(kQuote));
-    if (enclose)
-        out += QChar(kQuote);
-    qsizetype runStart = 0;
+    const char16_t separator = separatorChar.unicode();
+    const char16_t lineBreak = lineBreakChar.unicode();
+    const char16_t *data = text.utf16();
     const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t ch = text[i].unicode();
+    // Most texts hold none of these and are copied whole.
+    const qsizetype first = FindFirstOf(data, n, separator, kQuote, kCR, kLF);
+    if (first == n) {
+        out.append(text);
+        return;
+    }
+    // Whether to enclose looks at the text, not at what the line breaks become.
+    bool enclose = false;
+    for (qsizetype i = first; i < n && !enclose; ++i)
+        enclose = data[i] == separator || data[i] == kQuote;
+    if (enclose)
+        out.append(QChar(kQuote));
+    qsizetype runStart = 0;
+    for (qsizetype i = first; i < n; ++i) {
+        const char16_t ch = data[i];
         if (ch != kQuote && ch != kCR && ch != kLF)
             continue;
-        out += text.mid(runStart, i - runStart);
+        out.append(text.sliced(runStart, i - runStart));
         runStart = i + 1;
         if (ch == kQuote)
-            out += QLatin1String("\"\"");
+            out.append(QLatin1String("\"\""));
         else if (ch == kCR)
-            out += lineBreak;
+            out.append(QChar(lineBreak));
     }
-    out += text.mid(runStart);
+    out.append(text.sliced(runStart));
     if (enclose)
-        out += QChar(kQuote);
+        out.append(QChar(kQuote));
+}
+
+TTextFieldWriter::TTextFieldWriter(QString &out, QChar separator, QChar lineBreak)
+    : out_(out), separator_(separator.unicode()), lineBreak_(lineBreak.unicode())
+{
+    at_ = end_ = reinterpret_cast<char16_t *>(out_.data()) + out_.size();
+}
+
+TTextFieldWriter::~TTextFieldWriter()
+{
+    out_.truncate(at_ - reinterpret_cast<char16_t *>(out_.data()));
+}
+
+void TTextFieldWriter::Grow(qsizetype units)
+{
+    // The string is sized ahead of the cursor; what lies past it is cut off
+    // at the end.
+    const qsizetype used = at_ - reinterpret_cast<char16_t *>(out_.data());
+    out_.resize(std::max(used + units, std::max<qsizetype>(used * 2, 4096)));
+    char16_t *begin = reinterpret_cast<char16_t *>(out_.data());
+    at_ = begin + used;
+    end_ = begin + out_.size();
+}
+
+void TTextFieldWriter::Field(QStringView text)
+{
+    const char16_t *data = text.utf16();
+    const qsizetype n = text.size();
+    const qsizetype first = FindFirstOf(data, n, separator_, kQuote, kCR, kLF);
+    if (first == n) {
+        Reserve(n);
+        std::memcpy(at_, data, size_t(n) * sizeof(char16_t));
+        at_ += n;
+        return;
+    }
+    // At most every character doubled and the two enclosing quotes.
+    Reserve(2 * n + 2);
+    bool enclose = false;
+    for (qsizetype i = first; i < n && !enclose; ++i)
+        enclose = data[i] == separator_ || data[i] == kQuote;
+    if (enclose)
+        *at_++ = kQuote;
+    std::memcpy(at_, data, size_t(first) * sizeof(char16_t));
+    at_ += first;
+    for (qsizetype i = first; i < n; ++i) {
+        const char16_t ch = data[i];
+        if (ch == kQuote) {
+            *at_++ = kQuote;
+            *at_++ = kQuote;
+        } else if (ch == kCR) {
+            *at_++ = lineBreak_;
+        } else if (ch != kLF) {
+            *at_++ = ch;
+        }
+    }
+    if (enclose)
+        *at_++ = kQuote;
 }
 
 QByteArray EncodeTextFile(const QString &text, TEncodingKind encoding)
@@ -50,6 +418,37 @@ QByteArray EncodeTextFile(const QString &text, TEncodingKind encoding)
     return bytes;
 }
 
+QByteArray EncodeTextFile(QString &&text, TEncodingKind encoding)
+{
+    if (encoding == TEncodingKind::ekAnsi || text.isEmpty())
+        return EncodeTextFile(std::as_const(text), encoding);
+    QString::DataPointer &chars = text.data_ptr();
+    const qsizetype units = chars.size;
+    // The characters become the file's bytes where they are; the order mark
+    // needs one unit in front of them.
+    if (!chars.d_ptr() || chars.d_ptr()->isShared())
+        return EncodeTextFile(std::as_const(text), encoding);
+    if (chars.freeSpaceAtBegin() < 1 && chars.freeSpaceAtEnd() < 1)
+        text.reserve(units + 1);
+    if (chars.freeSpaceAtBegin() >= 1) {
+        chars.setBegin(chars.data() - 1);
+    } else if (chars.freeSpaceAtEnd() >= 1) {
+        std::memmove(chars.data() + 1, chars.data(), size_t(units) * sizeof(char16_t));
+    } else {
+        return EncodeTextFile(std::as_const(text), encoding);
+    }
+    chars.size = units + 1;
+    char16_t *unit = chars.data();
+    unit[0] = 0xFEFF;
+    const bool little = encoding == TEncodingKind::ekUnicode;
+    if (little != kLittleEndianHost)
+        qbswap<sizeof(char16_t)>(unit, chars.size, unit);
+    QByteArray::DataPointer bytes = std::move(chars).reinterpreted<char>();
+    bytes.size = 2 * (units + 1);
+    bytes.data()[bytes.size] = '\0';
+    return QByteArray(std::move(bytes));
+}
+
 QString DecodeTextFile(const QByteArray &bytes)
 {
     const auto *raw = reinterpret_cast<const uchar *>(bytes.constData());
@@ -67,66 +466,54 @@ QString DecodeTextFile(const QByteArray &bytes)
     return text;
 }
 
-void ParseTextFile(QStringView chars, QChar separatorChar, QChar lineBreakChar,
-                   ITextFileTarget &target)
+QString DecodeTextFile(QByteArray &&bytes)
 {
-    const char16_t separator = separatorChar.unicode();
-    const char16_t lineBreak = lineBreakChar.unicode();
-    QString field;
-    int quotes = 0;
-    int row = -1;
-    int column = -1;
-    bool newRow = true;
+    const auto *raw = reinterpret_cast<const uchar *>(bytes.constData());
+    const bool little = bytes.size() >= 2 && raw[0] == 0xFF && raw[1] == 0xFE;
+    const bool big = bytes.size() >= 2 && raw[0] == 0xFE && raw[1] == 0xFF;
+    QByteArray::DataPointer &block = bytes.data_ptr();
+    // The bytes become the characters where they are, past the order mark:
+    // the block's spare room always holds the terminating null.
+    if ((!little && !big) || !block.d_ptr() || block.d_ptr()->isShared() || block.freeSpaceAtBegin() != 0 ||
+        reinterpret_cast<uintptr_t>(block.data()) % alignof(char16_t) != 0)
+        return DecodeTextFile(std::as_const(bytes));
+    const qsizetype units = (block.size - 2) / 2;
+    QString::DataPointer chars = std::move(block).reinterpreted<char16_t>();
+    chars.setBegin(chars.data() + 1);
+    chars.size = units;
+    char16_t *unit = chars.data();
+    if (little != kLittleEndianHost)
+        qbswap<sizeof(char16_t)>(unit, units, unit);
+    unit[units] = 0;
+    return QString(std::move(chars));
+}
 
-    auto endField = [&](bool endsLine) {
-        quotes = 0;
-        if (newRow) {
-            newRow = false;
-            target.AddRow();
-            ++row;
-            column = -1;
-        }
-        ++column;
-        target.StoreField(column, row, field);
-        field.clear();
-        if (endsLine)
-            newRow = true;
-    };
-    auto isSpecial = [&](char16_t ch) {
-        return ch == separator || ch == lineBreak || ch == kQuote || ch == kCR || ch == kLF;
-    };
+void ParseTextFile(QStringView chars, QChar separator, QChar lineBreak, ITextFileTarget &target)
+{
+    TParser(chars, separator, lineBreak, target, nullptr).Run();
+}
 
-    const char16_t *data = chars.utf16();
-    const qsizetype n = chars.size();
-    qsizetype i = 0;
-    while (i < n) {
-        // Ordinary characters are appended as one run.
-        qsizetype runEnd = i;
-        while (runEnd < n && !isSpecial(data[runEnd]))
-            ++runEnd;
-        if (runEnd > i) {
-            field.append(reinterpret_cast<const QChar *>(data + i), runEnd - i);
-            i = runEnd;
-            continue;
-        }
-        const char16_t ch = data[i++];
-        if (ch == separator) {
-            if (quotes % 2 == 1)
-                field += QChar(ch);
-            else
-                endField(false);
-        } else if (ch == lineBreak) {
-            field += QLatin1String("\r\n");
-        } else if (ch == kQuote) {
-            ++quotes;
-            if (quotes % 2 == 1 && (!field.isEmpty() || quotes == 3))
-                field += QChar(kQuote);
-        } else if (ch == kCR) {
-            // dropped
-        } else if (ch == kLF) {
-            endField(true);
-        }
+void ParseTextFile(const QString &chars, QChar separator, QChar lineBreak, ITextFileTarget &target)
+{
+    if (!TTextArena::CanHold(chars)) {
+        ParseTextFile(QStringView(chars), separator, lineBreak, target);
+        return;
     }
-    if (!field.isEmpty())
-        target.StoreField(column + 1, row, field);
+    TTextOffer offer;
+    offer.arena = std::make_shared<const TTextArena>(chars, separator, lineBreak);
+    const TTextOfferScope scope(&offer);
+    TParser(offer.arena->Chars(), separator, lineBreak, target, &offer).Run();
+}
+
+QString DecodeTextField(QStringView field, QChar separator, QChar lineBreak)
+{
+    const char16_t *data = field.utf16();
+    const TSpecials specials({separator.unicode(), lineBreak.unicode(), kQuote, kCR, kLF});
+    TFieldText text;
+    [[maybe_unused]] const TFieldScan scan = ScanField(data, 0, field.size(), separator.unicode(),
+                                                       lineBreak.unicode(), specials, text);
+    assert(scan.end == TFieldEnd::feData);
+    if (!text.Building())
+        return QString(reinterpret_cast<const QChar *>(data + text.Begin()), text.Size());
+    return QString(reinterpret_cast<const QChar *>(text.Built()), text.Size());
 }
