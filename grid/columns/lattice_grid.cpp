@@ -67,6 +67,27 @@ void TLatticeGrid::SetHighlightedTextColor(TColor value)
     RefreshBody();
 }
 
+void TLatticeGrid::SetGridLinesColor(TColor value)
+{
+    if (gridLinesColor_ == value)
+        return;
+    gridLinesColor_ = value;
+    RefreshBody();
+}
+
+void TLatticeGrid::SetGridLinesStyle(TGridLinesStyle value)
+{
+    if (gridLinesStyle_ == value)
+        return;
+    gridLinesStyle_ = value;
+    RefreshBody();
+}
+
+TGridLineSpaces TLatticeGrid::CellGridLineSpaces() const
+{
+    return GridLineSpaces(Options(), AppearanceOptions(), gridLinesStyle_);
+}
+
 int TLatticeGrid::ClientWidth() const
 {
     return width() - 2 * kFrameWidth;

@@ -9,6 +9,7 @@
 
 #include "grid/columns/columns.h"
 #include "grid/columns/columns_host.h"
+#include "grid/columns/grid_lines.h"
 #include "grid/grid_control.h"
 
 #include <QWidget>
@@ -52,6 +53,13 @@ public:
     void SetInactiveSelectionColor(TColor value);
     TColor HighlightedTextColor() const { return highlightedTextColor_; }
     void SetHighlightedTextColor(TColor value);
+    // Grid lines show only with goGrid.
+    TColor GridLinesColor() const { return gridLinesColor_; }
+    void SetGridLinesColor(TColor value);
+    TGridLinesStyle GridLinesStyle() const { return gridLinesStyle_; }
+    void SetGridLinesStyle(TGridLinesStyle value);
+    // What the grid lines take of every cell's rectangle under the current options.
+    TGridLineSpaces CellGridLineSpaces() const;
     // The grid counts as focused while it or its editor holds the keyboard focus.
     bool GridHasFocus() const;
     // The cell under a point of the widget: column -1 right of the last
@@ -147,8 +155,10 @@ protected:
     int VisibleRowCountInBody() const override;
 
 private:
-    void DrawCell(QPainter &painter, int column, int row, const QRect &clip);
-    void DrawEmptyCell(QPainter &painter, int column, const QRect &cell, const QRect &clip);
+    void DrawCell(QPainter &painter, int column, int row, const QRect &cellRect);
+    void DrawEmptyCell(QPainter &painter, int column, const QRect &cellRect, const QRect &clip);
+    // The cell's grid lines in the given colour; nothing without goGrid.
+    void DrawGridLines(QPainter &painter, const QRect &cell, TColor color) const;
     void DrawColumnHeader(QPainter &painter, const TLtCustomColumn &column, const QRect &rect);
     void DrawEmptyHeader(QPainter &painter, const QRect &rect);
     void DrawClassicHeaderBackground(QPainter &painter, const TLtCustomColumn &column,
@@ -174,6 +184,8 @@ private:
     TColor selectionColor_ = clHighlight;
     TColor inactiveSelectionColor_ = clBtnFace;
     TColor highlightedTextColor_ = clHighlightText;
+    TColor gridLinesColor_ = clBtnFace;
+    TGridLinesStyle gridLinesStyle_ = TGridLinesStyle::lsNormal;
     TSortedStyle sortedStyle_ = TSortedStyle::soDefault;
     QString caption_;
     bool enableVisualStyles_ = true;

@@ -5,6 +5,7 @@
 #include "grid/columns/cell_layout.h"
 #include "grid/columns/colors.h"
 #include "grid/columns/column_displays.h"
+#include "grid/columns/grid_lines.h"
 #include "grid/columns/lattice_grid.h"
 
 #include <QApplication>
@@ -106,7 +107,13 @@ TCellState TLatticeGrid::CellStateOf(int column, int row)
     return state;
 }
 
-void TLatticeGrid::DrawCell(QPainter &painter, int column, int row, const QRect &cell)
+void TLatticeGrid::DrawGridLines(QPainter &painter, const QRect &cell, TColor color) const
+{
+    for (const QRect &strip : GridLineStrips(cell, CellGridLineSpaces()))
+        painter.fillRect(strip, Resolved(color));
+}
+
+void TLatticeGrid::DrawCell(QPainter &painter, int column, int row, const QRect &cellRect)
 {
     TLtCustomColumn &item = *columns_.Item(column);
     TCell &data = *GetCell(column, row);
@@ -114,15 +121,11 @@ void TLatticeGrid::DrawCell(QPainter &painter, int column, int row, const QRect 
     // which the cell's colour questions use, stays this cell.
     TColor background = data.GetActualColor();
     const TCellState state = CellStateOf(column, row);
-    TCellPaint paint;
-    paint.rect = cell;
-    paint.highlighted = state.Contains(TCellStateFlag::csSelected);
-    paint.selected = column == SelectedColumn() && row == SelectedRow();
-    paint.themed = enableVisualStyles_;
-    TColor gridLines = clBtnFace;
+    TColor gridLines = gridLinesColor_;
     DoCellColoring(column, row, background, gridLines, state);
     QColor fillColor = Resolved(background);
-    if (item.Sorted() && !paint.highlighted) {
+    const bool highlighted = state.Contains(TCellStateFlag::csSelected);
+    if (item.Sorted() && !highlighted) {
         if (sortedStyle_ == TSortedStyle::soDarker ||
             AppearanceOptions().Contains(TAppearanceOption::aoIndicateSortedColumn))
             fillColor = Darkened(fillColor);
@@ -130,7 +133,14 @@ void TLatticeGrid::DrawCell(QPainter &painter, int column, int row, const QRect 
             fillColor = Qt::white;
     }
     painter.save();
-    painter.setClipRect(cell, Qt::IntersectClip);
+    painter.setClipRect(cellRect, Qt::IntersectClip);
+    DrawGridLines(painter, cellRect, gridLines);
+    const QRect cell = WithoutGridLines(cellRect, CellGridLineSpaces());
+    TCellPaint paint;
+    paint.rect = cell;
+    paint.highlighted = highlighted;
+    paint.selected = column == SelectedColumn() && row == SelectedRow();
+    paint.themed = enableVisualStyles_;
     bool fill = !AppearanceOptions().Contains(TAppearanceOption::aoDontFillCells) &&
                 item.DrawingOptions() != TDrawingOptions::doCustomOnly;
     if (!DoDrawCellBackground(column, row, cell, state))
@@ -171,20 +181,22 @@ void TLatticeGrid::DrawCell(QPainter &painter, int column, int row, const QRect 
     painter.restore();
 }
 
-void TLatticeGrid::DrawEmptyCell(QPainter &painter, int column, const QRect &cell, const QRect &clip)
+void TLatticeGrid::DrawEmptyCell(QPainter &painter, int column, const QRect &cellRect,
+                                 const QRect &clip)
 {
-    if (!cell.intersects(clip))
+    if (!cellRect.intersects(clip))
         return;
     TColor background = color_;
-    TColor gridLines = clBtnFace;
-    const TCellState state{TCellStateFlag::csEmpty};
-    DoCellColoring(column, -1, background, gridLines, state);
-    QColor fillColor = Resolved(background);
     if (AppearanceOptions().Contains(TAppearanceOption::aoIndicateSortedColumn) &&
         columns_.Item(column)->Sorted())
-        fillColor = Darkened(fillColor);
+        background = FromQColor(Darkened(Resolved(background)));
+    TColor gridLines = EmptyCellGridLineColor(gridLinesStyle_, background, gridLinesColor_);
+    const TCellState state{TCellStateFlag::csEmpty};
+    DoCellColoring(column, -1, background, gridLines, state);
+    DrawGridLines(painter, cellRect, gridLines);
+    const QRect cell = WithoutGridLines(cellRect, CellGridLineSpaces());
     if (DoDrawCellBackground(column, -1, cell, state))
-        painter.fillRect(cell, fillColor);
+        painter.fillRect(cell, Resolved(background));
 }
 
 void TLatticeGrid::DrawFocusCell(QPainter &painter)
