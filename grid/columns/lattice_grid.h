@@ -172,13 +172,21 @@ private:
     bool ElementRuns(const TLtCustomColumn &column) const;
     void RefreshSelectedRows();
 
+    // The column (index) whose span holds x, -1 for none.
+    int ColumnAt(int x) const;
     // The text-fit hint, or the cell's own hint, for the cell under the mouse.
     void ShowHintFor(int column, int row);
+    // The mouse is over the header of a column (-1: over no header): entering
+    // a header shows its Header.Hint below the header, leaving it hides it.
+    void HoverHeader(int column);
+    // The mouse left the cells: their hints go, the cursor is the default.
+    void LeaveBody();
     void HideHint();
 
     std::pair<int, int> pressedCell_{-1, -1};
     std::pair<int, int> hoveredCell_{-1, -1};
-    enum class THintKind { hkNone, hkTextFit, hkCell } hintKind_ = THintKind::hkNone;
+    int hoveredHeader_ = -1;
+    enum class THintKind { hkNone, hkTextFit, hkCell, hkHeader } hintKind_ = THintKind::hkNone;
     bool secondOfDouble_ = false;
     bool pressIsDouble_ = false;
     TColor selectionColor_ = clHighlight;

@@ -26,20 +26,23 @@ TShiftState ShiftOf(Qt::KeyboardModifiers modifiers)
 
 } // namespace
 
+int TLatticeGrid::ColumnAt(int x) const
+{
+    for (int p = 0; p < columns_.Count(); ++p) {
+        const TLtCustomColumn &item = *columns_.PositionItem(p);
+        const int left = kFrameWidth + item.GetAbsoluteLeft();
+        if (item.Visible() && x >= left && x < left + item.Width())
+            return item.Index();
+    }
+    return -1;
+}
+
 std::optional<std::pair<int, int>> TLatticeGrid::CellAt(QPoint point) const
 {
     const QRect body = BodyRect();
     if (!body.contains(point))
         return std::nullopt;
-    int column = -1;
-    for (int p = 0; p < columns_.Count(); ++p) {
-        const TLtCustomColumn &item = *columns_.PositionItem(p);
-        const int left = kFrameWidth + item.Left() - HorzScrollPosition();
-        if (item.Visible() && point.x() >= left && point.x() < left + item.Width()) {
-            column = item.Index();
-            break;
-        }
-    }
+    const int column = ColumnAt(point.x());
     int y = body.top();
     for (int r = TopRow();; ++r) {
         const bool existing = r < RowCount();
@@ -254,14 +257,43 @@ void TLatticeGrid::ShowHintFor(int column, int row)
     }
 }
 
+void TLatticeGrid::HoverHeader(int column)
+{
+    if (column == hoveredHeader_)
+        return;
+    hoveredHeader_ = column;
+    const QString hint = column >= 0 ? columns_.Item(column)->Header().Hint() : QString();
+    if (!hint.isEmpty() && window()->isActiveWindow()) {
+        const QPoint at(kFrameWidth + columns_.Item(column)->GetAbsoluteLeft(),
+                        kFrameWidth + headerSize_ + 2);
+        QToolTip::showText(mapToGlobal(at), hint, this);
+        hintKind_ = THintKind::hkHeader;
+    } else if (hintKind_ == THintKind::hkHeader) {
+        HideHint();
+    }
+}
+
+void TLatticeGrid::LeaveBody()
+{
+    if (hintKind_ == THintKind::hkTextFit || hintKind_ == THintKind::hkCell)
+        HideHint();
+    unsetCursor();
+    hoveredCell_ = {-1, -1};
+}
+
 void TLatticeGrid::mouseMoveEvent(QMouseEvent *event)
 {
     QWidget::mouseMoveEvent(event);
-    const auto at = CellAt(event->position().toPoint());
+    const QPoint point = event->position().toPoint();
+    if (HeaderRect().contains(point)) {
+        LeaveBody();
+        HoverHeader(ColumnAt(point.x()));
+        return;
+    }
+    HoverHeader(-1);
+    const auto at = CellAt(point);
     if (!at || at->first < 0 || !RowExist(at->second)) {
-        HideHint();
-        unsetCursor();
-        hoveredCell_ = {-1, -1};
+        LeaveBody();
         return;
     }
     setCursor(columns_.Item(at->first)->Cursor());
@@ -277,4 +309,5 @@ void TLatticeGrid::leaveEvent(QEvent *event)
     HideHint();
     unsetCursor();
     hoveredCell_ = {-1, -1};
+    hoveredHeader_ = -1;
 }

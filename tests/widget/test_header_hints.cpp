@@ -1,0 +1,102 @@
+// Header hints: a column whose Header.Hint is set shows it when the mouse
+// enters its header, below the header at the column's left edge, only while
+// the window is active. Three 80-pixel columns inside a one-pixel frame under
+// an 18-pixel header: column 2 starts at x 161, the hint point is (161, 21).
+
+#include "grid/columns/column_kinds.h"
+#include "grid/columns/lattice_grid.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QToolTip>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Qt shows a tip 2 pixels right of and a cursor height (16) below the point
+// it is given.
+const QPoint kTipOffset(2, 16);
+
+QWidget *ShownTip()
+{
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget->inherits("QTipLabel") && widget->isVisible())
+            return widget;
+    return nullptr;
+}
+
+class HeaderHints : public ::testing::Test {
+protected:
+    HeaderHints()
+    {
+        grid.resize(302, 100);
+        grid.SetOptions({TGridOption::goHeader});
+        for (int i = 0; i < 3; ++i)
+            grid.Columns().Add<TLtTextColumn>(QStringLiteral("Column %1").arg(i));
+        grid.Columns().Item(0)->Header().SetHint(QStringLiteral("What it is called"));
+        grid.Columns().Item(2)->Header().SetHint(QStringLiteral("Third"));
+        grid.AddRow(1);
+        grid.show();
+        QApplication::setActiveWindow(&grid);
+        QApplication::processEvents();
+    }
+    ~HeaderHints() override { QToolTip::hideText(); }
+    void MoveTo(QPoint at) { QTest::mouseMove(&grid, at); }
+
+    TLatticeGrid grid;
+};
+
+} // namespace
+
+TEST_F(HeaderHints, EnteringAHeaderShowsItsHintBelowTheHeaderAtTheColumnsLeftEdge)
+{
+    ASSERT_TRUE(grid.isActiveWindow());
+    MoveTo(QPoint(200, 10));
+    QTRY_VERIFY_WITH_TIMEOUT(ShownTip() != nullptr, 2000);
+    EXPECT_EQ(QToolTip::text(), "Third");
+    EXPECT_EQ(ShownTip()->pos(), grid.mapToGlobal(QPoint(161, 21)) + kTipOffset);
+
+    MoveTo(QPoint(40, 10));
+    QTRY_COMPARE_WITH_TIMEOUT(QToolTip::text(), QStringLiteral("What it is called"), 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(ShownTip() != nullptr, 2000);
+    EXPECT_EQ(ShownTip()->pos(), grid.mapToGlobal(QPoint(1, 21)) + kTipOffset);
+}
+
+TEST_F(HeaderHints, LeavingTheHeaderOrEnteringOneWithoutAHintHidesIt)
+{
+    struct Row { QPoint from, to; };
+    const Row rows[] = {
+        {QPoint(40, 10), QPoint(120, 10)},  // a header without a hint
+        {QPoint(200, 10), QPoint(200, 25)}, // into the body
+        {QPoint(200, 10), QPoint(280, 10)}, // right of the columns
+    };
+    for (const Row &row : rows) {
+        MoveTo(row.from);
+        QTRY_VERIFY_WITH_TIMEOUT(QToolTip::isVisible(), 2000);
+        MoveTo(row.to);
+        QTRY_VERIFY_WITH_TIMEOUT(!QToolTip::isVisible(), 2000);
+    }
+}
+
+TEST_F(HeaderHints, MovingWithinAHeaderLeavesItsHintAlone)
+{
+    MoveTo(QPoint(40, 10));
+    QTRY_VERIFY_WITH_TIMEOUT(QToolTip::isVisible(), 2000);
+    QToolTip::hideText();
+    QTRY_VERIFY_WITH_TIMEOUT(!QToolTip::isVisible(), 2000);
+    MoveTo(QPoint(45, 12));
+    QApplication::processEvents();
+    EXPECT_FALSE(QToolTip::isVisible()) << "shown on entering only";
+}
+
+TEST_F(HeaderHints, AnInactiveWindowShowsNoHint)
+{
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    ASSERT_FALSE(grid.isActiveWindow());
+    MoveTo(QPoint(40, 10));
+    QApplication::processEvents();
+    EXPECT_FALSE(QToolTip::isVisible());
+}
