@@ -68,7 +68,7 @@ double Time(int runs, const std::function<void()> &prepare, const std::function<
 
 void Load(TLatticeGrid &grid, const QString &file)
 {
-    grid.LoadFromTextFile(file, QLatin1Char(','), QLatin1Char('|'));
+    grid.LoadFromTextFile(file, QLatin1Char(','), QLatin1Char('|'), TLoadFailure::lfKeepPreviousRows);
 }
 
 int Usage()
@@ -112,7 +112,7 @@ int main(int argc, char **argv)
     int items = 0;
     try {
         if (op == "load") {
-            seconds = Time(runs, [] {}, [&] { Load(grid, file); });
+            seconds = Time(runs, [&] { grid.ClearRows(); }, [&] { Load(grid, file); });
             items = grid.RowCount();
         } else if (op == "save") {
             const QString out = QString::fromLocal8Bit(args[2].c_str());

@@ -10,6 +10,7 @@
 
 #include <cassert>
 #include <iterator>
+#include <utility>
 
 #if INTPTR_MAX == INT64_MAX
 static_assert(sizeof(TCell) == 16 && sizeof(TBooleanCell) == 16);
@@ -20,7 +21,7 @@ TCell::TCell([[maybe_unused]] TCells *owner)
 {
     // The store builds cells only in its own pools.
     assert(Owner() == owner);
-    SetStateFlag(TLtCellStateFlag::cstLocked, true);
+    state_ = uint8_t(TLtCellState{TLtCellStateFlag::cstLocked}.Bits());
 }
 
 TCell::~TCell() = default;
@@ -157,13 +158,13 @@ void TStringCell::StoreText(const QString &value)
             return;
         }
     }
+    // A text that only refers to someone else's characters must not outlive them.
+    QString copy = value.data_ptr().isMutable() ? value : QString(value.constData(), value.size());
     if (Kind() == tkOwned) {
-        *owned_ = value;
+        *owned_ = std::move(copy);
         return;
     }
-    // A text that only refers to someone else's characters must not outlive them.
-    QString *owned = new QString(value.data_ptr().isMutable() ? value
-                                                          : QString(value.constData(), value.size()));
+    QString *owned = new QString(std::move(copy));
     ReleaseText();
     owned_ = owned;
     small_ = tkOwned;

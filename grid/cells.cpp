@@ -116,38 +116,57 @@ int TCells::ArenaIndex(const std::shared_ptr<const TTextArena> &arena)
     return int(arenas_.size()) - 1;
 }
 
-TCell *TCells::CreateCell(int column, TCellCreation creation)
+TCells::TCellPrototype TCells::PrototypeFor(int column, TCellCreation creation) const
 {
-    TCell *cell = nullptr;
+    TCellClass cellClass = TCellClass::ccString;
     switch (columns_->ColumnDataType(column)) {
     case TColumnType::ctAutoInc:
-        if (creation == TCellCreation::ccAppend || creation == TCellCreation::ccChildRow)
-            cell = NewCell<TIncrementCell>();
-        else
-            cell = NewCell<TIntegerCell>();
+        cellClass = creation == TCellCreation::ccAppend || creation == TCellCreation::ccChildRow
+                        ? TCellClass::ccIncrement
+                        : TCellClass::ccInteger;
         break;
-    case TColumnType::ctBoolean: cell = NewCell<TBooleanCell>(); break;
-    case TColumnType::ctDate: cell = NewCell<TDateTimeCell>(); break;
-    case TColumnType::ctFloat: cell = NewCell<TFloatCell>(); break;
+    case TColumnType::ctBoolean: cellClass = TCellClass::ccBoolean; break;
+    case TColumnType::ctDate: cellClass = TCellClass::ccDateTime; break;
+    case TColumnType::ctFloat: cellClass = TCellClass::ccFloat; break;
     case TColumnType::ctGuid:
-        if (creation == TCellCreation::ccAppend || creation == TCellCreation::ccInsertColumn)
-            cell = NewCell<TGuidCell>();
-        else
-            cell = NewCell<TStringCell>();
+        cellClass = creation == TCellCreation::ccAppend || creation == TCellCreation::ccInsertColumn
+                        ? TCellClass::ccGuid
+                        : TCellClass::ccString;
         break;
-    case TColumnType::ctInteger: cell = NewCell<TIntegerCell>(); break;
-    case TColumnType::ctVirtual: cell = NewCell<TVirtualCell>(); break;
+    case TColumnType::ctInteger: cellClass = TCellClass::ccInteger; break;
+    case TColumnType::ctVirtual: cellClass = TCellClass::ccVirtual; break;
     case TColumnType::ctNone:
     case TColumnType::ctGraphic:
     case TColumnType::ctString:
     case TColumnType::ctLookup:
-    case TColumnType::ctMemo: cell = NewCell<TStringCell>(); break;
+    case TColumnType::ctMemo: break;
+    }
+    return {cellClass, uint8_t(columns_->ColumnFontStyle(column).Bits()), columns_->ColumnColor(column)};
+}
+
+TCell *TCells::NewCell(const TCellPrototype &prototype)
+{
+    TCell *cell = nullptr;
+    switch (prototype.cellClass) {
+    case TCellClass::ccString: cell = NewCell<TStringCell>(); break;
+    case TCellClass::ccInteger: cell = NewCell<TIntegerCell>(); break;
+    case TCellClass::ccBoolean: cell = NewCell<TBooleanCell>(); break;
+    case TCellClass::ccFloat: cell = NewCell<TFloatCell>(); break;
+    case TCellClass::ccDateTime: cell = NewCell<TDateTimeCell>(); break;
+    case TCellClass::ccIncrement: cell = NewCell<TIncrementCell>(); break;
+    case TCellClass::ccGuid: cell = NewCell<TGuidCell>(); break;
+    case TCellClass::ccVirtual: cell = NewCell<TVirtualCell>(); break;
     }
     // Born locked, so these two assignments report nothing.
-    cell->SetFontStyle(columns_->ColumnFontStyle(column));
-    cell->SetColor(columns_->ColumnColor(column));
+    cell->fontStyle_ = prototype.fontStyle;
+    cell->color_ = prototype.color;
     cell->SetLocked(false);
     return cell;
+}
+
+TCell *TCells::CreateCell(int column, TCellCreation creation)
+{
+    return NewCell(PrototypeFor(column, creation));
 }
 
 TCell *TCells::GetCell(int column, int row)
@@ -202,14 +221,24 @@ void TCells::AddRow(int count)
         for (int c = 0; c < columnCount_; ++c)
             ReserveMore(table_[c], size_t(count));
     }
+    // The columns cannot change while rows are being added.
+    for (int c = 0; c < columnCount_ && count > 0; ++c)
+        prototypes_[size_t(c)] = PrototypeFor(c, TCellCreation::ccAppend);
     for (int i = 0; i < count; ++i) {
         rows_.push_back(NewRow());
         ++visibleRowCount_;
         for (int c = 0; c < columnCount_; ++c)
-            table_[c].push_back(CreateCell(c, TCellCreation::ccAppend));
+            table_[c].push_back(NewCell(prototypes_[size_t(c)]));
         ++rowCount_;
     }
     sorted_ = false;
+}
+
+void TCells::ReserveRows(int count)
+{
+    rows_.reserve(size_t(std::max(count, 0)));
+    for (int c = 0; c < columnCount_; ++c)
+        table_[c].reserve(size_t(std::max(count, 0)));
 }
 
 void TCells::InsertRow(int row)
@@ -424,9 +453,8 @@ void TCells::TakeRowsFrom(TCells &other)
     sorted_ = false;
 }
 
-void TCells::AppendText(QString &out, QChar separator, QChar lineBreak)
+void TCells::WriteText(TTextFieldWriter &writer)
 {
-    TTextFieldWriter writer(out, separator, lineBreak);
     for (int r = 0; r < rowCount_; ++r) {
         for (int c = 0; c < columnCount_; ++c) {
             if (c > 0)

@@ -61,6 +61,8 @@ public:
     int GetCellRowIndex(const TCell *cell) const;
 
     void AddRow(int count);
+    // Room for count rows in all, for a load that can tell how many it reads.
+    void ReserveRows(int count);
     void InsertRow(int row);
     void DeleteRow(int row);
     void ClearRows();
@@ -88,10 +90,9 @@ public:
 
     void Changed();
 
-    // Appends every row as lines of the grid's text format (fields in column
-    // index order, CR LF after each row): what a text-file save writes,
-    // without a temporary string per cell.
-    void AppendText(QString &out, QChar separator, QChar lineBreak);
+    // Writes every row as a line of the grid's text format (fields in column
+    // index order, CR LF after each row), without a temporary string per cell.
+    void WriteText(TTextFieldWriter &writer);
 
 private:
     friend class TCell;
@@ -101,6 +102,16 @@ private:
     int ArenaIndex(const std::shared_ptr<const TTextArena> &arena);
     const TTextArena &Arena(int index) const { return *arenas_[size_t(index)]; }
 
+    // What a new cell of a column starts as: its class, font style and colour.
+    enum class TCellClass : uint8_t { ccString, ccInteger, ccBoolean, ccFloat, ccDateTime,
+                                      ccIncrement, ccGuid, ccVirtual };
+    struct TCellPrototype {
+        TCellClass cellClass;
+        uint8_t fontStyle;
+        TColor color;
+    };
+    TCellPrototype PrototypeFor(int column, TCellCreation creation) const;
+    TCell *NewCell(const TCellPrototype &prototype);
     template <typename T> T *NewCell();
     void DestroyCell(TCell *cell);
     TRow *NewRow();
@@ -122,6 +133,8 @@ private:
     using TCellList = std::vector<TCell *, TPageAllocator<TCell *>>;
     using TRowList = std::vector<TRow *, TPageAllocator<TRow *>>;
     std::array<TCellList, kColumnSlots> table_;
+    // AddRow's new cells, one per column.
+    std::array<TCellPrototype, kColumnSlots> prototypes_;
     TRowList rows_;
     std::vector<std::unique_ptr<TSlabPool>> cellPools_;
     std::unique_ptr<TSlabPool> rowPool_ = std::make_unique<TSlabPool>(sizeof(TRow));

@@ -6,32 +6,70 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 // Stores fields straight into a store; out-of-place fields raise.
 class TStoreTarget : public ITextFileTarget {
 public:
     explicit TStoreTarget(TCells &cells) : cells_(cells) {}
-    void AddRow() override { cells_.AddRow(1); }
+    void AddRow() override
+    {
+        cells_.AddRow(1);
+        ++rows_;
+    }
     void StoreField(int column, int row, const QString &text) override
     {
-        if (column < 0 || column >= cells_.ColumnCount() || row < 0 || row >= cells_.RowCount())
+        if (column < 0 || column >= cells_.ColumnCount() || row < 0 || row >= rows_)
             throw ECellOutOfBounds(column, row);
         cells_.GetCell(column, row)->SetAsString(text);
     }
 
-private:
+protected:
     TCells &cells_;
+    int rows_ = 0;
 };
 
 // Grows the rows through the grid's own operation, so it can follow them.
 class TGridTarget : public TStoreTarget {
 public:
     explicit TGridTarget(TLtCustomGridControl &grid) : TStoreTarget(grid.Cells()), grid_(grid) {}
-    void AddRow() override { grid_.AddRow(1); }
+    void AddRow() override
+    {
+        grid_.AddRow(1);
+        ++rows_;
+    }
 
 private:
     TLtCustomGridControl &grid_;
+};
+
+// Fills a store of its own, which nobody else sees until the file is read
+// whole: rows are made a batch at a time, and the ones not needed are dropped
+// at the end.
+class TStagingTarget : public TStoreTarget {
+public:
+    TStagingTarget(TCells &cells, qsizetype expectedRows) : TStoreTarget(cells)
+    {
+        cells_.ReserveRows(int(std::min<qsizetype>(expectedRows + kBatchRows, kMaxReserve)));
+    }
+    void AddRow() override
+    {
+        if (rows_ == cells_.RowCount())
+            cells_.AddRow(kBatchRows);
+        ++rows_;
+    }
+    void DropSpareRows()
+    {
+        while (cells_.RowCount() > rows_)
+            cells_.DeleteRow(cells_.RowCount() - 1);
+    }
+
+private:
+    static constexpr int kBatchRows = 1024;
+    static constexpr qsizetype kMaxReserve = std::numeric_limits<int>::max() / 2;
 };
 
 } // namespace
@@ -39,23 +77,24 @@ private:
 QString TLtCustomGridControl::SaveToText(QChar separator, QChar lineBreak)
 {
     QString text;
-    const int columns = ColumnCount();
-    const int rows = RowCount();
-    for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < columns; ++c) {
-            AppendTextField(text, cells_.GetCell(c, r)->GetAsString(), separator, lineBreak);
-            if (c + 1 < columns)
-                text += separator;
-        }
-        text += QLatin1String("\r\n");
-    }
+    TTextFieldWriter writer(text, separator, lineBreak);
+    cells_.WriteText(writer);
+    writer.Finish();
     return text;
 }
 
 void TLtCustomGridControl::SaveToTextFile(const QString &fileName, QChar separator,
                                           QChar lineBreak, TEncodingKind encoding)
 {
-    WriteWholeFile(fileName, EncodeTextFile(SaveToText(separator, lineBreak), encoding));
+    TWholeFileWriter file(fileName);
+    file.Write(TextFileOrderMark(encoding));
+    QString buffer;
+    TTextFieldWriter writer(buffer, separator, lineBreak, [&](QStringView lines) {
+        file.Write(EncodeTextUnits(lines, encoding));
+    });
+    cells_.WriteText(writer);
+    writer.Finish();
+    file.Commit();
 }
 
 void TLtCustomGridControl::LoadFromTextFile(const QString &fileName, QChar separator,
@@ -73,8 +112,10 @@ void TLtCustomGridControl::LoadFromTextFile(const QString &fileName, QChar separ
     staging.SetDefaultRowHeight(cells_.DefaultRowHeight());
     for (int c = 0; c < cells_.ColumnCount(); ++c)
         staging.AddColumn();
-    TStoreTarget target(staging);
+    // A row per line, and one more for a last line without its end.
+    TStagingTarget target(staging, CountLineFeeds(text) + 1);
     ParseTextFile(text, separator, lineBreak, target);
+    target.DropSpareRows();
     ClearRows();
     cells_.TakeRowsFrom(staging);
     RecomputeVisibleRows();
@@ -84,4 +125,3 @@ void TLtCustomGridControl::LoadFromTextFile(const QString &fileName, QChar separ
     RefreshBody();
     UpdateScrollBars();
 }
-

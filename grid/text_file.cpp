@@ -215,15 +215,6 @@ TFieldScan ScanField(const char16_t *data, qsizetype i, qsizetype n, char16_t se
     }
 }
 
-// A string sharing source's characters [from, from + size): no copy.
-QString SharedSlice(const QString &source, qsizetype from, qsizetype size)
-{
-    QString::DataPointer slice = source.data_ptr();
-    slice.ptr += from;
-    slice.size = size;
-    return QString(std::move(slice));
-}
-
 class TParser {
 public:
     TParser(QStringView chars, QChar separator, QChar lineBreak, ITextFileTarget &target,
@@ -272,7 +263,8 @@ private:
         QString text;
         if (!text_.Building()) {
             if (offer_ && !text_.Empty()) {
-                text = SharedSlice(offer_->arena->Chars(), text_.Begin(), text_.Size());
+                text = QString::fromRawData(reinterpret_cast<const QChar *>(data_ + text_.Begin()),
+                                            text_.Size());
                 offer_->offset = uint32_t(text_.Begin());
                 offer_->length = uint32_t(text_.Size());
                 offer_->encoded = false;
@@ -308,67 +300,67 @@ private:
 
 } // namespace
 
-void AppendTextField(QString &out, QStringView text, QChar separatorChar, QChar lineBreakChar)
+void AppendTextField(QString &out, QStringView text, QChar separator, QChar lineBreak)
 {
-    const char16_t separator = separatorChar.unicode();
-    const char16_t lineBreak = lineBreakChar.unicode();
-    const char16_t *data = text.utf16();
-    const qsizetype n = text.size();
-    // Most texts hold none of these and are copied whole.
-    const qsizetype first = FindFirstOf(data, n, separator, kQuote, kCR, kLF);
-    if (first == n) {
-        out.append(text);
-        return;
-    }
-    // Whether to enclose looks at the text, not at what the line breaks become.
-    bool enclose = false;
-    for (qsizetype i = first; i < n && !enclose; ++i)
-        enclose = data[i] == separator || data[i] == kQuote;
-    if (enclose)
-        out.append(QChar(kQuote));
-    qsizetype runStart = 0;
-    for (qsizetype i = first; i < n; ++i) {
-        const char16_t ch = data[i];
-        if (ch != kQuote && ch != kCR && ch != kLF)
-            continue;
-        out.append(text.sliced(runStart, i - runStart));
-        runStart = i + 1;
-        if (ch == kQuote)
-            out.append(QLatin1String("\"\""));
-        else if (ch == kCR)
-            out.append(QChar(lineBreak));
-    }
-    out.append(text.sliced(runStart));
-    if (enclose)
-        out.append(QChar(kQuote));
+    TTextFieldWriter writer(out, separator, lineBreak);
+    writer.Field(text);
+    writer.Finish();
 }
 
 TTextFieldWriter::TTextFieldWriter(QString &out, QChar separator, QChar lineBreak)
     : out_(out), separator_(separator.unicode()), lineBreak_(lineBreak.unicode())
 {
-    at_ = end_ = reinterpret_cast<char16_t *>(out_.data()) + out_.size();
+    // Writing starts after what out holds; the room past the cursor is cut
+    // off when the writer finishes.
+    const qsizetype held = out_.size();
+    begin_ = reinterpret_cast<char16_t *>(out_.data());
+    at_ = end_ = begin_ + held;
+}
+
+TTextFieldWriter::TTextFieldWriter(QString &buffer, QChar separator, QChar lineBreak, TFlush flush,
+                                   qsizetype chunkUnits)
+    : out_(buffer), separator_(separator.unicode()), lineBreak_(lineBreak.unicode()),
+      flush_(std::move(flush)), chunkUnits_(chunkUnits)
+{
+    out_.resize(chunkUnits_ + 4096);
+    begin_ = at_ = reinterpret_cast<char16_t *>(out_.data());
+    end_ = begin_ + out_.size();
 }
 
 TTextFieldWriter::~TTextFieldWriter()
 {
-    out_.truncate(at_ - reinterpret_cast<char16_t *>(out_.data()));
+    out_.truncate(Used());
+}
+
+void TTextFieldWriter::Finish()
+{
+    if (flush_ && Used() > 0)
+        FlushLines();
+    out_.truncate(Used());
+    begin_ = reinterpret_cast<char16_t *>(out_.data());
+    at_ = end_ = begin_ + out_.size();
+}
+
+void TTextFieldWriter::FlushLines()
+{
+    flush_(QStringView(begin_, Used()));
+    at_ = begin_;
 }
 
 void TTextFieldWriter::Grow(qsizetype units)
 {
-    // The string is sized ahead of the cursor; what lies past it is cut off
-    // at the end.
-    const qsizetype used = at_ - reinterpret_cast<char16_t *>(out_.data());
+    const qsizetype used = Used();
     out_.resize(std::max(used + units, std::max<qsizetype>(used * 2, 4096)));
-    char16_t *begin = reinterpret_cast<char16_t *>(out_.data());
-    at_ = begin + used;
-    end_ = begin + out_.size();
+    begin_ = reinterpret_cast<char16_t *>(out_.data());
+    at_ = begin_ + used;
+    end_ = begin_ + out_.size();
 }
 
 void TTextFieldWriter::Field(QStringView text)
 {
     const char16_t *data = text.utf16();
     const qsizetype n = text.size();
+    // Most texts hold none of these and are copied whole.
     const qsizetype first = FindFirstOf(data, n, separator_, kQuote, kCR, kLF);
     if (first == n) {
         Reserve(n);
@@ -378,6 +370,7 @@ void TTextFieldWriter::Field(QStringView text)
     }
     // At most every character doubled and the two enclosing quotes.
     Reserve(2 * n + 2);
+    // Whether to enclose looks at the text, not at what the line breaks become.
     bool enclose = false;
     for (qsizetype i = first; i < n && !enclose; ++i)
         enclose = data[i] == separator_ || data[i] == kQuote;
@@ -400,53 +393,34 @@ void TTextFieldWriter::Field(QStringView text)
         *at_++ = kQuote;
 }
 
-QByteArray EncodeTextFile(const QString &text, TEncodingKind encoding)
+QByteArray TextFileOrderMark(TEncodingKind encoding)
+{
+    switch (encoding) {
+    case TEncodingKind::ekAnsi: break;
+    case TEncodingKind::ekUnicode: return QByteArray("\xFF\xFE", 2);
+    case TEncodingKind::ekUnicodeBigEndian: return QByteArray("\xFE\xFF", 2);
+    }
+    return QByteArray();
+}
+
+QByteArray EncodeTextUnits(QStringView text, TEncodingKind encoding)
 {
     if (encoding == TEncodingKind::ekAnsi)
         return text.toLocal8Bit();
-    const qsizetype units = text.size();
-    QByteArray bytes(2 + units * 2, Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(bytes.data());
-    const char16_t *in = reinterpret_cast<const char16_t *>(text.constData());
-    if (encoding == TEncodingKind::ekUnicode) {
-        qToLittleEndian<char16_t>(0xFEFF, out);
-        qToLittleEndian<char16_t>(in, units, out + 1);
-    } else {
-        qToBigEndian<char16_t>(0xFEFF, out);
-        qToBigEndian<char16_t>(in, units, out + 1);
-    }
+    const bool little = encoding == TEncodingKind::ekUnicode;
+    if (little == kLittleEndianHost)
+        return QByteArray::fromRawData(reinterpret_cast<const char *>(text.utf16()),
+                                       text.size() * qsizetype(sizeof(char16_t)));
+    QByteArray bytes(text.size() * qsizetype(sizeof(char16_t)), Qt::Uninitialized);
+    qbswap<sizeof(char16_t)>(text.utf16(), text.size(), bytes.data());
     return bytes;
 }
 
-QByteArray EncodeTextFile(QString &&text, TEncodingKind encoding)
+QByteArray EncodeTextFile(QStringView text, TEncodingKind encoding)
 {
-    if (encoding == TEncodingKind::ekAnsi || text.isEmpty())
-        return EncodeTextFile(std::as_const(text), encoding);
-    QString::DataPointer &chars = text.data_ptr();
-    const qsizetype units = chars.size;
-    // The characters become the file's bytes where they are; the order mark
-    // needs one unit in front of them.
-    if (!chars.d_ptr() || chars.d_ptr()->isShared())
-        return EncodeTextFile(std::as_const(text), encoding);
-    if (chars.freeSpaceAtBegin() < 1 && chars.freeSpaceAtEnd() < 1)
-        text.reserve(units + 1);
-    if (chars.freeSpaceAtBegin() >= 1) {
-        chars.setBegin(chars.data() - 1);
-    } else if (chars.freeSpaceAtEnd() >= 1) {
-        std::memmove(chars.data() + 1, chars.data(), size_t(units) * sizeof(char16_t));
-    } else {
-        return EncodeTextFile(std::as_const(text), encoding);
-    }
-    chars.size = units + 1;
-    char16_t *unit = chars.data();
-    unit[0] = 0xFEFF;
-    const bool little = encoding == TEncodingKind::ekUnicode;
-    if (little != kLittleEndianHost)
-        qbswap<sizeof(char16_t)>(unit, chars.size, unit);
-    QByteArray::DataPointer bytes = std::move(chars).reinterpreted<char>();
-    bytes.size = 2 * (units + 1);
-    bytes.data()[bytes.size] = '\0';
-    return QByteArray(std::move(bytes));
+    QByteArray bytes = TextFileOrderMark(encoding);
+    bytes.append(EncodeTextUnits(text, encoding));
+    return bytes;
 }
 
 QString DecodeTextFile(const QByteArray &bytes)
@@ -486,6 +460,33 @@ QString DecodeTextFile(QByteArray &&bytes)
         qbswap<sizeof(char16_t)>(unit, units, unit);
     unit[units] = 0;
     return QString(std::move(chars));
+}
+
+qsizetype CountLineFeeds(QStringView chars)
+{
+    const char16_t *data = chars.utf16();
+    const qsizetype n = chars.size();
+    qsizetype count = 0;
+    qsizetype i = 0;
+#if defined(__SSE2__)
+    // Eight counters of 16 bits, each one taking a hit as -1, emptied before
+    // they can overflow.
+    const __m128i lf = _mm_set1_epi16(short(kLF));
+    const __m128i ones = _mm_set1_epi16(1);
+    while (i + 8 <= n) {
+        __m128i counters = _mm_setzero_si128();
+        for (int round = 0; round < 0x7FFF && i + 8 <= n; ++round, i += 8) {
+            const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i));
+            counters = _mm_sub_epi16(counters, _mm_cmpeq_epi16(units, lf));
+        }
+        alignas(16) int32_t sums[4];
+        _mm_store_si128(reinterpret_cast<__m128i *>(sums), _mm_madd_epi16(counters, ones));
+        count += qsizetype(sums[0]) + sums[1] + sums[2] + sums[3];
+    }
+#endif
+    for (; i < n; ++i)
+        count += data[i] == kLF;
+    return count;
 }
 
 void ParseTextFile(QStringView chars, QChar separator, QChar lineBreak, ITextFileTarget &target)

@@ -8,35 +8,42 @@
 // fields, turning text into file bytes and back, and the parser that feeds a
 // target row by row.
 //
-// A whole profile is a quarter of a gigabyte at a million items, so the
-// forms that take their argument by rvalue convert it in place (file bytes to
-// characters and back) instead of holding a second copy.
+// A whole profile is a quarter of a gigabyte at a million items, so a file's
+// bytes become its characters in place, and a save goes out in pieces.
 
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
 
 #include <cstdint>
+#include <functional>
 
 enum class TEncodingKind : uint8_t { ekAnsi, ekUnicode, ekUnicodeBigEndian };
 
 // Appends the field for a cell text to out.
 void AppendTextField(QString &out, QStringView text, QChar separator, QChar lineBreak);
 
-// Writes fields, separators and line ends at the end of a string through a
-// cursor, growing it in large steps: a million rows are fourteen million
-// pieces, too many for one QString::append each. The string holds exactly
-// what was written once the writer is gone.
+// Writes fields, separators and line ends through a cursor into a buffer,
+// growing it in large steps: a million rows are fourteen million pieces, too
+// many for one QString::append each.
+//
+// Appending: the buffer is the text being built and holds exactly what was
+// written once the writer is finished or gone. Flushing: whenever a line ends
+// with the buffer past chunkUnits, its whole lines go to flush and the buffer
+// starts again, so a file is written without its whole text in memory; a
+// piece never ends inside a line, nor so inside a surrogate pair.
 class TTextFieldWriter {
 public:
+    using TFlush = std::function<void(QStringView lines)>;
+
     TTextFieldWriter(QString &out, QChar separator, QChar lineBreak);
+    TTextFieldWriter(QString &buffer, QChar separator, QChar lineBreak, TFlush flush,
+                     qsizetype chunkUnits = qsizetype(1) << 20);
     ~TTextFieldWriter();
     TTextFieldWriter(const TTextFieldWriter &) = delete;
     TTextFieldWriter &operator=(const TTextFieldWriter &) = delete;
 
-    QChar Separator() const { return QChar(separator_); }
-    QChar LineBreak() const { return QChar(lineBreak_); }
-    // The field for a cell text, as AppendTextField makes it.
+    // The field for a cell text.
     void Field(QStringView text);
     void PutSeparator() { Put(separator_); }
     void PutLineEnd()
@@ -44,7 +51,11 @@ public:
         Reserve(2);
         *at_++ = u'\r';
         *at_++ = u'\n';
+        if (flush_ && Used() >= chunkUnits_)
+            FlushLines();
     }
+    // Flushes what is left, or cuts the text being built to what was written.
+    void Finish();
 
 private:
     void Put(char16_t ch)
@@ -58,24 +69,37 @@ private:
             Grow(units);
     }
     void Grow(qsizetype units);
+    qsizetype Used() const { return at_ - begin_; }
+    void FlushLines();
 
     QString &out_;
     char16_t separator_;
     char16_t lineBreak_;
+    TFlush flush_;
+    qsizetype chunkUnits_ = 0;
+    char16_t *begin_ = nullptr;
     char16_t *at_ = nullptr;
     char16_t *end_ = nullptr;
 };
 
-// The bytes of a file holding text: the order mark and UTF-16 units for the two
-// Unicode kinds, 8-bit text in the locale's encoding for ekAnsi.
-QByteArray EncodeTextFile(const QString &text, TEncodingKind encoding);
-QByteArray EncodeTextFile(QString &&text, TEncodingKind encoding);
+// The order mark that begins a file of this encoding (none for ekAnsi).
+QByteArray TextFileOrderMark(TEncodingKind encoding);
+// The bytes of text in a file of this encoding, without the order mark: UTF-16
+// units in the mark's byte order, or 8-bit text in the locale's encoding for
+// ekAnsi. Where the units are already in the file's byte order the result
+// shares text's memory, so it must not outlive it.
+QByteArray EncodeTextUnits(QStringView text, TEncodingKind encoding);
+// The bytes of a whole file holding text: the order mark, then the units.
+QByteArray EncodeTextFile(QStringView text, TEncodingKind encoding);
 
 // The characters of a file: FF FE and FE FF select UTF-16 (the mark skipped, a
 // trailing odd byte ignored); anything else is read byte by byte, each byte one
 // character of the same code.
 QString DecodeTextFile(const QByteArray &bytes);
 QString DecodeTextFile(QByteArray &&bytes);
+
+// How many LF characters chars holds: a bound on the rows a file gives, less one.
+qsizetype CountLineFeeds(QStringView chars);
 
 // Where the parser puts what it reads.
 class ITextFileTarget {

@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 QByteArray ReadWholeFile(const QString &path)
 {
@@ -22,16 +21,27 @@ QByteArray ReadWholeFile(const QString &path)
 
 void WriteWholeFile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw EInOutError(QStringLiteral("File could not be created: %1").arg(file.errorString()));
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        throw EInOutError(QStringLiteral("File could not be written: %1").arg(reason));
-    }
-    if (!file.commit())
-        throw EInOutError(QStringLiteral("File could not be written: %1").arg(file.errorString()));
+    TWholeFileWriter file(path);
+    file.Write(bytes);
+    file.Commit();
+}
+
+TWholeFileWriter::TWholeFileWriter(const QString &path) : file_(path)
+{
+    if (!file_.open(QIODevice::WriteOnly))
+        throw EInOutError(QStringLiteral("File could not be created: %1").arg(file_.errorString()));
+}
+
+void TWholeFileWriter::Write(const QByteArray &bytes)
+{
+    if (file_.write(bytes) != bytes.size())
+        throw EInOutError(QStringLiteral("File could not be written: %1").arg(file_.errorString()));
+}
+
+void TWholeFileWriter::Commit()
+{
+    if (!file_.commit())
+        throw EInOutError(QStringLiteral("File could not be written: %1").arg(file_.errorString()));
 }
 
 bool FileExists(const QString &path)

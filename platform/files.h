@@ -2,6 +2,7 @@
 // Whole-file reading and atomic whole-file writing.
 
 #include <QByteArray>
+#include <QSaveFile>
 #include <QString>
 
 // The whole content of a file; raises EInOutError ("File not found" when it
@@ -12,5 +13,21 @@ QByteArray ReadWholeFile(const QString &path);
 // over the old one, so a failure never leaves a half-written file. Raises
 // EInOutError; the old file is then unchanged.
 void WriteWholeFile(const QString &path, const QByteArray &bytes);
+
+// The same, for a file written piece by piece: nothing replaces the old file
+// until Commit, and a writer dropped before it leaves the old file as it was.
+// Every operation raises EInOutError.
+class TWholeFileWriter {
+public:
+    explicit TWholeFileWriter(const QString &path);
+    TWholeFileWriter(const TWholeFileWriter &) = delete;
+    TWholeFileWriter &operator=(const TWholeFileWriter &) = delete;
+
+    void Write(const QByteArray &bytes);
+    void Commit();
+
+private:
+    QSaveFile file_;
+};
 
 bool FileExists(const QString &path);

@@ -314,6 +314,36 @@ TEST(GridRoundTrip, TextsSurviveASaveAndALoad)
     }
 }
 
+TEST(GridRoundTrip, AListOfManyWritesAndRowBatchesComesBackWhole)
+{
+    // Long enough that a save goes out in several pieces and a load makes its
+    // rows in several batches, with a part batch at the end.
+    constexpr int kRows = 30001;
+    TTestGrid grid;
+    grid.Cells().AddRow(kRows);
+    for (int r = 0; r < kRows; ++r) {
+        grid.SetCells(0, r, QStringLiteral("Item %1 \U0001F381").arg(r));
+        grid.SetCells(1, r, r % 7 == 0 ? QStringLiteral("say \"hi\", twice\r\nthen go") : QString());
+        grid.SetCells(3, r, QString::number(r % 6));
+        grid.SetCells(6, r, r % 2 ? "True" : "False");
+    }
+    const QString text = grid.SaveToText(kComma, kBar);
+    for (TEncodingKind encoding :
+         {TEncodingKind::ekUnicode, TEncodingKind::ekUnicodeBigEndian, TEncodingKind::ekAnsi}) {
+        SCOPED_TRACE(int(encoding));
+        TempFolder folder;
+        grid.SaveToTextFile(folder.Path(), kComma, kBar, encoding);
+        EXPECT_EQ(ReadBytes(folder.Path()), EncodeTextFile(text, encoding));
+        if (encoding == TEncodingKind::ekAnsi)
+            continue; // read back byte by byte, not decoded
+        TTestGrid loaded;
+        loaded.LoadFromTextFile(folder.Path(), kComma, kBar, TLoadFailure::lfKeepPreviousRows);
+        EXPECT_EQ(loaded.RowCount(), kRows);
+        EXPECT_EQ(loaded.Cells().VisibleRowCount(), kRows);
+        EXPECT_EQ(loaded.SaveToText(kComma, kBar), text);
+    }
+}
+
 TEST(GridRoundTrip, FileNameOutsideAsciiWorks)
 {
     TempFolder folder;

@@ -174,3 +174,64 @@ TEST(TextFileParser, StopsAtTheFirstFieldTheTargetRefuses)
         EXPECT_EQ(target.rows, rows);
     }
 }
+
+TEST(TextFileWriter, FlushesWholeLinesThatAddUpToTheWholeText)
+{
+    const QString gift = QString::fromUtf16(u"\U0001F381");
+    const QStringList fields = {"Kite", "red, \"big\"", gift + gift, "", "two\r\nlines", "x"};
+    QString whole;
+    QString buffer;
+    QStringList pieces;
+    {
+        TTextFieldWriter appending(whole, kComma, kBar);
+        TTextFieldWriter flushing(buffer, kComma, kBar,
+                                  [&](QStringView lines) { pieces << lines.toString(); }, 7);
+        for (int row = 0; row < 20; ++row) {
+            for (int c = 0; c < fields.size(); ++c) {
+                for (TTextFieldWriter *writer : {&appending, &flushing}) {
+                    if (c > 0)
+                        writer->PutSeparator();
+                    writer->Field(fields[(row + c) % fields.size()]);
+                }
+            }
+            appending.PutLineEnd();
+            flushing.PutLineEnd();
+        }
+        appending.Finish();
+        flushing.Finish();
+    }
+    EXPECT_GT(pieces.size(), 1);
+    for (const QString &piece : pieces)
+        EXPECT_TRUE(piece.endsWith("\r\n")) << piece.toStdString();
+    EXPECT_EQ(pieces.join(QString()), whole);
+    // A line break inside a field is written as the mark, so only row ends remain.
+    EXPECT_EQ(whole.count("\r\n"), 20);
+}
+
+TEST(TextFileWriter, FinishingWithNothingLeftFlushesNothing)
+{
+    QString buffer;
+    int flushes = 0;
+    TTextFieldWriter writer(buffer, kComma, kBar, [&](QStringView) { ++flushes; }, 4);
+    writer.Field(u"abcdef");
+    writer.PutLineEnd();
+    EXPECT_EQ(flushes, 1);
+    writer.Finish();
+    EXPECT_EQ(flushes, 1);
+}
+
+TEST(TextFileBytes, CountsLineFeedsAtEveryPositionAndLength)
+{
+    for (int length = 0; length < 40; ++length) {
+        for (int step = 1; step < 5; ++step) {
+            QString chars(length, u'a');
+            for (int i = step - 1; i < length; i += step)
+                chars[i] = u'\n';
+            EXPECT_EQ(CountLineFeeds(chars), chars.count(u'\n')) << length << ' ' << step;
+        }
+    }
+    // More line feeds than one round of counters holds.
+    const QString many(8 * 0x7FFF * 2 + 5, u'\n');
+    EXPECT_EQ(CountLineFeeds(many), many.size());
+    EXPECT_EQ(CountLineFeeds(many.sliced(3)), many.size() - 3);
+}
