@@ -21,6 +21,8 @@ size_t PageSize()
     return size;
 }
 
+constexpr size_t kHugePageBytes = 2 * 1024 * 1024;
+
 size_t RoundUp(size_t bytes, size_t to)
 {
     return (bytes + to - 1) / to * to;
@@ -28,7 +30,7 @@ size_t RoundUp(size_t bytes, size_t to)
 
 } // namespace
 
-void *AllocatePages(size_t bytes, size_t alignment)
+void *AllocatePages(size_t bytes, size_t alignment, [[maybe_unused]] TPageSize pageSize)
 {
     const size_t page = PageSize();
     if (alignment < page)
@@ -37,6 +39,9 @@ void *AllocatePages(size_t bytes, size_t alignment)
 #ifdef YB_PAGES_FROM_HEAP
     return ::operator new(bytes, std::align_val_t(alignment));
 #else
+    const bool huge = pageSize == TPageSize::psHuge && bytes >= kHugePageBytes;
+    if (huge && alignment < kHugePageBytes)
+        alignment = kHugePageBytes;
     // Map enough to find an aligned start, then give back both ends.
     const size_t mapped = alignment == page ? bytes : bytes + alignment;
     void *raw = mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
@@ -49,6 +54,9 @@ void *AllocatePages(size_t bytes, size_t alignment)
     const uintptr_t end = start + mapped;
     if (end > aligned + bytes)
         munmap(reinterpret_cast<void *>(aligned + bytes), end - aligned - bytes);
+    // Only advice: where huge pages are off, the block has ordinary ones.
+    if (huge)
+        madvise(reinterpret_cast<void *>(aligned), bytes, MADV_HUGEPAGE);
     return reinterpret_cast<void *>(aligned);
 #endif
 }

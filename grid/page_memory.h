@@ -8,11 +8,15 @@
 // so the leak checker still sees the pointers they hold.
 
 #include <cstddef>
+#include <cstdint>
 #include <new>
 
 // bytes rounded up to whole pages, aligned to alignment (a power of two, at
 // least the page size, or 0 for the page size). Raises std::bad_alloc.
-void *AllocatePages(size_t bytes, size_t alignment = 0);
+// Large blocks that will be filled whole may ask for huge pages, where the
+// system gives them on request: one fault per 2 MiB instead of 512.
+enum class TPageSize : uint8_t { psNormal, psHuge };
+void *AllocatePages(size_t bytes, size_t alignment = 0, TPageSize pageSize = TPageSize::psNormal);
 void FreePages(void *pages, size_t bytes, size_t alignment = 0);
 
 // A standard allocator that takes arrays of a megabyte or more from pages.
@@ -32,7 +36,7 @@ public:
     {
         const size_t bytes = n * sizeof(T);
         if (bytes >= kPagesFrom)
-            return static_cast<T *>(AllocatePages(bytes));
+            return static_cast<T *>(AllocatePages(bytes, 0, TPageSize::psHuge));
         return static_cast<T *>(::operator new(bytes));
     }
     void deallocate(T *p, size_t n) noexcept

@@ -30,7 +30,10 @@ TSlabPool::TBlockHeader *TSlabPool::HeaderOf(const void *slot)
 
 void TSlabPool::NewBlock()
 {
-    void *memory = AllocatePages(kBlockBytes, kBlockBytes);
+    // A small store keeps to one block of ordinary pages; a large one is
+    // filled a block at a time.
+    void *memory = AllocatePages(kBlockBytes, kBlockBytes,
+                                 blocks_.empty() ? TPageSize::psNormal : TPageSize::psHuge);
     auto *header = new (memory) TBlockHeader{this, tag_};
     blocks_.push_back(header);
     bump_ = reinterpret_cast<char *>(header) + sizeof(TBlockHeader);

@@ -11,7 +11,7 @@
 
 class TSlabPool {
 public:
-    static constexpr size_t kBlockBytes = 256 * 1024;
+    static constexpr size_t kBlockBytes = 2 * 1024 * 1024;
 
     explicit TSlabPool(size_t slotSize, void *tag = nullptr);
     ~TSlabPool();

@@ -5,6 +5,25 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/mman.h>
+
+#include <cstdint>
+
+namespace {
+
+// A profile of a million items is a quarter of a gigabyte: huge pages, where
+// the system gives them on request, fill it with 2 MiB per fault instead of 4 KiB.
+void AdviseHugePages(char *data, qsizetype size)
+{
+    constexpr uintptr_t kHuge = 2 * 1024 * 1024;
+    const uintptr_t begin = (reinterpret_cast<uintptr_t>(data) + kHuge - 1) & ~(kHuge - 1);
+    const uintptr_t end = (reinterpret_cast<uintptr_t>(data) + uintptr_t(size)) & ~(kHuge - 1);
+    if (end > begin)
+        madvise(reinterpret_cast<void *>(begin), end - begin, MADV_HUGEPAGE);
+}
+
+} // namespace
+
 QByteArray ReadWholeFile(const QString &path)
 {
     QFile file(path);
@@ -13,7 +32,21 @@ QByteArray ReadWholeFile(const QString &path)
             throw EInOutError(QStringLiteral("File not found"));
         throw EInOutError(QStringLiteral("File could not be opened: %1").arg(file.errorString()));
     }
-    QByteArray bytes = file.readAll();
+    // Read into a block of the file's size, then take whatever a growing file
+    // added since.
+    const qsizetype expected = qsizetype(file.size());
+    QByteArray bytes(expected, Qt::Uninitialized);
+    AdviseHugePages(bytes.data(), expected);
+    qsizetype got = 0;
+    while (got < expected) {
+        const qint64 read = file.read(bytes.data() + got, expected - got);
+        if (read <= 0)
+            break;
+        got += qsizetype(read);
+    }
+    bytes.truncate(got);
+    if (got == expected)
+        bytes.append(file.readAll());
     if (file.error() != QFileDevice::NoError)
         throw EInOutError(QStringLiteral("File could not be read: %1").arg(file.errorString()));
     return bytes;
