@@ -6,6 +6,7 @@ TLtTextColumn::TLtTextColumn()
 {
     SetOptions({TColumnOption::coCanClick, TColumnOption::coCanInput, TColumnOption::coCanSort,
                 TColumnOption::coPublicUsing, TColumnOption::coShowTextFitHint});
+    CreateCellEditor();
 }
 
 void TLtTextColumn::SetMaxLength(int value)
@@ -75,6 +76,16 @@ QString TLtTextColumn::GetDrawText(const TCellInfo &info) const
 bool TLtTextColumn::IsKeyValid(QChar key) const
 {
     return key.unicode() > 32;
+}
+
+void TLtTextColumn::BeginEditing()
+{
+    TLtCustomColumn::BeginEditing();
+    if (TLtCustomEdit *editor = CellEditor()) {
+        editor->SetInplaceEditor(true);
+        editor->SetMaxLength(maxLength_);
+        editor->SetPasswordChar(passwordChar_);
+    }
 }
 
 TLtRateColumn::TLtRateColumn()

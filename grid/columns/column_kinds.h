@@ -35,6 +35,8 @@ public:
     TDisplayOptions GetDisplayOptions() const override;
     QString GetDrawText(const TCellInfo &info) const override;
     bool IsKeyValid(QChar key) const override;
+    // The base preparation, then in-place mode, MaxLength and PasswordChar.
+    void BeginEditing() override;
 
 private:
     int maxLength_ = 0;

@@ -13,7 +13,25 @@ TLtCustomColumn::TLtCustomColumn() : footer_(*this), header_(*this)
     footer_.OnChange = [this] { Refresh(TGridArea::gaFooter); };
 }
 
-TLtCustomColumn::~TLtCustomColumn() = default;
+TLtCustomColumn::~TLtCustomColumn()
+{
+    delete cellEditor_.data();
+}
+
+void TLtCustomColumn::CreateCellEditor()
+{
+    cellEditor_ = NewCellEditor(GetCellEditorClass()).release();
+}
+
+void TLtCustomColumn::BeginEditing()
+{
+    if (!cellEditor_)
+        return;
+    cellEditor_->SetEditorUpdating(true);
+    cellEditor_->SetAlignment(alignment_);
+    cellEditor_->SetNoBorder();
+    cellEditor_->SetLeftMargin(1);
+}
 
 int TLtCustomColumn::Index() const
 {

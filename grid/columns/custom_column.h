@@ -15,6 +15,7 @@
 
 #include "grid/columns/column_parts.h"
 #include "grid/columns/column_types.h"
+#include "grid/columns/inplace_edit.h"
 
 #include <QFont>
 #include <QPointer>
@@ -70,6 +71,9 @@ public:
     const TColumnFooter &Footer() const { return footer_; }
     TColumnHeader &Header() { return header_; }
     const TColumnHeader &Header() const { return header_; }
+    // The kind's own editor, created with the column, owned by it and hidden
+    // until the grid shows it; none for kinds without an editor.
+    TLtCustomEdit *CellEditor() const { return cellEditor_; }
     // An outside editor used instead of the kind's own; forgotten when it is destroyed.
     QWidget *InplaceEdit() const { return inplaceEdit_; }
     void SetInplaceEdit(QWidget *value) { inplaceEdit_ = value; }
@@ -135,6 +139,10 @@ public:
     virtual QString GetDrawText(const TCellInfo &info) const;
     // Whether a typed character may open the cell editor.
     virtual bool IsKeyValid(QChar key) const;
+    // Prepares CellEditor before it is shown: EditorUpdating on (the grid
+    // turns it off afterwards), the column's Alignment, no border, a left
+    // margin of 1.
+    virtual void BeginEditing();
 
     // Left less the horizontal scroll position, except for the fixed columns.
     int GetAbsoluteLeft() const;
@@ -160,6 +168,9 @@ public:
 
 protected:
     virtual void SetColumnType(TColumnType value) { columnType_ = value; }
+    // Instantiates the editor that GetCellEditorClass names; a kind with an
+    // editor calls it from its constructor, where its own class is known.
+    void CreateCellEditor();
 
 private:
     friend class TLtColumns;
@@ -192,6 +203,8 @@ private:
     TColor fontColor_ = clBlack;
     TColumnFooter footer_;
     TColumnHeader header_;
+    // Deleted with the column, unless its parent window went first.
+    QPointer<TLtCustomEdit> cellEditor_;
     QPointer<QWidget> inplaceEdit_;
     QString inputCaption_;
     QString inputValue_;

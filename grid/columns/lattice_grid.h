@@ -60,6 +60,16 @@ public:
     void SetGridLinesStyle(TGridLinesStyle value);
     // What the grid lines take of every cell's rectangle under the current options.
     TGridLineSpaces CellGridLineSpaces() const;
+    // Readies the column's own editor (CellEditor) for a cell, the first part
+    // of opening it: a hidden child of the grid, empty, without a change
+    // handler, with the grid's WantTabs and direction, prepared by the column
+    // (BeginEditing), then on the cell's own colour (never the highlight) in
+    // the column's font, caret at the end. None for a cell outside the grid
+    // or a column without an editor.
+    TLtCustomEdit *PrepareCellEditor(int column, int row);
+    // The colour a cell has of its own: its stored colour, or the column's
+    // with ParentCellColor.
+    static TColor OwnCellColor(const TLtCustomColumn &column, const TCell &cell);
     // The grid counts as focused while it or its editor holds the keyboard focus.
     bool GridHasFocus() const;
     // The cell under a point of the widget: column -1 right of the last

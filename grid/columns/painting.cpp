@@ -74,10 +74,14 @@ bool TLatticeGrid::CellHighlighted(int column, int row)
     return isSelectedCell && !editing;
 }
 
+TColor TLatticeGrid::OwnCellColor(const TLtCustomColumn &column, const TCell &cell)
+{
+    return column.ParentCellColor() ? column.Color() : cell.GetColor();
+}
+
 TColor TLatticeGrid::ActualCellColor(TCell &cell, int column, int row)
 {
-    const TLtCustomColumn *item = columns_.Item(column);
-    const TColor base = item->ParentCellColor() ? item->Color() : cell.GetColor();
+    const TColor base = OwnCellColor(*columns_.Item(column), cell);
     if (!CellHighlighted(column, row))
         return base;
     if (!GridHasFocus())

@@ -1,0 +1,75 @@
+#pragma once
+// The in-place text editor: a frameless QLineEdit that a text column creates
+// at construction, owns and keeps hidden (its CellEditor). Before the editor
+// is shown over a cell, the grid and the column prepare it (see
+// TLatticeGrid::PrepareCellEditor and TLtCustomColumn::BeginEditing).
+//
+// Flags: InplaceEditor marks an editor that works inside a grid cell;
+// EditorUpdating is on while a column prepares the editor.
+
+#include "grid/columns/column_types.h"
+
+#include <QLineEdit>
+
+#include <functional>
+#include <memory>
+
+class QProxyStyle;
+
+class TLtCustomEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    TLtCustomEdit();
+    ~TLtCustomEdit() override;
+
+    void SetAlignment(TAlignment value);
+    // BorderStyle none, BorderWidth 0.
+    void SetNoBorder();
+    // The left of the editor's margins (EditMargins.Left).
+    void SetLeftMargin(int pixels);
+    bool InplaceEditor() const { return inplaceEditor_; }
+    void SetInplaceEditor(bool value) { inplaceEditor_ = value; }
+    bool EditorUpdating() const { return editorUpdating_; }
+    void SetEditorUpdating(bool value) { editorUpdating_ = value; }
+    // 0: no limit.
+    int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int value);
+    // Not 0: the text is masked, this character shown once per character.
+    QChar PasswordChar() const { return passwordChar_; }
+    void SetPasswordChar(QChar value);
+    // Background and text colour.
+    void SetColors(const QColor &background, const QColor &text);
+    // With WantTabs, Tab and Shift+Tab reach the editor's key handling
+    // instead of moving the focus to the next control.
+    bool WantTabs() const { return wantTabs_; }
+    void SetWantTabs(bool value) { wantTabs_ = value; }
+
+    // After every change of the text.
+    std::function<void()> OnChange;
+
+    // Called by the grid once the editor is prepared for a cell.
+    virtual void BeginEditing() {}
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    bool inplaceEditor_ = false;
+    bool editorUpdating_ = false;
+    int maxLength_ = 0;
+    QChar passwordChar_;
+    bool wantTabs_ = false;
+    // Answers the style's password-character question with PasswordChar.
+    std::unique_ptr<QProxyStyle> maskStyle_;
+};
+
+// The text column's editor.
+class TLtEdit : public TLtCustomEdit {
+    Q_OBJECT
+public:
+    // Puts the caret after the last character.
+    void BeginEditing() override;
+};
+
+// A hidden editor of the class a column kind names; none for ecNone.
+std::unique_ptr<TLtCustomEdit> NewCellEditor(TCellEditorClass editorClass);
