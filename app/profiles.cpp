@@ -204,7 +204,9 @@ void TProfiles::DeleteTheActiveProfile()
 void TProfiles::CreateANewYearnbox()
 {
     grid_.ClearRows();
+    // The emptied list is the blank profile's even when the save below fails,
+    // so no later automatic save can write it over the profile it replaced.
+    currentProfilePath_ = BlankProfilePath();
     // Not guarded: a failure reaches the default error report.
     SaveTo(BlankProfilePath());
-    currentProfilePath_ = BlankProfilePath();
 }

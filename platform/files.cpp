@@ -6,8 +6,11 @@
 #include <QFileInfo>
 
 #include <sys/mman.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -73,6 +76,16 @@ void TWholeFileWriter::Write(const QByteArray &bytes)
 
 void TWholeFileWriter::Commit()
 {
+    // QSaveFile::commit() renames the temporary file even when its own final
+    // flush fails (a full disk), so every byte is flushed and synced here,
+    // where a failure can still cancel the save.
+    const bool flushed = file_.flush();
+    if (!flushed || ::fsync(file_.handle()) != 0) {
+        const QString reason = flushed ? QString::fromLocal8Bit(std::strerror(errno))
+                                       : file_.errorString();
+        file_.cancelWriting();
+        throw EInOutError(QStringLiteral("File could not be written: %1").arg(reason));
+    }
     if (!file_.commit())
         throw EInOutError(QStringLiteral("File could not be written: %1").arg(file_.errorString()));
 }

@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "grid/columns/lattice_grid.h"
+#include "platform/errors.h"
 #include "tests/support/recorded_message_boxes.h"
 #include "tests/support/scripted_file_dialogs.h"
 #include "tests/support/temp_folder.h"
@@ -329,14 +330,23 @@ TEST_F(ProfilesTest, ANewListEmptiesTheGridAndSavesToTheBlankProfile)
     EXPECT_EQ(folder.Read("toys.ybk"), toys);
 }
 
-TEST_F(ProfilesTest, ANewListThatCannotBeSavedReportsTheErrorText)
+TEST_F(ProfilesTest, ANewListThatCannotBeSavedReportsTheErrorTextAndSparesTheProfile)
 {
+    SaveAs(folder.File("toys.ybk"));
+    AddItem("Kite");
+    const QByteArray toys = folder.Read("toys.ybk");
     // The blank profile replaced by a folder: the save cannot replace it.
     QFile::remove(folder.File("blank.yearnbox"));
     QDir(folder.Path()).mkdir("blank.yearnbox");
     form->SpeedButton4()->click();
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_TRUE(boxes.shown[0].startsWith("File could not be"));
+    EXPECT_EQ(Grid().RowCount(), 0);
+    // The emptied list belongs to the blank profile: its saves fail too, and
+    // never replace the profile that was current.
+    EXPECT_EQ(form->CurrentProfilePath(), folder.File("blank.yearnbox"));
+    EXPECT_THROW(AddItem("Ball"), EInOutError);
+    EXPECT_EQ(folder.Read("toys.ybk"), toys);
 }
 
 TEST_F(ProfilesTest, TheSpeedButtonsSitAtTheTopAndNeverTakeTheFocus)

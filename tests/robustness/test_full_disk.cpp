@@ -1,0 +1,128 @@
+// Saves on a full disk: a small tmpfs holds the application folder with a
+// saved profile and is then filled to the last byte. Every save fails, the
+// failure is reported the way each operation reports it, and every file stays
+// byte for byte as it was. Where no tmpfs can be mounted the tests are skipped.
+
+#include "app/main_window.h"
+#include "grid/columns/lattice_grid.h"
+#include "tests/support/cells_expect.h"
+#include "tests/support/recorded_message_boxes.h"
+#include "tests/support/scripted_file_dialogs.h"
+#include "tests/support/small_disk.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+
+namespace {
+
+const QString kNoSpace = QStringLiteral("File could not be written: No space left on device");
+
+class FullDiskTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!disk.IsMounted())
+            GTEST_SKIP() << disk.Reason().toStdString();
+        form = std::make_unique<TForm1>(disk.Path(), QString(), boxes, dialogs);
+        AddItem("Kite", "$20");
+        dialogs.Answer(File("toys.ybk"));
+        form->SpeedButton1()->click();
+        AddItem("Ball", "$5");
+        ASSERT_TRUE(boxes.shown.isEmpty());
+        ASSERT_EQ(form->CurrentProfilePath(), File("toys.ybk"));
+        before = Files();
+        ASSERT_EQ(before.size(), 4u) << "profile, blank profile, list and settings";
+        ASSERT_TRUE(disk.Fill()) << disk.Reason().toStdString();
+    }
+
+    QString File(const QString &name) const { return disk.Path() + name; }
+    TLatticeGrid &Grid() { return *form->LatticeGrid1(); }
+    // An item through the entry panel; Save Item saves the list at once.
+    void AddItem(const QString &name, const QString &price)
+    {
+        form->Edit1()->setText(name);
+        form->Edit3()->setText(price);
+        form->BitBtn2()->click();
+    }
+    // Every file of the folder but the filler, with its bytes.
+    std::map<QString, QByteArray> Files() const
+    {
+        std::map<QString, QByteArray> files;
+        const QDir folder(disk.Path());
+        for (const QString &name :
+             folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+            if (name == QLatin1String("filler"))
+                continue;
+            QFile file(folder.filePath(name));
+            files[name] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
+        }
+        return files;
+    }
+    QByteArray GridBytes()
+    {
+        return EncodeTextFile(Grid().SaveToText(u',', u'|'), TEncodingKind::ekUnicode);
+    }
+
+    TSmallDisk disk;
+    TRecordedMessageBoxes boxes;
+    TScriptedFileDialogs dialogs;
+    std::unique_ptr<TForm1> form;
+    std::map<QString, QByteArray> before;
+};
+
+} // namespace
+
+TEST_F(FullDiskTest, AnAutomaticSaveReportsTheErrorKeepsTheFileAndSavesTheItemLater)
+{
+    AddItem("Book", "$9");
+    EXPECT_EQ(boxes.shown, QStringList({kNoSpace}));
+    EXPECT_EQ(Files(), before) << "no file changed and no temporary file was left";
+    // The program goes on with the item in the list.
+    ASSERT_EQ(Grid().RowCount(), 3);
+    EXPECT_EQ(Grid().GetCells(0, 2), "Book");
+
+    // The settings cannot be written either; that is ignored.
+    form->close();
+    EXPECT_EQ(boxes.shown.size(), 1);
+    EXPECT_EQ(Files(), before);
+
+    disk.MakeRoom();
+    form->Profiles().SaveCurrent();
+    EXPECT_EQ(Files().at("toys.ybk"), GridBytes()) << "the next save holds all three items";
+}
+
+TEST_F(FullDiskTest, SaveThisProfileSaysFileCouldNotBeSavedAndChangesNothing)
+{
+    for (const QString name : {"books.ybk", "toys.ybk"}) {
+        dialogs.Answer(File(name));
+        form->SpeedButton1()->click();
+        EXPECT_EQ(boxes.shown, QStringList({"File could not be saved."})) << name.toStdString();
+        boxes.shown.clear();
+        EXPECT_EQ(Files(), before) << name.toStdString();
+        EXPECT_EQ(form->CurrentProfilePath(), File("toys.ybk"));
+        EXPECT_EQ(form->ComboBox1()->count(), 1);
+        EXPECT_EQ(form->ComboBox1()->currentText(), "toys");
+    }
+}
+
+TEST_F(FullDiskTest, ANewListThatCannotBeSavedNeverOverwritesTheProfileLater)
+{
+    form->SpeedButton4()->click();
+    EXPECT_EQ(boxes.shown, QStringList({kNoSpace}));
+    EXPECT_EQ(Files(), before);
+
+    disk.MakeRoom();
+    AddItem("Book", "$9");
+    EXPECT_EQ(Files().at("toys.ybk"), before.at("toys.ybk"))
+        << "the new list's item went to the blank profile, not over the profile";
+    EXPECT_EQ(Files().at("blank.yearnbox"), GridBytes());
+}
