@@ -4,15 +4,26 @@
 //   yearnbox-bench [--runs N] [--kv] load FILE
 //   yearnbox-bench [--runs N] [--kv] save FILE OUT
 //   yearnbox-bench [--runs N] [--kv] clear FILE
+//   yearnbox-bench [--runs N] [--kv] paint FILE
+//   yearnbox-bench [--runs N] [--kv] autosave FILE
+//
+// load, save and clear work on the item grid alone; paint and autosave on the
+// main window, with FILE as its profile (autosave on a copy, since it saves).
 //
 // --runs 1 times a single run with no warm-up (for whole-process timings);
 // --kv adds key=value lines that peers.sh reads as phases.
 
 #include "app/item_columns.h"
+#include "app/main_window.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/errors.h"
+#include "platform/file_dialog.h"
+#include "platform/message_box.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -23,6 +34,8 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -73,9 +86,47 @@ void Load(TLatticeGrid &grid, const QString &file)
 
 int Usage()
 {
-    std::fputs("usage: yearnbox-bench [--runs N] [--kv] load FILE | save FILE OUT | clear FILE\n",
+    std::fputs("usage: yearnbox-bench [--runs N] [--kv] load FILE | save FILE OUT | clear FILE"
+               " | paint FILE | autosave FILE\n",
                stderr);
     return 2;
+}
+
+// A message box would wait for a person: the text goes to stderr, and the run
+// fails.
+class TFailingMessageBoxes : public IMessageBoxes {
+public:
+    void ShowMessage(const QString &text) override
+    {
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+        shown = true;
+    }
+    bool shown = false;
+};
+
+class TNoFileDialogs : public IFileDialogs {
+public:
+    std::optional<QString> Choose(const TFileDialogRequest &) override { return std::nullopt; }
+};
+
+// The main window in a folder of its own, started with a profile.
+struct TWindowRig {
+    QTemporaryDir folder;
+    TFailingMessageBoxes boxes;
+    TNoFileDialogs dialogs;
+    std::unique_ptr<TForm1> form;
+
+    explicit TWindowRig(const QString &profile)
+    {
+        form = std::make_unique<TForm1>(folder.path() + '/', profile, boxes, dialogs);
+    }
+    TLatticeGrid &Grid() { return *form->LatticeGrid1(); }
+};
+
+// One full repaint of the grid, as the window system would ask for it.
+void Repaint(TLatticeGrid &grid, QImage &image)
+{
+    grid.render(&image);
 }
 
 } // namespace
@@ -100,7 +151,8 @@ int main(int argc, char **argv)
     if (args.empty())
         return Usage();
     const std::string op = args[0];
-    if (!((op == "load" || op == "clear") && args.size() == 2) && !(op == "save" && args.size() == 3))
+    const bool oneFile = op == "load" || op == "clear" || op == "paint" || op == "autosave";
+    if (!(oneFile && args.size() == 2) && !(op == "save" && args.size() == 3))
         return Usage();
     const QString file = QString::fromLocal8Bit(args[1].c_str());
 
@@ -109,6 +161,8 @@ int main(int argc, char **argv)
     const long long baseline = CurrentRssBytes();
 
     double seconds = 0;
+    // Extra figures of an operation, as "key":value pairs.
+    QString extra;
     int items = 0;
     try {
         if (op == "load") {
@@ -121,9 +175,41 @@ int main(int argc, char **argv)
             seconds = Time(runs, [] {}, [&] {
                 grid.SaveToTextFile(out, QLatin1Char(','), QLatin1Char('|'), TEncodingKind::ekUnicode);
             });
-        } else {
+        } else if (op == "clear") {
             seconds = Time(runs, [&] { Load(grid, file); items = grid.RowCount(); },
                            [&] { grid.ClearRows(); });
+        } else if (op == "paint") {
+            TWindowRig rig(file);
+            if (rig.boxes.shown)
+                return 1;
+            TLatticeGrid &shown = rig.Grid();
+            items = shown.RowCount();
+            QImage image(shown.size(), QImage::Format_ARGB32_Premultiplied);
+            seconds = Time(runs, [] {}, [&] { Repaint(shown, image); });
+            shown.ScrollToRow(std::max(items - 1, 0));
+            const double last = Time(runs, [] {}, [&] { Repaint(shown, image); });
+            extra = QStringLiteral(",\"last_rows_seconds\":%1").arg(last, 0, 'f', 6);
+        } else {
+            // The profile is saved on every click: work on a copy.
+            QTemporaryDir copies;
+            const QString copy = copies.filePath(QStringLiteral("autosave.ybk"));
+            if (!QFile::copy(file, copy)) {
+                std::fprintf(stderr, "File could not be copied\n");
+                return 1;
+            }
+            TWindowRig rig(copy);
+            if (rig.boxes.shown)
+                return 1;
+            items = rig.Grid().RowCount();
+            if (items == 0) {
+                std::fprintf(stderr, "The profile has no item to mark\n");
+                return 1;
+            }
+            // A click on the first row's mark, raised as the grid raises it: the
+            // window's handler recolours the row and saves.
+            seconds = Time(runs, [] {}, [&] { rig.Grid().DoCellClick(6, 0); });
+            if (rig.boxes.shown)
+                return 1;
         }
     } catch (const EYearnboxError &error) {
         std::fprintf(stderr, "%s\n", error.Message().toLocal8Bit().constData());
@@ -133,8 +219,8 @@ int main(int argc, char **argv)
     const long long peak = PeakRssBytes();
     const long long perItem = items > 0 ? std::max(0LL, peak - baseline) / items : 0;
     std::printf("{\"op\":\"%s\",\"items\":%d,\"seconds\":%.6f,\"peak_rss_bytes\":%lld,"
-                "\"bytes_per_item\":%lld,\"runs\":%d}\n",
-                op.c_str(), items, seconds, peak, perItem, runs);
+                "\"bytes_per_item\":%lld,\"runs\":%d%s}\n",
+                op.c_str(), items, seconds, peak, perItem, runs, extra.toUtf8().constData());
     if (kv)
         std::printf("%s_s=%.6f\npeak_kb=%lld\n", op.c_str(), seconds, peak / 1024);
     return 0;

@@ -137,8 +137,10 @@ TStringCell::~TStringCell()
 
 void TStringCell::ReleaseText()
 {
-    if (Kind() == tkOwned)
+    if (Kind() == tkOwned) {
         delete owned_;
+        --Owner()->ownedTexts_;
+    }
     owned_ = nullptr;
     small_ = tkEmpty;
 }
@@ -168,6 +170,7 @@ void TStringCell::StoreText(const QString &value)
     ReleaseText();
     owned_ = owned;
     small_ = tkOwned;
+    ++Owner()->ownedTexts_;
 }
 
 QString TStringCell::GetAsString()

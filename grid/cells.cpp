@@ -65,10 +65,11 @@ void TCells::DestroyAllRows()
     const bool whole = live == size_t(columnCount_) * size_t(rowCount_) &&
                        rowPool_->LiveCount() == rows_.size();
     for (int c = 0; c < columnCount_; ++c) {
-        for (TCell *cell : table_[c]) {
-            if (!whole)
+        if (!whole) {
+            for (TCell *cell : table_[c])
                 DestroyCell(cell);
-            else
+        } else if (ownedTexts_ > 0) {
+            for (TCell *cell : table_[c])
                 cell->~TCell();
         }
         TCellList().swap(table_[c]);
@@ -439,6 +440,7 @@ void TCells::TakeRowsFrom(TCells &other)
     std::swap(cellPools_, other.cellPools_);
     std::swap(rowPool_, other.rowPool_);
     std::swap(arenas_, other.arenas_);
+    std::swap(ownedTexts_, other.ownedTexts_);
     hints_.swap(other.hints_);
     objects_.swap(other.objects_);
     std::swap(rowCount_, other.rowCount_);

@@ -139,6 +139,9 @@ private:
     std::vector<std::unique_ptr<TSlabPool>> cellPools_;
     std::unique_ptr<TSlabPool> rowPool_ = std::make_unique<TSlabPool>(sizeof(TRow));
     std::vector<std::shared_ptr<const TTextArena>> arenas_;
+    // Text cells holding a string of their own: the only cells whose
+    // destruction does more than give back their slot.
+    size_t ownedTexts_ = 0;
     QHash<const TCell *, QString> hints_;
     QHash<const TCell *, void *> objects_;
 };

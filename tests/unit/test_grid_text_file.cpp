@@ -21,6 +21,7 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -456,6 +457,25 @@ TEST(GridLoad, MissingFileRaisesFileNotFound)
                   }),
                   "io: File not found");
         EXPECT_EQ(grid.RowCount(), rowsLeft);
+    }
+}
+
+TEST(GridLoad, OnlyRegularFilesAreRead)
+{
+    // A pipe would wait for a writer for ever, a device might never end, and
+    // a folder holds no list.
+    TempFolder folder;
+    const QString fifo = folder.Path("pipe.ybk");
+    ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    for (const QString &path : {fifo, QStringLiteral("/dev/zero"), folder.dir.path()}) {
+        for (TLoadFailure failure : {TLoadFailure::lfKeepRowsRead, TLoadFailure::lfKeepPreviousRows}) {
+            SCOPED_TRACE(path.toStdString());
+            TTestGrid grid;
+            FillPrevious(grid);
+            EXPECT_EQ(Raised([&] { grid.LoadFromTextFile(path, kComma, kBar, failure); }),
+                      "io: File could not be opened: not a regular file");
+            EXPECT_EQ(grid.RowCount(), failure == TLoadFailure::lfKeepPreviousRows ? 2 : 0);
+        }
     }
 }
 
