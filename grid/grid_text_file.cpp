@@ -51,14 +51,15 @@ private:
 // at the end.
 class TStagingTarget : public TStoreTarget {
 public:
-    TStagingTarget(TCells &cells, qsizetype expectedRows) : TStoreTarget(cells)
+    TStagingTarget(TCells &cells, qsizetype expectedRows)
+        : TStoreTarget(cells), expectedRows_(std::min<qsizetype>(expectedRows, kMaxReserve))
     {
-        cells_.ReserveRows(int(std::min<qsizetype>(expectedRows + kBatchRows, kMaxReserve)));
+        cells_.ReserveRows(int(expectedRows_));
     }
     void AddRow() override
     {
         if (rows_ == cells_.RowCount())
-            cells_.AddRow(kBatchRows);
+            cells_.AddRow(int(std::clamp<qsizetype>(expectedRows_ - rows_, 1, kBatchRows)));
         ++rows_;
     }
     void DropSpareRows()
@@ -70,6 +71,8 @@ public:
 private:
     static constexpr int kBatchRows = 1024;
     static constexpr qsizetype kMaxReserve = std::numeric_limits<int>::max() / 2;
+    // At most a row per line, and one more for a last line without its end.
+    qsizetype expectedRows_;
 };
 
 } // namespace
@@ -112,7 +115,6 @@ void TLtCustomGridControl::LoadFromTextFile(const QString &fileName, QChar separ
     staging.SetDefaultRowHeight(cells_.DefaultRowHeight());
     for (int c = 0; c < cells_.ColumnCount(); ++c)
         staging.AddColumn();
-    // A row per line, and one more for a last line without its end.
     TStagingTarget target(staging, CountLineFeeds(text) + 1);
     ParseTextFile(text, separator, lineBreak, target);
     target.DropSpareRows();

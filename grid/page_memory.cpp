@@ -21,8 +21,6 @@ size_t PageSize()
     return size;
 }
 
-constexpr size_t kHugePageBytes = 2 * 1024 * 1024;
-
 size_t RoundUp(size_t bytes, size_t to)
 {
     return (bytes + to - 1) / to * to;
@@ -39,6 +37,7 @@ void *AllocatePages(size_t bytes, size_t alignment, [[maybe_unused]] TPageSize p
 #ifdef YB_PAGES_FROM_HEAP
     return ::operator new(bytes, std::align_val_t(alignment));
 #else
+    constexpr size_t kHugePageBytes = 2 * 1024 * 1024;
     const bool huge = pageSize == TPageSize::psHuge && bytes >= kHugePageBytes;
     if (huge && alignment < kHugePageBytes)
         alignment = kHugePageBytes;

@@ -22,22 +22,30 @@ TSlabPool::~TSlabPool()
     ReleaseAll();
 }
 
-TSlabPool::TBlockHeader *TSlabPool::HeaderOf(const void *slot)
+TSlabPool::TSegmentHeader *TSlabPool::HeaderOf(const void *slot)
 {
-    return reinterpret_cast<TBlockHeader *>(reinterpret_cast<uintptr_t>(slot) &
-                                            ~uintptr_t(kBlockBytes - 1));
+    return reinterpret_cast<TSegmentHeader *>(reinterpret_cast<uintptr_t>(slot) &
+                                              ~uintptr_t(kSegmentBytes - 1));
+}
+
+void TSlabPool::EnterSegment(char *segment)
+{
+    bump_ = segment + sizeof(TSegmentHeader);
+    bumpEnd_ = bump_ + (kSegmentBytes - sizeof(TSegmentHeader)) / slotSize_ * slotSize_;
+    nextSegment_ = segment + kSegmentBytes;
 }
 
 void TSlabPool::NewBlock()
 {
-    // A small store keeps to one block of ordinary pages; a large one is
-    // filled a block at a time.
-    void *memory = AllocatePages(kBlockBytes, kBlockBytes,
-                                 blocks_.empty() ? TPageSize::psNormal : TPageSize::psHuge);
-    auto *header = new (memory) TBlockHeader{this, tag_};
-    blocks_.push_back(header);
-    bump_ = reinterpret_cast<char *>(header) + sizeof(TBlockHeader);
-    bumpEnd_ = bump_ + (kBlockBytes - sizeof(TBlockHeader)) / slotSize_ * slotSize_;
+    const bool first = blocks_.empty();
+    const size_t bytes = first ? kSegmentBytes : kBlockBytes;
+    auto *memory = static_cast<char *>(AllocatePages(
+        bytes, kSegmentBytes, first ? TPageSize::psNormal : TPageSize::psHuge));
+    for (size_t at = 0; at < bytes; at += kSegmentBytes)
+        new (memory + at) TSegmentHeader{this, tag_};
+    blocks_.push_back({memory, bytes});
+    blockEnd_ = memory + bytes;
+    EnterSegment(memory);
 }
 
 void *TSlabPool::Allocate()
@@ -48,8 +56,12 @@ void *TSlabPool::Allocate()
         free_ = slot->next;
         return slot;
     }
-    if (bump_ == bumpEnd_)
-        NewBlock();
+    if (bump_ == bumpEnd_) {
+        if (nextSegment_ != blockEnd_)
+            EnterSegment(nextSegment_);
+        else
+            NewBlock();
+    }
     void *slot = bump_;
     bump_ += slotSize_;
     return slot;
@@ -65,17 +77,18 @@ void TSlabPool::Free(void *slot)
 
 void TSlabPool::ReleaseAll()
 {
-    for (TBlockHeader *block : blocks_)
-        FreePages(block, kBlockBytes, kBlockBytes);
-    std::vector<TBlockHeader *>().swap(blocks_);
+    for (const TBlock &block : blocks_)
+        FreePages(block.memory, block.bytes, kSegmentBytes);
+    std::vector<TBlock>().swap(blocks_);
     free_ = nullptr;
-    bump_ = bumpEnd_ = nullptr;
+    bump_ = bumpEnd_ = nextSegment_ = blockEnd_ = nullptr;
     live_ = 0;
 }
 
 void TSlabPool::SetTag(void *tag)
 {
     tag_ = tag;
-    for (TBlockHeader *block : blocks_)
-        block->tag = tag;
+    for (const TBlock &block : blocks_)
+        for (size_t at = 0; at < block.bytes; at += kSegmentBytes)
+            reinterpret_cast<TSegmentHeader *>(block.memory + at)->tag = tag;
 }

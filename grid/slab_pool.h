@@ -2,15 +2,19 @@
 // Fixed-size slots carved from large blocks, so that a million rows of cells
 // cost a handful of allocations instead of millions.
 //
-// Blocks are aligned to their own size and begin with a small header naming
-// the pool and a tag (the cell store that owns the slots), so a slot finds
-// both from its own address: cells need no owner pointer of their own.
+// A block is made of segments of kSegmentBytes, each aligned to its size and
+// beginning with a small header naming the pool and a tag (the cell store
+// that owns the slots), so a slot finds both from its own address: cells need
+// no owner pointer of their own. The first block of a pool is one segment, so
+// a small store stays small; later blocks are large and filled a segment at a
+// time.
 
 #include <cstddef>
 #include <vector>
 
 class TSlabPool {
 public:
+    static constexpr size_t kSegmentBytes = 64 * 1024;
     static constexpr size_t kBlockBytes = 2 * 1024 * 1024;
 
     explicit TSlabPool(size_t slotSize, void *tag = nullptr);
@@ -32,13 +36,19 @@ public:
     static TSlabPool *PoolOf(const void *slot) { return HeaderOf(slot)->pool; }
 
 private:
-    struct alignas(16) TBlockHeader {
+    struct alignas(16) TSegmentHeader {
         TSlabPool *pool;
         void *tag;
     };
+    struct TBlock {
+        char *memory;
+        size_t bytes;
+    };
     struct FreeSlot { FreeSlot *next; };
 
-    static TBlockHeader *HeaderOf(const void *slot);
+    static TSegmentHeader *HeaderOf(const void *slot);
+    // Starts handing out the slots of the segment at segment.
+    void EnterSegment(char *segment);
     void NewBlock();
 
     size_t slotSize_;
@@ -46,6 +56,9 @@ private:
     FreeSlot *free_ = nullptr;
     char *bump_ = nullptr;
     char *bumpEnd_ = nullptr;
+    // The segments of the newest block not yet entered.
+    char *nextSegment_ = nullptr;
+    char *blockEnd_ = nullptr;
     size_t live_ = 0;
-    std::vector<TBlockHeader *> blocks_;
+    std::vector<TBlock> blocks_;
 };

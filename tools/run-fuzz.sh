@@ -13,6 +13,8 @@ work=build-fuzz/corpus
 mkdir -p "$work"
 cp -n tests/robustness/corpus/* "$work"/
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
+# Every input goes through a real file: in memory where the machine has it.
+[ -d /dev/shm ] && [ -w /dev/shm ] && export TMPDIR=/dev/shm
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 rc=0
 build-fuzz/yb_fuzz_text_file -max_total_time="$seconds" -max_len=8192 -timeout=10 \

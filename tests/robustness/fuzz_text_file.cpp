@@ -1,60 +1,72 @@
-// libFuzzer target: arbitrary file bytes through the grid's load path into a
-// seven-column store. Every input must end in a loaded store or a program
-// error; anything else (a crash, a sanitizer report, another exception) aborts.
+// libFuzzer target: arbitrary file bytes through LoadFromTextFile into the
+// seven-column grid, in both failure modes. Every input must end in a loaded
+// grid or a program error; anything else (a crash, a sanitizer report,
+// another exception) aborts. Whatever the grid then holds must save, and that
+// save must load back to a grid that saves the same text: a load never keeps
+// something that a save cannot write back.
 
-#include "grid/cells.h"
 #include "grid/text_file.h"
 #include "platform/errors.h"
-#include "tests/support/cells_fake_columns.h"
+#include "tests/support/cells_test_grid.h"
 
 #include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QString>
+
+#include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
 
 namespace {
 
-// Stores fields as the grid does: a place outside the grid is an error.
-class TCellsTarget : public ITextFileTarget {
-public:
-    explicit TCellsTarget(TCells &cells) : cells_(cells) {}
-    void AddRow() override { cells_.AddRow(1); }
-    void StoreField(int column, int row, const QString &text) override
-    {
-        if (column < 0 || column >= cells_.ColumnCount() || row < 0 || row >= cells_.RowCount())
-            throw ECellOutOfBounds(column, row);
-        cells_.GetCell(column, row)->SetAsString(text);
-    }
+const QChar kComma(u',');
+const QChar kBar(u'|');
 
-private:
-    TCells &cells_;
+// One file of this process's own, rewritten for every input and removed at exit.
+struct TInputFile {
+    QString path = QDir::temp().filePath(QStringLiteral("yb-fuzz-%1.ybk").arg(getpid()));
+    ~TInputFile() { QFile::remove(path); }
 };
+
+const QString &InputPath()
+{
+    static const TInputFile file;
+    return file.path;
+}
+
+void WriteInput(const QByteArray &bytes)
+{
+    QFile file(InputPath());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        std::abort();
+}
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    TCellsRig rig;
-    TCellsTarget target(rig.cells);
+    WriteInput(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+    const TLoadFailure failure = size % 2 ? TLoadFailure::lfKeepRowsRead : TLoadFailure::lfKeepPreviousRows;
+    TTestGrid grid;
     try {
-        const QString chars =
-            DecodeTextFile(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
-        ParseTextFile(chars, QLatin1Char(','), QLatin1Char('|'), target);
+        grid.LoadFromTextFile(InputPath(), kComma, kBar, failure);
     } catch (const EYearnboxError &) {
-        // A refused file is a valid outcome; what was read must still be sound.
+        // A refused file is a valid outcome; what the grid holds must still be sound.
     } catch (...) {
         std::abort();
     }
-    // Whatever was loaded must write back and every cell must be reachable.
-    QString out;
-    for (int r = 0; r < rig.cells.RowCount(); ++r)
-        for (int c = 0; c < rig.cells.ColumnCount(); ++c) {
-            TCell *cell = rig.cells.GetCell(c, r);
-            if (!cell)
-                std::abort();
-            AppendTextField(out, cell->GetAsString(), QLatin1Char(','), QLatin1Char('|'));
-        }
-    (void)EncodeTextFile(out, TEncodingKind::ekUnicode);
+
+    const QString saved = grid.SaveToText(kComma, kBar);
+    WriteInput(EncodeTextFile(saved, TEncodingKind::ekUnicode));
+    TTestGrid again;
+    try {
+        again.LoadFromTextFile(InputPath(), kComma, kBar, TLoadFailure::lfKeepPreviousRows);
+    } catch (...) {
+        std::abort();
+    }
+    if (again.RowCount() != grid.RowCount() || again.SaveToText(kComma, kBar) != saved)
+        std::abort();
     return 0;
 }
