@@ -132,7 +132,8 @@ public:
     TColor GridFontColor() const override { return fontColor_; }
     void RefreshColumn(TLtCustomColumn &column, TGridArea area) override;
     int SelectedColumnIndex() const override { return SelectedColumn(); }
-    int HoveredColumnIndex() const override { return hoveredCell_.first; }
+    // The column whose header is under the mouse.
+    int HoveredColumnIndex() const override { return hoveredHeader_; }
     // Headers take no presses yet.
     int PressedHeaderIndex() const override { return -1; }
 

@@ -217,6 +217,7 @@ void TLatticeGrid::focusOutEvent(QFocusEvent *event)
 {
     QWidget::focusOutEvent(event);
     RefreshSelectedRows();
+    HoverHeader(-1);
 }
 
 void TLatticeGrid::HideHint()
@@ -261,6 +262,8 @@ void TLatticeGrid::HoverHeader(int column)
 {
     if (column == hoveredHeader_)
         return;
+    // Themed headers draw the column under the mouse hot.
+    RefreshHeader();
     hoveredHeader_ = column;
     const QString hint = column >= 0 ? columns_.Item(column)->Header().Hint() : QString();
     if (!hint.isEmpty() && window()->isActiveWindow()) {
@@ -309,5 +312,5 @@ void TLatticeGrid::leaveEvent(QEvent *event)
     HideHint();
     unsetCursor();
     hoveredCell_ = {-1, -1};
-    hoveredHeader_ = -1;
+    HoverHeader(-1);
 }

@@ -262,6 +262,10 @@ void TLatticeGrid::DrawColumnHeader(QPainter &painter, const TLtCustomColumn &co
         option.initFrom(this);
         option.rect = rect;
         option.state |= QStyle::State_Raised | QStyle::State_Horizontal;
+        if (column.GetFocused())
+            option.state |= QStyle::State_Sunken;
+        else if (column.GetHover())
+            option.state |= QStyle::State_MouseOver;
         style()->drawControl(QStyle::CE_HeaderSection, &option, &painter, this);
     } else {
         DrawClassicHeaderBackground(painter, column, rect);

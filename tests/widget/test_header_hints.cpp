@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 // Qt shows a tip 2 pixels right of and a cursor height (16) below the point
@@ -99,4 +101,28 @@ TEST_F(HeaderHints, AnInactiveWindowShowsNoHint)
     MoveTo(QPoint(40, 10));
     QApplication::processEvents();
     EXPECT_FALSE(QToolTip::isVisible());
+}
+
+TEST_F(HeaderHints, TheColumnWhoseHeaderIsUnderTheMouseIsHovered)
+{
+    const auto hovered = [this] {
+        std::vector<bool> states;
+        for (int i = 0; i < 3; ++i)
+            states.push_back(grid.Columns().Item(i)->GetHover());
+        return states;
+    };
+    MoveTo(QPoint(100, 10));
+    EXPECT_EQ(hovered(), (std::vector<bool>{false, true, false}));
+    // A cell of the same column is not its header.
+    MoveTo(QPoint(100, 25));
+    EXPECT_EQ(hovered(), (std::vector<bool>{false, false, false}));
+    MoveTo(QPoint(200, 10));
+    EXPECT_EQ(hovered(), (std::vector<bool>{false, false, true}));
+    // Right of the last column: no header.
+    MoveTo(QPoint(260, 10));
+    EXPECT_EQ(hovered(), (std::vector<bool>{false, false, false}));
+    MoveTo(QPoint(200, 10));
+    QFocusEvent focusOut(QEvent::FocusOut);
+    QApplication::sendEvent(&grid, &focusOut);
+    EXPECT_EQ(hovered(), (std::vector<bool>{false, false, false}));
 }
