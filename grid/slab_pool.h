@@ -14,7 +14,7 @@
 
 class TSlabPool {
 public:
-    static constexpr size_t kSegmentBytes = 64 * 1024;
+    static constexpr size_t kSegmentBytes = 16 * 1024;
     static constexpr size_t kBlockBytes = 2 * 1024 * 1024;
 
     explicit TSlabPool(size_t slotSize, void *tag = nullptr);
