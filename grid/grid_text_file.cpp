@@ -11,15 +11,11 @@
 
 namespace {
 
-// Stores fields straight into a store; out-of-place fields raise.
+// Stores fields straight into a store; out-of-place fields raise. How rows
+// are made is the kind's own.
 class TStoreTarget : public ITextFileTarget {
 public:
     explicit TStoreTarget(TCells &cells) : cells_(cells) {}
-    void AddRow() override
-    {
-        cells_.AddRow(1);
-        ++rows_;
-    }
     void StoreField(int column, int row, const QString &text) override
     {
         if (column < 0 || column >= cells_.ColumnCount() || row < 0 || row >= rows_)
