@@ -1,12 +1,12 @@
 #include "grid/text_file.h"
 
+#include "grid/char_scan.h"
 #include "grid/text_arena.h"
 
 #include <QSysInfo>
 #include <QtEndian>
 
 #include <algorithm>
-#include <array>
 #include <cassert>
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -29,93 +29,6 @@ constexpr char16_t kQuote = u'"';
 constexpr char16_t kCR = u'\r';
 constexpr char16_t kLF = u'\n';
 constexpr bool kLittleEndianHost = QSysInfo::ByteOrder == QSysInfo::LittleEndian;
-
-// Where the first of four characters is in data[0, n), or n.
-qsizetype FindFirstOf(const char16_t *data, qsizetype n, char16_t a, char16_t b, char16_t c,
-                      char16_t d)
-{
-    qsizetype i = 0;
-#if defined(__SSE2__)
-    const __m128i va = _mm_set1_epi16(short(a));
-    const __m128i vb = _mm_set1_epi16(short(b));
-    const __m128i vc = _mm_set1_epi16(short(c));
-    const __m128i vd = _mm_set1_epi16(short(d));
-    for (; i + 8 <= n; i += 8) {
-        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i));
-        const __m128i hits = _mm_or_si128(
-            _mm_or_si128(_mm_cmpeq_epi16(units, va), _mm_cmpeq_epi16(units, vb)),
-            _mm_or_si128(_mm_cmpeq_epi16(units, vc), _mm_cmpeq_epi16(units, vd)));
-        if (const int mask = _mm_movemask_epi8(hits))
-            return i + (__builtin_ctz(unsigned(mask)) >> 1);
-    }
-#endif
-    for (; i < n; ++i) {
-        const char16_t ch = data[i];
-        if (ch == a || ch == b || ch == c || ch == d)
-            return i;
-    }
-    return n;
-}
-
-// The characters that end a run of ordinary ones: at most five, compared
-// eight at a time where the processor allows.
-class TSpecials {
-public:
-    TSpecials(std::initializer_list<char16_t> chars)
-    {
-        table_.fill(0);
-        for (char16_t ch : chars) {
-            chars_[count_++] = ch;
-            if (ch < table_.size())
-                table_[ch] = 1;
-            else
-                wide_ = true;
-        }
-        while (count_ < int(chars_.size()))
-            chars_[count_++] = chars_[0];
-#if defined(__SSE2__)
-        for (size_t i = 0; i < chars_.size(); ++i)
-            vectors_[i] = _mm_set1_epi16(short(chars_[i]));
-#endif
-    }
-    bool Is(char16_t ch) const
-    {
-        if (ch < table_.size())
-            return table_[ch] != 0;
-        if (!wide_)
-            return false;
-        for (char16_t special : chars_)
-            if (special == ch)
-                return true;
-        return false;
-    }
-    qsizetype RunEnd(const char16_t *data, qsizetype from, qsizetype n) const
-    {
-#if defined(__SSE2__)
-        while (from + 8 <= n) {
-            const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + from));
-            __m128i hits = _mm_cmpeq_epi16(units, vectors_[0]);
-            for (size_t i = 1; i < std::size(vectors_); ++i)
-                hits = _mm_or_si128(hits, _mm_cmpeq_epi16(units, vectors_[i]));
-            if (const int mask = _mm_movemask_epi8(hits))
-                return from + (__builtin_ctz(unsigned(mask)) >> 1);
-            from += 8;
-        }
-#endif
-        while (from < n && !Is(data[from]))
-            ++from;
-        return from;
-    }
-
-private:
-    std::array<uint8_t, 256> table_;
-    std::array<char16_t, 5> chars_{};
-    int count_ = 0;
-    bool wide_ = false;
-#if defined(__SSE2__)
-    __m128i vectors_[5];
-#endif
-};
 
 // The text F of the field being read: a slice [begin, end) of the
 // characters while it is one, else the built buffer.
@@ -308,7 +221,8 @@ void AppendTextField(QString &out, QStringView text, QChar separator, QChar line
 }
 
 TTextFieldWriter::TTextFieldWriter(QString &out, QChar separator, QChar lineBreak)
-    : out_(out), separator_(separator.unicode()), lineBreak_(lineBreak.unicode())
+    : out_(out), separator_(separator.unicode()), lineBreak_(lineBreak.unicode()),
+      escapes_{separator_, kQuote, kCR, kLF}
 {
     // Writing starts after what out holds; the room past the cursor is cut
     // off when the writer finishes.
@@ -320,7 +234,7 @@ TTextFieldWriter::TTextFieldWriter(QString &out, QChar separator, QChar lineBrea
 TTextFieldWriter::TTextFieldWriter(QString &buffer, QChar separator, QChar lineBreak, TFlush flush,
                                    qsizetype chunkUnits)
     : out_(buffer), separator_(separator.unicode()), lineBreak_(lineBreak.unicode()),
-      flush_(std::move(flush)), chunkUnits_(chunkUnits)
+      escapes_{separator_, kQuote, kCR, kLF}, flush_(std::move(flush)), chunkUnits_(chunkUnits)
 {
     out_.resize(chunkUnits_ + 4096);
     begin_ = at_ = reinterpret_cast<char16_t *>(out_.data());
@@ -361,7 +275,7 @@ void TTextFieldWriter::Field(QStringView text)
     const char16_t *data = text.utf16();
     const qsizetype n = text.size();
     // Most texts hold none of these and are copied whole.
-    const qsizetype first = FindFirstOf(data, n, separator_, kQuote, kCR, kLF);
+    const qsizetype first = escapes_.RunEnd(data, 0, n);
     if (first == n) {
         Reserve(n);
         std::memcpy(at_, data, size_t(n) * sizeof(char16_t));

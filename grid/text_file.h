@@ -11,6 +11,8 @@
 // A whole profile is a quarter of a gigabyte at a million items, so a file's
 // bytes become its characters in place, and a save goes out in pieces.
 
+#include "grid/char_scan.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
@@ -75,6 +77,8 @@ private:
     QString &out_;
     char16_t separator_;
     char16_t lineBreak_;
+    // What makes a field more than a copy of its text.
+    TSpecials escapes_;
     TFlush flush_;
     qsizetype chunkUnits_ = 0;
     char16_t *begin_ = nullptr;
