@@ -158,7 +158,7 @@ TCell *TCells::NewCell(const TCellPrototype &prototype)
     case TCellClass::ccGuid: cell = NewCell<TGuidCell>(); break;
     case TCellClass::ccVirtual: cell = NewCell<TVirtualCell>(); break;
     }
-    // Born locked, so these two assignments report nothing.
+    // The column's style and colour are the cell's own from birth: not a change.
     cell->fontStyle_ = prototype.fontStyle;
     cell->color_ = prototype.color;
     cell->SetLocked(false);

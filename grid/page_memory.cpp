@@ -1,5 +1,7 @@
 #include "grid/page_memory.h"
 
+#include "platform/huge_pages.h"
+
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -37,7 +39,6 @@ void *AllocatePages(size_t bytes, size_t alignment, [[maybe_unused]] TPageSize p
 #ifdef YB_PAGES_FROM_HEAP
     return ::operator new(bytes, std::align_val_t(alignment));
 #else
-    constexpr size_t kHugePageBytes = 2 * 1024 * 1024;
     const bool huge = pageSize == TPageSize::psHuge && bytes >= kHugePageBytes;
     if (huge && alignment < kHugePageBytes)
         alignment = kHugePageBytes;
@@ -53,9 +54,8 @@ void *AllocatePages(size_t bytes, size_t alignment, [[maybe_unused]] TPageSize p
     const uintptr_t end = start + mapped;
     if (end > aligned + bytes)
         munmap(reinterpret_cast<void *>(aligned + bytes), end - aligned - bytes);
-    // Only advice: where huge pages are off, the block has ordinary ones.
     if (huge)
-        madvise(reinterpret_cast<void *>(aligned), bytes, MADV_HUGEPAGE);
+        AdviseHugePages(reinterpret_cast<void *>(aligned), bytes);
     return reinterpret_cast<void *>(aligned);
 #endif
 }

@@ -1,32 +1,16 @@
 #include "platform/files.h"
 
 #include "platform/errors.h"
+#include "platform/huge_pages.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdint>
 #include <cstring>
-
-namespace {
-
-// A profile of a million items is a quarter of a gigabyte: huge pages, where
-// the system gives them on request, fill it with 2 MiB per fault instead of 4 KiB.
-void AdviseHugePages(char *data, qsizetype size)
-{
-    constexpr uintptr_t kHuge = 2 * 1024 * 1024;
-    const uintptr_t begin = (reinterpret_cast<uintptr_t>(data) + kHuge - 1) & ~(kHuge - 1);
-    const uintptr_t end = (reinterpret_cast<uintptr_t>(data) + uintptr_t(size)) & ~(kHuge - 1);
-    if (end > begin)
-        madvise(reinterpret_cast<void *>(begin), end - begin, MADV_HUGEPAGE);
-}
-
-} // namespace
 
 QByteArray ReadWholeFile(const QString &path)
 {
@@ -43,7 +27,8 @@ QByteArray ReadWholeFile(const QString &path)
     // added since.
     const qsizetype expected = qsizetype(file.size());
     QByteArray bytes(expected, Qt::Uninitialized);
-    AdviseHugePages(bytes.data(), expected);
+    // A profile of a million items is a quarter of a gigabyte.
+    AdviseHugePages(bytes.data(), size_t(expected));
     qsizetype got = 0;
     while (got < expected) {
         const qint64 read = file.read(bytes.data() + got, expected - got);
