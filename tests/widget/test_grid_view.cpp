@@ -10,6 +10,7 @@
 #include "tests/support/recorded_message_boxes.h"
 #include "tests/support/scripted_file_dialogs.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/wait_until.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -291,10 +292,10 @@ TEST_F(GridViewTest, RestingOnATextThatDoesNotFitShowsItWholeInAHint)
     const QString longName = "A very long name that cannot possibly fit";
     Start({longName + ",,$1,1,12/7/2026,0,False", "Short,,$1,1,12/7/2026,0,False"});
     QTest::mouseMove(&Grid(), Centre(0, 0));
-    QTRY_VERIFY_WITH_TIMEOUT(QToolTip::isVisible(), 2000);
+    ASSERT_TRUE(WaitUntil([&] { return QToolTip::isVisible(); }, 2000));
     EXPECT_EQ(QToolTip::text(), longName);
     QTest::mouseMove(&Grid(), Centre(0, 1));
-    QTRY_VERIFY_WITH_TIMEOUT(!QToolTip::isVisible(), 2000);
+    ASSERT_TRUE(WaitUntil([&] { return !QToolTip::isVisible(); }, 2000));
     EXPECT_EQ(Grid().cursor().shape(), Qt::ArrowCursor);
     QTest::mouseMove(&Grid(), Centre(5, 1));
     EXPECT_EQ(Grid().cursor().shape(), Qt::PointingHandCursor) << "the delete column's cursor";

@@ -5,6 +5,7 @@
 
 #include "grid/columns/column_kinds.h"
 #include "grid/columns/lattice_grid.h"
+#include "tests/support/wait_until.h"
 
 #include <QApplication>
 #include <QTest>
@@ -55,13 +56,13 @@ TEST_F(HeaderHints, EnteringAHeaderShowsItsHintBelowTheHeaderAtTheColumnsLeftEdg
 {
     ASSERT_TRUE(grid.isActiveWindow());
     MoveTo(QPoint(200, 10));
-    QTRY_VERIFY_WITH_TIMEOUT(ShownTip() != nullptr, 2000);
+    ASSERT_TRUE(WaitUntil([&] { return ShownTip() != nullptr; }, 2000));
     EXPECT_EQ(QToolTip::text(), "Third");
     EXPECT_EQ(ShownTip()->pos(), grid.mapToGlobal(QPoint(161, 21)) + kTipOffset);
 
     MoveTo(QPoint(40, 10));
-    QTRY_COMPARE_WITH_TIMEOUT(QToolTip::text(), QStringLiteral("What it is called"), 2000);
-    QTRY_VERIFY_WITH_TIMEOUT(ShownTip() != nullptr, 2000);
+    ASSERT_TRUE(WaitUntil([&] { return QToolTip::text() == QStringLiteral("What it is called"); }, 2000));
+    ASSERT_TRUE(WaitUntil([&] { return ShownTip() != nullptr; }, 2000));
     EXPECT_EQ(ShownTip()->pos(), grid.mapToGlobal(QPoint(1, 21)) + kTipOffset);
 }
 
@@ -75,18 +76,18 @@ TEST_F(HeaderHints, LeavingTheHeaderOrEnteringOneWithoutAHintHidesIt)
     };
     for (const Row &row : rows) {
         MoveTo(row.from);
-        QTRY_VERIFY_WITH_TIMEOUT(QToolTip::isVisible(), 2000);
+        ASSERT_TRUE(WaitUntil([&] { return QToolTip::isVisible(); }, 2000));
         MoveTo(row.to);
-        QTRY_VERIFY_WITH_TIMEOUT(!QToolTip::isVisible(), 2000);
+        ASSERT_TRUE(WaitUntil([&] { return !QToolTip::isVisible(); }, 2000));
     }
 }
 
 TEST_F(HeaderHints, MovingWithinAHeaderLeavesItsHintAlone)
 {
     MoveTo(QPoint(40, 10));
-    QTRY_VERIFY_WITH_TIMEOUT(QToolTip::isVisible(), 2000);
+    ASSERT_TRUE(WaitUntil([&] { return QToolTip::isVisible(); }, 2000));
     QToolTip::hideText();
-    QTRY_VERIFY_WITH_TIMEOUT(!QToolTip::isVisible(), 2000);
+    ASSERT_TRUE(WaitUntil([&] { return !QToolTip::isVisible(); }, 2000));
     MoveTo(QPoint(45, 12));
     QApplication::processEvents();
     EXPECT_FALSE(QToolTip::isVisible()) << "shown on entering only";

@@ -6,6 +6,7 @@
 #include "tests/support/recorded_message_boxes.h"
 #include "tests/support/scripted_file_dialogs.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/wait_until.h"
 
 #include <QApplication>
 #include <QDate>
@@ -47,7 +48,7 @@ protected:
         form = std::make_unique<TForm1>(folder.Path(), QString(), boxes, dialogs);
         form->show();
     }
-    void WaitFor(QTimer *timer) { QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 5000); }
+    void WaitFor(QTimer *timer) { ASSERT_TRUE(WaitUntil([&] { return !timer->isActive(); }, 5000)); }
     void OpenEntry()
     {
         QTest::mouseClick(form->BitBtn1(), Qt::LeftButton);

@@ -7,6 +7,7 @@
 #include "tests/support/recorded_message_boxes.h"
 #include "tests/support/scripted_file_dialogs.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/wait_until.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -189,7 +190,7 @@ TEST_F(StartupTest, TheOneShotTimerRunsAtHalfASecondAndStopsAfterItsTick)
     QTimer *timer = form->Timer5();
     EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 500);
-    QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 2000);
+    ASSERT_TRUE(WaitUntil([&] { return !timer->isActive(); }, 2000));
 }
 
 TEST_F(StartupTest, AnUnwritableFolderStillStarts)
