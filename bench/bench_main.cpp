@@ -6,15 +6,18 @@
 //   yearnbox-bench [--runs N] [--kv] clear FILE
 //   yearnbox-bench [--runs N] [--kv] paint FILE
 //   yearnbox-bench [--runs N] [--kv] autosave FILE
+//   yearnbox-bench [--kv] scroll FILE
 //
 // load, save and clear work on the item grid alone; paint and autosave on the
-// main window, with FILE as its profile (autosave on a copy, since it saves).
+// main window, with FILE as its profile (autosave on a copy, since it saves);
+// scroll on the shown main window (scroll_bench.h).
 //
 // --runs 1 times a single run with no warm-up (for whole-process timings);
 // --kv adds key=value lines that peers.sh reads as phases.
 
 #include "app/item_columns.h"
 #include "app/main_window.h"
+#include "bench/scroll_bench.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/errors.h"
 #include "platform/file_dialog.h"
@@ -87,7 +90,7 @@ void Load(TLatticeGrid &grid, const QString &file)
 int Usage()
 {
     std::fputs("usage: yearnbox-bench [--runs N] [--kv] load FILE | save FILE OUT | clear FILE"
-               " | paint FILE | autosave FILE\n",
+               " | paint FILE | autosave FILE | scroll FILE\n",
                stderr);
     return 2;
 }
@@ -146,7 +149,8 @@ int main(int argc, char **argv)
     if (args.empty())
         return Usage();
     const std::string op = args[0];
-    const bool oneFile = op == "load" || op == "clear" || op == "paint" || op == "autosave";
+    const bool oneFile = op == "load" || op == "clear" || op == "paint" || op == "autosave" ||
+                         op == "scroll";
     if (!(oneFile && args.size() == 2) && !(op == "save" && args.size() == 3))
         return Usage();
     const QString file = QString::fromLocal8Bit(args[1].c_str());
@@ -185,6 +189,18 @@ int main(int argc, char **argv)
             shown.ScrollToRow(std::max(items - 1, 0));
             const double last = Time(runs, [] {}, [&] { shown.render(&image); });
             extra = QStringLiteral(",\"last_rows_seconds\":%1").arg(last, 0, 'f', 6);
+        } else if (op == "scroll") {
+            TWindowRig rig(file);
+            if (rig.boxes.shown)
+                return 1;
+            rig.form->show();
+            items = rig.Grid().RowCount();
+            runs = 1;
+            seconds = TimeScrolling(rig.Grid(), extra);
+            if (seconds < 0) {
+                std::fprintf(stderr, "The type-ahead jump missed its row\n");
+                return 1;
+            }
         } else {
             // The profile is saved on every click: work on a copy.
             QTemporaryDir copies;

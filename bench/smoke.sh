@@ -33,6 +33,7 @@ check paint "$("$bench" --runs 3 paint "$tmp/p.ybk")"
 cp "$tmp/p.ybk" "$tmp/before.ybk"
 check autosave "$("$bench" --runs 3 autosave "$tmp/p.ybk")"
 cmp "$tmp/p.ybk" "$tmp/before.ybk"  # autosave works on a copy
+check scroll "$("$bench" scroll "$tmp/p.ybk")"
 
 # An eighth field on the third line.
 printf 'a,b,c,1,d,0,True\r\ne,f,g,2,h,0,False\r\ni,j,k,3,l,0,True,extra\r\n' > "$tmp/bad.ybk"

@@ -173,6 +173,11 @@ void TStringCell::StoreText(const QString &value)
     ++Owner()->ownedTexts_;
 }
 
+QStringView TCell::GetTextView(QString &scratch)
+{
+    return scratch = GetAsString();
+}
+
 QString TStringCell::GetAsString()
 {
     switch (Kind()) {
@@ -182,6 +187,17 @@ QString TStringCell::GetAsString()
     case tkEncoded: break;
     }
     return Owner()->Arena(ArenaIndex()).Text(place_.offset, place_.length, Kind() == tkEncoded);
+}
+
+QStringView TStringCell::GetTextView(QString &scratch)
+{
+    switch (Kind()) {
+    case tkEmpty: return QStringView();
+    case tkOwned: return *owned_;
+    case tkExact: return Owner()->Arena(ArenaIndex()).View(place_.offset, place_.length);
+    case tkEncoded: break;
+    }
+    return scratch = GetAsString();
 }
 
 void TStringCell::WriteField(TTextFieldWriter &writer)

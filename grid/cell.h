@@ -37,6 +37,9 @@ public:
     virtual double GetAsFloat() = 0;
     virtual int32_t GetAsInteger() = 0;
     virtual QString GetAsString() = 0;
+    // The text GetAsString answers, as a view that lives until the cell or
+    // scratch changes: searches read many cells without a string each.
+    virtual QStringView GetTextView(QString &scratch);
     virtual void Changed();
     // Each subclass stores its value, then calls these, which report the change.
     virtual void SetAsBoolean(bool value);
@@ -100,6 +103,7 @@ public:
     double GetAsFloat() override;
     int32_t GetAsInteger() override;
     QString GetAsString() override;
+    QStringView GetTextView(QString &scratch) override;
     void SetAsBoolean(bool value) override;
     void SetAsDateTime(double value) override;
     void SetAsFloat(double value) override;

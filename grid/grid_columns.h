@@ -1,7 +1,8 @@
 #pragma once
 // What the grid's data side reads of its columns beyond what the cell store
 // needs: whether a column takes part in selection and navigation, its text for
-// new rows, and the display order for moving between columns.
+// new rows, the display order for moving between columns, and the column
+// that type-ahead searches.
 
 #include "grid/cell_columns.h"
 
@@ -16,6 +17,8 @@ public:
     // -1) the column at index in display order, or -1 when there is none. An
     // index of -1 asks for the first (step 1) or last (step -1) one.
     virtual int NeighbourColumn(int index, int step) const = 0;
+    // The first column in index order with coSearchColumn, -1 for none.
+    virtual int SearchColumn() const = 0;
 
 protected:
     ~IGridColumns() = default;

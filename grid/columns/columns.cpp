@@ -368,3 +368,11 @@ int TLtColumns::NeighbourColumn(int index, int step) const
     }
     return -1;
 }
+
+int TLtColumns::SearchColumn() const
+{
+    for (int i = 0; i < Count(); ++i)
+        if (Item(i)->Options().Contains(TColumnOption::coSearchColumn))
+            return i;
+    return -1;
+}

@@ -7,14 +7,14 @@
 #include <QResizeEvent>
 
 TLatticeGrid::TLatticeGrid(QWidget *parent)
-    : QAbstractScrollArea(parent), TLtCustomGridControl(&columns_), columns_(*this)
+    : TLtScrollControl(parent), TLtCustomGridControl(&columns_), columns_(*this)
 {
-    // The grid paints its own frame and every pixel of the viewport.
+    // The grid paints its own frame and every pixel of the viewport, which
+    // lets the viewport's pixels move when it scrolls.
     setFrameStyle(QFrame::NoFrame);
     viewport()->setAutoFillBackground(false);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setMouseTracking(true);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     columns_.OnChange = [this](TColumnsOperation operation, int index, int second) {
         // The collection reports a move as (new index, old index); the store
         // takes (from, to).
@@ -23,7 +23,10 @@ TLatticeGrid::TLatticeGrid(QWidget *parent)
         else
             Cells().ColumnsChange(operation, index, second);
     };
-    columns_.OnRepaint = [this](TColumnsOperation, int, int) { viewport()->update(); };
+    columns_.OnRepaint = [this](TColumnsOperation, int, int) {
+        UpdateHorzScrollBar();
+        viewport()->update();
+    };
     columns_.OnColumnChange = [this](TLtCustomColumn &column, TColumnChangeKind kind,
                                      int parameter) { ColumnChanged(column, kind, parameter); };
 }
@@ -51,6 +54,7 @@ void TLatticeGrid::SetHeaderSize(int value)
     if (headerSize_ == value)
         return;
     headerSize_ = value;
+    UpdateVertScrollBar();
     viewport()->update();
 }
 
@@ -108,21 +112,29 @@ void TLatticeGrid::RefreshColumn(TLtCustomColumn &, TGridArea)
     viewport()->update();
 }
 
-// Painting shows no columns yet, so every change repaints the whole grid.
+// Every change repaints the whole grid; widths and visibility also change
+// how far it scrolls sideways.
 void TLatticeGrid::ColumnChanged(TLtCustomColumn &, TColumnChangeKind, int)
 {
+    UpdateHorzScrollBar();
     viewport()->update();
 }
 
-// Both the grid's and the viewport's resizes arrive here; the columns follow
-// the viewport's width.
+// Both the grid's and the viewport's resizes arrive here; the columns and
+// the ranges follow the viewport's size.
 void TLatticeGrid::resizeEvent(QResizeEvent *event)
 {
-    QAbstractScrollArea::resizeEvent(event);
-    if (viewport()->width() != layoutWidth_) {
-        layoutWidth_ = viewport()->width();
+    TLtScrollControl::resizeEvent(event);
+    const QSize size = viewport()->size();
+    if (size == layoutSize_)
+        return;
+    const QSize old = std::exchange(layoutSize_, size);
+    if (size.width() != old.width()) {
         columns_.ResizeColumns(nullptr, false);
+        UpdateHorzScrollBar();
     }
+    if (size.height() != old.height())
+        UpdateVertScrollBar();
 }
 
 bool TLatticeGrid::viewportEvent(QEvent *event)
@@ -130,12 +142,12 @@ bool TLatticeGrid::viewportEvent(QEvent *event)
     // Leaving the viewport for a scroll bar leaves the cells.
     if (event->type() == QEvent::Leave)
         leaveEvent(event);
-    return QAbstractScrollArea::viewportEvent(event);
+    return TLtScrollControl::viewportEvent(event);
 }
 
 void TLatticeGrid::changeEvent(QEvent *event)
 {
-    QAbstractScrollArea::changeEvent(event);
+    TLtScrollControl::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         columns_.ParentFontChanged();
 }
@@ -187,11 +199,6 @@ QRect TLatticeGrid::CellRect(int column, int row) const
     const TLtCustomColumn *item = columns_.Item(column);
     return QRect(kFrameWidth + item->Left() - HorzScrollPosition(), rowRect.top(), item->Width(),
                  rowRect.height());
-}
-
-int TLatticeGrid::VisibleRowCountInBody() const
-{
-    return std::max(BodyRect().height() / std::max(RowSize(), 1), 0);
 }
 
 void TLatticeGrid::RefreshCell(int column, int row)

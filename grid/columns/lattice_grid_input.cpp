@@ -104,9 +104,9 @@ void TLatticeGrid::PressBody(QMouseEvent *event)
 
 void TLatticeGrid::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (ViewState() == TViewState::vsNormal && event->button() == Qt::LeftButton)
         PressBody(event);
-    QAbstractScrollArea::mousePressEvent(event);
+    TLtScrollControl::mousePressEvent(event);
 }
 
 void TLatticeGrid::mouseDoubleClickEvent(QMouseEvent *event)
@@ -123,8 +123,10 @@ void TLatticeGrid::mouseDoubleClickEvent(QMouseEvent *event)
 
 void TLatticeGrid::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton)
+    if (ViewState() == TViewState::vsRolling || event->button() != Qt::LeftButton) {
+        TLtScrollControl::mouseReleaseEvent(event);
         return;
+    }
     const bool fromDouble = pressIsDouble_;
     pressIsDouble_ = false;
     const auto at = CellAt(event->position().toPoint());
@@ -198,8 +200,15 @@ void TLatticeGrid::keyPressEvent(QKeyEvent *event)
             }
             return;
         }
+        // Typing where no editor opens searches the search column.
+        if (!GridState().Contains(TGridStateFlag::gtEdit) &&
+            !item.Options().Contains(TColumnOption::coEditing) && text[0] != QChar(27) &&
+            text[0] != QChar(13) && text[0] != QChar(9)) {
+            KeyPressTypeAhead(text[0]);
+            return;
+        }
     }
-    QAbstractScrollArea::keyPressEvent(event);
+    TLtScrollControl::keyPressEvent(event);
 }
 
 void TLatticeGrid::RefreshSelectedRows()
@@ -209,13 +218,13 @@ void TLatticeGrid::RefreshSelectedRows()
 
 void TLatticeGrid::focusInEvent(QFocusEvent *event)
 {
-    QAbstractScrollArea::focusInEvent(event);
+    TLtScrollControl::focusInEvent(event);
     RefreshSelectedRows();
 }
 
 void TLatticeGrid::focusOutEvent(QFocusEvent *event)
 {
-    QAbstractScrollArea::focusOutEvent(event);
+    TLtScrollControl::focusOutEvent(event);
     RefreshSelectedRows();
     HoverHeader(-1);
 }
@@ -286,7 +295,9 @@ void TLatticeGrid::LeaveBody()
 
 void TLatticeGrid::mouseMoveEvent(QMouseEvent *event)
 {
-    QAbstractScrollArea::mouseMoveEvent(event);
+    TLtScrollControl::mouseMoveEvent(event);
+    if (ViewState() == TViewState::vsRolling)
+        return;
     const QPoint point = event->position().toPoint();
     if (HeaderRect().contains(point)) {
         LeaveBody();
@@ -308,7 +319,7 @@ void TLatticeGrid::mouseMoveEvent(QMouseEvent *event)
 
 void TLatticeGrid::leaveEvent(QEvent *event)
 {
-    QAbstractScrollArea::leaveEvent(event);
+    TLtScrollControl::leaveEvent(event);
     HideHint();
     viewport()->unsetCursor();
     hoveredCell_ = {-1, -1};

@@ -24,6 +24,7 @@ struct TFakeColumn {
     TColor color;
     bool enabled = true;
     bool visible = true;
+    bool searchColumn = false;
     QString defaultValue;
 };
 
@@ -87,6 +88,13 @@ public:
     QString ColumnDefaultValue(int index) const override
     {
         return columns.at(size_t(index)).defaultValue;
+    }
+    int SearchColumn() const override
+    {
+        for (size_t i = 0; i < columns.size(); ++i)
+            if (columns[i].searchColumn)
+                return int(i);
+        return -1;
     }
     int NeighbourColumn(int index, int step) const override
     {
