@@ -119,7 +119,7 @@ void TLatticeGrid::mousePressEvent(QMouseEvent *event)
     HideHint();
     if (event->button() == Qt::LeftButton)
         PressBody(event);
-    QWidget::mousePressEvent(event);
+    QAbstractScrollArea::mousePressEvent(event);
 }
 
 void TLatticeGrid::mouseDoubleClickEvent(QMouseEvent *event)
@@ -214,7 +214,7 @@ void TLatticeGrid::keyPressEvent(QKeyEvent *event)
             return;
         }
     }
-    QWidget::keyPressEvent(event);
+    QAbstractScrollArea::keyPressEvent(event);
 }
 
 void TLatticeGrid::RefreshSelectedRows()
@@ -224,13 +224,13 @@ void TLatticeGrid::RefreshSelectedRows()
 
 void TLatticeGrid::focusInEvent(QFocusEvent *event)
 {
-    QWidget::focusInEvent(event);
+    QAbstractScrollArea::focusInEvent(event);
     RefreshSelectedRows();
 }
 
 void TLatticeGrid::focusOutEvent(QFocusEvent *event)
 {
-    QWidget::focusOutEvent(event);
+    QAbstractScrollArea::focusOutEvent(event);
     HideHint();
     RefreshSelectedRows();
     HoverHeader(-1);
@@ -254,7 +254,7 @@ void TLatticeGrid::ShowHintFor(int column, int row)
     if (item.Options().Contains(TColumnOption::coShowTextFitHint) &&
         !TextFits(item.Width(), QFontMetrics(item.Font()).horizontalAdvance(text))) {
         if (active) {
-            hint_->ShowAt(mapToGlobal(cell.topLeft()), text, ClientWidth());
+            hint_->ShowAt(viewport()->mapToGlobal(cell.topLeft()), text, ClientWidth());
             hintKind_ = THintKind::hkTextFit;
         }
         return;
@@ -266,7 +266,7 @@ void TLatticeGrid::ShowHintFor(int column, int row)
     QString hint = GetCell(column, row)->GetHint();
     DoCellHint(column, row, hint);
     if (!hint.isEmpty() && active) {
-        hint_->ShowAt(mapToGlobal(QPoint(cell.right() + 1, cell.top() - 20)), hint, 250);
+        hint_->ShowAt(viewport()->mapToGlobal(QPoint(cell.right() + 1, cell.top() - 20)), hint, 250);
         hintKind_ = THintKind::hkCell;
     } else {
         HideHint();
@@ -284,7 +284,7 @@ void TLatticeGrid::HoverHeader(int column)
     if (!hint.isEmpty() && window()->isActiveWindow()) {
         const QPoint at(ColumnRect(*columns_.Item(column), 0, 0).left(),
                         kFrameWidth + headerSize_ + 2);
-        hint_->ShowAt(mapToGlobal(at), hint, 0);
+        hint_->ShowAt(viewport()->mapToGlobal(at), hint, 0);
         hintKind_ = THintKind::hkHeader;
     } else if (hintKind_ == THintKind::hkHeader) {
         HideHint();
@@ -295,13 +295,13 @@ void TLatticeGrid::LeaveBody()
 {
     if (hintKind_ == THintKind::hkTextFit || hintKind_ == THintKind::hkCell)
         HideHint();
-    unsetCursor();
+    viewport()->unsetCursor();
     hoveredCell_ = {-1, -1};
 }
 
 void TLatticeGrid::mouseMoveEvent(QMouseEvent *event)
 {
-    QWidget::mouseMoveEvent(event);
+    QAbstractScrollArea::mouseMoveEvent(event);
     const QPoint point = event->position().toPoint();
     if (HeaderRect().contains(point)) {
         LeaveBody();
@@ -314,7 +314,7 @@ void TLatticeGrid::mouseMoveEvent(QMouseEvent *event)
         LeaveBody();
         return;
     }
-    setCursor(columns_.Item(at->first)->Cursor());
+    viewport()->setCursor(columns_.Item(at->first)->Cursor());
     if (*at == hoveredCell_)
         return;
     hoveredCell_ = *at;
@@ -323,9 +323,9 @@ void TLatticeGrid::mouseMoveEvent(QMouseEvent *event)
 
 void TLatticeGrid::leaveEvent(QEvent *event)
 {
-    QWidget::leaveEvent(event);
+    QAbstractScrollArea::leaveEvent(event);
     HideHint();
-    unsetCursor();
+    viewport()->unsetCursor();
     hoveredCell_ = {-1, -1};
     HoverHeader(-1);
 }

@@ -49,13 +49,13 @@ protected:
         const QRect cell = Grid().CellRect(column, row);
         return QPoint(cell.right() - 1, cell.top() + 1);
     }
-    void Click(QPoint at) { QTest::mouseClick(&Grid(), Qt::LeftButton, {}, at); }
+    void Click(QPoint at) { QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, at); }
     // What a window system delivers: press, release, double click, release.
     void DoubleClick(QPoint at)
     {
         Click(at);
-        QTest::mouseDClick(&Grid(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(&Grid(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(Grid().viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(Grid().viewport(), Qt::LeftButton, {}, at);
     }
     QByteArray Profile() { return folder.Read("blank.yearnbox"); }
 
@@ -183,10 +183,10 @@ TEST_F(GridViewTest, AStarWhoseSaveFailsStillSelectsItsRow)
         throw EInOutError(QStringLiteral("File could not be written."));
     };
     const QPoint star = Grid().CellRect(3, 1).topLeft() + QPoint(2 * 16 + 8, 8);
-    QMouseEvent press(QEvent::MouseButtonPress, star, Grid().mapToGlobal(star), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, star, Grid().viewport()->mapToGlobal(star),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     // What the application object does with a failure: the report comes after.
-    EXPECT_THROW(QApplication::sendEvent(&Grid(), &press), EInOutError);
+    EXPECT_THROW(QApplication::sendEvent(Grid().viewport(), &press), EInOutError);
     EXPECT_EQ(Grid().GetCell(3, 1)->GetAsInteger(), 3) << "the change stays";
     EXPECT_EQ(Grid().SelectedRow(), 1);
 }
@@ -279,8 +279,8 @@ TEST_F(GridViewTest, AClickCountsOnlyWhenReleasedOnThePressedCell)
     Start({kKite, kBall});
     int clicks = 0;
     Grid().OnCellClick = [&](TLtCustomGridControl &, int, int) { ++clicks; };
-    QTest::mousePress(&Grid(), Qt::LeftButton, {}, Centre(0, 0));
-    QTest::mouseRelease(&Grid(), Qt::LeftButton, {}, Centre(1, 0));
+    QTest::mousePress(Grid().viewport(), Qt::LeftButton, {}, Centre(0, 0));
+    QTest::mouseRelease(Grid().viewport(), Qt::LeftButton, {}, Centre(1, 0));
     EXPECT_EQ(clicks, 0);
     EXPECT_EQ(Grid().SelectedRow(), 0) << "the press selected the row";
     Click(Centre(2, 1));
@@ -340,15 +340,16 @@ TEST_F(GridViewTest, RestingOnATextThatDoesNotFitShowsItWholeInAHint)
     const QString longName = "A very long name that cannot possibly fit";
     Start({longName + ",,$1,1,12/7/2026,0,False", "Short,,$1,1,12/7/2026,0,False"});
     const THintWindow &hint = Grid().HintWindow();
-    QTest::mouseMove(&Grid(), Centre(0, 0));
+    QTest::mouseMove(Grid().viewport(), Centre(0, 0));
     ASSERT_TRUE(hint.isVisible());
     EXPECT_EQ(hint.text(), longName);
-    EXPECT_EQ(hint.pos(), Grid().mapToGlobal(Grid().CellRect(0, 0).topLeft())) << "over the cell";
-    QTest::mouseMove(&Grid(), Centre(0, 1));
+    EXPECT_EQ(hint.pos(), Grid().viewport()->mapToGlobal(Grid().CellRect(0, 0).topLeft()))
+        << "over the cell";
+    QTest::mouseMove(Grid().viewport(), Centre(0, 1));
     EXPECT_FALSE(hint.isVisible());
-    EXPECT_EQ(Grid().cursor().shape(), Qt::ArrowCursor);
-    QTest::mouseMove(&Grid(), Centre(5, 1));
-    EXPECT_EQ(Grid().cursor().shape(), Qt::PointingHandCursor) << "the delete column's cursor";
+    EXPECT_EQ(Grid().viewport()->cursor().shape(), Qt::ArrowCursor);
+    QTest::mouseMove(Grid().viewport(), Centre(5, 1));
+    EXPECT_EQ(Grid().viewport()->cursor().shape(), Qt::PointingHandCursor) << "the delete column's cursor";
     EXPECT_TRUE(TLatticeGrid::TextFits(90, 85));
     EXPECT_FALSE(TLatticeGrid::TextFits(90, 86));
 }

@@ -29,12 +29,11 @@ protected:
         grid.AddRow(1);
         grid.show();
         QApplication::setActiveWindow(&grid);
+        // Each test's mouse comes from outside the grid.
+        QCursor::setPos(grid.mapToGlobal(QPoint(-10, -10)));
         QApplication::processEvents();
-        // Every test starts from a point clear of the headers: a move to
-        // where the mouse already is delivers nothing.
-        MoveTo(QPoint(290, 90));
     }
-    void MoveTo(QPoint at) { QTest::mouseMove(&grid, at); }
+    void MoveTo(QPoint at) { QTest::mouseMove(grid.viewport(), at); }
     THintWindow &Hint() { return grid.HintWindow(); }
 
     TLatticeGrid grid;
