@@ -68,7 +68,10 @@ int main(int argc, char **argv)
 
     TApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    TMessageBoxes boxes;
+    TMessageBoxes shownBoxes;
+    TStandardErrorMessages unattended;
+    // A screenshot run must not wait for a click on a box.
+    IMessageBoxes &boxes = screenshot.isEmpty() ? static_cast<IMessageBoxes &>(shownBoxes) : unattended;
     TFileDialogs dialogs;
     TModalWindows modal;
     app.SetMessageBoxes(&boxes);
@@ -77,7 +80,7 @@ int main(int argc, char **argv)
         const QString folder =
             ChooseApplicationFolder(QCoreApplication::applicationDirPath(), xdg.dataHome);
         TForm1 form1(folder, CommandLineFile(arguments), boxes, dialogs);
-        boxes.SetParent(&form1);
+        shownBoxes.SetParent(&form1);
         dialogs.SetParent(&form1);
         TForm2 form2(modal, &form1);
         TDesktopRegistration desktop(xdg);

@@ -88,8 +88,13 @@ public:
     void ReadSettings();
     void WriteSettings();
 
+    // The profile named at start-up could not be loaded: the user is told so
+    // once the window is shown.
+    void ReportStartupLoadFailure();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -119,6 +124,7 @@ private:
     void WaitWhileActive(QTimer *timer);
 
     void FormCreate(const QString &commandLineFile);
+    void StartWithBlankProfile();
     void FormCloseQuery();
     void BitBtn1Click();
     void BitBtn2Click();
@@ -143,6 +149,8 @@ private:
     TForm2 *form2_ = nullptr;
     TForm3 *form3_ = nullptr;
     int askAtStartup_ = 1;
+    // Shown once the window is up.
+    QString startupMessage_;
     QList<TAnchored> anchored_;
     bool applyingSizeLimits_ = false;
 

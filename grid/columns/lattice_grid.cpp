@@ -7,9 +7,14 @@
 #include <QResizeEvent>
 
 TLatticeGrid::TLatticeGrid(QWidget *parent)
-    : QWidget(parent), TLtCustomGridControl(&columns_), columns_(*this)
+    : QAbstractScrollArea(parent), TLtCustomGridControl(&columns_), columns_(*this)
 {
-    setMouseTracking(true);
+    // The grid paints its own frame and every pixel of the viewport.
+    setFrameStyle(QFrame::NoFrame);
+    viewport()->setAutoFillBackground(false);
+    viewport()->setMouseTracking(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     columns_.OnChange = [this](TColumnsOperation operation, int index, int second) {
         // The collection reports a move as (new index, old index); the store
         // takes (from, to).
@@ -18,7 +23,7 @@ TLatticeGrid::TLatticeGrid(QWidget *parent)
         else
             Cells().ColumnsChange(operation, index, second);
     };
-    columns_.OnRepaint = [this](TColumnsOperation, int, int) { update(); };
+    columns_.OnRepaint = [this](TColumnsOperation, int, int) { viewport()->update(); };
     columns_.OnColumnChange = [this](TLtCustomColumn &column, TColumnChangeKind kind,
                                      int parameter) { ColumnChanged(column, kind, parameter); };
 }
@@ -30,7 +35,7 @@ void TLatticeGrid::SetColor(TColor value)
     if (color_ == value)
         return;
     color_ = value;
-    update();
+    viewport()->update();
 }
 
 void TLatticeGrid::SetFontColor(TColor value)
@@ -46,7 +51,7 @@ void TLatticeGrid::SetHeaderSize(int value)
     if (headerSize_ == value)
         return;
     headerSize_ = value;
-    update();
+    viewport()->update();
 }
 
 void TLatticeGrid::SetSelectionColor(TColor value)
@@ -90,35 +95,47 @@ TGridLineSpaces TLatticeGrid::CellGridLineSpaces() const
 
 int TLatticeGrid::ClientWidth() const
 {
-    return width() - 2 * kFrameWidth;
+    return viewport()->width() - 2 * kFrameWidth;
 }
 
 int TLatticeGrid::ClientHeight() const
 {
-    return height() - 2 * kFrameWidth;
+    return viewport()->height() - 2 * kFrameWidth;
 }
 
 void TLatticeGrid::RefreshColumn(TLtCustomColumn &, TGridArea)
 {
-    update();
+    viewport()->update();
 }
 
 // Painting shows no columns yet, so every change repaints the whole grid.
 void TLatticeGrid::ColumnChanged(TLtCustomColumn &, TColumnChangeKind, int)
 {
-    update();
+    viewport()->update();
 }
 
+// Both the grid's and the viewport's resizes arrive here; the columns follow
+// the viewport's width.
 void TLatticeGrid::resizeEvent(QResizeEvent *event)
 {
-    QWidget::resizeEvent(event);
-    if (event->oldSize().width() != event->size().width())
+    QAbstractScrollArea::resizeEvent(event);
+    if (viewport()->width() != layoutWidth_) {
+        layoutWidth_ = viewport()->width();
         columns_.ResizeColumns(nullptr, false);
+    }
+}
+
+bool TLatticeGrid::viewportEvent(QEvent *event)
+{
+    // Leaving the viewport for a scroll bar leaves the cells.
+    if (event->type() == QEvent::Leave)
+        leaveEvent(event);
+    return QAbstractScrollArea::viewportEvent(event);
 }
 
 void TLatticeGrid::changeEvent(QEvent *event)
 {
-    QWidget::changeEvent(event);
+    QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         columns_.ParentFontChanged();
 }
@@ -133,7 +150,7 @@ QRect TLatticeGrid::HeaderRect() const
 QRect TLatticeGrid::BodyRect() const
 {
     const int top = kFrameWidth + (Options().Contains(TGridOption::goHeader) ? headerSize_ : 0);
-    return QRect(kFrameWidth, top, ClientWidth(), height() - kFrameWidth - top);
+    return QRect(kFrameWidth, top, ClientWidth(), viewport()->height() - kFrameWidth - top);
 }
 
 std::optional<int> TLatticeGrid::RowTop(int row) const
@@ -181,27 +198,27 @@ void TLatticeGrid::RefreshCell(int column, int row)
 {
     const QRect cell = CellRect(column, row);
     if (!cell.isNull())
-        update(cell);
+        viewport()->update(cell);
 }
 
 void TLatticeGrid::RefreshRow(int row)
 {
     const QRect rowRect = RowRect(row);
     if (!rowRect.isNull())
-        update(rowRect);
+        viewport()->update(rowRect);
 }
 
 void TLatticeGrid::RefreshBody()
 {
-    update(BodyRect());
+    viewport()->update(BodyRect());
 }
 
 void TLatticeGrid::RefreshHeader()
 {
-    update(HeaderRect());
+    viewport()->update(HeaderRect());
 }
 
 void TLatticeGrid::RowsReplaced()
 {
-    update();
+    viewport()->update();
 }
