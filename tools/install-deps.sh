@@ -4,7 +4,8 @@ set -euo pipefail
 
 # Each for: the build; the backgrounds; the Tahoma font; the tests; the
 # microbenchmarks; the bench smoke test's checks (python3), the peer
-# comparison (time, sqlite3); the fuzz run; the end-to-end tests.
+# comparison (time, sqlite3); the fuzz run; the end-to-end tests (the last
+# line: the desktop's file associations).
 packages=(
   build-essential cmake qt6-base-dev
   libjpeg62-turbo-dev
@@ -14,6 +15,7 @@ packages=(
   python3 time sqlite3
   clang libclang-rt-14-dev
   xvfb xdotool imagemagick
+  xdg-utils shared-mime-info desktop-file-utils libglib2.0-bin
 )
 
 missing=()
