@@ -1,13 +1,15 @@
 #include "grid/columns/lattice_grid.h"
 
 #include "grid/columns/colors.h"
+#include "grid/columns/hint_window.h"
 
 #include <QEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
 TLatticeGrid::TLatticeGrid(QWidget *parent)
-    : TLtScrollControl(parent), TLtCustomGridControl(&columns_), columns_(*this)
+    : TLtScrollControl(parent), TLtCustomGridControl(&columns_), hint_(new THintWindow(this)),
+      columns_(*this)
 {
     // The grid paints its own frame and every pixel of the viewport, which
     // lets the viewport's pixels move when it scrolls.
@@ -150,6 +152,9 @@ void TLatticeGrid::changeEvent(QEvent *event)
     TLtScrollControl::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         columns_.ParentFontChanged();
+    // Hints show only while the grid's window is active.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        HideHint();
 }
 
 QRect TLatticeGrid::HeaderRect() const
@@ -196,9 +201,12 @@ QRect TLatticeGrid::CellRect(int column, int row) const
     const QRect rowRect = RowRect(row);
     if (rowRect.isNull() || column < 0 || column >= columns_.Count())
         return QRect();
-    const TLtCustomColumn *item = columns_.Item(column);
-    return QRect(kFrameWidth + item->Left() - HorzScrollPosition(), rowRect.top(), item->Width(),
-                 rowRect.height());
+    return ColumnRect(*columns_.Item(column), rowRect.top(), rowRect.height());
+}
+
+QRect TLatticeGrid::ColumnRect(const TLtCustomColumn &column, int top, int height) const
+{
+    return QRect(kFrameWidth + column.GetAbsoluteLeft(), top, column.Width(), height);
 }
 
 void TLatticeGrid::RefreshCell(int column, int row)
@@ -223,6 +231,14 @@ void TLatticeGrid::RefreshBody()
 void TLatticeGrid::RefreshHeader()
 {
     viewport()->update(HeaderRect());
+}
+
+void TLatticeGrid::ScrollRows(int row, int)
+{
+    const QRect body = BodyRect();
+    const std::optional<int> top = row < TopRow() ? std::optional<int>(body.top()) : RowTop(row);
+    if (top)
+        viewport()->update(QRect(body.left(), *top, body.width(), body.bottom() + 1 - *top));
 }
 
 void TLatticeGrid::RowsReplaced()
