@@ -459,5 +459,5 @@ void TLatticeGrid::SetCaption(const QString &value)
 void TLatticeGrid::SetEnableVisualStyles(bool value)
 {
     enableVisualStyles_ = value;
-    update();
+    viewport()->update();
 }
