@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -143,6 +144,19 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         }
         return true;
     }
+    if (watched == edit4_ && event->type() == QEvent::KeyPress) {
+        const QString text = static_cast<QKeyEvent *>(event)->text();
+        if (text.size() != 1)
+            return false;
+        QChar key = text[0];
+        try {
+            Edit4KeyPress(key);
+        } catch (...) {
+            ReportCurrentError(&messages_);
+        }
+        // A character set to 0 is swallowed.
+        return key.isNull();
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -263,6 +277,12 @@ void TForm1::BitBtn2Click()
 
 void TForm1::BitBtn4Click()
 {
+    ResetEntryPanel();
+    timer2_->start();
+}
+
+void TForm1::ResetEntryPanel()
+{
     edit1_->clear();
     edit2_->clear();
     edit3_->clear();
@@ -270,7 +290,6 @@ void TForm1::BitBtn4Click()
     bitBtn4_->hide();
     bitBtn2_->hide();
     bitBtn1_->show();
-    timer2_->start();
 }
 
 void TForm1::Timer1Timer()

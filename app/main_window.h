@@ -73,6 +73,8 @@ public:
 
     const QString &CurrentProfilePath() const { return profiles_->CurrentProfilePath(); }
     int AskAtStartup() const { return askAtStartup_; }
+    // The row after the last search hit; 0 at start, never reset.
+    int SearchNextRow() const { return searchNextRow_; }
 
     // The outer size, frame included: the frame the window manager reports, or
     // 16 x 39 where there is none. Setting it goes through the size limits.
@@ -119,6 +121,15 @@ private:
     void BitBtn1Click();
     void BitBtn2Click();
     void BitBtn4Click();
+    // What Cancel does to the entry fields and buttons, without the slide.
+    void ResetEntryPanel();
+    void BitBtn5Click();
+    void BitBtn6Click();
+    void BitBtn7Click();
+    void BitBtn8Click();
+    void Edit4KeyPress(QChar &Key);
+    // New Search from row 0, Find Next from SearchNextRow.
+    void SearchFrom(int from);
     void Timer1Timer();
     void Timer2Timer();
     void Timer3Timer();
@@ -139,6 +150,7 @@ private:
     int askAtStartup_ = 1;
     QList<TAnchored> anchored_;
     bool applyingSizeLimits_ = false;
+    int searchNextRow_ = 0;
 
     QLabel *image1_ = nullptr;
     QLabel *label5_ = nullptr;

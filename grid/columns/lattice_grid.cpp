@@ -11,6 +11,7 @@ TLatticeGrid::TLatticeGrid(QWidget *parent)
 {
     setMouseTracking(true);
     columns_.OnChange = [this](TColumnsOperation operation, int index, int second) {
+        EndEditing();
         // The collection reports a move as (new index, old index); the store
         // takes (from, to).
         if (operation == TColumnsOperation::opMove)
@@ -103,15 +104,20 @@ void TLatticeGrid::RefreshColumn(TLtCustomColumn &, TGridArea)
     update();
 }
 
-// Painting shows no columns yet, so every change repaints the whole grid.
+// Painting shows no columns yet, so every change repaints the whole grid; an
+// open editor follows its cell (the column's place, width or visibility).
 void TLatticeGrid::ColumnChanged(TLtCustomColumn &, TColumnChangeKind, int)
 {
     update();
+    if (GridState().Contains(TGridStateFlag::gtEdit))
+        RefreshCellEditor();
 }
 
 void TLatticeGrid::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    // Any change of the grid's size closes an open editor without committing.
+    EndEditing();
     if (event->oldSize().width() != event->size().width())
         columns_.ResizeColumns(nullptr, false);
 }

@@ -85,6 +85,7 @@ void TLatticeGrid::PressBody(QMouseEvent *event)
     const int column = at->first >= 0 ? at->first : SelectedColumn();
     const int row = at->second;
     pressedCell_ = {column, row};
+    pressedCellWasSelected_ = column == SelectedColumn() && row == SelectedRow();
     if (column >= 0 && column < columns_.Count()) {
         const TLtCustomColumn &item = *columns_.Item(column);
         if (ElementRuns(item) && item.GetColumnPlayClass() == TColumnPlayClass::pcRateColumnPlay) {
@@ -104,6 +105,10 @@ void TLatticeGrid::PressBody(QMouseEvent *event)
 
 void TLatticeGrid::mousePressEvent(QMouseEvent *event)
 {
+    const bool inHeader = HeaderRect().contains(event->position().toPoint());
+    if ((event->button() == Qt::LeftButton || event->button() == Qt::RightButton) && !inHeader &&
+        GridState().Contains(TGridStateFlag::gtEdit))
+        ApplyAndEndEditing();
     if (event->button() == Qt::LeftButton)
         PressBody(event);
     QWidget::mousePressEvent(event);
@@ -123,8 +128,11 @@ void TLatticeGrid::mouseDoubleClickEvent(QMouseEvent *event)
 
 void TLatticeGrid::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton)
+    // Right and middle releases only close an open editor.
+    if (event->button() != Qt::LeftButton) {
+        EndEditing();
         return;
+    }
     const bool fromDouble = pressIsDouble_;
     pressIsDouble_ = false;
     const auto at = CellAt(event->position().toPoint());
@@ -146,59 +154,87 @@ void TLatticeGrid::mouseReleaseEvent(QMouseEvent *event)
                 GetCell(column, row)->GetAsBoolean()))
             ApplyElementValue(column, row, *value ? QStringLiteral("True") : QStringLiteral("False"),
                               *value, 0);
+        return;
     }
+    if (item.AdjustEditRect(CellRect(column, row)).contains(event->position().toPoint()) &&
+        (!Options().Contains(TGridOption::goSecondClickEdit) || pressedCellWasSelected_))
+        EditCell(column, row, QString());
 }
 
-void TLatticeGrid::keyPressEvent(QKeyEvent *event)
+bool TLatticeGrid::KeyDown(QKeyEvent &event)
 {
-    const TShiftState shift = ShiftOf(event->modifiers());
-    switch (event->key()) {
-    case Qt::Key_Down: MoveSelectionDown(shift, false); return;
-    case Qt::Key_Up: MoveSelectionUp(shift); return;
-    case Qt::Key_PageDown: MoveSelectionPageDown(); return;
-    case Qt::Key_PageUp: MoveSelectionPageUp(); return;
-    case Qt::Key_Home: MoveSelectionHome(); return;
-    case Qt::Key_End: MoveSelectionEnd(); return;
-    case Qt::Key_Left: MoveSelectionLeft(); return;
-    case Qt::Key_Right: MoveSelectionRight(); return;
+    const TShiftState shift = ShiftOf(event.modifiers());
+    switch (event.key()) {
+    case Qt::Key_Down: MoveSelectionDown(shift, false); return true;
+    case Qt::Key_Up: MoveSelectionUp(shift); return true;
+    case Qt::Key_PageDown: MoveSelectionPageDown(); return true;
+    case Qt::Key_PageUp: MoveSelectionPageUp(); return true;
+    case Qt::Key_Home: MoveSelectionHome(); return true;
+    case Qt::Key_End: MoveSelectionEnd(); return true;
+    case Qt::Key_Left: MoveSelectionLeft(); return true;
+    case Qt::Key_Right: MoveSelectionRight(); return true;
     case Qt::Key_Tab:
         if (WantTabs()) {
             MoveToNextCell(false);
-            return;
+            return true;
         }
-        break;
+        return false;
     case Qt::Key_Backtab:
         if (WantTabs()) {
             MoveToPrevCell();
-            return;
+            return true;
         }
-        break;
+        return false;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (WantReturns() && SelectionMoveDirection() == TSelectionMoveDirection::mdDown)
             MoveSelectionDown(shift, false);
-        return;
-    default: break;
+        return true;
+    default: return false;
     }
-    const QString text = event->text();
+}
+
+bool TLatticeGrid::KeyPress(QChar key)
+{
     const int column = SelectedColumn();
     const int row = SelectedRow();
-    if (text.size() == 1 && CellBounds(column, row)) {
-        const TLtCustomColumn &item = *columns_.Item(column);
-        if (ElementRuns(item)) {
-            if (item.GetColumnPlayClass() == TColumnPlayClass::pcRateColumnPlay) {
-                const auto &rate = static_cast<const TLtRateColumn &>(item);
-                if (const auto value = TRateColumnPlay::KeyPress(rate, text[0],
-                                                                 GetCell(column, row)->GetAsInteger()))
-                    ApplyElementValue(column, row, QString(), false, *value);
-            } else if (const auto value = TCheckBoxColumnPlay::KeyPress(
-                           text[0], GetCell(column, row)->GetAsBoolean())) {
-                ApplyElementValue(column, row, *value ? QStringLiteral("True") : QStringLiteral("False"),
-                                  *value, 0);
-            }
-            return;
+    if (!CellBounds(column, row))
+        return false;
+    const TLtCustomColumn &item = *columns_.Item(column);
+    if (ElementRuns(item)) {
+        if (item.GetColumnPlayClass() == TColumnPlayClass::pcRateColumnPlay) {
+            const auto &rate = static_cast<const TLtRateColumn &>(item);
+            if (const auto value =
+                    TRateColumnPlay::KeyPress(rate, key, GetCell(column, row)->GetAsInteger()))
+                ApplyElementValue(column, row, QString(), false, *value);
+        } else if (const auto value = TCheckBoxColumnPlay::KeyPress(
+                       key, GetCell(column, row)->GetAsBoolean())) {
+            ApplyElementValue(column, row, *value ? QStringLiteral("True") : QStringLiteral("False"),
+                              *value, 0);
         }
+        return true;
     }
+    if (GridState().Contains(TGridStateFlag::gtEdit) || GridState().Contains(TGridStateFlag::gtInput))
+        return false;
+    if (key == QChar(27) || key == QChar(13) || key == QChar(9))
+        return false;
+    if (!item.Options().Contains(TColumnOption::coEditing)) {
+        KeyPressTypeAhead(key);
+        return true;
+    }
+    if (!item.IsKeyValid(key))
+        return false;
+    StartEdit(column, row, key);
+    return true;
+}
+
+void TLatticeGrid::keyPressEvent(QKeyEvent *event)
+{
+    if (KeyDown(*event))
+        return;
+    const QString text = event->text();
+    if (text.size() == 1 && KeyPress(text[0]))
+        return;
     QWidget::keyPressEvent(event);
 }
 
@@ -303,6 +339,12 @@ void TLatticeGrid::mouseMoveEvent(QMouseEvent *event)
     if (*at == hoveredCell_)
         return;
     hoveredCell_ = *at;
+    // The editing cell shows no hint.
+    if (GridState().Contains(TGridStateFlag::gtEdit) && at->first == EditingColumn() &&
+        at->second == EditingRow()) {
+        HideHint();
+        return;
+    }
     ShowHintFor(at->first, at->second);
 }
 
