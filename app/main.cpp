@@ -64,14 +64,17 @@ int main(int argc, char **argv)
 
     TApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    TMessageBoxes boxes;
+    TMessageBoxes shownBoxes;
+    TStandardErrorMessages unattended;
+    // A screenshot run must not wait for a click on a box.
+    IMessageBoxes &boxes = screenshot.isEmpty() ? static_cast<IMessageBoxes &>(shownBoxes) : unattended;
     TFileDialogs dialogs;
     app.SetMessageBoxes(&boxes);
     try {
         const QString folder = ChooseApplicationFolder(QCoreApplication::applicationDirPath(),
                                                        qEnvironmentVariable("XDG_DATA_HOME"));
         TForm1 form1(folder, CommandLineFile(arguments), boxes, dialogs);
-        boxes.SetParent(&form1);
+        shownBoxes.SetParent(&form1);
         dialogs.SetParent(&form1);
         TForm2 form2;
         TForm3 form3;

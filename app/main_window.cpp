@@ -14,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QGuiApplication>
@@ -24,6 +25,8 @@
 #include <QScreen>
 #include <QSlider>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 const QSize kAssumedFrame(16, 39);
@@ -162,29 +165,63 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
 
 void TForm1::FormCreate(const QString &commandLineFile)
 {
+    if (commandLineFile.isEmpty()) {
+        StartWithBlankProfile();
+        return;
+    }
+    TProfiles &profiles = *profiles_;
+    try {
+        profiles.LoadFile(commandLineFile);
+    } catch (const EYearnboxError &) {
+        // Going on exactly as a start without a file keeps the blank profile's
+        // path paired with the blank profile's rows, so no save can write a
+        // list over a file it was not read from.
+        ReportStartupLoadFailure();
+        StartWithBlankProfile();
+        return;
+    }
+    // One guarded block: the first failure ends it silently.
+    try {
+        const QString name = ProfileName(commandLineFile);
+        ApplyRowMarks(*latticeGrid1_);
+        profiles.FillProfileList();
+        for (int i = 0; i < comboBox1_->count(); ++i)
+            if (comboBox1_->itemText(i) == name)
+                comboBox1_->setCurrentIndex(i);
+        profiles.SetCurrentProfilePath(commandLineFile);
+        ReadSettings();
+    } catch (const EYearnboxError &) {
+    }
+}
+
+void TForm1::StartWithBlankProfile()
+{
     // One guarded block: the first failure ends it silently.
     try {
         TProfiles &profiles = *profiles_;
-        if (!commandLineFile.isEmpty()) {
-            profiles.LoadFile(commandLineFile);
-            const QString name = ProfileName(commandLineFile);
-            ApplyRowMarks(*latticeGrid1_);
-            profiles.FillProfileList();
-            for (int i = 0; i < comboBox1_->count(); ++i)
-                if (comboBox1_->itemText(i) == name)
-                    comboBox1_->setCurrentIndex(i);
-            profiles.SetCurrentProfilePath(commandLineFile);
-            ReadSettings();
-        } else {
-            if (!FileExists(profiles.BlankProfilePath()))
-                profiles.CreateANewYearnbox();
-            profiles.LoadFile(profiles.BlankProfilePath());
-            ApplyRowMarks(*latticeGrid1_);
-            profiles.FillProfileList();
-            ReadSettings();
-        }
+        if (!FileExists(profiles.BlankProfilePath()))
+            profiles.CreateANewYearnbox();
+        profiles.LoadFile(profiles.BlankProfilePath());
+        ApplyRowMarks(*latticeGrid1_);
+        profiles.FillProfileList();
+        ReadSettings();
     } catch (const EYearnboxError &) {
     }
+}
+
+void TForm1::ReportStartupLoadFailure()
+{
+    startupMessage_ = QStringLiteral("Profile could not be loaded; it may be missing or corrupt.");
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (startupMessage_.isEmpty())
+        return;
+    // Told once the window is up, over it.
+    const QString text = std::exchange(startupMessage_, QString());
+    QTimer::singleShot(0, this, Guarded(&messages_, [this, text] { messages_.ShowMessage(text); }));
 }
 
 void TForm1::ReadSettings()

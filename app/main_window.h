@@ -86,8 +86,13 @@ public:
     void ReadSettings();
     void WriteSettings();
 
+    // The profile named at start-up could not be loaded: the user is told so
+    // once the window is shown.
+    void ReportStartupLoadFailure();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -117,6 +122,7 @@ private:
     void WaitWhileActive(QTimer *timer);
 
     void FormCreate(const QString &commandLineFile);
+    void StartWithBlankProfile();
     void FormCloseQuery();
     void BitBtn1Click();
     void BitBtn2Click();
@@ -148,6 +154,8 @@ private:
     IMessageBoxes &messages_;
     TForm3 *form3_ = nullptr;
     int askAtStartup_ = 1;
+    // Shown once the window is up.
+    QString startupMessage_;
     QList<TAnchored> anchored_;
     bool applyingSizeLimits_ = false;
     int searchNextRow_ = 0;

@@ -9,6 +9,11 @@ QString GlyphPath(const char *name)
     return QStringLiteral(":/glyphs/%1.bmp").arg(QLatin1String(name));
 }
 
+QString CursorPath(const char *name)
+{
+    return QStringLiteral(":/cursors/%1.xpm").arg(QLatin1String(name));
+}
+
 QByteArray Bytes(const QString &path)
 {
     QFile file(path);

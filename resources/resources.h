@@ -12,6 +12,8 @@ inline const QString kTahomaBold = QStringLiteral(":/fonts/tahomabd.ttf");
 
 // ":/glyphs/<name>.bmp"
 QString GlyphPath(const char *name);
+// ":/cursors/<name>.xpm": an XPM whose values line also holds the hot spot.
+QString CursorPath(const char *name);
 // The bytes of a resource; empty when there is none.
 QByteArray Bytes(const QString &path);
 } // namespace resources

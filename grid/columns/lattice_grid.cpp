@@ -7,9 +7,14 @@
 #include <QResizeEvent>
 
 TLatticeGrid::TLatticeGrid(QWidget *parent)
-    : QWidget(parent), TLtCustomGridControl(&columns_), columns_(*this)
+    : QAbstractScrollArea(parent), TLtCustomGridControl(&columns_), columns_(*this)
 {
-    setMouseTracking(true);
+    // The grid paints its own frame and every pixel of the viewport.
+    setFrameStyle(QFrame::NoFrame);
+    viewport()->setAutoFillBackground(false);
+    viewport()->setMouseTracking(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     columns_.OnChange = [this](TColumnsOperation operation, int index, int second) {
         EndEditing();
         // The collection reports a move as (new index, old index); the store
@@ -19,7 +24,7 @@ TLatticeGrid::TLatticeGrid(QWidget *parent)
         else
             Cells().ColumnsChange(operation, index, second);
     };
-    columns_.OnRepaint = [this](TColumnsOperation, int, int) { update(); };
+    columns_.OnRepaint = [this](TColumnsOperation, int, int) { viewport()->update(); };
     columns_.OnColumnChange = [this](TLtCustomColumn &column, TColumnChangeKind kind,
                                      int parameter) { ColumnChanged(column, kind, parameter); };
 }
@@ -31,7 +36,7 @@ void TLatticeGrid::SetColor(TColor value)
     if (color_ == value)
         return;
     color_ = value;
-    update();
+    viewport()->update();
 }
 
 void TLatticeGrid::SetFontColor(TColor value)
@@ -47,7 +52,7 @@ void TLatticeGrid::SetHeaderSize(int value)
     if (headerSize_ == value)
         return;
     headerSize_ = value;
-    update();
+    viewport()->update();
 }
 
 void TLatticeGrid::SetSelectionColor(TColor value)
@@ -91,40 +96,53 @@ TGridLineSpaces TLatticeGrid::CellGridLineSpaces() const
 
 int TLatticeGrid::ClientWidth() const
 {
-    return width() - 2 * kFrameWidth;
+    return viewport()->width() - 2 * kFrameWidth;
 }
 
 int TLatticeGrid::ClientHeight() const
 {
-    return height() - 2 * kFrameWidth;
+    return viewport()->height() - 2 * kFrameWidth;
 }
 
 void TLatticeGrid::RefreshColumn(TLtCustomColumn &, TGridArea)
 {
-    update();
+    viewport()->update();
 }
 
 // Painting shows no columns yet, so every change repaints the whole grid; an
 // open editor follows its cell (the column's place, width or visibility).
 void TLatticeGrid::ColumnChanged(TLtCustomColumn &, TColumnChangeKind, int)
 {
-    update();
+    viewport()->update();
     if (GridState().Contains(TGridStateFlag::gtEdit))
         RefreshCellEditor();
 }
 
+// Both the grid's and the viewport's resizes arrive here; the columns follow
+// the viewport's width.
 void TLatticeGrid::resizeEvent(QResizeEvent *event)
 {
-    QWidget::resizeEvent(event);
+    QAbstractScrollArea::resizeEvent(event);
     // Any change of the grid's size closes an open editor without committing.
-    EndEditing();
-    if (event->oldSize().width() != event->size().width())
+    if (event->oldSize() != event->size())
+        EndEditing();
+    if (viewport()->width() != layoutWidth_) {
+        layoutWidth_ = viewport()->width();
         columns_.ResizeColumns(nullptr, false);
+    }
+}
+
+bool TLatticeGrid::viewportEvent(QEvent *event)
+{
+    // Leaving the viewport for a scroll bar leaves the cells.
+    if (event->type() == QEvent::Leave)
+        leaveEvent(event);
+    return QAbstractScrollArea::viewportEvent(event);
 }
 
 void TLatticeGrid::changeEvent(QEvent *event)
 {
-    QWidget::changeEvent(event);
+    QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         columns_.ParentFontChanged();
 }
@@ -139,7 +157,7 @@ QRect TLatticeGrid::HeaderRect() const
 QRect TLatticeGrid::BodyRect() const
 {
     const int top = kFrameWidth + (Options().Contains(TGridOption::goHeader) ? headerSize_ : 0);
-    return QRect(kFrameWidth, top, ClientWidth(), height() - kFrameWidth - top);
+    return QRect(kFrameWidth, top, ClientWidth(), viewport()->height() - kFrameWidth - top);
 }
 
 std::optional<int> TLatticeGrid::RowTop(int row) const
@@ -187,27 +205,27 @@ void TLatticeGrid::RefreshCell(int column, int row)
 {
     const QRect cell = CellRect(column, row);
     if (!cell.isNull())
-        update(cell);
+        viewport()->update(cell);
 }
 
 void TLatticeGrid::RefreshRow(int row)
 {
     const QRect rowRect = RowRect(row);
     if (!rowRect.isNull())
-        update(rowRect);
+        viewport()->update(rowRect);
 }
 
 void TLatticeGrid::RefreshBody()
 {
-    update(BodyRect());
+    viewport()->update(BodyRect());
 }
 
 void TLatticeGrid::RefreshHeader()
 {
-    update(HeaderRect());
+    viewport()->update(HeaderRect());
 }
 
 void TLatticeGrid::RowsReplaced()
 {
-    update();
+    viewport()->update();
 }

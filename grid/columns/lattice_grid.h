@@ -2,6 +2,10 @@
 // The grid control as a window: the data side (TLtCustomGridControl) with its
 // columns, shown as a body of the grid's Color inside a one-pixel frame.
 //
+// The window is a scroll area: everything is painted on, and every mouse
+// event arrives through, its viewport, whose coordinates are the grid's
+// coordinates (the frame included); the two scroll bars sit beside it.
+//
 // The grid hosts its columns collection: it answers the collection's
 // geometry questions, passes structural changes on to the cell store, lets
 // the auto-size columns share its inner width whenever that changes, and
@@ -12,8 +16,8 @@
 #include "grid/columns/grid_lines.h"
 #include "grid/grid_control.h"
 
+#include <QAbstractScrollArea>
 #include <QPointer>
-#include <QWidget>
 
 #include <functional>
 #include <optional>
@@ -23,7 +27,7 @@ enum class TCellStateFlag : uint8_t { csBoldTextSelection, csEmpty, csFocused, c
 using TCellState = TSet<TCellStateFlag>;
 enum class TSortedStyle : uint8_t { soDefault, soDarker, soWhite };
 
-class TLatticeGrid : public QWidget, public TLtCustomGridControl, public IColumnsHost {
+class TLatticeGrid : public QAbstractScrollArea, public TLtCustomGridControl, public IColumnsHost {
     Q_OBJECT
 public:
     // Width of the frame on each side.
@@ -85,8 +89,8 @@ public:
     // Places the editor over the editing cell, shows it and gives it the
     // keyboard focus; hides it while the row is scrolled under the header.
     void RefreshCellEditor();
-    // Makes an editor the active one: a hidden, empty child of the grid with
-    // the grid's WantTabs and direction.
+    // Makes an editor the active one: a hidden, empty child of the grid's
+    // viewport with the grid's WantTabs and direction.
     void SetInplaceEdit(TLtCustomEdit *editor);
     // Attaches the grid's handlers to the active editor.
     void SetInplaceEditEvents();
@@ -99,7 +103,7 @@ public:
     static TColor OwnCellColor(const TLtCustomColumn &column, const TCell &cell);
     // The grid counts as focused while it or its editor holds the keyboard focus.
     bool GridHasFocus() const;
-    // The cell under a point of the widget: column -1 right of the last
+    // The cell under a point of the viewport: column -1 right of the last
     // column, row past the last row when below it; nothing outside the body.
     std::optional<std::pair<int, int>> CellAt(QPoint point) const;
     // Painting callbacks, all optional; handlers may change what they get by reference.
@@ -164,7 +168,7 @@ public:
     // Headers take no presses yet.
     int PressedHeaderIndex() const override { return -1; }
 
-    // Geometry in widget coordinates, inside the frame.
+    // Geometry in viewport coordinates, inside the frame.
     QRect BodyRect() const;
     QRect HeaderRect() const;
     // The top of a row in view, or nothing when the row is above the top row
@@ -185,6 +189,9 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
+    // The scroll bars never move the viewport on their own.
+    void scrollContentsBy(int, int) override {}
     void RefreshCell(int column, int row) override;
     void RefreshRow(int row) override;
     void RefreshBody() override;
@@ -263,4 +270,6 @@ private:
     TColor color_ = clWindow;
     TColor fontColor_ = clBlack;
     int headerSize_ = 18;
+    // The viewport width the columns were last sized for.
+    int layoutWidth_ = -1;
 };

@@ -39,8 +39,9 @@ void TLatticeGrid::SetInplaceEdit(TLtCustomEdit *editor)
     activeEditor_ = editor;
     if (!editor)
         return;
-    if (editor->parentWidget() != this)
-        editor->setParent(this);
+    // The viewport, whose coordinates are the cell rectangles'.
+    if (editor->parentWidget() != viewport())
+        editor->setParent(viewport());
     editor->hide();
     loadingEditor_ = true;
     editor->clear();

@@ -111,7 +111,7 @@ void TLatticeGrid::mousePressEvent(QMouseEvent *event)
         ApplyAndEndEditing();
     if (event->button() == Qt::LeftButton)
         PressBody(event);
-    QWidget::mousePressEvent(event);
+    QAbstractScrollArea::mousePressEvent(event);
 }
 
 void TLatticeGrid::mouseDoubleClickEvent(QMouseEvent *event)
@@ -235,7 +235,7 @@ void TLatticeGrid::keyPressEvent(QKeyEvent *event)
     const QString text = event->text();
     if (text.size() == 1 && KeyPress(text[0]))
         return;
-    QWidget::keyPressEvent(event);
+    QAbstractScrollArea::keyPressEvent(event);
 }
 
 void TLatticeGrid::RefreshSelectedRows()
@@ -245,13 +245,13 @@ void TLatticeGrid::RefreshSelectedRows()
 
 void TLatticeGrid::focusInEvent(QFocusEvent *event)
 {
-    QWidget::focusInEvent(event);
+    QAbstractScrollArea::focusInEvent(event);
     RefreshSelectedRows();
 }
 
 void TLatticeGrid::focusOutEvent(QFocusEvent *event)
 {
-    QWidget::focusOutEvent(event);
+    QAbstractScrollArea::focusOutEvent(event);
     RefreshSelectedRows();
     HoverHeader(-1);
 }
@@ -275,7 +275,7 @@ void TLatticeGrid::ShowHintFor(int column, int row)
     if (item.Options().Contains(TColumnOption::coShowTextFitHint) &&
         !TextFits(item.Width(), QFontMetrics(item.Font()).horizontalAdvance(text))) {
         if (active) {
-            QToolTip::showText(mapToGlobal(cell.topLeft()), text, this);
+            QToolTip::showText(viewport()->mapToGlobal(cell.topLeft()), text, this);
             hintKind_ = THintKind::hkTextFit;
         }
         return;
@@ -287,7 +287,7 @@ void TLatticeGrid::ShowHintFor(int column, int row)
     QString hint = GetCell(column, row)->GetHint();
     DoCellHint(column, row, hint);
     if (!hint.isEmpty() && active) {
-        QToolTip::showText(mapToGlobal(QPoint(cell.right() + 1, cell.top() - 20)), hint, this);
+        QToolTip::showText(viewport()->mapToGlobal(QPoint(cell.right() + 1, cell.top() - 20)), hint, this);
         hintKind_ = THintKind::hkCell;
     } else {
         HideHint();
@@ -305,7 +305,7 @@ void TLatticeGrid::HoverHeader(int column)
     if (!hint.isEmpty() && window()->isActiveWindow()) {
         const QPoint at(kFrameWidth + columns_.Item(column)->GetAbsoluteLeft(),
                         kFrameWidth + headerSize_ + 2);
-        QToolTip::showText(mapToGlobal(at), hint, this);
+        QToolTip::showText(viewport()->mapToGlobal(at), hint, this);
         hintKind_ = THintKind::hkHeader;
     } else if (hintKind_ == THintKind::hkHeader) {
         HideHint();
@@ -316,13 +316,13 @@ void TLatticeGrid::LeaveBody()
 {
     if (hintKind_ == THintKind::hkTextFit || hintKind_ == THintKind::hkCell)
         HideHint();
-    unsetCursor();
+    viewport()->unsetCursor();
     hoveredCell_ = {-1, -1};
 }
 
 void TLatticeGrid::mouseMoveEvent(QMouseEvent *event)
 {
-    QWidget::mouseMoveEvent(event);
+    QAbstractScrollArea::mouseMoveEvent(event);
     const QPoint point = event->position().toPoint();
     if (HeaderRect().contains(point)) {
         LeaveBody();
@@ -335,7 +335,7 @@ void TLatticeGrid::mouseMoveEvent(QMouseEvent *event)
         LeaveBody();
         return;
     }
-    setCursor(columns_.Item(at->first)->Cursor());
+    viewport()->setCursor(columns_.Item(at->first)->Cursor());
     if (*at == hoveredCell_)
         return;
     hoveredCell_ = *at;
@@ -350,9 +350,9 @@ void TLatticeGrid::mouseMoveEvent(QMouseEvent *event)
 
 void TLatticeGrid::leaveEvent(QEvent *event)
 {
-    QWidget::leaveEvent(event);
+    QAbstractScrollArea::leaveEvent(event);
     HideHint();
-    unsetCursor();
+    viewport()->unsetCursor();
     hoveredCell_ = {-1, -1};
     HoverHeader(-1);
 }

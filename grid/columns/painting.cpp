@@ -211,7 +211,7 @@ void TLatticeGrid::DrawFocusCell(QPainter &painter)
         !RowExist(SelectedRow()) || SelectedRow() < TopRow())
         return;
     QRect focus = Options().Contains(TGridOption::goSelectFullRow)
-                      ? RowRect(SelectedRow()).intersected(QRect(kFrameWidth, 0, columns_.GetClientWidth(), height()))
+                      ? RowRect(SelectedRow()).intersected(QRect(kFrameWidth, 0, columns_.GetClientWidth(), viewport()->height()))
                       : CellRect(SelectedColumn(), SelectedRow());
     if (focus.isNull() || !BodyRect().contains(focus))
         return;
@@ -332,7 +332,7 @@ void TLatticeGrid::DrawEmptyHeader(QPainter &painter, const QRect &rect)
 
 void TLatticeGrid::paintEvent(QPaintEvent *event)
 {
-    QPainter painter(this);
+    QPainter painter(viewport());
     const QRect clip = event->rect();
     const QRect body = BodyRect();
     const int columnsRight = ColumnsRight(columns_, kFrameWidth, HorzScrollPosition());
@@ -398,7 +398,7 @@ void TLatticeGrid::paintEvent(QPaintEvent *event)
     }
 
     painter.setPen(palette().color(QPalette::Dark));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.drawRect(viewport()->rect().adjusted(0, 0, -1, -1));
     DoPostDraw(painter);
 }
 

@@ -21,9 +21,13 @@ export QT_QPA_PLATFORM=offscreen
 ./yearnbox --screenshot shot2.png 2>/dev/null || fail "second run"
 [ "$(cat settings.yearnbox)" = $'433\r\n667\r\n1\r\n1\r' ] || fail "settings after second run"
 
-# A missing command-line file is no error, and changes no file.
-./yearnbox ">>$work/gone.ybk" --screenshot shot3.png 2>/dev/null || fail "missing file run"
+# A missing command-line file: the blank profile is opened, the user is told
+# (on standard error, since a screenshot run shows no box), no file changes.
+said=$(./yearnbox ">>$work/gone.ybk" --screenshot shot3.png 2>&1 >/dev/null) || fail "missing file run"
+[ "$said" = "yearnbox: Profile could not be loaded; it may be missing or corrupt." ] || fail "missing file said: $said"
+[ "$(png_size shot3.png)" = "651x394" ] || fail "no screenshot after a failed load"
 [ "$(od -An -tx1 blank.yearnbox | tr -d ' \n')" = "fffe" ] || fail "blank.yearnbox changed"
+[ ! -e gone.ybk ] || fail "gone.ybk was created"
 
 ./yearnbox --version | grep -q '^yearnbox 1\.2$' || fail "--version"
 ./yearnbox --help | grep -q -- '--screenshot' || fail "--help"

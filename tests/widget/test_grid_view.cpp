@@ -47,13 +47,13 @@ protected:
         const QRect cell = Grid().CellRect(column, row);
         return QPoint(cell.right() - 1, cell.top() + 1);
     }
-    void Click(QPoint at) { QTest::mouseClick(&Grid(), Qt::LeftButton, {}, at); }
+    void Click(QPoint at) { QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, at); }
     // What a window system delivers: press, release, double click, release.
     void DoubleClick(QPoint at)
     {
         Click(at);
-        QTest::mouseDClick(&Grid(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(&Grid(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(Grid().viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(Grid().viewport(), Qt::LeftButton, {}, at);
     }
     QByteArray Profile() { return folder.Read("blank.yearnbox"); }
 
@@ -231,8 +231,8 @@ TEST_F(GridViewTest, AClickCountsOnlyWhenReleasedOnThePressedCell)
     Start({kKite, kBall});
     int clicks = 0;
     Grid().OnCellClick = [&](TLtCustomGridControl &, int, int) { ++clicks; };
-    QTest::mousePress(&Grid(), Qt::LeftButton, {}, Centre(0, 0));
-    QTest::mouseRelease(&Grid(), Qt::LeftButton, {}, Centre(1, 0));
+    QTest::mousePress(Grid().viewport(), Qt::LeftButton, {}, Centre(0, 0));
+    QTest::mouseRelease(Grid().viewport(), Qt::LeftButton, {}, Centre(1, 0));
     EXPECT_EQ(clicks, 0);
     EXPECT_EQ(Grid().SelectedRow(), 0) << "the press selected the row";
     Click(Centre(2, 1));
@@ -291,14 +291,14 @@ TEST_F(GridViewTest, RestingOnATextThatDoesNotFitShowsItWholeInAHint)
 {
     const QString longName = "A very long name that cannot possibly fit";
     Start({longName + ",,$1,1,12/7/2026,0,False", "Short,,$1,1,12/7/2026,0,False"});
-    QTest::mouseMove(&Grid(), Centre(0, 0));
+    QTest::mouseMove(Grid().viewport(), Centre(0, 0));
     ASSERT_TRUE(WaitUntil([&] { return QToolTip::isVisible(); }, 2000));
     EXPECT_EQ(QToolTip::text(), longName);
-    QTest::mouseMove(&Grid(), Centre(0, 1));
+    QTest::mouseMove(Grid().viewport(), Centre(0, 1));
     ASSERT_TRUE(WaitUntil([&] { return !QToolTip::isVisible(); }, 2000));
-    EXPECT_EQ(Grid().cursor().shape(), Qt::ArrowCursor);
-    QTest::mouseMove(&Grid(), Centre(5, 1));
-    EXPECT_EQ(Grid().cursor().shape(), Qt::PointingHandCursor) << "the delete column's cursor";
+    EXPECT_EQ(Grid().viewport()->cursor().shape(), Qt::ArrowCursor);
+    QTest::mouseMove(Grid().viewport(), Centre(5, 1));
+    EXPECT_EQ(Grid().viewport()->cursor().shape(), Qt::PointingHandCursor) << "the delete column's cursor";
     EXPECT_TRUE(TLatticeGrid::TextFits(90, 85));
     EXPECT_FALSE(TLatticeGrid::TextFits(90, 86));
 }

@@ -42,10 +42,12 @@ protected:
         grid.AddRow(1);
         grid.show();
         QApplication::setActiveWindow(&grid);
+        // Each test's mouse comes from outside the grid.
+        QCursor::setPos(grid.mapToGlobal(QPoint(-10, -10)));
         QApplication::processEvents();
     }
     ~HeaderHints() override { QToolTip::hideText(); }
-    void MoveTo(QPoint at) { QTest::mouseMove(&grid, at); }
+    void MoveTo(QPoint at) { QTest::mouseMove(grid.viewport(), at); }
 
     TLatticeGrid grid;
 };

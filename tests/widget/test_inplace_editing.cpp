@@ -49,7 +49,7 @@ protected:
     bool EditorOpen() { return Editor() && Editor()->isVisible(); }
     void Click(int column, int row, Qt::MouseButton button = Qt::LeftButton)
     {
-        QTest::mouseClick(&Grid(), button, {}, Grid().CellRect(column, row).center());
+        QTest::mouseClick(Grid().viewport(), button, {}, Grid().CellRect(column, row).center());
     }
     // Opens the editor on a name by a click and replaces its text.
     void EditName(int row, const QString &text)
@@ -97,9 +97,9 @@ TEST_F(InplaceEditingTest, AClickOnANameOpensTheEditorOverTheCellOnTheRowsOwnCol
         EXPECT_FALSE(Grid().CellHighlighted(icName, row.row)) << "the editing cell";
         EXPECT_TRUE(Grid().CellHighlighted(icNotes, row.row)) << "the rest of the row";
         // The grid's own painting leaves the area under the editor alone.
-        QImage picture(Grid().size(), QImage::Format_RGB32);
+        QImage picture(Grid().viewport()->size(), QImage::Format_RGB32);
         picture.fill(Qt::magenta);
-        Grid().render(&picture, QPoint(), QRegion(), {});
+        Grid().viewport()->render(&picture, QPoint(), QRegion(), {});
         EXPECT_EQ(picture.pixelColor(cell.x() + 3, cell.y() + 3), QColor(Qt::magenta));
         EXPECT_EQ(picture.pixelColor(cell.x(), cell.y()), row.colour) << "its cell's edge";
         Grid().EndEditing();
@@ -186,10 +186,11 @@ TEST_F(InplaceEditingTest, SomeActionsCommitSomeOnlyCloseAndAButtonWithoutFocusD
         const bool stored = Grid().GetCells(icName, 0) == QStringLiteral("Boat");
         EXPECT_EQ(stored, row.effect == commits) << row.action;
         EXPECT_EQ(afterEdits, row.effect == commits ? 1 : 0) << row.action;
-        if (row.effect == commits)
+        if (row.effect == commits) {
             EXPECT_EQ(Profile(), ProfileBytes({QStringLiteral("Boat,red,$20,2,12/7/2026,0,False"),
                                                kBall, kBook}))
                 << row.action;
+        }
         const bool stillOnName = EditorOpen() && Grid().EditingColumn() == icName;
         EXPECT_EQ(stillOnName, row.effect == neither) << row.action;
     }

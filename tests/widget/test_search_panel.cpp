@@ -43,8 +43,9 @@ protected:
         const qsizetype before = boxes.shown.size();
         Press(button);
         const bool missed = boxes.shown.size() > before;
-        if (missed)
+        if (missed) {
             EXPECT_EQ(boxes.shown.last(), kNoResults);
+        }
         return {Grid().SelectedRow(), missed};
     }
 

@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QTest>
 #include <QTimer>
 
@@ -151,27 +152,49 @@ TEST_F(StartupTest, ACommandLineFileNotInTheListSelectsNothing)
     EXPECT_EQ(form->ComboBox1()->currentIndex(), -1);
 }
 
-TEST_F(StartupTest, AMissingCommandLineFileLeavesAnEmptyGridAndTheBlankProfileCurrent)
+TEST_F(StartupTest, ACommandLineFileThatCannotBeLoadedStartsWithTheBlankProfileAndSaysSo)
 {
-    WriteLines("mpl.mpl", "/x/books.ybk\r\n");
-    WriteLines("settings.yearnbox", "500\r\n700\r\n0\r\n");
-    auto form = Start(folder.File("gone.ybk"));
-    EXPECT_EQ(form->LatticeGrid1()->RowCount(), 0);
-    EXPECT_EQ(form->ComboBox1()->count(), 0);
-    EXPECT_EQ(form->CurrentProfilePath(), folder.File("blank.yearnbox"));
-    EXPECT_EQ(form->width(), 651);
-    EXPECT_EQ(form->AskAtStartup(), 1);
-    EXPECT_TRUE(boxes.shown.isEmpty());
-}
-
-TEST_F(StartupTest, ACorruptCommandLineFileEndsStartUpSilently)
-{
-    // An eighth field: the load stops, and nothing of the file is kept.
-    folder.Write("bad.ybk", ProfileBytes({"a,b,c,1,d,0,False", "a,b,c,1,d,0,False,extra"}));
-    auto form = Start(folder.File("bad.ybk"));
-    EXPECT_EQ(form->LatticeGrid1()->RowCount(), 0);
-    EXPECT_EQ(form->CurrentProfilePath(), folder.File("blank.yearnbox"));
-    EXPECT_TRUE(boxes.shown.isEmpty());
+    const QByteArray blank = ProfileBytes({"Kite,,$20,2,12/7/2026,0,True"});
+    struct TCase {
+        const char *kind;
+        QString path;
+        QByteArray bytes; // written to path unless empty
+    };
+    const TCase cases[] = {
+        {"missing", folder.File("gone.ybk"), {}},
+        {"eighth field", folder.File("bad.ybk"), ProfileBytes({"a,b,c,1,d,0,False", "a,b,c,1,d,0,False,x"})},
+        {"priority abc", folder.File("abc.ybk"), ProfileBytes({"a,b,c,abc,d,0,False"})},
+        {"a folder", folder.Path(), {}},
+        {"a device", QStringLiteral("/dev/zero"), {}},
+    };
+    for (const TCase &c : cases) {
+        SCOPED_TRACE(c.kind);
+        folder.Write("blank.yearnbox", blank);
+        WriteLines("mpl.mpl", (folder.File("books.ybk") + "\r\n").toLocal8Bit());
+        WriteLines("settings.yearnbox", "500\r\n700\r\n0\r\n");
+        if (!c.bytes.isEmpty())
+            folder.Write(QFileInfo(c.path).fileName(), c.bytes);
+        boxes.shown.clear();
+        auto form = Start(c.path);
+        ASSERT_EQ(form->LatticeGrid1()->RowCount(), 1);
+        EXPECT_EQ(form->LatticeGrid1()->GetCells(0, 0), "Kite");
+        EXPECT_EQ(form->LatticeGrid1()->GetCell(0, 0)->GetColor(), clYellow);
+        EXPECT_EQ(form->CurrentProfilePath(), folder.File("blank.yearnbox"));
+        EXPECT_EQ(form->ComboBox1()->count(), 1);
+        EXPECT_EQ(form->ComboBox1()->currentIndex(), -1);
+        EXPECT_EQ(form->OuterWidth(), 700);
+        EXPECT_EQ(form->AskAtStartup(), 0);
+        // Told once the window is up, not before.
+        EXPECT_TRUE(boxes.shown.isEmpty());
+        form->show();
+        ASSERT_TRUE(WaitUntil([&] { return !boxes.shown.isEmpty(); }, 2000));
+        EXPECT_EQ(boxes.shown, QStringList{"Profile could not be loaded; it may be missing or corrupt."});
+        form->close();
+        EXPECT_EQ(folder.Read("blank.yearnbox"), blank);
+        if (!c.bytes.isEmpty())
+            EXPECT_EQ(folder.Read(QFileInfo(c.path).fileName()), c.bytes);
+    }
+    EXPECT_FALSE(folder.Exists("gone.ybk"));
 }
 
 TEST_F(StartupTest, TheProfileListLeavesOutEmptyAndZeroLines)
