@@ -1,14 +1,32 @@
 #pragma once
-// The profile file named on the command line.
+// The command line: the options and the profile file to open at start-up.
+//
+// Arguments after the program's own name are options (beginning with '-') or
+// file arguments. An argument that begins with ">>" names the file with
+// everything after those two characters, each later file argument added after
+// a single blank: the desktop's form, blanks kept, nothing trimmed, no quotes
+// removed. Without one, a lone file argument is the file. After "--" every
+// argument is a file argument taken as it is, even one beginning with '-' or
+// ">>".
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
-#include <QStringList>
 
-// The process command line: the arguments joined with single blanks, argv[0] first.
-QString JoinCommandLine(const QStringList &arguments);
+enum class TCommandAction { caRun, caHelp, caVersion, caUsageError };
 
-// Everything after the first ">>", taken unchanged (blanks kept, nothing
-// trimmed, no quotes removed). Without ">>", a lone argument that names an
-// existing file is taken as well (shells treat an unquoted >> as redirection).
-// Otherwise empty.
-QString CommandLineFile(const QStringList &arguments);
+struct TCommandLine {
+    TCommandAction action = TCommandAction::caRun;
+    // The profile to open; empty for the blank profile.
+    QString file;
+    // --screenshot PNG; empty without.
+    QString screenshot;
+    // A file named in bytes that are no text of the system's encoding: it
+    // cannot be opened under any name the program can use.
+    QByteArray undecodableFile;
+    // What is wrong, for caUsageError.
+    QString error;
+};
+
+// arguments are the process's, the program's own name first.
+TCommandLine ParseCommandLine(const QList<QByteArray> &arguments);

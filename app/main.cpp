@@ -11,23 +11,25 @@
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QStyleFactory>
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
 const char kUsage[] =
-    "Usage: yearnbox [FILE | \">>FILE\"] [--screenshot PNG]\n"
+    "Usage: yearnbox [OPTION]... [FILE | \">>FILE\"]\n"
     "Keeps wish lists. FILE is a profile (*.ybk) to open; without one the blank\n"
-    "profile is opened.\n"
+    "profile is opened. An argument that begins with >> names the file with\n"
+    "everything after the >>, blanks included (the form the desktop uses); a name\n"
+    "that merely holds >> is an ordinary file name.\n"
     "\n"
-    "  --screenshot PNG  start as usual, save a picture of the main window, then close\n"
+    "  --screenshot PNG  start as usual, save a picture of the main window, then close;\n"
+    "                    an existing file that is not a PNG picture is never replaced\n"
     "  --help            show this help\n"
-    "  --version         show the version\n";
+    "  --version         show the version\n"
+    "  --                every argument after this is a file name, never an option\n";
 
 bool g_screenshotFailed = false;
 
@@ -40,26 +42,29 @@ void ScreenshotDone(bool saved)
 
 int main(int argc, char **argv)
 {
-    QStringList arguments;
-    QString screenshot;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0) {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("yearnbox %s\n", YEARNBOX_VERSION);
-            return 0;
-        }
-        if (std::strcmp(argv[i], "--screenshot") == 0) {
-            if (i + 1 >= argc) {
-                std::fputs("yearnbox: --screenshot needs a file name\n", stderr);
-                return 2;
-            }
-            screenshot = QString::fromLocal8Bit(argv[++i]);
-            continue;
-        }
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+    QList<QByteArray> arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QByteArray(argv[i]));
+    const TCommandLine line = ParseCommandLine(arguments);
+    switch (line.action) {
+    case TCommandAction::caHelp:
+        std::fputs(kUsage, stdout);
+        return 0;
+    case TCommandAction::caVersion:
+        std::printf("yearnbox %s\n", YEARNBOX_VERSION);
+        return 0;
+    case TCommandAction::caUsageError:
+        std::fprintf(stderr, "yearnbox: %s\nTry 'yearnbox --help'.\n",
+                     line.error.toLocal8Bit().constData());
+        return 2;
+    case TCommandAction::caRun:
+        break;
+    }
+    const QString &screenshot = line.screenshot;
+    if (!screenshot.isEmpty() && !MayHoldScreenshot(screenshot)) {
+        std::fprintf(stderr, "yearnbox: %s exists and is not a PNG picture; it is not replaced\n",
+                     QFile::encodeName(screenshot).constData());
+        return 2;
     }
 
     TApplication app(argc, argv);
@@ -67,13 +72,21 @@ int main(int argc, char **argv)
     TMessageBoxes shownBoxes;
     TStandardErrorMessages unattended;
     // A screenshot run must not wait for a click on a box.
-    IMessageBoxes &boxes = screenshot.isEmpty() ? static_cast<IMessageBoxes &>(shownBoxes) : unattended;
+    IMessageBoxes &boxes =
+        screenshot.isEmpty() ? static_cast<IMessageBoxes &>(shownBoxes) : unattended;
     TFileDialogs dialogs;
     app.SetMessageBoxes(&boxes);
     try {
         const QString folder = ChooseApplicationFolder(QCoreApplication::applicationDirPath(),
                                                        qEnvironmentVariable("XDG_DATA_HOME"));
-        TForm1 form1(folder, CommandLineFile(arguments), boxes, dialogs);
+        TForm1 form1(folder, line.file, boxes, dialogs);
+        if (!line.undecodableFile.isEmpty()) {
+            std::fprintf(stderr,
+                         "yearnbox: %s: the name is not valid in the system's encoding, so the "
+                         "file cannot be opened\n",
+                         line.undecodableFile.constData());
+            form1.ReportStartupLoadFailure();
+        }
         shownBoxes.SetParent(&form1);
         dialogs.SetParent(&form1);
         TForm2 form2;

@@ -1,5 +1,7 @@
 #include "app/screenshot.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QPixmap>
 #include <QPointer>
 #include <QTimer>
@@ -16,4 +18,14 @@ void ScreenshotAndClose(QWidget &window, const QString &path, void (*done)(bool 
         done(saved);
         target->close();
     });
+}
+
+bool MayHoldScreenshot(const QString &path)
+{
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+        return true;
+    QFile file(path);
+    static const QByteArray kPngSignature("\x89PNG\r\n\x1a\n", 8);
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly) &&
+           file.read(kPngSignature.size()) == kPngSignature;
 }

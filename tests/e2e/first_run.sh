@@ -29,6 +29,16 @@ said=$(./yearnbox ">>$work/gone.ybk" --screenshot shot3.png 2>&1 >/dev/null) || 
 [ "$(od -An -tx1 blank.yearnbox | tr -d ' \n')" = "fffe" ] || fail "blank.yearnbox changed"
 [ ! -e gone.ybk ] || fail "gone.ybk was created"
 
+# A screenshot never replaces a file that is not a PNG picture.
+cp blank.yearnbox p.ybk
+status=0; said=$(./yearnbox --screenshot p.ybk p.ybk 2>&1) || status=$?
+[ "$status" = 2 ] || fail "--screenshot over a profile: exit $status"
+[ "$said" = "yearnbox: p.ybk exists and is not a PNG picture; it is not replaced" ] || fail "said: $said"
+cmp -s p.ybk blank.yearnbox || fail "p.ybk was replaced"
+
 ./yearnbox --version | grep -q '^yearnbox 1\.2$' || fail "--version"
 ./yearnbox --help | grep -q -- '--screenshot' || fail "--help"
+./yearnbox --help | grep -q -- '^  --  ' || fail "--help names --"
+status=0; ./yearnbox --bogus 2>/dev/null || status=$?
+[ "$status" = 2 ] || fail "an unknown option: exit $status"
 echo "first run: all checks passed"

@@ -3,31 +3,84 @@
 #include "app/command_line.h"
 #include "app/line_file.h"
 #include "app/profiles.h"
+#include "app/screenshot.h"
 #include "app/settings.h"
 #include "platform/errors.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
-TEST(CommandLineFile, TakesEverythingAfterTheFirstDoubleAngle)
+TEST(CommandLine, NamesTheFileAfterALeadingDoubleAngleOrAsALoneArgument)
 {
-    EXPECT_EQ(CommandLineFile({"/opt/yb/yearnbox", ">>/home/ann/My Lists/toys.ybk"}),
-              "/home/ann/My Lists/toys.ybk");
-    // Joined with single blanks, nothing trimmed, quotes kept.
-    EXPECT_EQ(CommandLineFile({"yearnbox", ">>", "a b.ybk "}), " a b.ybk ");
-    EXPECT_EQ(CommandLineFile({"yearnbox", ">>\"x.ybk\">>y"}), "\"x.ybk\">>y");
-    EXPECT_EQ(CommandLineFile({"/a>>b/yearnbox"}), "b/yearnbox");
+    struct TCase {
+        QList<QByteArray> arguments;
+        const char *file;
+    };
+    const TCase cases[] = {
+        {{"/opt/yb/yearnbox", ">>/home/ann/My Lists/toys.ybk"}, "/home/ann/My Lists/toys.ybk"},
+        // Later file arguments join with single blanks; nothing trimmed, quotes kept.
+        {{"yearnbox", ">>", "a b.ybk "}, " a b.ybk "},
+        {{"yearnbox", ">>\"x.ybk\">>y"}, "\"x.ybk\">>y"},
+        {{"yearnbox", "first.ybk", ">>second.ybk"}, "second.ybk"},
+        {{"yearnbox", ">>toys.ybk", "--screenshot", "shot.png"}, "toys.ybk"},
+        // ">>" inside a name is part of an ordinary path, whether or not it exists.
+        {{"yearnbox", "/home/u/gift>>/home/u/notes.rc"}, "/home/u/gift>>/home/u/notes.rc"},
+        {{"yearnbox", "wish>>list.ybk"}, "wish>>list.ybk"},
+        {{"/a>>b/yearnbox"}, ""},
+        {{"yearnbox", "gone.ybk"}, "gone.ybk"},
+        {{"yearnbox", "-"}, "-"},
+        // After "--" every argument is a file name, taken as it is.
+        {{"yearnbox", "--", "--help"}, "--help"},
+        {{"yearnbox", "--", ">>toys.ybk"}, ">>toys.ybk"},
+        {{"yearnbox", "--", "--"}, "--"},
+        {{"yearnbox", "\xC3\xA9.ybk"}, "\u00e9.ybk"},
+        {{"yearnbox"}, ""},
+    };
+    for (const TCase &c : cases) {
+        const TCommandLine line = ParseCommandLine(c.arguments);
+        EXPECT_EQ(line.action, TCommandAction::caRun) << c.arguments.join(' ').constData();
+        EXPECT_EQ(line.file, QString::fromUtf8(c.file)) << c.arguments.join(' ').constData();
+        EXPECT_TRUE(line.undecodableFile.isEmpty());
+    }
 }
 
-TEST(CommandLineFile, ALoneArgumentCountsOnlyWhenItIsAnExistingFile)
+TEST(CommandLine, AnswersOptionsAndRefusesWhatItCannotUse)
+{
+    struct TCase {
+        QList<QByteArray> arguments;
+        TCommandAction action;
+    };
+    const TCase cases[] = {
+        {{"yearnbox", "--help"}, TCommandAction::caHelp},
+        {{"yearnbox", "toys.ybk", "--version"}, TCommandAction::caVersion},
+        {{"yearnbox", "--screenshot"}, TCommandAction::caUsageError},
+        {{"yearnbox", "--shot", "x"}, TCommandAction::caUsageError},
+        {{"yearnbox", "my", "toys.ybk"}, TCommandAction::caUsageError},
+        {{"yearnbox", "--screenshot", "\xFF.png"}, TCommandAction::caUsageError},
+    };
+    for (const TCase &c : cases)
+        EXPECT_EQ(ParseCommandLine(c.arguments).action, c.action) << c.arguments.join(' ').constData();
+    const TCommandLine shot = ParseCommandLine({"yearnbox", "--screenshot", "a b.png", "--", "-x"});
+    EXPECT_EQ(shot.screenshot, "a b.png");
+    EXPECT_EQ(shot.file, "-x");
+    // Bytes that are no UTF-8 name no file the program could open.
+    const TCommandLine bad = ParseCommandLine({"yearnbox", "/tmp/\xFF\xFE.ybk"});
+    EXPECT_EQ(bad.action, TCommandAction::caRun);
+    EXPECT_EQ(bad.file, "");
+    EXPECT_EQ(bad.undecodableFile, QByteArray("/tmp/\xFF\xFE.ybk"));
+}
+
+TEST(Screenshot, ReplacesOnlyNothingOrAPngPicture)
 {
     TTempFolder folder;
-    folder.Write("toys.ybk", "");
-    EXPECT_EQ(CommandLineFile({"yearnbox", folder.File("toys.ybk")}), folder.File("toys.ybk"));
-    EXPECT_EQ(CommandLineFile({"yearnbox", folder.File("none.ybk")}), "");
-    EXPECT_EQ(CommandLineFile({"yearnbox", folder.Path()}), "");
-    EXPECT_EQ(CommandLineFile({"yearnbox", folder.File("toys.ybk"), "more"}), "");
-    EXPECT_EQ(CommandLineFile({"yearnbox"}), "");
+    folder.Write("old.png", QByteArray("\x89PNG\r\n\x1a\n rest", 13));
+    folder.Write("toys.ybk", "\xFF\xFE");
+    folder.Write("short", "\x89PN");
+    EXPECT_TRUE(MayHoldScreenshot(folder.File("new.png")));
+    EXPECT_TRUE(MayHoldScreenshot(folder.File("old.png")));
+    EXPECT_FALSE(MayHoldScreenshot(folder.File("toys.ybk")));
+    EXPECT_FALSE(MayHoldScreenshot(folder.File("short")));
+    EXPECT_FALSE(MayHoldScreenshot(folder.Path()));
 }
 
 TEST(ProfileName, DropsTheFolderAndTheLastFourCharacters)
