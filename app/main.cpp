@@ -17,6 +17,7 @@
 
 #include <QFile>
 #include <QStyleFactory>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -103,8 +104,11 @@ int main(int argc, char **argv)
         form1.SetAboutWindow(&form2);
         form1.SetAssociationWindow(&form3);
         form1.show();
-        if (!screenshot.isEmpty())
+        if (!screenshot.isEmpty()) {
+            // Nor for an answer to the association question.
+            form1.Timer5()->stop();
             ScreenshotAndClose(form1, screenshot, ScreenshotDone);
+        }
         const int code = app.exec();
         if (g_screenshotFailed) {
             std::fprintf(stderr, "yearnbox: could not write %s\n", qPrintable(screenshot));

@@ -2,6 +2,7 @@
 // main window, as often as asked, and closing only hides it.
 
 #include "app/about_window.h"
+#include "app/centring.h"
 #include "app/main_window.h"
 #include "tests/support/recorded_message_boxes.h"
 #include "tests/support/scripted_file_dialogs.h"
@@ -80,4 +81,19 @@ TEST_F(AboutTest, ShownTwiceItIsTheSameWindowCentredWhereverTheMainWindowIsAndCl
         EXPECT_LE((about.geometry().center() - form.geometry().center()).manhattanLength(), 1) << i;
         EXPECT_FALSE(about.isVisible()) << i;
     }
+}
+
+TEST(Centring, TheFrameIsCentredOverTheOwnersFrameWithHalvesRoundedTowardZero)
+{
+    const struct {
+        QRect owner;
+        QSize frame;
+        QPoint topLeft;
+    } cases[] = {
+        {QRect(100, 50, 667, 433), QSize(301, 160), QPoint(283, 186)},
+        {QRect(0, 0, 100, 100), QSize(201, 50), QPoint(-50, 25)},
+        {QRect(-40, 10, 10, 10), QSize(10, 10), QPoint(-40, 10)},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(CentredTopLeft(c.owner, c.frame), c.topLeft) << c.owner.x() << "," << c.frame.width();
 }
