@@ -2,6 +2,7 @@
 
 #include "app/item_columns.h"
 #include "app/line_file.h"
+#include "app/row_marks.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/errors.h"
 #include "platform/message_box.h"
@@ -46,16 +47,6 @@ QString WithProfileExtension(const QString &fileName)
     return fileName.endsWith(QLatin1String(".ybk"), Qt::CaseSensitive)
                ? fileName
                : fileName + QLatin1String(".ybk");
-}
-
-void ApplyRowMarks(TLatticeGrid &grid)
-{
-    for (int r = 0; r < grid.RowCount(); ++r) {
-        if (!grid.GetCell(icMark, r)->GetAsBoolean())
-            continue;
-        for (int c = icName; c <= icMark; ++c)
-            grid.GetCell(c, r)->SetColor(clYellow);
-    }
 }
 
 TProfiles::TProfiles(const QString &folder, TLatticeGrid &grid, QComboBox &list,

@@ -24,9 +24,6 @@ QStringList ProfileEntries(const QStringList &lines);
 // A chosen file name with ".ybk" appended unless it ends in exactly ".ybk".
 QString WithProfileExtension(const QString &fileName);
 
-// Colours every cell of each marked row yellow; unmarked rows stay as loaded.
-void ApplyRowMarks(TLatticeGrid &grid);
-
 class TProfiles {
 public:
     // folder ends with '/'.

@@ -4,11 +4,13 @@
 
 #include "grid/columns/column_kinds.h"
 #include "grid/columns/column_plays.h"
+#include "grid/columns/hint_window.h"
 #include "grid/columns/lattice_grid.h"
 
 #include <QKeyEvent>
-#include <QToolTip>
 #include <QMouseEvent>
+
+#include <exception>
 
 namespace {
 
@@ -30,8 +32,8 @@ int TLatticeGrid::ColumnAt(int x) const
 {
     for (int p = 0; p < columns_.Count(); ++p) {
         const TLtCustomColumn &item = *columns_.PositionItem(p);
-        const int left = kFrameWidth + item.GetAbsoluteLeft();
-        if (item.Visible() && x >= left && x < left + item.Width())
+        const QRect span = ColumnRect(item, 0, 1);
+        if (item.Visible() && x >= span.left() && x <= span.right())
             return item.Index();
     }
     return -1;
@@ -86,36 +88,58 @@ void TLatticeGrid::PressBody(QMouseEvent *event)
     const int row = at->second;
     pressedCell_ = {column, row};
     pressedCellWasSelected_ = column == SelectedColumn() && row == SelectedRow();
+    // The press's change comes before the selection; when its handler fails
+    // (a save that cannot be written) the cell is still selected, then the
+    // failure goes on to be reported.
+    std::exception_ptr failure;
     if (column >= 0 && column < columns_.Count()) {
         const TLtCustomColumn &item = *columns_.Item(column);
         if (ElementRuns(item) && item.GetColumnPlayClass() == TColumnPlayClass::pcRateColumnPlay) {
             const QRect cell = CellRect(column, row);
             const auto &rate = static_cast<const TLtRateColumn &>(item);
-            if (const auto value = TRateColumnPlay::MouseDown(
-                    rate, cell.size(), event->position().toPoint() - cell.topLeft(),
-                    GetCell(column, row)->GetAsInteger()))
-                ApplyElementValue(column, row, QString(), false, *value);
+            try {
+                if (const auto value = TRateColumnPlay::MouseDown(
+                        rate, cell.size(), event->position().toPoint() - cell.topLeft(),
+                        GetCell(column, row)->GetAsInteger()))
+                    ApplyElementValue(column, row, QString(), false, *value);
+            } catch (...) {
+                failure = std::current_exception();
+            }
         }
     }
     SelectCell(column, row, true, ShiftOf(event->modifiers()));
     const QRect cell = CellRect(column, row);
     if (cell.isNull() || cell.bottom() > BodyRect().bottom())
         ScrollToRow(row);
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void TLatticeGrid::mousePressEvent(QMouseEvent *event)
 {
+    HideHint();
+    // A press outside the header commits an open editor; the press goes on
+    // also when the commit's save fails, which is then reported.
+    std::exception_ptr failure;
     const bool inHeader = HeaderRect().contains(event->position().toPoint());
     if ((event->button() == Qt::LeftButton || event->button() == Qt::RightButton) && !inHeader &&
-        GridState().Contains(TGridStateFlag::gtEdit))
-        ApplyAndEndEditing();
+        GridState().Contains(TGridStateFlag::gtEdit)) {
+        try {
+            ApplyAndEndEditing();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }
     if (event->button() == Qt::LeftButton)
         PressBody(event);
     QAbstractScrollArea::mousePressEvent(event);
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void TLatticeGrid::mouseDoubleClickEvent(QMouseEvent *event)
 {
+    HideHint();
     if (event->button() != Qt::LeftButton)
         return;
     // The second press of a double click is a press like any other.
@@ -230,6 +254,7 @@ bool TLatticeGrid::KeyPress(QChar key)
 
 void TLatticeGrid::keyPressEvent(QKeyEvent *event)
 {
+    HideHint();
     if (KeyDown(*event))
         return;
     const QString text = event->text();
@@ -252,14 +277,14 @@ void TLatticeGrid::focusInEvent(QFocusEvent *event)
 void TLatticeGrid::focusOutEvent(QFocusEvent *event)
 {
     QAbstractScrollArea::focusOutEvent(event);
+    HideHint();
     RefreshSelectedRows();
     HoverHeader(-1);
 }
 
 void TLatticeGrid::HideHint()
 {
-    if (hintKind_ != THintKind::hkNone)
-        QToolTip::hideText();
+    hint_->HideHint();
     hintKind_ = THintKind::hkNone;
 }
 
@@ -275,7 +300,7 @@ void TLatticeGrid::ShowHintFor(int column, int row)
     if (item.Options().Contains(TColumnOption::coShowTextFitHint) &&
         !TextFits(item.Width(), QFontMetrics(item.Font()).horizontalAdvance(text))) {
         if (active) {
-            QToolTip::showText(viewport()->mapToGlobal(cell.topLeft()), text, this);
+            hint_->ShowAt(viewport()->mapToGlobal(cell.topLeft()), text, ClientWidth());
             hintKind_ = THintKind::hkTextFit;
         }
         return;
@@ -287,7 +312,7 @@ void TLatticeGrid::ShowHintFor(int column, int row)
     QString hint = GetCell(column, row)->GetHint();
     DoCellHint(column, row, hint);
     if (!hint.isEmpty() && active) {
-        QToolTip::showText(viewport()->mapToGlobal(QPoint(cell.right() + 1, cell.top() - 20)), hint, this);
+        hint_->ShowAt(viewport()->mapToGlobal(QPoint(cell.right() + 1, cell.top() - 20)), hint, 250);
         hintKind_ = THintKind::hkCell;
     } else {
         HideHint();
@@ -303,9 +328,9 @@ void TLatticeGrid::HoverHeader(int column)
     hoveredHeader_ = column;
     const QString hint = column >= 0 ? columns_.Item(column)->Header().Hint() : QString();
     if (!hint.isEmpty() && window()->isActiveWindow()) {
-        const QPoint at(kFrameWidth + columns_.Item(column)->GetAbsoluteLeft(),
+        const QPoint at(ColumnRect(*columns_.Item(column), 0, 0).left(),
                         kFrameWidth + headerSize_ + 2);
-        QToolTip::showText(viewport()->mapToGlobal(at), hint, this);
+        hint_->ShowAt(viewport()->mapToGlobal(at), hint, 0);
         hintKind_ = THintKind::hkHeader;
     } else if (hintKind_ == THintKind::hkHeader) {
         HideHint();
