@@ -141,7 +141,7 @@ void TLtCustomGridControl::ReserveRows(int count)
 
 void TLtCustomGridControl::InsertRow(int row)
 {
-    EndEditing(false);
+    EndEditing();
     if (row < firstVisibleRow_) {
         firstVisibleRow_ = row;
         if (topRow_ == 0)
@@ -158,7 +158,7 @@ void TLtCustomGridControl::InsertRow(int row)
 
 void TLtCustomGridControl::DeleteRow(int row)
 {
-    EndEditing(false);
+    EndEditing();
     const int children = RowExist(row) ? cells_.GetChildCount(row) : 0;
     for (int i = 0; i < children; ++i)
         DeleteRow(row + 1);
@@ -193,7 +193,7 @@ void TLtCustomGridControl::ClearRows()
     topRow_ = 0;
     selectedColumn_ = 0;
     selectedRow_ = -1;
-    EndEditing(false);
+    EndEditing();
     cells_.ClearRows();
     firstVisibleRow_ = lastVisibleRow_ = 0;
     RefreshBody();
@@ -212,7 +212,7 @@ void TLtCustomGridControl::ClearRow(int row)
 void TLtCustomGridControl::MoveRow(int from, int to)
 {
     RefreshBody();
-    EndEditing(false);
+    EndEditing();
     if (from == to)
         return;
     cells_.MoveRow(from, to);
@@ -310,7 +310,7 @@ void TLtCustomGridControl::SelectCell(int column, int row, bool clearMultiSelect
         if (CellBounds(oldColumn, oldRow))
             DoDeselectCell(oldColumn, oldRow);
         if (gridState_.Contains(TGridStateFlag::gtEdit))
-            EndEditing(false);
+            EndEditing();
     }
     if (autoScroll_ && RowExist(row))
         ScrollToRow(row);
@@ -745,7 +745,6 @@ void TLtCustomGridControl::ScrollVertically(int lines)
 }
 void TLtCustomGridControl::UpdateScrollBars() {}
 void TLtCustomGridControl::RowsReplaced() {}
-void TLtCustomGridControl::EndEditing(bool) {}
 
 int TLtCustomGridControl::VisibleRowCountInBody() const
 {

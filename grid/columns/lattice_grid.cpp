@@ -18,6 +18,7 @@ TLatticeGrid::TLatticeGrid(QWidget *parent)
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setMouseTracking(true);
     columns_.OnChange = [this](TColumnsOperation operation, int index, int second) {
+        EndEditing();
         // The collection reports a move as (new index, old index); the store
         // takes (from, to).
         if (operation == TColumnsOperation::opMove)
@@ -114,12 +115,15 @@ void TLatticeGrid::RefreshColumn(TLtCustomColumn &, TGridArea)
     viewport()->update();
 }
 
-// Every change repaints the whole grid; widths and visibility also change
-// how far it scrolls sideways.
+// Every change repaints the whole grid; an open editor follows its cell (the
+// column's place, width or visibility); widths and visibility also change how
+// far it scrolls sideways.
 void TLatticeGrid::ColumnChanged(TLtCustomColumn &, TColumnChangeKind, int)
 {
     UpdateHorzScrollBar();
     viewport()->update();
+    if (GridState().Contains(TGridStateFlag::gtEdit))
+        RefreshCellEditor();
 }
 
 // Both the grid's and the viewport's resizes arrive here; the columns and
@@ -127,6 +131,10 @@ void TLatticeGrid::ColumnChanged(TLtCustomColumn &, TColumnChangeKind, int)
 void TLatticeGrid::resizeEvent(QResizeEvent *event)
 {
     TLtScrollControl::resizeEvent(event);
+    // Any change of the grid's size closes an open editor without committing
+    // (a scroll bar that comes or goes resizes only the viewport).
+    if (event->oldSize() != event->size() && !viewportResizing_)
+        EndEditing();
     const QSize size = viewport()->size();
     if (size == layoutSize_)
         return;
@@ -144,6 +152,12 @@ bool TLatticeGrid::viewportEvent(QEvent *event)
     // Leaving the viewport for a scroll bar leaves the cells.
     if (event->type() == QEvent::Leave)
         leaveEvent(event);
+    if (event->type() == QEvent::Resize) {
+        const bool resizing = std::exchange(viewportResizing_, true);
+        const bool handled = TLtScrollControl::viewportEvent(event);
+        viewportResizing_ = resizing;
+        return handled;
+    }
     return TLtScrollControl::viewportEvent(event);
 }
 

@@ -87,7 +87,7 @@ bool TLatticeGrid::EditorOpen() const
 
 void TLatticeGrid::CloseEditor()
 {
-    EndEditing(false);
+    EndEditing();
 }
 
 void TLatticeGrid::HorzScrollFocus()

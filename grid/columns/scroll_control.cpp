@@ -172,6 +172,8 @@ void TLtScrollControl::wheelEvent(QWheelEvent *event)
 
 void TLtScrollControl::StartRolling(QPoint at)
 {
+    // Rolling scrolls: an open editor closes unsaved.
+    CloseEditor();
     viewState_ = TViewState::vsRolling;
     rollPoint_ = at;
     rollPointerY_ = at.y();

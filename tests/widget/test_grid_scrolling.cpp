@@ -203,3 +203,31 @@ TEST_F(GridScrolling, OneWheelStepMovesTheRowsUpAndLeavesTheHeader)
     EXPECT_EQ(after.copy(first), before.copy(second)) << "the second item is first";
     EXPECT_EQ(Grid().GetCells(0, Grid().TopRow()), "Item 001");
 }
+
+TEST_F(GridScrolling, AnOpenEditorStopsTheWheelAndTheBarClosesItUnsaved)
+{
+    Start(40);
+    Grid().SelectCell(0, 0, true, {});
+    QTest::keyClick(&Grid(), Qt::Key_X);
+    ASSERT_TRUE(Grid().GridState().Contains(TGridStateFlag::gtEdit)) << "typing on Name: opens its editor";
+    const QByteArray saved = folder.Read("blank.yearnbox");
+    Wheel(-1);
+    EXPECT_EQ(Grid().TopRow(), 0) << "no wheel scrolling while editing";
+    Grid().verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_FALSE(Grid().GridState().Contains(TGridStateFlag::gtEdit));
+    EXPECT_EQ(Grid().TopRow(), 1);
+    EXPECT_EQ(Grid().GetCells(0, 0), "Item 000") << "the typed text is not kept";
+    EXPECT_EQ(folder.Read("blank.yearnbox"), saved);
+}
+
+TEST_F(GridScrolling, TypingOnDateAddedJumpsToTheNameAndBringsItIntoView)
+{
+    Start(40);
+    Grid().SetCells(0, 30, "Zebra lamp");
+    Grid().SelectCell(4, 2, true, {});
+    QTest::keyClicks(&Grid(), "ze");
+    EXPECT_EQ(Grid().SelectedRow(), 30);
+    EXPECT_EQ(Grid().SelectedColumn(), 4);
+    EXPECT_FALSE(Grid().GridState().Contains(TGridStateFlag::gtEdit));
+    EXPECT_TRUE(SelectedInView());
+}
