@@ -26,6 +26,12 @@ TCell::TCell([[maybe_unused]] TCells *owner)
 
 TCell::~TCell() = default;
 
+QStringView TCell::GetAsStringView(QString &scratch)
+{
+    scratch = GetAsString();
+    return scratch;
+}
+
 TCells *TCell::Owner() const
 {
     return static_cast<TCells *>(TSlabPool::TagOf(this));
@@ -182,6 +188,18 @@ QString TStringCell::GetAsString()
     case tkEncoded: break;
     }
     return Owner()->Arena(ArenaIndex()).Text(place_.offset, place_.length, Kind() == tkEncoded);
+}
+
+QStringView TStringCell::GetAsStringView(QString &scratch)
+{
+    switch (Kind()) {
+    case tkEmpty: return {};
+    case tkOwned: return *owned_;
+    case tkExact: return Owner()->Arena(ArenaIndex()).View(place_.offset, place_.length);
+    case tkEncoded: break;
+    }
+    scratch = GetAsString();
+    return scratch;
 }
 
 void TStringCell::WriteField(TTextFieldWriter &writer)

@@ -37,6 +37,9 @@ public:
     virtual double GetAsFloat() = 0;
     virtual int32_t GetAsInteger() = 0;
     virtual QString GetAsString() = 0;
+    // GetAsString as a view, valid until the cell or scratch changes: a text
+    // cell shows its characters where they lie, others build them in scratch.
+    virtual QStringView GetAsStringView(QString &scratch);
     virtual void Changed();
     // Each subclass stores its value, then calls these, which report the change.
     virtual void SetAsBoolean(bool value);
@@ -100,6 +103,7 @@ public:
     double GetAsFloat() override;
     int32_t GetAsInteger() override;
     QString GetAsString() override;
+    QStringView GetAsStringView(QString &scratch) override;
     void SetAsBoolean(bool value) override;
     void SetAsDateTime(double value) override;
     void SetAsFloat(double value) override;
