@@ -42,6 +42,12 @@ TColor TCell::GetActualFontColor()
                                                Owner()->CurrentRow());
 }
 
+QStringView TCell::TextView(QString &scratch)
+{
+    scratch = GetAsString();
+    return scratch;
+}
+
 void TCell::Changed()
 {
     Owner()->Changed();
@@ -182,6 +188,18 @@ QString TStringCell::GetAsString()
     case tkEncoded: break;
     }
     return Owner()->Arena(ArenaIndex()).Text(place_.offset, place_.length, Kind() == tkEncoded);
+}
+
+QStringView TStringCell::TextView(QString &scratch)
+{
+    switch (Kind()) {
+    case tkEmpty: return QStringView();
+    case tkOwned: return *owned_;
+    case tkExact: return Owner()->Arena(ArenaIndex()).View(place_.offset, place_.length);
+    case tkEncoded: break;
+    }
+    scratch = GetAsString();
+    return scratch;
 }
 
 void TStringCell::WriteField(TTextFieldWriter &writer)

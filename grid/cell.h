@@ -37,6 +37,9 @@ public:
     virtual double GetAsFloat() = 0;
     virtual int32_t GetAsInteger() = 0;
     virtual QString GetAsString() = 0;
+    // GetAsString's text, read where the cell keeps it; made in scratch only
+    // where it keeps none.
+    virtual QStringView TextView(QString &scratch);
     virtual void Changed();
     // Each subclass stores its value, then calls these, which report the change.
     virtual void SetAsBoolean(bool value);
@@ -100,6 +103,7 @@ public:
     double GetAsFloat() override;
     int32_t GetAsInteger() override;
     QString GetAsString() override;
+    QStringView TextView(QString &scratch) override;
     void SetAsBoolean(bool value) override;
     void SetAsDateTime(double value) override;
     void SetAsFloat(double value) override;
