@@ -1,11 +1,19 @@
 #pragma once
 // What the grid's data side reads of its columns beyond what the cell store
 // needs: whether a column takes part in selection and navigation, its text for
-// new rows, and the display order for moving between columns.
+// new rows, the display order for moving between columns, and how it sorts.
 
 #include "grid/cell_columns.h"
 
 #include <QString>
+
+// How a column sorts: coCanSort, its SortType and SortKind, coFullResort.
+struct TColumnSortSettings {
+    bool canSort = true;
+    TSortType sortType = TSortType::stAlphabetic;
+    TSortKind sortKind = TSortKind::skAscending;
+    bool fullResort = false;
+};
 
 class IGridColumns : public ICellColumns {
 public:
@@ -16,6 +24,7 @@ public:
     // -1) the column at index in display order, or -1 when there is none. An
     // index of -1 asks for the first (step 1) or last (step -1) one.
     virtual int NeighbourColumn(int index, int step) const = 0;
+    virtual TColumnSortSettings ColumnSortSettings(int index) const = 0;
 
 protected:
     ~IGridColumns() = default;

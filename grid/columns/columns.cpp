@@ -368,3 +368,10 @@ int TLtColumns::NeighbourColumn(int index, int step) const
     }
     return -1;
 }
+
+TColumnSortSettings TLtColumns::ColumnSortSettings(int index) const
+{
+    const TLtCustomColumn &column = *Item(index);
+    return {column.Options().Contains(TColumnOption::coCanSort), column.SortType(),
+            column.SortKind(), column.Options().Contains(TColumnOption::coFullResort)};
+}

@@ -21,10 +21,13 @@ TLatticeGrid::TLatticeGrid(QWidget *parent)
         EndEditing();
         // The collection reports a move as (new index, old index); the store
         // takes (from, to).
-        if (operation == TColumnsOperation::opMove)
+        if (operation == TColumnsOperation::opMove) {
             Cells().ColumnsChange(operation, second, index);
-        else
+            FollowColumnsChange(operation, second, index);
+        } else {
             Cells().ColumnsChange(operation, index, second);
+            FollowColumnsChange(operation, index, second);
+        }
     };
     columns_.OnRepaint = [this](TColumnsOperation, int, int) { viewport()->update(); };
     columns_.OnColumnChange = [this](TLtCustomColumn &column, TColumnChangeKind kind,
@@ -111,13 +114,37 @@ void TLatticeGrid::RefreshColumn(TLtCustomColumn &, TGridArea)
     viewport()->update();
 }
 
-// Painting shows no columns yet, so every change repaints the whole grid; an
-// open editor follows its cell (the column's place, width or visibility).
-void TLatticeGrid::ColumnChanged(TLtCustomColumn &, TColumnChangeKind, int)
+// An open editor follows its cell (the column's place, width or visibility).
+void TLatticeGrid::ColumnChanged(TLtCustomColumn &column, TColumnChangeKind kind, int parameter)
 {
-    viewport()->update();
     if (GridState().Contains(TGridStateFlag::gtEdit))
         RefreshCellEditor();
+    switch (kind) {
+    case TColumnChangeKind::ccSorted:
+    case TColumnChangeKind::ccSortTypeChange:
+        // A column's own Resort reports ccSorted too: only a Sorted column sorts.
+        if (!column.Sorted())
+            return;
+        RefreshColumn(column, TGridArea::gaHeader);
+        SortColumn(column.Index(), column.SortKind() == TSortKind::skAscending);
+        return;
+    case TColumnChangeKind::ccUnsorted:
+        ForgetSortedColumn();
+        viewport()->update();
+        return;
+    case TColumnChangeKind::ccPosition:
+        // The second report of a Position set (parameter -1) only repaints.
+        if (parameter >= 0)
+            DoColumnMove(column.Index(), parameter, column.Position());
+        viewport()->update();
+        return;
+    case TColumnChangeKind::ccWidth:
+        viewport()->update();
+        DoColumnResize(column.Index());
+        UpdateScrollBars();
+        return;
+    default: viewport()->update(); return;
+    }
 }
 
 // Both the grid's and the viewport's resizes arrive here; the columns follow

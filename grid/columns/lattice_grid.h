@@ -14,6 +14,7 @@
 #include "grid/columns/columns.h"
 #include "grid/columns/columns_host.h"
 #include "grid/columns/grid_lines.h"
+#include "grid/columns/header_interaction.h"
 #include "grid/grid_control.h"
 
 #include <QAbstractScrollArea>
@@ -169,8 +170,9 @@ public:
     int SelectedColumnIndex() const override { return SelectedColumn(); }
     // The column whose header is under the mouse.
     int HoveredColumnIndex() const override { return hoveredHeader_; }
-    // Headers take no presses yet.
-    int PressedHeaderIndex() const override { return -1; }
+    int PressedHeaderIndex() const override { return header_.PressedColumn(); }
+    // The mouse on the header row: pressing, resizing and moving columns.
+    const THeaderInteraction &HeaderInteraction() const { return header_; }
 
     // Geometry in viewport coordinates, inside the frame.
     QRect BodyRect() const;
@@ -276,6 +278,8 @@ private:
 
     void ColumnChanged(TLtCustomColumn &column, TColumnChangeKind kind, int parameter);
 
+    friend class THeaderInteraction;
+    THeaderInteraction header_{*this};
     TLtColumns columns_;
     TColor color_ = clWindow;
     TColor fontColor_ = clBlack;

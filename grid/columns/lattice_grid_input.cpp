@@ -130,7 +130,7 @@ void TLatticeGrid::mousePressEvent(QMouseEvent *event)
             failure = std::current_exception();
         }
     }
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton && !header_.Press(event->position().toPoint(), false))
         PressBody(event);
     QAbstractScrollArea::mousePressEvent(event);
     if (failure)
@@ -140,7 +140,7 @@ void TLatticeGrid::mousePressEvent(QMouseEvent *event)
 void TLatticeGrid::mouseDoubleClickEvent(QMouseEvent *event)
 {
     HideHint();
-    if (event->button() != Qt::LeftButton)
+    if (event->button() != Qt::LeftButton || header_.Press(event->position().toPoint(), true))
         return;
     // The second press of a double click is a press like any other.
     PressBody(event);
@@ -157,6 +157,8 @@ void TLatticeGrid::mouseReleaseEvent(QMouseEvent *event)
         EndEditing();
         return;
     }
+    if (header_.Release(event->position().toPoint()))
+        return;
     const bool fromDouble = pressIsDouble_;
     pressIsDouble_ = false;
     const auto at = CellAt(event->position().toPoint());
@@ -349,9 +351,12 @@ void TLatticeGrid::mouseMoveEvent(QMouseEvent *event)
 {
     QAbstractScrollArea::mouseMoveEvent(event);
     const QPoint point = event->position().toPoint();
+    if (header_.Move(point))
+        return;
     if (HeaderRect().contains(point)) {
         LeaveBody();
         HoverHeader(ColumnAt(point.x()));
+        header_.HoverAt(point);
         return;
     }
     HoverHeader(-1);

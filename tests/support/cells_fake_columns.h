@@ -12,12 +12,16 @@
 #include "grid/cells_host.h"
 
 #include <utility>
+#include <functional>
 #include <vector>
 
 struct TFakeColumn {
     TFakeColumn(TColumnType type, TFontStyles fontStyle = {}, TColor color = clWhite)
         : type(type), fontStyle(fontStyle), color(color)
     {
+        sort.sortType = type == TColumnType::ctInteger   ? TSortType::stNumeric
+                        : type == TColumnType::ctBoolean ? TSortType::stBoolean
+                                                         : TSortType::stAlphabetic;
     }
     TColumnType type;
     TFontStyles fontStyle;
@@ -25,6 +29,7 @@ struct TFakeColumn {
     bool enabled = true;
     bool visible = true;
     QString defaultValue;
+    TColumnSortSettings sort;
 };
 
 // Display order is index order.
@@ -88,6 +93,10 @@ public:
     {
         return columns.at(size_t(index)).defaultValue;
     }
+    TColumnSortSettings ColumnSortSettings(int index) const override
+    {
+        return columns.at(size_t(index)).sort;
+    }
     int NeighbourColumn(int index, int step) const override
     {
         const int count = ColumnCount();
@@ -120,6 +129,12 @@ public:
     {
         lastAsked = {column, row};
         return column == 1 && row == 1;
+    }
+    // A custom sort's comparison; unset compares every pair equal.
+    std::function<int(TCell &, TCell &)> compare;
+    int CompareCells(TCell &cell1, TCell &cell2) override
+    {
+        return compare ? compare(cell1, cell2) : 0;
     }
 };
 
