@@ -6,6 +6,7 @@
 //   yearnbox-bench [--runs N] [--kv] clear FILE
 //   yearnbox-bench [--runs N] [--kv] paint FILE
 //   yearnbox-bench [--runs N] [--kv] autosave FILE
+//   yearnbox-bench huge-cell OUT CHARS [FILL]      (huge_cell.h)
 //
 // load, save and clear work on the item grid alone; paint and autosave on the
 // main window, with FILE as its profile (autosave on a copy, since it saves).
@@ -14,6 +15,7 @@
 // --kv adds key=value lines that peers.sh reads as phases.
 
 #include "app/item_columns.h"
+#include "bench/huge_cell.h"
 #include "app/main_window.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/errors.h"
@@ -87,7 +89,7 @@ void Load(TLatticeGrid &grid, const QString &file)
 int Usage()
 {
     std::fputs("usage: yearnbox-bench [--runs N] [--kv] load FILE | save FILE OUT | clear FILE"
-               " | paint FILE | autosave FILE\n",
+               " | paint FILE | autosave FILE | huge-cell OUT CHARS [FILL]\n",
                stderr);
     return 2;
 }
@@ -146,6 +148,8 @@ int main(int argc, char **argv)
     if (args.empty())
         return Usage();
     const std::string op = args[0];
+    if (op == "huge-cell")
+        return HugeCellCommand(args);
     const bool oneFile = op == "load" || op == "clear" || op == "paint" || op == "autosave";
     if (!(oneFile && args.size() == 2) && !(op == "save" && args.size() == 3))
         return Usage();

@@ -1,5 +1,7 @@
 #include "grid/columns/column_kinds.h"
 
+#include "grid/columns/text_areas.h"
+
 #include <QFontMetrics>
 
 TLtTextColumn::TLtTextColumn()
@@ -57,7 +59,7 @@ TColumnStyle TLtTextColumn::GetColumnStyle() const
 
 int TLtTextColumn::GetCellBestFit(const QString &text) const
 {
-    return QFontMetrics(Font()).horizontalAdvance(text) + 5;
+    return QFontMetrics(Font()).horizontalAdvance(Bounded(text, MeasuredLineArea(Font()))) + 5;
 }
 
 TDisplayOptions TLtTextColumn::GetDisplayOptions() const

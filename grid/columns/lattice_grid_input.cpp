@@ -5,10 +5,12 @@
 #include "grid/columns/column_kinds.h"
 #include "grid/columns/column_plays.h"
 #include "grid/columns/lattice_grid.h"
+#include "grid/columns/text_areas.h"
 
 #include <QKeyEvent>
 #include <QToolTip>
 #include <QMouseEvent>
+#include <QScreen>
 
 namespace {
 
@@ -231,13 +233,18 @@ void TLatticeGrid::ShowHintFor(int column, int row)
 {
     const TLtCustomColumn &item = *columns_.Item(column);
     const QRect cell = CellRect(column, row);
+    // A hint window is at most the screen; the fit is decided on one line of the column.
+    const TVisibleArea hintArea = HintArea(screen()->availableGeometry().size(), item.Font());
     TCellInfo info;
-    info.AsString = GetCells(column, row);
+    info.AsString = GetCell(column, row)->GetVisibleString(hintArea);
     QString text = item.GetDrawText(info);
     DoApplyCell(column, row, text);
+    text = Bounded(text, hintArea);
+    const QString oneLine =
+        Bounded(text, CellTextArea(QRect(0, 0, item.Width(), 1), item.Font(), false));
     const bool active = window()->isActiveWindow();
     if (item.Options().Contains(TColumnOption::coShowTextFitHint) &&
-        !TextFits(item.Width(), QFontMetrics(item.Font()).horizontalAdvance(text))) {
+        !TextFits(item.Width(), QFontMetrics(item.Font()).horizontalAdvance(oneLine))) {
         if (active) {
             QToolTip::showText(viewport()->mapToGlobal(cell.topLeft()), text, this);
             hintKind_ = THintKind::hkTextFit;

@@ -165,7 +165,10 @@ void TLatticeGrid::DrawCell(QPainter &painter, int column, int row, const QRect 
         case TColumnType::ctFloat: paint.info.AsFloat = data.GetAsFloat(); break;
         case TColumnType::ctDate: paint.info.AsDateTime = data.GetAsDateTime(); break;
         case TColumnType::ctGraphic: paint.info.AsObject = data.GetObjectReference(); break;
-        default: paint.info.AsString = data.GetAsString(); break;
+        default:
+            paint.info.AsString =
+                data.GetVisibleString(TTextColumnDisplay::TextArea(item, cell, item.Font()));
+            break;
         }
         DoCellFormating(column, row, textColor, fontStyle, state);
         paint.textColor = isEnabled() ? Resolved(textColor) : Resolved(clGrayText);
