@@ -1,10 +1,45 @@
 #pragma once
-// The About window (TForm2), created hidden at start-up.
+// The About window TForm2: the product name, its version, the distribution
+// terms and the author line over a picture of its own. Created hidden at
+// start-up and shown modally as often as asked; closing (by "&Ok" or by the
+// title bar) only hides it, so the next showing finds it unchanged.
 
-#include <QWidget>
+#include <QDialog>
 
-class TForm2 : public QWidget {
+class IModalWindows;
+class QLabel;
+class QPushButton;
+
+class TForm2 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm2(QWidget *parent = nullptr);
+    static constexpr int kClientWidth = 285;
+    static constexpr int kClientHeight = 254;
+
+    explicit TForm2(IModalWindows &modal, QWidget *parent = nullptr);
+
+    // Returns when the window has closed.
+    void ShowModal();
+
+    QLabel *Image1() const { return image1_; }
+    QLabel *Label1() const { return label1_; }
+    QLabel *Label2() const { return label2_; }
+    QLabel *Label3() const { return label3_; }
+    QLabel *Label4() const { return label4_; }
+    QWidget *Shape1() const { return shape1_; }
+    QWidget *Shape2() const { return shape2_; }
+    QPushButton *BitBtn1() const { return bitBtn1_; }
+
+private:
+    void BitBtn1Click();
+
+    IModalWindows &modal_;
+    QLabel *image1_;
+    QLabel *label1_;
+    QWidget *shape1_;
+    QLabel *label2_;
+    QLabel *label3_;
+    QWidget *shape2_;
+    QLabel *label4_;
+    QPushButton *bitBtn1_;
 };

@@ -5,14 +5,19 @@
 #include "app/application.h"
 #include "app/association_window.h"
 #include "app/command_line.h"
+#include "app/file_association.h"
 #include "app/main_window.h"
 #include "app/screenshot.h"
 #include "platform/app_folder.h"
+#include "platform/desktop_registration.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
+#include "platform/modal_windows.h"
+#include "platform/xdg_folders.h"
 
 #include <QFile>
 #include <QStyleFactory>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -75,10 +80,12 @@ int main(int argc, char **argv)
     IMessageBoxes &boxes =
         screenshot.isEmpty() ? static_cast<IMessageBoxes &>(shownBoxes) : unattended;
     TFileDialogs dialogs;
+    TModalWindows modal;
     app.SetMessageBoxes(&boxes);
     try {
-        const QString folder = ChooseApplicationFolder(QCoreApplication::applicationDirPath(),
-                                                       qEnvironmentVariable("XDG_DATA_HOME"));
+        const TXdgFolders xdg = XdgFoldersFromEnvironment();
+        const QString folder =
+            ChooseApplicationFolder(QCoreApplication::applicationDirPath(), xdg.dataHome);
         TForm1 form1(folder, line.file, boxes, dialogs);
         if (!line.undecodableFile.isEmpty()) {
             std::fprintf(stderr,
@@ -89,12 +96,19 @@ int main(int argc, char **argv)
         }
         shownBoxes.SetParent(&form1);
         dialogs.SetParent(&form1);
-        TForm2 form2;
-        TForm3 form3;
+        TForm2 form2(modal, &form1);
+        TDesktopRegistration desktop(xdg);
+        TFileAssociation association(xdg.dataHome + QStringLiteral("/yearnbox/classes/"), desktop,
+                                     QCoreApplication::applicationFilePath());
+        TForm3 form3(form1, association, modal, &form1);
+        form1.SetAboutWindow(&form2);
         form1.SetAssociationWindow(&form3);
         form1.show();
-        if (!screenshot.isEmpty())
+        if (!screenshot.isEmpty()) {
+            // Nor for an answer to the association question.
+            form1.Timer5()->stop();
             ScreenshotAndClose(form1, screenshot, ScreenshotDone);
+        }
         const int code = app.exec();
         if (g_screenshotFailed) {
             std::fprintf(stderr, "yearnbox: could not write %s\n", qPrintable(screenshot));

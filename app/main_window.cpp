@@ -1,7 +1,10 @@
 #include "app/main_window.h"
 
+#include "app/about_window.h"
 #include "app/application.h"
 #include "app/association_window.h"
+#include "app/centring.h"
+#include "app/file_association.h"
 #include "app/item_columns.h"
 #include "app/line_file.h"
 #include "app/settings.h"
@@ -371,7 +374,27 @@ void TForm1::Timer4Timer()
 
 void TForm1::Timer5Timer()
 {
+    // Asked once per run, and only while no association exists.
     timer5_->stop();
+    if (!form3_ || form3_->Association().AssociationExists())
+        return;
+    CentreOver(*form3_, *this);
+    if (askAtStartup_ == 0) {
+        form3_->CheckBox1()->setChecked(false);
+        return;
+    }
+    if (askAtStartup_ == 1) {
+        form3_->CheckBox1()->setChecked(true);
+        form3_->ShowModal();
+    }
+}
+
+void TForm1::BitBtn3Click()
+{
+    if (!form2_)
+        return;
+    CentreOver(*form2_, *this);
+    form2_->ShowModal();
 }
 
 void TForm1::Image1Click()

@@ -24,6 +24,7 @@ class QPushButton;
 class QSlider;
 class QTimer;
 class QToolButton;
+class TForm2;
 class TForm3;
 class TLatticeGrid;
 
@@ -39,6 +40,8 @@ public:
            IFileDialogs &dialogs, QWidget *parent = nullptr);
     ~TForm1() override;
 
+    // The About window and the association window, created after this one.
+    void SetAboutWindow(TForm2 *form2) { form2_ = form2; }
     void SetAssociationWindow(TForm3 *form3) { form3_ = form3; }
 
     QLabel *Image1() const { return image1_; }
@@ -73,6 +76,7 @@ public:
 
     const QString &CurrentProfilePath() const { return profiles_->CurrentProfilePath(); }
     int AskAtStartup() const { return askAtStartup_; }
+    void SetAskAtStartup(int value) { askAtStartup_ = value; }
 
     // The outer size, frame included: the frame the window manager reports, or
     // 16 x 39 where there is none. Setting it goes through the size limits.
@@ -124,6 +128,7 @@ private:
     void FormCloseQuery();
     void BitBtn1Click();
     void BitBtn2Click();
+    void BitBtn3Click();
     void BitBtn4Click();
     void Timer1Timer();
     void Timer2Timer();
@@ -141,6 +146,7 @@ private:
 
     QString folder_;
     IMessageBoxes &messages_;
+    TForm2 *form2_ = nullptr;
     TForm3 *form3_ = nullptr;
     int askAtStartup_ = 1;
     // Shown once the window is up.

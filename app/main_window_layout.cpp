@@ -2,18 +2,17 @@
 // controls lie above earlier ones), at their design places.
 
 #include "app/application.h"
+#include "app/background_picture.h"
 #include "app/glyphs.h"
 #include "app/item_columns.h"
 #include "app/main_window.h"
 #include "app/program_fonts.h"
 #include "grid/columns/lattice_grid.h"
-#include "platform/jpeg_decoder.h"
 #include "resources/resources.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -21,8 +20,6 @@
 #include <QToolButton>
 
 namespace {
-
-const QColor kDarkBackground(18, 18, 42);
 
 void MakeWhite(QWidget *label)
 {
@@ -117,16 +114,7 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
     setPalette(palette);
 
     image1_ = Place(new QLabel(this), "Image1", QRect(-72, -16, 1024, 559));
-    const QImage picture = DecodeJpeg(resources::Bytes(resources::kMainBackground));
-    if (picture.isNull()) {
-        // A picture that cannot be decoded leaves a plain dark background.
-        image1_->setAutoFillBackground(true);
-        QPalette dark = image1_->palette();
-        dark.setColor(QPalette::Window, kDarkBackground);
-        image1_->setPalette(dark);
-    } else {
-        image1_->setPixmap(QPixmap::fromImage(picture));
-    }
+    ShowBackgroundPicture(*image1_, resources::kMainBackground);
     image1_->installEventFilter(this);
 
     label5_ = Place(new QLabel(QStringLiteral("Yearnbox"), this), "Label5", QRect(16, -5, 205, 58));
@@ -218,7 +206,7 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
                          QRect(461, 97, 182, 33), nullptr);
     bitBtn8_->hide();
     bitBtn3_ = AddBitBtn(this, "BitBtn3", QStringLiteral("About Yearnbox"), "about",
-                         QRect(461, 136, 182, 33), nullptr);
+                         QRect(461, 136, 182, 33), &TForm1::BitBtn3Click);
 
     comboBox1_ = Place(new QComboBox(this), "ComboBox1", QRect(474, 8, 145, 21),
                        TAnchoring::anTopRight);

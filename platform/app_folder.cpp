@@ -27,9 +27,7 @@ QString ChooseApplicationFolder(const QString &executableFolder, const QString &
     const QString own = WithSlash(executableFolder);
     if (CanCreateFilesIn(own))
         return own;
-    const QString home = dataHome.isEmpty() ? QDir::homePath() + QStringLiteral("/.local/share")
-                                            : dataHome;
-    const QString data = WithSlash(home) + QStringLiteral("yearnbox/");
+    const QString data = WithSlash(dataHome) + QStringLiteral("yearnbox/");
     QDir().mkpath(data);
     return data;
 }

@@ -6,5 +6,5 @@
 #include <QString>
 
 // The decision for an executable in executableFolder; creates the data folder
-// when that is the one chosen. dataHome is $XDG_DATA_HOME (empty: ~/.local/share).
+// when that is the one chosen. dataHome is the desktop's (TXdgFolders).
 QString ChooseApplicationFolder(const QString &executableFolder, const QString &dataHome);

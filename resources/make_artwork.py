@@ -3,11 +3,13 @@
 PPM and encoded once as JPEG by ImageMagick) and the 16 x 16 glyphs (24-bit
 BMP). The bottom-left pixel of every glyph is its transparent colour.
 
-Run from this folder: python3 make_artwork.py (needs /usr/bin/convert)."""
+Run from this folder: python3 make_artwork.py (needs /usr/bin/convert);
+python3 make_artwork.py glyphs draws the glyphs only."""
 import math
 import random
 import struct
 import subprocess
+import sys
 
 W, H = 1024, 559
 KEY = (255, 0, 255)  # transparent colour of the glyphs
@@ -170,6 +172,15 @@ def disc_with(colour, edge, mark):
     return g
 
 
+def check_mark():
+    g = Glyph()
+    g.line(2, 8, 5, 11, DKGREEN, 3)
+    g.line(5, 11, 12, 3, DKGREEN, 3)
+    g.line(3, 8, 5, 10, GREEN, 2)
+    g.line(6, 10, 12, 4, GREEN, 2)
+    return g
+
+
 def star():
     g = Glyph()
     pts = []
@@ -198,13 +209,14 @@ def star():
 
 
 if __name__ == '__main__':
-    background('pictures/main_background.jpg', (14, 18, 40), (40, 14, 52), 7)
-    background('pictures/about_background.jpg', (10, 30, 36), (18, 16, 48), 11)
+    if sys.argv[1:] != ['glyphs']:
+        background('pictures/main_background.jpg', (14, 18, 40), (40, 14, 52), 7)
+        background('pictures/about_background.jpg', (10, 30, 36), (18, 16, 48), 11)
     glyphs = {
         'new_profile': new_page(), 'save': floppy(), 'open': folder(), 'delete_profile': red_x(),
         'search': magnifier(), 'find_next': magnifier(True),
         'new_item': disc_with(GREEN, DKGREEN, 'plus'), 'cancel': disc_with(RED, DKRED, 'x'),
-        'about': disc_with(BLUE, DKBLUE, '?'), 'star': star(),
+        'about': disc_with(BLUE, DKBLUE, '?'), 'star': star(), 'ok': check_mark(),
     }
     for name, g in glyphs.items():
         g.save('glyphs/%s.bmp' % name)

@@ -7,6 +7,8 @@
 namespace resources {
 inline const QString kMainBackground = QStringLiteral(":/pictures/main_background.jpg");
 inline const QString kAboutBackground = QStringLiteral(":/pictures/about_background.jpg");
+// The 64 x 64 PNG the desktop shows for the program and its profiles.
+inline const QString kIcon = QStringLiteral(":/icons/yearnbox.png");
 inline const QString kTahoma = QStringLiteral(":/fonts/tahoma.ttf");
 inline const QString kTahomaBold = QStringLiteral(":/fonts/tahomabd.ttf");
 

@@ -12,6 +12,7 @@ packages=(
   python3 time sqlite3
   clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick
+  xdg-utils shared-mime-info desktop-file-utils libglib2.0-bin
 )
 
 missing=()

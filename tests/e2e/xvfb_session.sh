@@ -25,6 +25,10 @@ trap cleanup EXIT
 xvfb_start() {
   cp "$1" "$work/yearnbox"
   cd "$work"
+  # The desktop's folders are the test's own. The ".ybk" key is there so that
+  # the association question stays away (association_in_xvfb.sh removes it).
+  export XDG_DATA_HOME="$work/xdg/data" XDG_CONFIG_HOME="$work/xdg/config"
+  mkdir -p "$XDG_DATA_HOME/yearnbox/classes/.ybk" "$XDG_CONFIG_HOME"
   exec 3>"$work/display"
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
   xvfb=$!

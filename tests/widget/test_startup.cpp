@@ -1,7 +1,6 @@
 // Start-up and closing of the main window: the first profile, the profile
 // list, the settings file.
 
-#include "app/association_window.h"
 #include "app/main_window.h"
 #include "grid/columns/lattice_grid.h"
 #include "tests/support/recorded_message_boxes.h"
@@ -9,7 +8,6 @@
 #include "tests/support/temp_folder.h"
 #include "tests/support/wait_until.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QTest>
@@ -27,16 +25,13 @@ class StartupTest : public ::testing::Test {
 protected:
     std::unique_ptr<TForm1> Start(const QString &commandLineFile = QString())
     {
-        auto form = std::make_unique<TForm1>(folder.Path(), commandLineFile, boxes, dialogs);
-        form->SetAssociationWindow(&form3);
-        return form;
+        return std::make_unique<TForm1>(folder.Path(), commandLineFile, boxes, dialogs);
     }
     void WriteLines(const QString &name, const QByteArray &text) { folder.Write(name, text); }
 
     TTempFolder folder;
     TRecordedMessageBoxes boxes;
     TScriptedFileDialogs dialogs;
-    TForm3 form3;
 };
 
 } // namespace
@@ -54,19 +49,6 @@ TEST_F(StartupTest, FirstRunInAnEmptyFolderCreatesTheBlankProfileAndThreeSetting
     EXPECT_EQ(form->windowTitle(), "Yearnbox");
     EXPECT_FALSE(folder.Exists("mpl.mpl"));
     EXPECT_TRUE(boxes.shown.isEmpty());
-}
-
-TEST_F(StartupTest, ClosingWritesFourLinesWithTheCheckBoxState)
-{
-    auto form = Start();
-    form->show();
-    form->close();
-    EXPECT_EQ(folder.Read("settings.yearnbox"), QByteArray("433\r\n667\r\n1\r\n1\r\n"));
-
-    form3.CheckBox1()->setChecked(false);
-    auto again = Start();
-    again->close();
-    EXPECT_EQ(folder.Read("settings.yearnbox"), QByteArray("433\r\n667\r\n1\r\n0\r\n"));
 }
 
 TEST_F(StartupTest, ClosingDoesNotSaveTheList)

@@ -1,0 +1,74 @@
+#include "app/file_association.h"
+
+#include "platform/desktop_registration.h"
+#include "platform/errors.h"
+#include "resources/resources.h"
+
+namespace {
+const QString kExtensionKey = QStringLiteral(".ybk");
+const QString kIconKey = QStringLiteral("Yearnbox\\DefaultIcon");
+const QString kCommandKey = QStringLiteral("Yearnbox\\Shell\\Open\\Command");
+const QString kGlob = QStringLiteral("*.ybk");
+
+QString Quoted(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+} // namespace
+
+QString AssociationIconText(const QString &executable)
+{
+    return Quoted(executable) + QStringLiteral(", 0");
+}
+
+QString AssociationCommandText(const QString &executable)
+{
+    return Quoted(executable) + QStringLiteral(">>%1");
+}
+
+TDesktopFileType YearnboxFileType(const QString &executable)
+{
+    TDesktopFileType type;
+    type.id = QStringLiteral("yearnbox");
+    type.name = QStringLiteral("Yearnbox");
+    type.comment = QStringLiteral("Yearnbox Profile");
+    type.mimeType = QStringLiteral("application/x-yearnbox-profile");
+    type.glob = kGlob;
+    // '>' must be quoted, and a field code may not stand inside quotes: the
+    // launcher joins ">>" and the document into one argument beginning ">>".
+    type.exec = DesktopExecArgument(executable) + QStringLiteral(" \">>\"%f");
+    type.iconPng = resources::Bytes(resources::kIcon);
+    return type;
+}
+
+TFileAssociation::TFileAssociation(const QString &keyStoreRoot, IDesktopRegistration &desktop,
+                                   QString executable)
+    : store_(keyStoreRoot), desktop_(desktop), executable_(std::move(executable))
+{
+}
+
+bool TFileAssociation::AssociationExists() const
+{
+    return store_.KeyExists(kExtensionKey) || desktop_.KnowsGlob(kGlob);
+}
+
+void TFileAssociation::WriteAssociation()
+{
+    if (AssociationExists())
+        return;
+    try {
+        const std::pair<QString, QString> keys[] = {
+            {kExtensionKey, QStringLiteral("Yearnbox")},
+            {kIconKey, AssociationIconText(executable_)},
+            {kCommandKey, AssociationCommandText(executable_)},
+        };
+        for (const auto &[key, value] : keys) {
+            store_.OpenKey(key, true);
+            store_.WriteDefaultString(value);
+            store_.CloseKey();
+        }
+        desktop_.Register(YearnboxFileType(executable_));
+    } catch (const EYearnboxError &) {
+        store_.CloseKey();
+    }
+}

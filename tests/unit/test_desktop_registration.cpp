@@ -1,0 +1,168 @@
+// The key store that stands in for the registry, and the desktop's side of a
+// file-type association: Exec quoting, the entry and MIME package texts, the
+// MIME database's globs, and a real registration in a private data folder.
+
+#include "platform/desktop_registration.h"
+#include "platform/errors.h"
+#include "platform/key_store.h"
+#include "platform/mime_globs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray ReadFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TDesktopFileType SampleType(const QString &exec)
+{
+    return {QStringLiteral("sample"), QStringLiteral("Sample"), QStringLiteral("Sample List"),
+            QStringLiteral("application/x-sample-list"), QStringLiteral("*.smp"), exec,
+            QByteArray("png")};
+}
+
+} // namespace
+
+TEST(KeyStore, KeysAreFoldersBelowTheRootAndNamesThatWouldLeaveItAreNoKeys)
+{
+    const TKeyStore store(QStringLiteral("/s/classes"));
+    const struct {
+        const char *key;
+        const char *folder;
+    } cases[] = {
+        {".ybk", "/s/classes/.ybk/"},
+        {"Yearnbox\\Shell\\Open\\Command", "/s/classes/Yearnbox/Shell/Open/Command/"},
+        {"", ""},
+        {"..", ""},
+        {"Yearnbox\\..\\x", ""},
+        {"a\\\\b", ""},
+        {"a/b", ""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(store.KeyFolder(QString::fromLatin1(c.key)), QString::fromLatin1(c.folder)) << c.key;
+}
+
+TEST(KeyStore, OpeningWithCreationMakesTheKeyAndItsParentsAndWritesTheDefaultValue)
+{
+    QTemporaryDir dir;
+    TKeyStore store(dir.path() + QStringLiteral("/classes"));
+    EXPECT_FALSE(store.KeyExists(QStringLiteral("Yearnbox")));
+    EXPECT_THROW(store.OpenKey(QStringLiteral("Yearnbox\\DefaultIcon"), false), EInOutError);
+    EXPECT_THROW(store.WriteDefaultString(QStringLiteral("x")), EInOutError) << "no key open";
+
+    store.OpenKey(QStringLiteral("Yearnbox\\DefaultIcon"), true);
+    store.WriteDefaultString(QStringLiteral("\"/opt/Ä b/yearnbox\", 0"));
+    store.CloseKey();
+    EXPECT_TRUE(store.KeyExists(QStringLiteral("Yearnbox")));
+    EXPECT_TRUE(store.KeyExists(QStringLiteral("Yearnbox\\DefaultIcon")));
+    EXPECT_EQ(ReadFile(dir.path() + QStringLiteral("/classes/Yearnbox/DefaultIcon/@")),
+              QStringLiteral("\"/opt/Ä b/yearnbox\", 0").toUtf8());
+    EXPECT_THROW(store.WriteDefaultString(QStringLiteral("x")), EInOutError) << "closed";
+}
+
+TEST(KeyStore, AStoreThatCannotBeCreatedRaisesOnOpen)
+{
+    QTemporaryDir dir;
+    QFile blocker(dir.path() + QStringLiteral("/file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    TKeyStore store(blocker.fileName() + QStringLiteral("/classes"));
+    EXPECT_THROW(store.OpenKey(QStringLiteral(".ybk"), true), EInOutError);
+    EXPECT_FALSE(store.KeyExists(QStringLiteral(".ybk")));
+}
+
+TEST(DesktopEntry, ExecArgumentsAreQuotedForTheQuotingAndTheStringRules)
+{
+    const struct {
+        const char *argument;
+        const char *quoted;
+    } cases[] = {
+        {"/opt/yearnbox/yearnbox", R"("/opt/yearnbox/yearnbox")"},
+        {"/home/my apps/yearnbox", R"("/home/my apps/yearnbox")"},
+        {"/a$b/`c`/\"d\"", R"("/a\\$b/\\`c\\`/\\"d\\"")"},
+        {"/a\\b", R"("/a\\\\b")"},
+        {"/100%/x", R"("/100%%/x")"},
+        {"/a'b>c;d", R"("/a'b>c;d")"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(DesktopExecArgument(QString::fromUtf8(c.argument)), QString::fromUtf8(c.quoted))
+            << c.argument;
+}
+
+TEST(DesktopEntry, TheEntryAndThePackageNameTheTypeTheGlobAndTheIcon)
+{
+    const TDesktopFileType type = SampleType(QStringLiteral("\"/opt/s\" \">>\"%f"));
+    EXPECT_EQ(DesktopEntryText(type), QByteArray("[Desktop Entry]\n"
+                                                 "Type=Application\n"
+                                                 "Name=Sample\n"
+                                                 "Comment=Sample List\n"
+                                                 "Exec=\"/opt/s\" \">>\"%f\n"
+                                                 "Icon=sample\n"
+                                                 "MimeType=application/x-sample-list;\n"
+                                                 "Categories=Office;\n"
+                                                 "Terminal=false\n"));
+    EXPECT_EQ(MimePackageText(type),
+              QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                         "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+                         "  <mime-type type=\"application/x-sample-list\">\n"
+                         "    <comment>Sample List</comment>\n"
+                         "    <icon name=\"sample\"/>\n"
+                         "    <glob pattern=\"*.smp\"/>\n"
+                         "  </mime-type>\n"
+                         "</mime-info>\n"));
+}
+
+TEST(MimeGlobs, AGlobIsFoundInEitherFormWithoutRegardToCase)
+{
+    const struct {
+        const char *file;
+        bool has;
+    } cases[] = {
+        {"# comment *.ybk\n50:application/x-other:*.ybk\n", true},
+        {"50:application/x-other:*.YBK:cs\n", true},
+        {"application/x-other:*.ybk\n", true},
+        {"50:application/x-other:*.ybkx\n50:text/plain:*.txt\n", false},
+        {"", false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(GlobsListHas(QByteArray(c.file), QStringLiteral("*.ybk")), c.has) << c.file;
+}
+
+TEST(DesktopRegistration, RegisteringWritesTheFilesAndTheDatabaseThenKnowsTheGlob)
+{
+    QTemporaryDir dir;
+    const TXdgFolders folders{dir.path() + QStringLiteral("/data"), dir.path() + QStringLiteral("/config"),
+                              {dir.path() + QStringLiteral("/system")}};
+    TDesktopRegistration desktop(folders);
+    EXPECT_FALSE(desktop.KnowsGlob(QStringLiteral("*.smp")));
+
+    desktop.Register(SampleType(QStringLiteral("\"/opt/s\" \">>\"%f")));
+    const QString data = folders.dataHome;
+    EXPECT_EQ(ReadFile(data + QStringLiteral("/icons/hicolor/64x64/apps/sample.png")), "png");
+    EXPECT_TRUE(QFile::exists(data + QStringLiteral("/mime/packages/sample.xml")));
+    EXPECT_TRUE(QFile::exists(data + QStringLiteral("/applications/sample.desktop")));
+
+    if (QStandardPaths::findExecutable(QStringLiteral("update-mime-database")).isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty())
+        GTEST_SKIP() << "update-mime-database or xdg-mime is not installed";
+    EXPECT_TRUE(desktop.KnowsGlob(QStringLiteral("*.smp")));
+    EXPECT_FALSE(desktop.KnowsGlob(QStringLiteral("*.ybk")));
+    QProcess query;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), folders.dataHome);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folders.configHome);
+    environment.insert(QStringLiteral("XDG_DATA_DIRS"), folders.dataDirs.join(QLatin1Char(':')));
+    query.setProcessEnvironment(environment);
+    query.start(QStringLiteral("xdg-mime"),
+                {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("application/x-sample-list")});
+    ASSERT_TRUE(query.waitForFinished(20000));
+    EXPECT_EQ(query.readAllStandardOutput().trimmed(), "sample.desktop");
+}
