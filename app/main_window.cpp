@@ -7,6 +7,7 @@
 #include "app/file_association.h"
 #include "app/item_columns.h"
 #include "app/line_file.h"
+#include "app/row_marks.h"
 #include "app/settings.h"
 #include "app/window_size_rules.h"
 #include "grid/columns/lattice_grid.h"
@@ -34,14 +35,6 @@ namespace {
 const QSize kAssumedFrame(16, 39);
 const QSize kDesignClient(TForm1::kDesignClientWidth, TForm1::kDesignClientHeight);
 
-// Slide limits: panel heights and the tops of the buttons beneath the panels.
-constexpr int kSlideStep = 10;
-constexpr int kPanelOpen = 254;
-constexpr int kPanelClosed = 33;
-constexpr int kAboutTopClosed = 136;
-constexpr int kAboutTopOpen = 353;
-constexpr int kSearchTopClosed = 97;
-constexpr int kSearchTopOpen = 314;
 // The search panel counts as open above this height.
 constexpr int kPanelOpenThreshold = 100;
 
@@ -313,63 +306,40 @@ void TForm1::BitBtn4Click()
     timer2_->start();
 }
 
+void TForm1::SlidePanel(QWidget *panel, TSlideDirection direction, QTimer *timer)
+{
+    const bool movesSearch = panel == panel1_;
+    const TSlideTick tick =
+        SlideTick({panel->height(), bitBtn3_->y(), bitBtn7_->y()}, direction, movesSearch);
+    SetHeight(panel, tick.places.panelHeight);
+    SetTop(bitBtn3_, tick.places.aboutTop);
+    if (movesSearch)
+        SetTop(bitBtn7_, tick.places.searchTop);
+    if (tick.ended)
+        timer->stop();
+}
+
 void TForm1::Timer1Timer()
 {
-    SetHeight(panel1_, panel1_->height() + kSlideStep);
-    SetTop(bitBtn3_, bitBtn3_->y() + kSlideStep);
-    SetTop(bitBtn7_, bitBtn7_->y() + kSlideStep);
-    if (bitBtn3_->y() > kAboutTopOpen)
-        SetTop(bitBtn3_, kAboutTopOpen);
-    if (bitBtn7_->y() > kSearchTopOpen)
-        SetTop(bitBtn7_, kSearchTopOpen);
-    if (panel1_->height() > kPanelOpen) {
-        SetHeight(panel1_, kPanelOpen);
-        timer1_->stop();
-    }
+    SlidePanel(panel1_, TSlideDirection::sdOpen, timer1_);
 }
 
 void TForm1::Timer2Timer()
 {
     // A close interrupts an opening in progress.
-    if (timer1_->isActive())
-        timer1_->stop();
-    SetHeight(panel1_, panel1_->height() - kSlideStep);
-    SetTop(bitBtn3_, bitBtn3_->y() - kSlideStep);
-    SetTop(bitBtn7_, bitBtn7_->y() - kSlideStep);
-    if (bitBtn3_->y() < kAboutTopClosed)
-        SetTop(bitBtn3_, kAboutTopClosed);
-    if (bitBtn7_->y() < kSearchTopClosed)
-        SetTop(bitBtn7_, kSearchTopClosed);
-    if (panel1_->height() < kPanelClosed) {
-        SetHeight(panel1_, kPanelClosed);
-        timer2_->stop();
-    }
+    timer1_->stop();
+    SlidePanel(panel1_, TSlideDirection::sdClose, timer2_);
 }
 
 void TForm1::Timer3Timer()
 {
-    SetHeight(panel2_, panel2_->height() + kSlideStep);
-    SetTop(bitBtn3_, bitBtn3_->y() + kSlideStep);
-    if (bitBtn3_->y() > kAboutTopOpen)
-        SetTop(bitBtn3_, kAboutTopOpen);
-    if (panel2_->height() > kPanelOpen) {
-        SetHeight(panel2_, kPanelOpen);
-        timer3_->stop();
-    }
+    SlidePanel(panel2_, TSlideDirection::sdOpen, timer3_);
 }
 
 void TForm1::Timer4Timer()
 {
-    if (timer3_->isActive())
-        timer3_->stop();
-    SetHeight(panel2_, panel2_->height() - kSlideStep);
-    SetTop(bitBtn3_, bitBtn3_->y() - kSlideStep);
-    if (bitBtn3_->y() < kAboutTopClosed)
-        SetTop(bitBtn3_, kAboutTopClosed);
-    if (panel2_->height() < kPanelClosed) {
-        SetHeight(panel2_, kPanelClosed);
-        timer4_->stop();
-    }
+    timer3_->stop();
+    SlidePanel(panel2_, TSlideDirection::sdClose, timer4_);
 }
 
 void TForm1::Timer5Timer()
@@ -416,9 +386,7 @@ void TForm1::LatticeGrid1CellClick(int ACol, int ARow)
     if (ACol == icMark) {
         TCell *mark = grid.GetCell(icMark, ARow);
         mark->SetAsBoolean(!mark->GetAsBoolean());
-        const TColor color = grid.GetCell(icMark, ARow)->GetAsBoolean() ? clYellow : clWhite;
-        for (int c = icName; c <= icMark; ++c)
-            grid.GetCell(c, ARow)->SetColor(color);
+        ColourRowForMark(grid, ARow, grid.GetCell(icMark, ARow)->GetAsBoolean());
         profiles_->SaveCurrent();
     }
 }

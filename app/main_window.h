@@ -7,6 +7,7 @@
 
 #include "app/anchoring.h"
 #include "app/profiles.h"
+#include "app/sliding_panel.h"
 
 #include <QList>
 #include <QString>
@@ -122,6 +123,8 @@ private:
     QString SettingsPath() const;
     // Lets pending events run (timer ticks included) until timer stops.
     void WaitWhileActive(QTimer *timer);
+    // One tick of a slide of panel; the timer stops when the slide ends.
+    void SlidePanel(QWidget *panel, TSlideDirection direction, QTimer *timer);
 
     void FormCreate(const QString &commandLineFile);
     void StartWithBlankProfile();

@@ -2,6 +2,7 @@
 
 #include "app/item_columns.h"
 #include "app/line_file.h"
+#include "app/row_marks.h"
 #include "grid/columns/lattice_grid.h"
 #include "grid/visible_text.h"
 #include "platform/errors.h"
@@ -62,16 +63,6 @@ void AddProfileEntry(QComboBox &list, const QString &name)
 QString ProfileEntryName(const QComboBox &list, int index)
 {
     return list.itemData(index).toString();
-}
-
-void ApplyRowMarks(TLatticeGrid &grid)
-{
-    for (int r = 0; r < grid.RowCount(); ++r) {
-        if (!grid.GetCell(icMark, r)->GetAsBoolean())
-            continue;
-        for (int c = icName; c <= icMark; ++c)
-            grid.GetCell(c, r)->SetColor(clYellow);
-    }
 }
 
 TProfiles::TProfiles(const QString &folder, TLatticeGrid &grid, QComboBox &list,

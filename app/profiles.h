@@ -30,9 +30,6 @@ QString WithProfileExtension(const QString &fileName);
 void AddProfileEntry(QComboBox &list, const QString &name);
 QString ProfileEntryName(const QComboBox &list, int index);
 
-// Colours every cell of each marked row yellow; unmarked rows stay as loaded.
-void ApplyRowMarks(TLatticeGrid &grid);
-
 class TProfiles {
 public:
     // folder ends with '/'.

@@ -1,18 +1,17 @@
 // yearnbox-bench: times whole-grid operations on the item grid, one JSON line
 // per operation, so the figures can be compared with other tools side by side.
 //
-//   yearnbox-bench [--runs N] [--kv] load FILE
-//   yearnbox-bench [--runs N] [--kv] save FILE OUT
-//   yearnbox-bench [--runs N] [--kv] clear FILE
-//   yearnbox-bench [--runs N] [--kv] paint FILE
-//   yearnbox-bench [--runs N] [--kv] autosave FILE
+//   yearnbox-bench [--runs N] load FILE
+//   yearnbox-bench [--runs N] save FILE OUT
+//   yearnbox-bench [--runs N] clear FILE
+//   yearnbox-bench [--runs N] paint FILE
+//   yearnbox-bench [--runs N] autosave FILE
 //   yearnbox-bench huge-cell OUT CHARS [FILL]      (huge_cell.h)
 //
 // load, save and clear work on the item grid alone; paint and autosave on the
 // main window, with FILE as its profile (autosave on a copy, since it saves).
 //
-// --runs 1 times a single run with no warm-up (for whole-process timings);
-// --kv adds key=value lines that peers.sh reads as phases.
+// --runs 1 times a single run with no warm-up (for whole-process timings).
 
 #include "app/item_columns.h"
 #include "bench/huge_cell.h"
@@ -88,7 +87,7 @@ void Load(TLatticeGrid &grid, const QString &file)
 
 int Usage()
 {
-    std::fputs("usage: yearnbox-bench [--runs N] [--kv] load FILE | save FILE OUT | clear FILE"
+    std::fputs("usage: yearnbox-bench [--runs N] load FILE | save FILE OUT | clear FILE"
                " | paint FILE | autosave FILE | huge-cell OUT CHARS [FILL]\n",
                stderr);
     return 2;
@@ -135,13 +134,10 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
 
     int runs = 5;
-    bool kv = false;
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--runs") == 0 && i + 1 < argc)
             runs = std::max(1, std::atoi(argv[++i]));
-        else if (std::strcmp(argv[i], "--kv") == 0)
-            kv = true;
         else
             args.emplace_back(argv[i]);
     }
@@ -221,7 +217,5 @@ int main(int argc, char **argv)
     std::printf("{\"op\":\"%s\",\"items\":%d,\"seconds\":%.6f,\"peak_rss_bytes\":%lld,"
                 "\"bytes_per_item\":%lld,\"runs\":%d%s}\n",
                 op.c_str(), items, seconds, peak, perItem, runs, extra.toUtf8().constData());
-    if (kv)
-        std::printf("%s_s=%.6f\npeak_kb=%lld\n", op.c_str(), seconds, peak / 1024);
     return 0;
 }

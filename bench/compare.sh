@@ -1,40 +1,68 @@
 #!/usr/bin/env bash
-# compare.sh N: times our load and save against the peers in one peers.sh run
-# (whole processes, same files, same page cache), then prints each operation's
-# median seconds and its ratio to the fastest peer other than cat.
-# Env: BENCH (default build/yearnbox-bench), RUNS (3), DATA (/tmp/perf).
+# compare.sh N: whole-process timings of N generated items (same files, warm
+# page cache): our load and save against sqlite3's CSV import and export of
+# the same items in UTF-8, with cat as the reading floor; then our in-process
+# medians and the ratio of each of our operations to sqlite3's.
+# Env: BENCH (build/yearnbox-bench), GEN (build/yearnbox-gen-profile),
+#      RUNS (3), DATA (/tmp/perf).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 n=${1:?usage: compare.sh N}
 bench=${BENCH:-$root/build/yearnbox-bench}
+gen=${GEN:-$root/build/yearnbox-gen-profile}
 runs=${RUNS:-3}
 data=${DATA:-/tmp/perf}
-peers=$root/../shared/bench/peers.sh
-[ -x "$bench" ] || { echo "no $bench; build it first" >&2; exit 1; }
-[ -f "$peers" ] || { echo "no $peers" >&2; exit 1; }
+for tool in "$bench" "$gen"; do
+  [ -x "$tool" ] || { echo "no $tool; build it first" >&2; exit 1; }
+done
+for tool in sqlite3 /usr/bin/time; do
+  command -v "$tool" >/dev/null || { echo "no $tool; tools/install-deps.sh installs it" >&2; exit 1; }
+done
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 
-log=$(mktemp)
-trap 'rm -f "$log"' EXIT
-# 1000 items first, so peers.sh can print bytes per item.
-bash "$peers" -r "$runs" -n "1000 $n" -d "$data" \
-  -x "ours|load|$bench --runs 1 --kv load {ybk}|phases" \
-  -x "ours|save|$bench --runs 1 --kv save {ybk} {out}|phases" | tee "$log"
+mkdir -p "$data"
+ybk=$data/gen$n.ybk csv=$data/gen$n.csv out=$data/gen$n.out
+"$gen" "$n" "$ybk"
+"$gen" "$n" "$csv" --utf8
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+sql="CREATE TABLE t(name TEXT, notes TEXT, price TEXT, priority INTEGER, added TEXT, del INTEGER, mark TEXT)"
+
+median() { sort -g | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }
+
+# measure WHO OP COMMAND...: prints the median wall seconds and peak RSS of RUNS runs.
+measure() {
+  local who=$1 op=$2 i t0 t1
+  shift 2
+  : > "$tmp/wall"; : > "$tmp/rss"
+  for ((i = 0; i < runs; i++)); do
+    rm -f "$out"
+    cat "$ybk" "$csv" > /dev/null
+    t0=$EPOCHREALTIME
+    /usr/bin/time -f '%M' -o "$tmp/time" "$@" > /dev/null
+    t1=$EPOCHREALTIME
+    awk -v a="$t0" -v b="$t1" 'BEGIN {printf "%.4f\n", b - a}' >> "$tmp/wall"
+    tail -n1 "$tmp/time" >> "$tmp/rss"
+  done
+  printf "%-8s %-5s %10s %10.1f\n" "$who" "$op" "$(median < "$tmp/wall")" \
+    "$(median < "$tmp/rss" | awk '{print $1 / 1024}')" | tee -a "$tmp/table"
+}
+
+echo "# $(date -u +%FT%TZ)  $(uname -n)  $(nproc) cores  N=$n  runs=$runs  $(stat -c%s "$ybk") bytes"
+printf "%-8s %-5s %10s %10s\n" WHO OP MEDIAN_S MAXRSS_MB
+measure cat load cat "$ybk"
+measure sqlite3 load sqlite3 :memory: "$sql" ".import --csv $csv t"
+measure sqlite3 save sqlite3 :memory: "$sql" ".import --csv $csv t" ".mode csv" ".once $out" "SELECT * FROM t"
+measure ours load "$bench" --runs 1 load "$ybk"
+measure ours save "$bench" --runs 1 save "$ybk" "$out"
 
 echo
 echo "# in-process medians (5 runs after a warm-up)"
-for op in load clear; do "$bench" "$op" "$data/p$n.ybk"; done
-"$bench" save "$data/p$n.ybk" "$data/out/ours-inproc-$n.ybk"
+for op in load clear paint; do "$bench" "$op" "$ybk"; done
+"$bench" save "$ybk" "$out"
 
 echo
-printf "%-8s %-6s %10s %10s  %s\n" N OP OURS_S BEST_PEER_S "RATIO (ours / fastest peer but cat)"
-awk -v n="$n" '
-  $2 == n && $3 !~ /:/ && $1 != "cat" {
-    if ($1 == "ours") ours[$3] = $4
-    else if (!($3 in best) || $4 + 0 < best[$3] + 0) { best[$3] = $4; who[$3] = $1 }
-  }
-  END {
-    for (op in ours)
-      if (op in best)
-        printf "%-8s %-6s %10s %10s  %.2f (%s)\n", n, op, ours[op], best[op], ours[op] / best[op], who[op]
-  }' "$log"
+awk '$1 == "sqlite3" {peer[$2] = $3} $1 == "ours" {ours[$2] = $3}
+     END {for (op in ours) if (op in peer)
+            printf "%-5s ours %s s, sqlite3 %s s: %.2f x\n", op, ours[op], peer[op], ours[op] / peer[op]}' \
+  "$tmp/table"

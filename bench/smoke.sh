@@ -1,16 +1,29 @@
 #!/usr/bin/env bash
 # Runs every yearnbox-bench command once on a small generated profile and
-# checks its JSON line, then checks that a bad file fails with the error text.
-# Usage: smoke.sh BENCH GEN_PROFILE_PY
+# checks its JSON line, checks that the generator gives the same bytes for the
+# same seed and a prefix for fewer items, then checks that a bad file fails
+# with the error text. Exit 77 (a skip) when a tool the checks need is missing.
+# Usage: smoke.sh BENCH GEN_PROFILE
 set -euo pipefail
 bench=$1 gen=$2
-if [ ! -f "$gen" ]; then
-  echo "skipped: profile generator $gen not found"
-  exit 0
-fi
+for tool in python3 iconv; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-python3 "$gen" 1000 "$tmp/p.ybk"
+"$gen" 1000 "$tmp/p.ybk"
+
+# The same seed and count give the same bytes, fewer items a prefix, another seed other bytes.
+"$gen" 1000 "$tmp/again.ybk"
+cmp "$tmp/p.ybk" "$tmp/again.ybk"
+"$gen" 100 "$tmp/small.ybk"
+cmp -n "$(stat -c%s "$tmp/small.ybk")" "$tmp/p.ybk" "$tmp/small.ybk"
+"$gen" 1000 "$tmp/other.ybk" --seed 2
+if cmp -s "$tmp/p.ybk" "$tmp/other.ybk"; then echo "seed 2 gave the bytes of seed 1"; exit 1; fi
+# The UTF-8 copy is the same text; the first line is the worked example of the format.
+"$gen" 1000 "$tmp/p.csv" --utf8
+tail -c +3 "$tmp/p.ybk" | iconv -f UTF-16LE -t UTF-8 | cmp - "$tmp/p.csv"
+[ "$(head -n1 "$tmp/p.csv")" = $'Road bike,"Red, 21 gears|from the shop",$450,4,12/7/2026,0,True\r' ]
 
 check() {  # op json_line
   python3 - "$1" "$2" <<'PY'

@@ -384,9 +384,36 @@ void TBooleanCell::Clear()
     Changed();
 }
 
+// --- TRealCell
+
+int32_t TRealCell::GetAsInteger() { return RoundHalfEven(value_); }
+
+void TRealCell::SetAsDateTime(double value)
+{
+    value_ = value;
+    TCell::SetAsDateTime(value);
+}
+
+void TRealCell::SetAsFloat(double value)
+{
+    value_ = value;
+    TCell::SetAsFloat(value);
+}
+
+void TRealCell::SetAsInteger(int32_t value)
+{
+    value_ = value;
+    TCell::SetAsInteger(value);
+}
+
+void TRealCell::Clear()
+{
+    value_ = 0;
+    Changed();
+}
+
 // --- TFloatCell
 
-int32_t TFloatCell::GetAsInteger() { return RoundHalfEven(value_); }
 QString TFloatCell::GetAsString() { return FloatToStr(value_); }
 
 void TFloatCell::SetAsBoolean(bool value)
@@ -395,63 +422,20 @@ void TFloatCell::SetAsBoolean(bool value)
     TCell::SetAsBoolean(value);
 }
 
-void TFloatCell::SetAsDateTime(double value)
-{
-    value_ = value;
-    TCell::SetAsDateTime(value);
-}
-
-void TFloatCell::SetAsFloat(double value)
-{
-    value_ = value;
-    TCell::SetAsFloat(value);
-}
-
-void TFloatCell::SetAsInteger(int32_t value)
-{
-    value_ = value;
-    TCell::SetAsInteger(value);
-}
-
 void TFloatCell::SetAsString(const QString &value)
 {
     value_ = StrToFloat(value);
     TCell::SetAsString(value);
 }
 
-void TFloatCell::Clear()
-{
-    value_ = 0;
-    Changed();
-}
-
 // --- TDateTimeCell
 
-int32_t TDateTimeCell::GetAsInteger() { return RoundHalfEven(value_); }
 QString TDateTimeCell::GetAsString() { return DateTimeToStr(value_); }
 
 void TDateTimeCell::SetAsBoolean(bool value)
 {
     value_ = Today();
     TCell::SetAsBoolean(value);
-}
-
-void TDateTimeCell::SetAsDateTime(double value)
-{
-    value_ = value;
-    TCell::SetAsDateTime(value);
-}
-
-void TDateTimeCell::SetAsFloat(double value)
-{
-    value_ = value;
-    TCell::SetAsFloat(value);
-}
-
-void TDateTimeCell::SetAsInteger(int32_t value)
-{
-    value_ = value;
-    TCell::SetAsInteger(value);
 }
 
 void TDateTimeCell::SetAsString(const QString &value)
@@ -466,12 +450,6 @@ void TDateTimeCell::SetAsString(const QString &value)
     }
     value_ = parsed;
     TCell::SetAsString(value);
-}
-
-void TDateTimeCell::Clear()
-{
-    value_ = 0;
-    Changed();
 }
 
 // --- TIncrementCell

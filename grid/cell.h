@@ -183,44 +183,46 @@ private:
     using TCell::TCell;
 };
 
-class TFloatCell : public TCell {
+// A floating-point value. The float and date-time kinds share it and differ
+// only in its text (both ways) and in what a boolean stores.
+class TRealCell : public TCell {
 public:
     bool GetAsBoolean() override { return false; }
     double GetAsDateTime() override { return value_; }
     double GetAsFloat() override { return value_; }
     int32_t GetAsInteger() override;
-    QString GetAsString() override;
-    void SetAsBoolean(bool value) override;
     void SetAsDateTime(double value) override;
     void SetAsFloat(double value) override;
     void SetAsInteger(int32_t value) override;
-    void SetAsString(const QString &value) override;
     void Clear() override;
 
-private:
-    friend class TCells;
+protected:
     using TCell::TCell;
     double value_ = 0;
 };
 
-class TDateTimeCell : public TCell {
+// A boolean stores 0.
+class TFloatCell : public TRealCell {
 public:
-    bool GetAsBoolean() override { return false; }
-    double GetAsDateTime() override { return value_; }
-    double GetAsFloat() override { return value_; }
-    int32_t GetAsInteger() override;
     QString GetAsString() override;
     void SetAsBoolean(bool value) override;
-    void SetAsDateTime(double value) override;
-    void SetAsFloat(double value) override;
-    void SetAsInteger(int32_t value) override;
     void SetAsString(const QString &value) override;
-    void Clear() override;
 
 private:
     friend class TCells;
-    using TCell::TCell;
-    double value_ = 0;
+    using TRealCell::TRealCell;
+};
+
+// A boolean stores today; a text that is no date stores 0.
+class TDateTimeCell : public TRealCell {
+public:
+    QString GetAsString() override;
+    void SetAsBoolean(bool value) override;
+    void SetAsString(const QString &value) override;
+
+private:
+    friend class TCells;
+    using TRealCell::TRealCell;
 };
 
 // Shows its row number; stores nothing.

@@ -2,16 +2,19 @@
 # Installs the Debian packages the build and the tests need; quiet when all are there.
 set -euo pipefail
 
+# Each for: the build; the backgrounds; the Tahoma font; the tests; the
+# microbenchmarks; the bench smoke test's checks (python3), the peer
+# comparison (time, sqlite3); the fuzz run; the end-to-end tests (the last
+# line: the desktop's file associations).
 packages=(
-  build-essential cmake
-  qt6-base-dev libgl-dev
+  build-essential cmake qt6-base-dev
   libjpeg62-turbo-dev
   fonts-wine
-  libgtest-dev libgmock-dev
+  libgtest-dev
   libbenchmark-dev
   python3 time sqlite3
   clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick
+  xvfb xdotool imagemagick
   xdg-utils shared-mime-info desktop-file-utils libglib2.0-bin
 )
 

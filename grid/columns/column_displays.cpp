@@ -3,7 +3,6 @@
 #include "grid/columns/cell_layout.h"
 #include "grid/columns/column_kinds.h"
 #include "grid/columns/text_areas.h"
-#include "platform/transparent_bitmap.h"
 
 #include <QPainter>
 #include <QStyle>
@@ -88,19 +87,23 @@ int TTextColumnDisplay::GetContentWidth(const TLtCustomColumn &column, const TCe
         Bounded(column.GetDrawText(cell.info), MeasuredLineArea(cell.font)));
 }
 
+QRect TRateColumnDisplay::RatesRect(const TLtRateColumn &column, const QRect &cell)
+{
+    const QSize strip(column.Max() * column.Glyph().width(), column.Glyph().height());
+    return QRect(PosInRect(strip, cell, 0, column.Alignment(), column.VerticalAlignment()), strip);
+}
+
 void TRateColumnDisplay::DrawRates(QPainter &painter, const TLtRateColumn &column,
                                    const QRect &rect, int value)
 {
-    const QImage &glyph = column.Glyph();
-    if (glyph.isNull())
+    if (column.Glyph().isNull())
         return;
-    const QSize strip(column.Max() * glyph.width(), glyph.height());
-    QPoint at = PosInRect(strip, rect, 0, column.Alignment(), column.VerticalAlignment());
+    QPoint at = RatesRect(column, rect).topLeft();
     for (int i = 1; i <= column.Max(); ++i) {
-        const QImage &image = i <= value ? glyph : column.EmptyGlyph();
+        const QImage &image = i <= value ? column.DrawnGlyph() : column.DrawnEmptyGlyph();
         if (!image.isNull())
-            painter.drawImage(at, column.Transparent() ? TransparentByBottomLeft(image) : image);
-        at.rx() += glyph.width();
+            painter.drawImage(at, image);
+        at.rx() += column.Glyph().width();
     }
 }
 

@@ -54,6 +54,8 @@ public:
     void Paint(QPainter &painter, const TLtCustomColumn &column, const TCellPaint &cell,
                const QWidget *widget) const override;
     int GetContentWidth(const TLtCustomColumn &column, const TCellPaint &cell) const override;
+    // The strip of Max glyphs, placed in the cell by the column's alignments.
+    static QRect RatesRect(const TLtRateColumn &column, const QRect &cell);
     static void DrawRates(QPainter &painter, const TLtRateColumn &column, const QRect &rect,
                           int value);
 };

@@ -1,6 +1,7 @@
 #include "grid/columns/column_kinds.h"
 
 #include "grid/columns/text_areas.h"
+#include "platform/transparent_bitmap.h"
 
 #include <QFontMetrics>
 
@@ -97,15 +98,23 @@ TLtRateColumn::TLtRateColumn()
     SetColumnType(TColumnType::ctInteger);
 }
 
+void TLtRateColumn::UpdateDrawnGlyphs()
+{
+    drawnGlyph_ = transparent_ ? TransparentByBottomLeft(glyph_) : glyph_;
+    drawnEmptyGlyph_ = transparent_ ? TransparentByBottomLeft(emptyGlyph_) : emptyGlyph_;
+}
+
 void TLtRateColumn::SetGlyph(const QImage &value)
 {
     glyph_ = value;
+    UpdateDrawnGlyphs();
     Refresh();
 }
 
 void TLtRateColumn::SetEmptyGlyph(const QImage &value)
 {
     emptyGlyph_ = value;
+    UpdateDrawnGlyphs();
     Refresh();
 }
 
@@ -119,7 +128,10 @@ void TLtRateColumn::SetMax(int value)
 
 void TLtRateColumn::SetTransparent(bool value)
 {
+    if (transparent_ == value)
+        return;
     transparent_ = value;
+    UpdateDrawnGlyphs();
     Refresh();
 }
 

@@ -60,6 +60,9 @@ public:
     void SetMax(int value);
     // Glyphs are drawn with their bottom-left pixel's colour left out.
     bool Transparent() const { return transparent_; }
+    // The glyphs as drawn: worked out once, when a glyph or Transparent changes.
+    const QImage &DrawnGlyph() const { return drawnGlyph_; }
+    const QImage &DrawnEmptyGlyph() const { return drawnEmptyGlyph_; }
     void SetTransparent(bool value);
     // A value of 0 draws nothing.
     bool HideWhenEmpty() const { return hideWhenEmpty_; }
@@ -72,8 +75,12 @@ public:
     TColumnStyle GetColumnStyle() const override;
 
 private:
+    void UpdateDrawnGlyphs();
+
     QImage glyph_;
     QImage emptyGlyph_;
+    QImage drawnGlyph_;
+    QImage drawnEmptyGlyph_;
     int max_ = 5;
     bool transparent_ = false;
     bool hideWhenEmpty_ = false;

@@ -6,10 +6,7 @@
 
 QRect TRateColumnPlay::GetRatesRect(const TLtRateColumn &column, QSize cell)
 {
-    const QSize strip(column.Max() * column.Glyph().width(), column.Glyph().height());
-    const QPoint at = PosInRect(strip, QRect(QPoint(0, 0), cell), 0, column.Alignment(),
-                                column.VerticalAlignment());
-    return QRect(at, strip);
+    return TRateColumnDisplay::RatesRect(column, QRect(QPoint(0, 0), cell));
 }
 
 int TRateColumnPlay::GetValueAtPos(const TLtRateColumn &column, QSize cell, QPoint point)

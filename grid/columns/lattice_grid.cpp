@@ -1,13 +1,15 @@
 #include "grid/columns/lattice_grid.h"
 
 #include "grid/columns/colors.h"
+#include "grid/columns/hint_window.h"
 
 #include <QEvent>
 #include <QPainter>
 #include <QResizeEvent>
 
 TLatticeGrid::TLatticeGrid(QWidget *parent)
-    : QAbstractScrollArea(parent), TLtCustomGridControl(&columns_), columns_(*this)
+    : QAbstractScrollArea(parent), TLtCustomGridControl(&columns_), hint_(new THintWindow(this)),
+      columns_(*this)
 {
     // The grid paints its own frame and every pixel of the viewport.
     setFrameStyle(QFrame::NoFrame);
@@ -138,6 +140,9 @@ void TLatticeGrid::changeEvent(QEvent *event)
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         columns_.ParentFontChanged();
+    // Hints show only while the grid's window is active.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        HideHint();
 }
 
 QRect TLatticeGrid::HeaderRect() const
@@ -184,9 +189,12 @@ QRect TLatticeGrid::CellRect(int column, int row) const
     const QRect rowRect = RowRect(row);
     if (rowRect.isNull() || column < 0 || column >= columns_.Count())
         return QRect();
-    const TLtCustomColumn *item = columns_.Item(column);
-    return QRect(kFrameWidth + item->Left() - HorzScrollPosition(), rowRect.top(), item->Width(),
-                 rowRect.height());
+    return ColumnRect(*columns_.Item(column), rowRect.top(), rowRect.height());
+}
+
+QRect TLatticeGrid::ColumnRect(const TLtCustomColumn &column, int top, int height) const
+{
+    return QRect(kFrameWidth + column.GetAbsoluteLeft(), top, column.Width(), height);
 }
 
 int TLatticeGrid::VisibleRowCountInBody() const
@@ -216,6 +224,14 @@ void TLatticeGrid::RefreshBody()
 void TLatticeGrid::RefreshHeader()
 {
     viewport()->update(HeaderRect());
+}
+
+void TLatticeGrid::ScrollRows(int row, int)
+{
+    const QRect body = BodyRect();
+    const std::optional<int> top = row < TopRow() ? std::optional<int>(body.top()) : RowTop(row);
+    if (top)
+        viewport()->update(QRect(body.left(), *top, body.width(), body.bottom() + 1 - *top));
 }
 
 void TLatticeGrid::RowsReplaced()

@@ -22,6 +22,8 @@
 #include <optional>
 #include <utility>
 
+class THintWindow;
+
 enum class TCellStateFlag : uint8_t { csBoldTextSelection, csEmpty, csFocused, csSelected };
 using TCellState = TSet<TCellStateFlag>;
 enum class TSortedStyle : uint8_t { soDefault, soDarker, soWhite };
@@ -118,6 +120,8 @@ public:
 
     // A text fits when the column is at least its width + 5.
     static bool TextFits(int columnWidth, int textWidth) { return columnWidth >= textWidth + 5; }
+    // The window that shows text-fit, cell and header hints.
+    THintWindow &HintWindow() { return *hint_; }
     // Whether the click being reported is the second half of a double click.
     bool ClickIsSecondOfDouble() const { return secondOfDouble_; }
 
@@ -149,6 +153,8 @@ public:
     std::optional<int> RowTop(int row) const;
     QRect RowRect(int row) const;
     QRect CellRect(int column, int row) const;
+    // A column's span (header or cell) between top and top + height.
+    QRect ColumnRect(const TLtCustomColumn &column, int top, int height) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -170,6 +176,9 @@ protected:
     void RefreshBody() override;
     void RefreshHeader() override;
     void RowsReplaced() override;
+    // Rows from row down moved up or down: repaints them and whatever a
+    // delete uncovered below the last row.
+    void ScrollRows(int row, int dy) override;
     int VisibleRowCountInBody() const override;
 
 private:
@@ -201,6 +210,7 @@ private:
     void LeaveBody();
     void HideHint();
 
+    THintWindow *hint_;
     std::pair<int, int> pressedCell_{-1, -1};
     std::pair<int, int> hoveredCell_{-1, -1};
     int hoveredHeader_ = -1;

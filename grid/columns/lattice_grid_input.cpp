@@ -4,13 +4,15 @@
 
 #include "grid/columns/column_kinds.h"
 #include "grid/columns/column_plays.h"
+#include "grid/columns/hint_window.h"
 #include "grid/columns/lattice_grid.h"
 #include "grid/columns/text_areas.h"
 
 #include <QKeyEvent>
-#include <QToolTip>
 #include <QMouseEvent>
 #include <QScreen>
+
+#include <exception>
 
 namespace {
 
@@ -32,8 +34,8 @@ int TLatticeGrid::ColumnAt(int x) const
 {
     for (int p = 0; p < columns_.Count(); ++p) {
         const TLtCustomColumn &item = *columns_.PositionItem(p);
-        const int left = kFrameWidth + item.GetAbsoluteLeft();
-        if (item.Visible() && x >= left && x < left + item.Width())
+        const QRect span = ColumnRect(item, 0, 1);
+        if (item.Visible() && x >= span.left() && x <= span.right())
             return item.Index();
     }
     return -1;
@@ -87,25 +89,36 @@ void TLatticeGrid::PressBody(QMouseEvent *event)
     const int column = at->first >= 0 ? at->first : SelectedColumn();
     const int row = at->second;
     pressedCell_ = {column, row};
+    // The press's change comes before the selection; when its handler fails
+    // (a save that cannot be written) the cell is still selected, then the
+    // failure goes on to be reported.
+    std::exception_ptr failure;
     if (column >= 0 && column < columns_.Count()) {
         const TLtCustomColumn &item = *columns_.Item(column);
         if (ElementRuns(item) && item.GetColumnPlayClass() == TColumnPlayClass::pcRateColumnPlay) {
             const QRect cell = CellRect(column, row);
             const auto &rate = static_cast<const TLtRateColumn &>(item);
-            if (const auto value = TRateColumnPlay::MouseDown(
-                    rate, cell.size(), event->position().toPoint() - cell.topLeft(),
-                    GetCell(column, row)->GetAsInteger()))
-                ApplyElementValue(column, row, QString(), false, *value);
+            try {
+                if (const auto value = TRateColumnPlay::MouseDown(
+                        rate, cell.size(), event->position().toPoint() - cell.topLeft(),
+                        GetCell(column, row)->GetAsInteger()))
+                    ApplyElementValue(column, row, QString(), false, *value);
+            } catch (...) {
+                failure = std::current_exception();
+            }
         }
     }
     SelectCell(column, row, true, ShiftOf(event->modifiers()));
     const QRect cell = CellRect(column, row);
     if (cell.isNull() || cell.bottom() > BodyRect().bottom())
         ScrollToRow(row);
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void TLatticeGrid::mousePressEvent(QMouseEvent *event)
 {
+    HideHint();
     if (event->button() == Qt::LeftButton)
         PressBody(event);
     QAbstractScrollArea::mousePressEvent(event);
@@ -113,6 +126,7 @@ void TLatticeGrid::mousePressEvent(QMouseEvent *event)
 
 void TLatticeGrid::mouseDoubleClickEvent(QMouseEvent *event)
 {
+    HideHint();
     if (event->button() != Qt::LeftButton)
         return;
     // The second press of a double click is a press like any other.
@@ -153,6 +167,7 @@ void TLatticeGrid::mouseReleaseEvent(QMouseEvent *event)
 
 void TLatticeGrid::keyPressEvent(QKeyEvent *event)
 {
+    HideHint();
     const TShiftState shift = ShiftOf(event->modifiers());
     switch (event->key()) {
     case Qt::Key_Down: MoveSelectionDown(shift, false); return;
@@ -218,14 +233,14 @@ void TLatticeGrid::focusInEvent(QFocusEvent *event)
 void TLatticeGrid::focusOutEvent(QFocusEvent *event)
 {
     QAbstractScrollArea::focusOutEvent(event);
+    HideHint();
     RefreshSelectedRows();
     HoverHeader(-1);
 }
 
 void TLatticeGrid::HideHint()
 {
-    if (hintKind_ != THintKind::hkNone)
-        QToolTip::hideText();
+    hint_->HideHint();
     hintKind_ = THintKind::hkNone;
 }
 
@@ -246,7 +261,7 @@ void TLatticeGrid::ShowHintFor(int column, int row)
     if (item.Options().Contains(TColumnOption::coShowTextFitHint) &&
         !TextFits(item.Width(), QFontMetrics(item.Font()).horizontalAdvance(oneLine))) {
         if (active) {
-            QToolTip::showText(viewport()->mapToGlobal(cell.topLeft()), text, this);
+            hint_->ShowAt(viewport()->mapToGlobal(cell.topLeft()), text, ClientWidth());
             hintKind_ = THintKind::hkTextFit;
         }
         return;
@@ -258,7 +273,7 @@ void TLatticeGrid::ShowHintFor(int column, int row)
     QString hint = GetCell(column, row)->GetHint();
     DoCellHint(column, row, hint);
     if (!hint.isEmpty() && active) {
-        QToolTip::showText(viewport()->mapToGlobal(QPoint(cell.right() + 1, cell.top() - 20)), hint, this);
+        hint_->ShowAt(viewport()->mapToGlobal(QPoint(cell.right() + 1, cell.top() - 20)), hint, 250);
         hintKind_ = THintKind::hkCell;
     } else {
         HideHint();
@@ -274,9 +289,9 @@ void TLatticeGrid::HoverHeader(int column)
     hoveredHeader_ = column;
     const QString hint = column >= 0 ? columns_.Item(column)->Header().Hint() : QString();
     if (!hint.isEmpty() && window()->isActiveWindow()) {
-        const QPoint at(kFrameWidth + columns_.Item(column)->GetAbsoluteLeft(),
+        const QPoint at(ColumnRect(*columns_.Item(column), 0, 0).left(),
                         kFrameWidth + headerSize_ + 2);
-        QToolTip::showText(viewport()->mapToGlobal(at), hint, this);
+        hint_->ShowAt(viewport()->mapToGlobal(at), hint, 0);
         hintKind_ = THintKind::hkHeader;
     } else if (hintKind_ == THintKind::hkHeader) {
         HideHint();

@@ -352,8 +352,7 @@ void TLatticeGrid::paintEvent(QPaintEvent *event)
                 const TLtCustomColumn &column = *columns_.PositionItem(p);
                 if (!column.Visible())
                     continue;
-                const QRect cell(kFrameWidth + column.Left() - HorzScrollPosition(), y,
-                                 column.Width(), rowHeight);
+                const QRect cell = ColumnRect(column, y, rowHeight);
                 if (cell.left() > body.right())
                     break;
                 if (!existing)
@@ -384,8 +383,7 @@ void TLatticeGrid::paintEvent(QPaintEvent *event)
             const TLtCustomColumn &column = *columns_.PositionItem(p);
             if (!column.Visible())
                 continue;
-            const QRect rect(kFrameWidth + column.Left() - HorzScrollPosition(), header.top(),
-                             column.Width(), header.height());
+            const QRect rect = ColumnRect(column, header.top(), header.height());
             if (rect.left() > header.right())
                 break;
             if (rect.intersects(clip))

@@ -130,6 +130,24 @@ TEST(ColumnDefaults, KindProperties)
     EXPECT_TRUE(rate.EmptyGlyph().isNull());
 }
 
+TEST(RateColumn, DrawnGlyphsLeaveOutTheBottomLeftColourOnlyWhenTransparent)
+{
+    QImage glyph(2, 2, QImage::Format_RGB32);
+    glyph.fill(Qt::magenta);
+    glyph.setPixel(1, 0, qRgb(0, 0, 255));
+    TLtRateColumn rate;
+    rate.SetGlyph(glyph);
+    rate.SetEmptyGlyph(glyph);
+    EXPECT_EQ(qAlpha(rate.DrawnGlyph().pixel(0, 1)), 255);
+    rate.SetTransparent(true);
+    for (const QImage *drawn : {&rate.DrawnGlyph(), &rate.DrawnEmptyGlyph()}) {
+        EXPECT_EQ(qAlpha(drawn->pixel(0, 1)), 0);
+        EXPECT_EQ(drawn->pixel(1, 0), qRgb(0, 0, 255));
+    }
+    rate.SetTransparent(false);
+    EXPECT_EQ(rate.DrawnGlyph(), glyph);
+}
+
 TEST(ColumnOptions, MembersInTheirOrder)
 {
     struct Row { TColumnOption option; uint64_t bit; };

@@ -1,9 +1,11 @@
-// The application's small rules: command line, profile names, line files, settings.
+// The application's small rules: command line, profile names, line files, settings,
+// the steps of a sliding panel.
 
 #include "app/command_line.h"
 #include "app/line_file.h"
 #include "app/profiles.h"
 #include "app/screenshot.h"
+#include "app/sliding_panel.h"
 #include "app/settings.h"
 #include "platform/errors.h"
 #include "tests/support/temp_folder.h"
@@ -139,4 +141,27 @@ TEST(Settings, WritesThreeLinesAtAFirstRunAndFourLater)
     EXPECT_EQ(SettingsLines({433, 667, 1}, std::nullopt), QStringList({"433", "667", "1"}));
     EXPECT_EQ(SettingsLines({433, 667, 1}, true), QStringList({"433", "667", "1", "1"}));
     EXPECT_EQ(SettingsLines({500, 700, 0}, false), QStringList({"500", "700", "0", "0"}));
+}
+
+TEST(SlideTick, StepsByTenClampsTheButtonsAndEndsPastTheEndHeight)
+{
+    using enum TSlideDirection;
+    struct Row { TSlidePlaces now; TSlideDirection direction; bool movesSearch;
+                 TSlidePlaces next; bool ended; };
+    const Row rows[] = {
+        {{34, 136, 97}, sdOpen, true, {44, 146, 107}, false},
+        {{244, 346, 307}, sdOpen, true, {254, 353, 314}, false},
+        {{254, 353, 314}, sdOpen, true, {254, 353, 314}, true},
+        {{33, 136, 97}, sdOpen, false, {43, 146, 97}, false},
+        {{43, 143, 104}, sdClose, true, {33, 136, 97}, false},
+        {{34, 136, 97}, sdClose, true, {33, 136, 97}, true},
+        {{254, 353, 314}, sdClose, false, {244, 343, 314}, false},
+    };
+    for (const Row &row : rows) {
+        const TSlideTick tick = SlideTick(row.now, row.direction, row.movesSearch);
+        EXPECT_EQ(tick.places.panelHeight, row.next.panelHeight) << row.now.panelHeight;
+        EXPECT_EQ(tick.places.aboutTop, row.next.aboutTop) << row.now.panelHeight;
+        EXPECT_EQ(tick.places.searchTop, row.next.searchTop) << row.now.panelHeight;
+        EXPECT_EQ(tick.ended, row.ended) << row.now.panelHeight;
+    }
 }

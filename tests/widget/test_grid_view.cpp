@@ -6,7 +6,9 @@
 #include "grid/columns/cell_layout.h"
 #include "grid/columns/column_kinds.h"
 #include "grid/columns/column_plays.h"
+#include "grid/columns/hint_window.h"
 #include "grid/columns/lattice_grid.h"
+#include "platform/errors.h"
 #include "tests/support/recorded_message_boxes.h"
 #include "tests/support/scripted_file_dialogs.h"
 #include "tests/support/temp_folder.h"
@@ -14,8 +16,8 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTest>
-#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -173,6 +175,22 @@ TEST_F(GridViewTest, ClickingAStarSetsThePriorityAndSavesOnlyWhenItChanges)
     EXPECT_FALSE(folder.Exists("blank.yearnbox")) << "the same star writes nothing";
 }
 
+TEST_F(GridViewTest, AStarWhoseSaveFailsStillSelectsItsRow)
+{
+    Start({kKite, kBall});
+    Click(Centre(0, 0));
+    Grid().OnAfterEdit = [](TLtCustomGridControl &, int, int, const QString &) {
+        throw EInOutError(QStringLiteral("File could not be written."));
+    };
+    const QPoint star = Grid().CellRect(3, 1).topLeft() + QPoint(2 * 16 + 8, 8);
+    QMouseEvent press(QEvent::MouseButtonPress, star, Grid().viewport()->mapToGlobal(star),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    // What the application object does with a failure: the report comes after.
+    EXPECT_THROW(QApplication::sendEvent(Grid().viewport(), &press), EInOutError);
+    EXPECT_EQ(Grid().GetCell(3, 1)->GetAsInteger(), 3) << "the change stays";
+    EXPECT_EQ(Grid().SelectedRow(), 1);
+}
+
 TEST_F(GridViewTest, ADigitTypedOnTheSelectedRowSetsThePriority)
 {
     Start({kKite});
@@ -216,6 +234,36 @@ TEST_F(GridViewTest, TheCrossDeletesItsRowAndADoubleClickDeletesOnlyOne)
     Click(Centre(5, 0));
     EXPECT_EQ(Grid().RowCount(), 0);
     EXPECT_EQ(Profile(), ProfileBytes({}));
+}
+
+// The grid had the focus and a row selected when its cross was clicked: the
+// screen (what repaints left there) must show what a fresh paint shows.
+TEST_F(GridViewTest, ADeleteRepaintsTheRowsItUncovers)
+{
+    const QString apple = "Apple,,$1,1,12/7/2026,0,False";
+    const QString banana = "Banana,,$1,1,12/7/2026,0,False";
+    const QString cherry = "Cherry,,$1,1,12/7/2026,0,False";
+    struct Case { const char *name; QStringList rows; int selected, deleted; bool twice; };
+    const Case cases[] = {
+        {"a middle row", {apple, banana, cherry}, 0, 1, false},
+        {"the last row", {apple, banana, cherry}, 0, 2, false},
+        {"the selected last row", {apple, banana}, 1, 1, false},
+        {"the only row", {apple}, 0, 0, false},
+        {"a double click", {apple, banana, cherry}, 0, 1, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Start(c.rows);
+        Click(Centre(4, c.selected));
+        QTest::qWait(QApplication::doubleClickInterval() + 100);
+        c.twice ? DoubleClick(Centre(5, c.deleted)) : Click(Centre(5, c.deleted));
+        const QRect onForm(Grid().mapTo(form.get(), QPoint(0, 0)), Grid().size());
+        const auto onScreen = [&] {
+            return form->screen()->grabWindow(form->winId()).toImage().copy(onForm);
+        };
+        const QImage painted = Picture().convertToFormat(QImage::Format_RGB32);
+        EXPECT_TRUE(WaitUntil([&] { return onScreen().convertToFormat(QImage::Format_RGB32) == painted; }, 500));
+    }
 }
 
 TEST_F(GridViewTest, ADoubleClickOnTheMarkTogglesItTwice)
@@ -291,11 +339,14 @@ TEST_F(GridViewTest, RestingOnATextThatDoesNotFitShowsItWholeInAHint)
 {
     const QString longName = "A very long name that cannot possibly fit";
     Start({longName + ",,$1,1,12/7/2026,0,False", "Short,,$1,1,12/7/2026,0,False"});
+    const THintWindow &hint = Grid().HintWindow();
     QTest::mouseMove(Grid().viewport(), Centre(0, 0));
-    ASSERT_TRUE(WaitUntil([&] { return QToolTip::isVisible(); }, 2000));
-    EXPECT_EQ(QToolTip::text(), longName);
+    ASSERT_TRUE(hint.isVisible());
+    EXPECT_EQ(hint.text(), longName);
+    EXPECT_EQ(hint.pos(), Grid().viewport()->mapToGlobal(Grid().CellRect(0, 0).topLeft()))
+        << "over the cell";
     QTest::mouseMove(Grid().viewport(), Centre(0, 1));
-    ASSERT_TRUE(WaitUntil([&] { return !QToolTip::isVisible(); }, 2000));
+    EXPECT_FALSE(hint.isVisible());
     EXPECT_EQ(Grid().viewport()->cursor().shape(), Qt::ArrowCursor);
     QTest::mouseMove(Grid().viewport(), Centre(5, 1));
     EXPECT_EQ(Grid().viewport()->cursor().shape(), Qt::PointingHandCursor) << "the delete column's cursor";

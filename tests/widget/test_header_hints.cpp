@@ -4,30 +4,17 @@
 // an 18-pixel header: column 2 starts at x 161, the hint point is (161, 21).
 
 #include "grid/columns/column_kinds.h"
+#include "grid/columns/hint_window.h"
 #include "grid/columns/lattice_grid.h"
-#include "tests/support/wait_until.h"
 
 #include <QApplication>
 #include <QTest>
-#include <QToolTip>
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 namespace {
-
-// Qt shows a tip 2 pixels right of and a cursor height (16) below the point
-// it is given.
-const QPoint kTipOffset(2, 16);
-
-QWidget *ShownTip()
-{
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        if (widget->inherits("QTipLabel") && widget->isVisible())
-            return widget;
-    return nullptr;
-}
 
 class HeaderHints : public ::testing::Test {
 protected:
@@ -46,8 +33,8 @@ protected:
         QCursor::setPos(grid.mapToGlobal(QPoint(-10, -10)));
         QApplication::processEvents();
     }
-    ~HeaderHints() override { QToolTip::hideText(); }
     void MoveTo(QPoint at) { QTest::mouseMove(grid.viewport(), at); }
+    THintWindow &Hint() { return grid.HintWindow(); }
 
     TLatticeGrid grid;
 };
@@ -58,14 +45,14 @@ TEST_F(HeaderHints, EnteringAHeaderShowsItsHintBelowTheHeaderAtTheColumnsLeftEdg
 {
     ASSERT_TRUE(grid.isActiveWindow());
     MoveTo(QPoint(200, 10));
-    ASSERT_TRUE(WaitUntil([&] { return ShownTip() != nullptr; }, 2000));
-    EXPECT_EQ(QToolTip::text(), "Third");
-    EXPECT_EQ(ShownTip()->pos(), grid.mapToGlobal(QPoint(161, 21)) + kTipOffset);
+    ASSERT_TRUE(Hint().isVisible());
+    EXPECT_EQ(Hint().text(), "Third");
+    EXPECT_EQ(Hint().pos(), grid.mapToGlobal(QPoint(161, 21)));
 
     MoveTo(QPoint(40, 10));
-    ASSERT_TRUE(WaitUntil([&] { return QToolTip::text() == QStringLiteral("What it is called"); }, 2000));
-    ASSERT_TRUE(WaitUntil([&] { return ShownTip() != nullptr; }, 2000));
-    EXPECT_EQ(ShownTip()->pos(), grid.mapToGlobal(QPoint(1, 21)) + kTipOffset);
+    ASSERT_TRUE(Hint().isVisible());
+    EXPECT_EQ(Hint().text(), "What it is called");
+    EXPECT_EQ(Hint().pos(), grid.mapToGlobal(QPoint(1, 21)));
 }
 
 TEST_F(HeaderHints, LeavingTheHeaderOrEnteringOneWithoutAHintHidesIt)
@@ -78,21 +65,19 @@ TEST_F(HeaderHints, LeavingTheHeaderOrEnteringOneWithoutAHintHidesIt)
     };
     for (const Row &row : rows) {
         MoveTo(row.from);
-        ASSERT_TRUE(WaitUntil([&] { return QToolTip::isVisible(); }, 2000));
+        ASSERT_TRUE(Hint().isVisible());
         MoveTo(row.to);
-        ASSERT_TRUE(WaitUntil([&] { return !QToolTip::isVisible(); }, 2000));
+        EXPECT_FALSE(Hint().isVisible());
     }
 }
 
 TEST_F(HeaderHints, MovingWithinAHeaderLeavesItsHintAlone)
 {
     MoveTo(QPoint(40, 10));
-    ASSERT_TRUE(WaitUntil([&] { return QToolTip::isVisible(); }, 2000));
-    QToolTip::hideText();
-    ASSERT_TRUE(WaitUntil([&] { return !QToolTip::isVisible(); }, 2000));
+    ASSERT_TRUE(Hint().isVisible());
+    Hint().HideHint();
     MoveTo(QPoint(45, 12));
-    QApplication::processEvents();
-    EXPECT_FALSE(QToolTip::isVisible()) << "shown on entering only";
+    EXPECT_FALSE(Hint().isVisible()) << "shown on entering only";
 }
 
 TEST_F(HeaderHints, AnInactiveWindowShowsNoHint)
@@ -102,8 +87,7 @@ TEST_F(HeaderHints, AnInactiveWindowShowsNoHint)
     QApplication::setActiveWindow(&other);
     ASSERT_FALSE(grid.isActiveWindow());
     MoveTo(QPoint(40, 10));
-    QApplication::processEvents();
-    EXPECT_FALSE(QToolTip::isVisible());
+    EXPECT_FALSE(Hint().isVisible());
 }
 
 TEST_F(HeaderHints, TheColumnWhoseHeaderIsUnderTheMouseIsHovered)

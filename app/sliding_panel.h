@@ -1,0 +1,24 @@
+#pragma once
+// The sliding panels under "New Item" and "Search": each tick of a slide
+// timer changes the panel's height by 10 and moves the buttons below it
+// along, clamped at their open or closed places; the slide ends once the
+// panel passes its end height, which it is then set to.
+//
+// Places are in the main window's client area: the panel's height, the top
+// of "About Yearnbox" and the top of "Search" (moved only by the entry panel).
+
+enum class TSlideDirection { sdOpen, sdClose };
+
+struct TSlidePlaces {
+    int panelHeight;
+    int aboutTop;
+    int searchTop;
+};
+
+struct TSlideTick {
+    TSlidePlaces places;
+    bool ended;
+};
+
+// One tick from the places now; movesSearch is true for the entry panel.
+TSlideTick SlideTick(TSlidePlaces now, TSlideDirection direction, bool movesSearch);
