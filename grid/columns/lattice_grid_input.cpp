@@ -248,8 +248,10 @@ void TLatticeGrid::ShowHintFor(int column, int row)
 {
     const TLtCustomColumn &item = *columns_.Item(column);
     const QRect cell = CellRect(column, row);
-    // A hint window is at most the screen; the fit is decided on one line of the column.
-    const TVisibleArea hintArea = HintArea(screen()->availableGeometry().size(), item.Font());
+    // A text-fit hint wraps at the client width and is at most the screen's
+    // height; the fit is decided on one line of the column.
+    const TVisibleArea hintArea =
+        HintArea(QSize(ClientWidth(), screen()->availableGeometry().height()), item.Font());
     TCellInfo info;
     info.AsString = GetCell(column, row)->GetVisibleString(hintArea);
     QString text = item.GetDrawText(info);

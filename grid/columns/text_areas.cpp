@@ -20,9 +20,9 @@ TVisibleArea MeasuredLineArea(const QFont &font)
     return {kWidestMeasuredLine, line, line, true};
 }
 
-TVisibleArea HintArea(const QSize &screen, const QFont &font)
+TVisibleArea HintArea(const QSize &size, const QFont &font)
 {
-    return {screen.width(), screen.height(), QFontMetrics(font).lineSpacing(), false};
+    return {size.width(), size.height(), QFontMetrics(font).lineSpacing(), false};
 }
 
 QString Bounded(const QString &text, const TVisibleArea &area)
