@@ -20,6 +20,7 @@
 #include <QCloseEvent>
 #include <QShowEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -141,6 +142,19 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
             ReportCurrentError(&messages_);
         }
         return true;
+    }
+    if (watched == edit4_ && event->type() == QEvent::KeyPress) {
+        const QString text = static_cast<QKeyEvent *>(event)->text();
+        if (text.size() != 1)
+            return false;
+        QChar key = text[0];
+        try {
+            Edit4KeyPress(key);
+        } catch (...) {
+            ReportCurrentError(&messages_);
+        }
+        // A character set to 0 is swallowed.
+        return key.isNull();
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -296,6 +310,12 @@ void TForm1::BitBtn2Click()
 
 void TForm1::BitBtn4Click()
 {
+    ResetEntryPanel();
+    timer2_->start();
+}
+
+void TForm1::ResetEntryPanel()
+{
     edit1_->clear();
     edit2_->clear();
     edit3_->clear();
@@ -303,7 +323,6 @@ void TForm1::BitBtn4Click()
     bitBtn4_->hide();
     bitBtn2_->hide();
     bitBtn1_->show();
-    timer2_->start();
 }
 
 void TForm1::SlidePanel(QWidget *panel, TSlideDirection direction, QTimer *timer)

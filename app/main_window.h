@@ -78,6 +78,8 @@ public:
     const QString &CurrentProfilePath() const { return profiles_->CurrentProfilePath(); }
     int AskAtStartup() const { return askAtStartup_; }
     void SetAskAtStartup(int value) { askAtStartup_ = value; }
+    // The row after the last search hit; 0 at start, never reset.
+    int SearchNextRow() const { return searchNextRow_; }
 
     // The outer size, frame included: the frame the window manager reports, or
     // 16 x 39 where there is none. Setting it goes through the size limits.
@@ -133,6 +135,15 @@ private:
     void BitBtn2Click();
     void BitBtn3Click();
     void BitBtn4Click();
+    // What Cancel does to the entry fields and buttons, without the slide.
+    void ResetEntryPanel();
+    void BitBtn5Click();
+    void BitBtn6Click();
+    void BitBtn7Click();
+    void BitBtn8Click();
+    void Edit4KeyPress(QChar &Key);
+    // New Search from row 0, Find Next from SearchNextRow.
+    void SearchFrom(int from);
     void Timer1Timer();
     void Timer2Timer();
     void Timer3Timer();
@@ -156,6 +167,7 @@ private:
     QString startupMessage_;
     QList<TAnchored> anchored_;
     bool applyingSizeLimits_ = false;
+    int searchNextRow_ = 0;
 
     QLabel *image1_ = nullptr;
     QLabel *label5_ = nullptr;

@@ -146,10 +146,11 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
                     TAnchoring::anTopRight);
     AddLabel(panel2_, "Label12", QStringLiteral("Search Options:"), QPoint(0, 52));
     edit4_ = Place(new QLineEdit(panel2_), "Edit4", QRect(0, 71, 177, 21));
+    edit4_->installEventFilter(this);
     bitBtn5_ = AddBitBtn(panel2_, "BitBtn5", QStringLiteral("New Search"), "search",
-                         QRect(0, 98, 89, 30), nullptr);
+                         QRect(0, 98, 89, 30), &TForm1::BitBtn5Click);
     bitBtn6_ = AddBitBtn(panel2_, "BitBtn6", QStringLiteral("Find Next"), "find_next",
-                         QRect(88, 98, 89, 30), nullptr);
+                         QRect(88, 98, 89, 30), &TForm1::BitBtn6Click);
 
     panel1_ = Place(NewPanel(this), "Panel1", QRect(464, 57, 179, 34),
                     TAnchoring::anTopRight);
@@ -201,9 +202,9 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
     BuildItemColumns(*latticeGrid1_);
 
     bitBtn7_ = AddBitBtn(this, "BitBtn7", QStringLiteral("Search"), "search",
-                         QRect(461, 97, 182, 33), nullptr);
+                         QRect(461, 97, 182, 33), &TForm1::BitBtn7Click);
     bitBtn8_ = AddBitBtn(this, "BitBtn8", QStringLiteral("Cancel Search"), "cancel",
-                         QRect(461, 97, 182, 33), nullptr);
+                         QRect(461, 97, 182, 33), &TForm1::BitBtn8Click);
     bitBtn8_->hide();
     bitBtn3_ = AddBitBtn(this, "BitBtn3", QStringLiteral("About Yearnbox"), "about",
                          QRect(461, 136, 182, 33), &TForm1::BitBtn3Click);

@@ -6,16 +6,19 @@
 //   yearnbox-bench [--runs N] clear FILE
 //   yearnbox-bench [--runs N] paint FILE
 //   yearnbox-bench [--runs N] autosave FILE
+//   yearnbox-bench [--runs N] search FILE WORD
 //   yearnbox-bench huge-cell OUT CHARS [FILL]      (huge_cell.h)
 //
 // load, save and clear work on the item grid alone; paint and autosave on the
-// main window, with FILE as its profile (autosave on a copy, since it saves).
+// main window, with FILE as its profile (autosave on a copy, since it saves);
+// search too (bench_search.h).
 //
 // --runs 1 times a single run with no warm-up (for whole-process timings).
 
 #include "app/item_columns.h"
 #include "bench/huge_cell.h"
 #include "app/main_window.h"
+#include "bench/bench_search.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/errors.h"
 #include "platform/file_dialog.h"
@@ -88,7 +91,7 @@ void Load(TLatticeGrid &grid, const QString &file)
 int Usage()
 {
     std::fputs("usage: yearnbox-bench [--runs N] load FILE | save FILE OUT | clear FILE"
-               " | paint FILE | autosave FILE | huge-cell OUT CHARS [FILL]\n",
+               " | paint FILE | autosave FILE | search FILE WORD | huge-cell OUT CHARS [FILL]\n",
                stderr);
     return 2;
 }
@@ -147,7 +150,8 @@ int main(int argc, char **argv)
     if (op == "huge-cell")
         return HugeCellCommand(args);
     const bool oneFile = op == "load" || op == "clear" || op == "paint" || op == "autosave";
-    if (!(oneFile && args.size() == 2) && !(op == "save" && args.size() == 3))
+    const bool twoArguments = op == "save" || op == "search";
+    if (!(oneFile && args.size() == 2) && !(twoArguments && args.size() == 3))
         return Usage();
     const QString file = QString::fromLocal8Bit(args[1].c_str());
 
@@ -173,6 +177,15 @@ int main(int argc, char **argv)
         } else if (op == "clear") {
             seconds = Time(runs, [&] { Load(grid, file); items = grid.RowCount(); },
                            [&] { grid.ClearRows(); });
+        } else if (op == "search") {
+            const TSearchFigures figures = BenchSearch(
+                file, QString::fromLocal8Bit(args[2].c_str()),
+                [&](const std::function<void()> &prepare, const std::function<void()> &body) {
+                    return Time(runs, prepare, body);
+                });
+            seconds = figures.seconds;
+            items = figures.items;
+            extra = QStringLiteral(",\"hit_row\":%1").arg(figures.hitRow);
         } else if (op == "paint") {
             TWindowRig rig(file);
             if (rig.boxes.shown)

@@ -26,6 +26,10 @@ ybk=$data/gen$n.ybk csv=$data/gen$n.csv out=$data/gen$n.out
 "$gen" "$n" "$csv" --utf8
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  export XDG_RUNTIME_DIR=$tmp/xdg-runtime
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+fi
 sql="CREATE TABLE t(name TEXT, notes TEXT, price TEXT, priority INTEGER, added TEXT, del INTEGER, mark TEXT)"
 
 median() { sort -g | awk '{a[NR] = $1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }

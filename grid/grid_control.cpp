@@ -138,7 +138,7 @@ void TLtCustomGridControl::ReserveRows(int count)
 
 void TLtCustomGridControl::InsertRow(int row)
 {
-    EndEditing(false);
+    EndEditing();
     if (row < firstVisibleRow_) {
         firstVisibleRow_ = row;
         if (topRow_ == 0)
@@ -155,7 +155,7 @@ void TLtCustomGridControl::InsertRow(int row)
 
 void TLtCustomGridControl::DeleteRow(int row)
 {
-    EndEditing(false);
+    EndEditing();
     const int children = RowExist(row) ? cells_.GetChildCount(row) : 0;
     for (int i = 0; i < children; ++i)
         DeleteRow(row + 1);
@@ -190,7 +190,7 @@ void TLtCustomGridControl::ClearRows()
     topRow_ = 0;
     selectedColumn_ = 0;
     selectedRow_ = -1;
-    EndEditing(false);
+    EndEditing();
     cells_.ClearRows();
     firstVisibleRow_ = lastVisibleRow_ = 0;
     RefreshBody();
@@ -209,7 +209,7 @@ void TLtCustomGridControl::ClearRow(int row)
 void TLtCustomGridControl::MoveRow(int from, int to)
 {
     RefreshBody();
-    EndEditing(false);
+    EndEditing();
     if (from == to)
         return;
     cells_.MoveRow(from, to);
@@ -307,7 +307,7 @@ void TLtCustomGridControl::SelectCell(int column, int row, bool clearMultiSelect
         if (CellBounds(oldColumn, oldRow))
             DoDeselectCell(oldColumn, oldRow);
         if (gridState_.Contains(TGridStateFlag::gtEdit))
-            EndEditing(false);
+            EndEditing();
     }
     if (autoScroll_ && RowExist(row))
         ScrollToRow(row);
@@ -665,7 +665,8 @@ void TLtCustomGridControl::ScrollRows(int, int) {}
 void TLtCustomGridControl::ScrollHorizontally(int) {}
 void TLtCustomGridControl::UpdateScrollBars() {}
 void TLtCustomGridControl::RowsReplaced() {}
-void TLtCustomGridControl::EndEditing(bool) {}
+// The grid's type-ahead search takes over typed characters here.
+void TLtCustomGridControl::KeyPressTypeAhead(QChar) {}
 
 int TLtCustomGridControl::VisibleRowCountInBody() const
 {

@@ -9,7 +9,9 @@
 // Terms: the selected cell is (SelectedColumn, SelectedRow); a row is selected
 // when its record's Selected flag is set; SelectedRow -1 means none. The top
 // row is the first row in view; FirstVisibleRow and LastVisibleRow are the
-// first and last rows that are not hidden.
+// first and last rows that are not hidden. The editing cell is the cell under
+// the open in-place editor (gtEdit), (-1, -1) while none is open; the window
+// owns the editor, this side its state, its events and the commit rule.
 
 #include "grid/cells.h"
 #include "grid/cells_host.h"
@@ -38,6 +40,9 @@ public:
     using TEditEvent = std::function<void(TLtCustomGridControl &sender, int column, int row,
                                           const QString &value)>;
     using THeaderClickEvent = std::function<void(TLtCustomGridControl &sender, int column)>;
+    using TEditTextEvent =
+        std::function<void(TLtCustomGridControl &sender, int column, int row, QString &value)>;
+    using TNotifyEvent = std::function<void(TLtCustomGridControl &sender)>;
 
     // columns is only stored here; it may be a member still being constructed.
     explicit TLtCustomGridControl(const IGridColumns *columns);
@@ -123,6 +128,15 @@ public:
     void MoveToNextCell(bool wrap);
     void MoveToPrevCell();
 
+    // --- in-place editing
+    int EditingColumn() const { return editingColumn_; }
+    int EditingRow() const { return editingRow_; }
+    // Stores an edited text into its cell.
+    void CompleteEdit(int column, int row, const QString &text);
+    // Closes the in-place editor without committing its text: the cell keeps
+    // its value. Every action that only closes an open editor calls this.
+    virtual void EndEditing();
+
     // --- batching
     void BeginUpdate() { ++updateCount_; }
     void EndUpdate();
@@ -139,6 +153,11 @@ public:
     TEditEvent OnAfterEdit;
     THeaderClickEvent OnHeaderClick;
     THeaderClickEvent OnHeaderDblClick;
+    TBeforeEditEvent OnBeforeEdit;
+    TEditTextEvent OnApplyEditText;
+    TEditEvent OnEdit;
+    TEditTextEvent OnEditText;
+    TNotifyEvent OnEditExit;
 
     void DoCellClick(int column, int row);
     void DoCellDblClick(int column, int row);
@@ -150,6 +169,11 @@ public:
     void DoAfterEdit(int column, int row, const QString &value);
     void DoHeaderClick(int column);
     void DoHeaderDblClick(int column);
+    bool DoBeforeEdit(int column, int row);
+    void DoApplyEditText(int column, int row, QString &value);
+    void DoEdit(int column, int row, const QString &value);
+    void DoEditText(int column, int row, QString &value);
+    void DoEditExit();
 
     // --- text files
     // Raises EInOutError when the file cannot be written; the old file is then unchanged.
@@ -180,8 +204,14 @@ protected:
     virtual void UpdateScrollBars();
     // The rows were replaced as a whole.
     virtual void RowsReplaced();
-    // Closes an open in-place editor, committing its text or not.
-    virtual void EndEditing(bool commit);
+    // gtEdit on, the editing cell := (column, row).
+    void StartEditingState(int column, int row);
+    // The commit rule for the open editor's text: nothing when it equals the
+    // cell's text; otherwise OnEditAccept, and when accepted and the editing
+    // row still exists OnEditText, the store and OnAfterEdit. True when stored.
+    bool CommitEditText(QString text);
+    // A typed character that opened no editor: the type-ahead search's.
+    void KeyPressTypeAhead(QChar key);
     // Rows that fit completely into the body from the top row.
     virtual int VisibleRowCountInBody() const;
     void SetTopRow(int row);
@@ -212,4 +242,6 @@ private:
     int lastVisibleRow_ = 0;
     int lastAddedRow_ = -1;
     int updateCount_ = 0;
+    int editingColumn_ = -1;
+    int editingRow_ = -1;
 };

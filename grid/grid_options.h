@@ -19,8 +19,11 @@ enum class TAppearanceOption : uint8_t {
 };
 using TAppearanceOptions = TSet<TAppearanceOption>;
 
+// What the grid is in the middle of: gtEdit while an in-place editor is open.
 enum class TGridStateFlag : uint8_t {
-    gtEdit, gtInput, gtMultiSelect, gtColumnHeaderDown, gtColumnResizing, gtRowMoving
+    gtColumnResizing, gtColumnHeaderDown, gtColumnMoving, gtEdit, gtEditorMoving,
+    gtIndicatorMouseDown, gtInput, gtMultiSelect, gtRolling, gtRowMoving, gtHorzScrolling,
+    gtUpdating
 };
 using TGridState = TSet<TGridStateFlag>;
 

@@ -15,6 +15,9 @@ TLtTextColumn::TLtTextColumn()
 void TLtTextColumn::SetMaxLength(int value)
 {
     maxLength_ = value;
+    // An open editor takes the new limit at once.
+    if (TLtCustomEdit *editor = CellEditor(); editor && editor->isVisible())
+        editor->SetMaxLength(value);
     Refresh();
 }
 
@@ -27,6 +30,8 @@ void TLtTextColumn::SetMultiLine(bool value)
 void TLtTextColumn::SetPasswordChar(QChar value)
 {
     passwordChar_ = value;
+    if (TLtCustomEdit *editor = CellEditor(); editor && editor->isVisible())
+        editor->SetPasswordChar(value);
     Refresh();
 }
 

@@ -75,8 +75,8 @@ public:
     // until the grid shows it; none for kinds without an editor.
     TLtCustomEdit *CellEditor() const { return cellEditor_; }
     // An outside editor used instead of the kind's own; forgotten when it is destroyed.
-    QWidget *InplaceEdit() const { return inplaceEdit_; }
-    void SetInplaceEdit(QWidget *value) { inplaceEdit_ = value; }
+    TLtCustomEdit *InplaceEdit() const { return inplaceEdit_; }
+    void SetInplaceEdit(TLtCustomEdit *value) { inplaceEdit_ = value; }
     const QString &InputCaption() const { return inputCaption_; }
     void SetInputCaption(const QString &value) { inputCaption_ = value; }
     const QString &InputValue() const { return inputValue_; }
@@ -143,6 +143,12 @@ public:
     // turns it off afterwards), the column's Alignment, no border, a left
     // margin of 1.
     virtual void BeginEditing();
+    // The editor's part of a cell rectangle; the whole cell here.
+    virtual QRect AdjustEditRect(const QRect &cell) const { return cell; }
+    // May change an edited text before the grid compares and stores it.
+    virtual void ApplyEditing(QString &) {}
+    // Called once the editor holds the cell's text.
+    virtual void UpdateEdit() {}
 
     // Left less the horizontal scroll position, except for the fixed columns.
     int GetAbsoluteLeft() const;
@@ -205,7 +211,7 @@ private:
     TColumnHeader header_;
     // Deleted with the column, unless its parent window went first.
     QPointer<TLtCustomEdit> cellEditor_;
-    QPointer<QWidget> inplaceEdit_;
+    QPointer<TLtCustomEdit> inplaceEdit_;
     QString inputCaption_;
     QString inputValue_;
     TColumnOptions options_{TColumnOption::coCanClick, TColumnOption::coCanInput,

@@ -106,6 +106,31 @@ bool TLtCustomEdit::event(QEvent *event)
     return QLineEdit::event(event);
 }
 
+void TLtCustomEdit::keyPressEvent(QKeyEvent *event)
+{
+    bool taken = false;
+    if (OnKeyDown)
+        OnKeyDown(*event, taken);
+    if (!taken)
+        QLineEdit::keyPressEvent(event);
+    // Never passed on to the parent grid: what the grid sees, OnKeyDown gives it.
+    event->accept();
+}
+
+void TLtCustomEdit::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    if (OnEnter)
+        OnEnter(*event);
+}
+
+void TLtCustomEdit::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (OnExit)
+        OnExit(*event);
+}
+
 void TLtEdit::BeginEditing()
 {
     end(false);

@@ -6,6 +6,9 @@
 //
 // Flags: InplaceEditor marks an editor that works inside a grid cell;
 // EditorUpdating is on while a column prepares the editor.
+//
+// While open, the grid listens through the handlers (OnChange, OnEnter,
+// OnExit, OnKeyDown); a key that OnKeyDown does not take goes to the edit box.
 
 #include "grid/columns/column_types.h"
 
@@ -46,12 +49,26 @@ public:
 
     // After every change of the text.
     std::function<void()> OnChange;
+    // The editor gained or lost the keyboard focus.
+    std::function<void(QFocusEvent &)> OnEnter;
+    std::function<void(QFocusEvent &)> OnExit;
+    // Before the edit box sees a key; set taken to keep it from the edit box.
+    std::function<void(QKeyEvent &, bool &taken)> OnKeyDown;
+    // The edit box's own handling of a key (caret, text), for a handler that
+    // takes a key but wants it edited first.
+    void EditKey(QKeyEvent *event) { QLineEdit::keyPressEvent(event); }
 
-    // Called by the grid once the editor is prepared for a cell.
+    // The grid's protocol: before the text is committed, once the editor is
+    // prepared for a cell, and when it closes.
+    virtual void ApplyEditing() {}
     virtual void BeginEditing() {}
+    virtual void EndEditing() {}
 
 protected:
     bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     bool inplaceEditor_ = false;

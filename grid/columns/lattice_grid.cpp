@@ -18,6 +18,7 @@ TLatticeGrid::TLatticeGrid(QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     columns_.OnChange = [this](TColumnsOperation operation, int index, int second) {
+        EndEditing();
         // The collection reports a move as (new index, old index); the store
         // takes (from, to).
         if (operation == TColumnsOperation::opMove)
@@ -110,10 +111,13 @@ void TLatticeGrid::RefreshColumn(TLtCustomColumn &, TGridArea)
     viewport()->update();
 }
 
-// Painting shows no columns yet, so every change repaints the whole grid.
+// Painting shows no columns yet, so every change repaints the whole grid; an
+// open editor follows its cell (the column's place, width or visibility).
 void TLatticeGrid::ColumnChanged(TLtCustomColumn &, TColumnChangeKind, int)
 {
     viewport()->update();
+    if (GridState().Contains(TGridStateFlag::gtEdit))
+        RefreshCellEditor();
 }
 
 // Both the grid's and the viewport's resizes arrive here; the columns follow
@@ -121,6 +125,9 @@ void TLatticeGrid::ColumnChanged(TLtCustomColumn &, TColumnChangeKind, int)
 void TLatticeGrid::resizeEvent(QResizeEvent *event)
 {
     QAbstractScrollArea::resizeEvent(event);
+    // Any change of the grid's size closes an open editor without committing.
+    if (event->oldSize() != event->size())
+        EndEditing();
     if (viewport()->width() != layoutWidth_) {
         layoutWidth_ = viewport()->width();
         columns_.ResizeColumns(nullptr, false);

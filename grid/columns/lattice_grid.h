@@ -17,6 +17,7 @@
 #include "grid/grid_control.h"
 
 #include <QAbstractScrollArea>
+#include <QPointer>
 
 #include <functional>
 #include <optional>
@@ -73,6 +74,32 @@ public:
     // the column's font, caret at the end. None for a cell outside the grid
     // or a column without an editor.
     TLtCustomEdit *PrepareCellEditor(int column, int row);
+
+    // --- in-place editing (see lattice_grid_editing.cpp)
+    // Opens the editor on a cell with text, or with the cell's own text when
+    // text is empty; nothing for a cell that cannot be edited.
+    void EditCell(int column, int row, const QString &text);
+    // Opens the editor on a cell because key was typed: the key is its first input.
+    void StartEdit(int column, int row, QChar key);
+    // EditCell with an empty text.
+    void SetEditingCell(int column, int row) { EditCell(column, row, QString()); }
+    // Commits the open editor's text to its cell, true when the cell changed;
+    // the editor stays open.
+    bool ApplyEditing();
+    // Hides the editor, repaints its cell and clears the editing state.
+    void EndEditing() override;
+    // Places the editor over the editing cell, shows it and gives it the
+    // keyboard focus; hides it while the row is scrolled under the header.
+    void RefreshCellEditor();
+    // Makes an editor the active one: a hidden, empty child of the grid's
+    // viewport with the grid's WantTabs and direction.
+    void SetInplaceEdit(TLtCustomEdit *editor);
+    // Attaches the grid's handlers to the active editor.
+    void SetInplaceEditEvents();
+    // The open editor, none while closed.
+    TLtCustomEdit *ActiveEditor() const { return activeEditor_; }
+    bool CanEdit() const { return true; }
+    void PrepareEdit() {}
     // The colour a cell has of its own: its stored colour, or the column's
     // with ParentCellColor.
     static TColor OwnCellColor(const TLtCustomColumn &column, const TCell &cell);
@@ -182,6 +209,22 @@ protected:
     int VisibleRowCountInBody() const override;
 
 private:
+    // Makes the column's editor (its InplaceEdit or CellEditor) the active
+    // one, ready for the cell.
+    TLtCustomEdit *OpenEditor(TLtCustomColumn &item, int column, int row);
+    // The steps shared by EditCell and StartEdit up to an active editor.
+    TLtCustomEdit *BeginCellEditing(int column, int row);
+    // Commit, then close, also when the commit fails.
+    void ApplyAndEndEditing();
+    void EditorKeyDown(TLtCustomEdit &editor, QKeyEvent &key, bool &taken);
+    void EditorExit(TLtCustomEdit &editor, QFocusEvent &event);
+    // The area the open editor covers, which painting leaves alone.
+    QRect EditorArea() const;
+    // The grid's own handling of navigation keys; false for other keys.
+    bool KeyDown(QKeyEvent &event);
+    // The grid's handling of a typed character; false when nothing took it.
+    bool KeyPress(QChar key);
+
     void DrawCell(QPainter &painter, int column, int row, const QRect &cellRect);
     void DrawEmptyCell(QPainter &painter, int column, const QRect &cellRect, const QRect &clip);
     // The cell's grid lines in the given colour; nothing without goGrid.
@@ -212,6 +255,11 @@ private:
 
     THintWindow *hint_;
     std::pair<int, int> pressedCell_{-1, -1};
+    // The pressed cell was the selected cell before the press.
+    bool pressedCellWasSelected_ = false;
+    QPointer<TLtCustomEdit> activeEditor_;
+    // Set while the editor is loaded: its changes raise no OnEdit.
+    bool loadingEditor_ = false;
     std::pair<int, int> hoveredCell_{-1, -1};
     int hoveredHeader_ = -1;
     enum class THintKind { hkNone, hkTextFit, hkCell, hkHeader } hintKind_ = THintKind::hkNone;

@@ -89,6 +89,7 @@ void TLatticeGrid::PressBody(QMouseEvent *event)
     const int column = at->first >= 0 ? at->first : SelectedColumn();
     const int row = at->second;
     pressedCell_ = {column, row};
+    pressedCellWasSelected_ = column == SelectedColumn() && row == SelectedRow();
     // The press's change comes before the selection; when its handler fails
     // (a save that cannot be written) the cell is still selected, then the
     // failure goes on to be reported.
@@ -119,9 +120,23 @@ void TLatticeGrid::PressBody(QMouseEvent *event)
 void TLatticeGrid::mousePressEvent(QMouseEvent *event)
 {
     HideHint();
+    // A press outside the header commits an open editor; the press goes on
+    // also when the commit's save fails, which is then reported.
+    std::exception_ptr failure;
+    const bool inHeader = HeaderRect().contains(event->position().toPoint());
+    if ((event->button() == Qt::LeftButton || event->button() == Qt::RightButton) && !inHeader &&
+        GridState().Contains(TGridStateFlag::gtEdit)) {
+        try {
+            ApplyAndEndEditing();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }
     if (event->button() == Qt::LeftButton)
         PressBody(event);
     QAbstractScrollArea::mousePressEvent(event);
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void TLatticeGrid::mouseDoubleClickEvent(QMouseEvent *event)
@@ -139,8 +154,11 @@ void TLatticeGrid::mouseDoubleClickEvent(QMouseEvent *event)
 
 void TLatticeGrid::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton)
+    // Right and middle releases only close an open editor.
+    if (event->button() != Qt::LeftButton) {
+        EndEditing();
         return;
+    }
     const bool fromDouble = pressIsDouble_;
     pressIsDouble_ = false;
     const auto at = CellAt(event->position().toPoint());
@@ -162,60 +180,88 @@ void TLatticeGrid::mouseReleaseEvent(QMouseEvent *event)
                 GetCell(column, row)->GetAsBoolean()))
             ApplyElementValue(column, row, *value ? QStringLiteral("True") : QStringLiteral("False"),
                               *value, 0);
+        return;
     }
+    if (item.AdjustEditRect(CellRect(column, row)).contains(event->position().toPoint()) &&
+        (!Options().Contains(TGridOption::goSecondClickEdit) || pressedCellWasSelected_))
+        EditCell(column, row, QString());
+}
+
+bool TLatticeGrid::KeyDown(QKeyEvent &event)
+{
+    const TShiftState shift = ShiftOf(event.modifiers());
+    switch (event.key()) {
+    case Qt::Key_Down: MoveSelectionDown(shift, false); return true;
+    case Qt::Key_Up: MoveSelectionUp(shift); return true;
+    case Qt::Key_PageDown: MoveSelectionPageDown(); return true;
+    case Qt::Key_PageUp: MoveSelectionPageUp(); return true;
+    case Qt::Key_Home: MoveSelectionHome(); return true;
+    case Qt::Key_End: MoveSelectionEnd(); return true;
+    case Qt::Key_Left: MoveSelectionLeft(); return true;
+    case Qt::Key_Right: MoveSelectionRight(); return true;
+    case Qt::Key_Tab:
+        if (WantTabs()) {
+            MoveToNextCell(false);
+            return true;
+        }
+        return false;
+    case Qt::Key_Backtab:
+        if (WantTabs()) {
+            MoveToPrevCell();
+            return true;
+        }
+        return false;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (WantReturns() && SelectionMoveDirection() == TSelectionMoveDirection::mdDown)
+            MoveSelectionDown(shift, false);
+        return true;
+    default: return false;
+    }
+}
+
+bool TLatticeGrid::KeyPress(QChar key)
+{
+    const int column = SelectedColumn();
+    const int row = SelectedRow();
+    if (!CellBounds(column, row))
+        return false;
+    const TLtCustomColumn &item = *columns_.Item(column);
+    if (ElementRuns(item)) {
+        if (item.GetColumnPlayClass() == TColumnPlayClass::pcRateColumnPlay) {
+            const auto &rate = static_cast<const TLtRateColumn &>(item);
+            if (const auto value =
+                    TRateColumnPlay::KeyPress(rate, key, GetCell(column, row)->GetAsInteger()))
+                ApplyElementValue(column, row, QString(), false, *value);
+        } else if (const auto value = TCheckBoxColumnPlay::KeyPress(
+                       key, GetCell(column, row)->GetAsBoolean())) {
+            ApplyElementValue(column, row, *value ? QStringLiteral("True") : QStringLiteral("False"),
+                              *value, 0);
+        }
+        return true;
+    }
+    if (GridState().Contains(TGridStateFlag::gtEdit) || GridState().Contains(TGridStateFlag::gtInput))
+        return false;
+    if (key == QChar(27) || key == QChar(13) || key == QChar(9))
+        return false;
+    if (!item.Options().Contains(TColumnOption::coEditing)) {
+        KeyPressTypeAhead(key);
+        return true;
+    }
+    if (!item.IsKeyValid(key))
+        return false;
+    StartEdit(column, row, key);
+    return true;
 }
 
 void TLatticeGrid::keyPressEvent(QKeyEvent *event)
 {
     HideHint();
-    const TShiftState shift = ShiftOf(event->modifiers());
-    switch (event->key()) {
-    case Qt::Key_Down: MoveSelectionDown(shift, false); return;
-    case Qt::Key_Up: MoveSelectionUp(shift); return;
-    case Qt::Key_PageDown: MoveSelectionPageDown(); return;
-    case Qt::Key_PageUp: MoveSelectionPageUp(); return;
-    case Qt::Key_Home: MoveSelectionHome(); return;
-    case Qt::Key_End: MoveSelectionEnd(); return;
-    case Qt::Key_Left: MoveSelectionLeft(); return;
-    case Qt::Key_Right: MoveSelectionRight(); return;
-    case Qt::Key_Tab:
-        if (WantTabs()) {
-            MoveToNextCell(false);
-            return;
-        }
-        break;
-    case Qt::Key_Backtab:
-        if (WantTabs()) {
-            MoveToPrevCell();
-            return;
-        }
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (WantReturns() && SelectionMoveDirection() == TSelectionMoveDirection::mdDown)
-            MoveSelectionDown(shift, false);
+    if (KeyDown(*event))
         return;
-    default: break;
-    }
     const QString text = event->text();
-    const int column = SelectedColumn();
-    const int row = SelectedRow();
-    if (text.size() == 1 && CellBounds(column, row)) {
-        const TLtCustomColumn &item = *columns_.Item(column);
-        if (ElementRuns(item)) {
-            if (item.GetColumnPlayClass() == TColumnPlayClass::pcRateColumnPlay) {
-                const auto &rate = static_cast<const TLtRateColumn &>(item);
-                if (const auto value = TRateColumnPlay::KeyPress(rate, text[0],
-                                                                 GetCell(column, row)->GetAsInteger()))
-                    ApplyElementValue(column, row, QString(), false, *value);
-            } else if (const auto value = TCheckBoxColumnPlay::KeyPress(
-                           text[0], GetCell(column, row)->GetAsBoolean())) {
-                ApplyElementValue(column, row, *value ? QStringLiteral("True") : QStringLiteral("False"),
-                                  *value, 0);
-            }
-            return;
-        }
-    }
+    if (text.size() == 1 && KeyPress(text[0]))
+        return;
     QAbstractScrollArea::keyPressEvent(event);
 }
 
@@ -327,6 +373,12 @@ void TLatticeGrid::mouseMoveEvent(QMouseEvent *event)
     if (*at == hoveredCell_)
         return;
     hoveredCell_ = *at;
+    // The editing cell shows no hint.
+    if (GridState().Contains(TGridStateFlag::gtEdit) && at->first == EditingColumn() &&
+        at->second == EditingRow()) {
+        HideHint();
+        return;
+    }
     ShowHintFor(at->first, at->second);
 }
 

@@ -63,15 +63,17 @@ bool TLatticeGrid::CellHighlighted(int column, int row)
     if (AppearanceOptions().Contains(TAppearanceOption::aoHideSelection) && !GridHasFocus())
         return false;
     const bool isSelectedCell = column == SelectedColumn() && row == SelectedRow();
-    const bool editing = GridState().Contains(TGridStateFlag::gtEdit);
+    // The cell under an open editor is never highlighted.
+    if (GridState().Contains(TGridStateFlag::gtEdit) && column == EditingColumn() &&
+        row == EditingRow())
+        return false;
     if (Options().Contains(TGridOption::goSelectFullRow)) {
         if (!GetSelected(row))
             return false;
         return !(isSelectedCell &&
-                 (AppearanceOptions().Contains(TAppearanceOption::aoIndicateSelectedCell) ||
-                  editing));
+                 AppearanceOptions().Contains(TAppearanceOption::aoIndicateSelectedCell));
     }
-    return isSelectedCell && !editing;
+    return isSelectedCell;
 }
 
 TColor TLatticeGrid::OwnCellColor(const TLtCustomColumn &column, const TCell &cell)
@@ -339,7 +341,8 @@ void TLatticeGrid::paintEvent(QPaintEvent *event)
     const int columnsRight = ColumnsRight(columns_, kFrameWidth, HorzScrollPosition());
 
     painter.save();
-    painter.setClipRect(body);
+    // The area under an open editor is the editor's to paint.
+    painter.setClipRegion(QRegion(body).subtracted(EditorArea()));
     int y = body.top();
     for (int r = TopRow(); y <= body.bottom(); ++r) {
         const bool existing = r < RowCount();

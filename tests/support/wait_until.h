@@ -10,7 +10,6 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QThread>
-#include "tests/support/wait_until.h"
 
 template <typename Condition>
 [[nodiscard]] ::testing::AssertionResult WaitUntil(Condition condition, int timeoutMs = 2000)

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QLineEdit>
 
 #include <memory>
 
@@ -164,7 +163,7 @@ TEST(ColumnOptions, MembersInTheirOrder)
 
 TEST(ColumnState, FollowsEnabledStyleEditorAndOptions)
 {
-    QLineEdit editor;
+    TLtEdit editor;
     struct Row {
         bool text; bool enabled; bool withEditor; TColumnOptions options; TColumnState state;
     };
@@ -196,7 +195,7 @@ TEST(ColumnState, FollowsEnabledStyleEditorAndOptions)
 TEST(InplaceEdit, IsForgottenWhenTheEditorGoes)
 {
     TLtRateColumn column;
-    auto editor = std::make_unique<QLineEdit>();
+    auto editor = std::make_unique<TLtEdit>();
     column.SetInplaceEdit(editor.get());
     EXPECT_EQ(column.InplaceEdit(), editor.get());
     editor.reset();

@@ -66,7 +66,7 @@ TEST_F(PreparedEditor, IsAHiddenEmptyChildOfTheGridPreparedByItsColumn)
     grid.SetWantTabs(true);
 
     ASSERT_EQ(grid.PrepareCellEditor(0, 0), editor);
-    EXPECT_EQ(editor->parentWidget(), &grid);
+    EXPECT_EQ(editor->parentWidget(), grid.viewport());
     EXPECT_TRUE(editor->isHidden());
     EXPECT_TRUE(editor->text().isEmpty()) << "loading the cell's text comes later";
     EXPECT_EQ(changes, 0) << "the old handler was cleared first";

@@ -173,8 +173,9 @@ TEST_F(StartupTest, ACommandLineFileThatCannotBeLoadedStartsWithTheBlankProfileA
         EXPECT_EQ(boxes.shown, QStringList{"Profile could not be loaded; it may be missing or corrupt."});
         form->close();
         EXPECT_EQ(folder.Read("blank.yearnbox"), blank);
-        if (!c.bytes.isEmpty())
+        if (!c.bytes.isEmpty()) {
             EXPECT_EQ(folder.Read(QFileInfo(c.path).fileName()), c.bytes);
+        }
     }
     EXPECT_FALSE(folder.Exists("gone.ybk"));
 }
