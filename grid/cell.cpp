@@ -28,6 +28,12 @@ TCell::TCell([[maybe_unused]] TCells *owner)
 
 TCell::~TCell() = default;
 
+QStringView TCell::GetAsStringView(QString &scratch)
+{
+    scratch = GetAsString();
+    return scratch;
+}
+
 TCells *TCell::Owner() const
 {
     return static_cast<TCells *>(TSlabPool::TagOf(this));
@@ -216,6 +222,18 @@ QString TStringCell::GetAsStringStart(qsizetype count)
     const qsizetype read = std::min<qsizetype>(place_.length, 2 * count + 2);
     const QString text = Owner()->Arena(ArenaIndex()).Text(place_.offset, uint32_t(read), true);
     return text.size() <= count ? text : TextStart(text, count).toString();
+}
+
+QStringView TStringCell::GetAsStringView(QString &scratch)
+{
+    switch (Kind()) {
+    case tkEmpty: return {};
+    case tkOwned: return *owned_;
+    case tkExact: return Owner()->Arena(ArenaIndex()).View(place_.offset, place_.length);
+    case tkEncoded: break;
+    }
+    scratch = GetAsString();
+    return scratch;
 }
 
 void TStringCell::WriteField(TTextFieldWriter &writer)

@@ -44,6 +44,9 @@ public:
     // What area can show of the text (visible_text.h): painting and hints
     // take this, so a huge text costs no more than a short one.
     QString GetVisibleString(const TVisibleArea &area);
+    // GetAsString as a view, valid until the cell or scratch changes: a text
+    // cell shows its characters where they lie, others build them in scratch.
+    virtual QStringView GetAsStringView(QString &scratch);
     virtual void Changed();
     // Each subclass stores its value, then calls these, which report the change.
     virtual void SetAsBoolean(bool value);
@@ -108,6 +111,7 @@ public:
     int32_t GetAsInteger() override;
     QString GetAsString() override;
     QString GetAsStringStart(qsizetype count) override;
+    QStringView GetAsStringView(QString &scratch) override;
     void SetAsBoolean(bool value) override;
     void SetAsDateTime(double value) override;
     void SetAsFloat(double value) override;
