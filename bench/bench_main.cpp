@@ -8,6 +8,7 @@
 //   yearnbox-bench [--runs N] autosave FILE
 //   yearnbox-bench [--runs N] search FILE WORD
 //   yearnbox-bench [--runs N] sort FILE INDEX [--descending] [--reverse]
+//   yearnbox-bench huge-cell OUT CHARS [FILL]      (huge_cell.h)
 //
 // load, save and clear work on the item grid alone; paint and autosave on the
 // main window, with FILE as its profile (autosave on a copy, since it saves);
@@ -16,6 +17,7 @@
 // --runs 1 times a single run with no warm-up (for whole-process timings).
 
 #include "app/item_columns.h"
+#include "bench/huge_cell.h"
 #include "app/main_window.h"
 #include "bench/bench_search.h"
 #include "bench/bench_sort.h"
@@ -92,7 +94,7 @@ int Usage()
 {
     std::fputs("usage: yearnbox-bench [--runs N] load FILE | save FILE OUT | clear FILE"
                " | paint FILE | autosave FILE | search FILE WORD"
-               " | sort FILE INDEX [--descending] [--reverse]\n",
+               " | sort FILE INDEX [--descending] [--reverse] | huge-cell OUT CHARS [FILL]\n",
                stderr);
     return 2;
 }
@@ -152,6 +154,8 @@ int main(int argc, char **argv)
     const std::string op = args[0];
     if (op == "sort")
         return RunSortBench(args, runs);
+    if (op == "huge-cell")
+        return HugeCellCommand(args);
     const bool oneFile = op == "load" || op == "clear" || op == "paint" || op == "autosave";
     const bool twoArguments = op == "save" || op == "search";
     if (!(oneFile && args.size() == 2) && !(twoArguments && args.size() == 3))

@@ -19,6 +19,7 @@
 
 class TCells;
 class TTextFieldWriter;
+struct TVisibleArea;
 
 enum class TLtCellStateFlag : uint8_t { cstEmpty, cstLocked };
 using TLtCellState = TSet<TLtCellStateFlag>;
@@ -37,6 +38,12 @@ public:
     virtual double GetAsFloat() = 0;
     virtual int32_t GetAsInteger() = 0;
     virtual QString GetAsString() = 0;
+    // The first count characters of GetAsString (all of it when shorter),
+    // never ending inside a surrogate pair, made without the rest.
+    virtual QString GetAsStringStart(qsizetype count);
+    // What area can show of the text (visible_text.h): painting and hints
+    // take this, so a huge text costs no more than a short one.
+    QString GetVisibleString(const TVisibleArea &area);
     // GetAsString as a view, valid until the cell or scratch changes: a text
     // cell shows its characters where they lie, others build them in scratch.
     virtual QStringView GetAsStringView(QString &scratch);
@@ -103,6 +110,7 @@ public:
     double GetAsFloat() override;
     int32_t GetAsInteger() override;
     QString GetAsString() override;
+    QString GetAsStringStart(qsizetype count) override;
     QStringView GetAsStringView(QString &scratch) override;
     void SetAsBoolean(bool value) override;
     void SetAsDateTime(double value) override;

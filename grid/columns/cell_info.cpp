@@ -1,8 +1,9 @@
 #include "grid/columns/cell_info.h"
 
 #include "grid/cell.h"
+#include "grid/visible_text.h"
 
-TCellInfo CellInfoOf(TColumnType type, TCell &cell)
+TCellInfo CellInfoOf(TColumnType type, TCell &cell, const TVisibleArea &textArea)
 {
     TCellInfo info;
     switch (type) {
@@ -12,7 +13,7 @@ TCellInfo CellInfoOf(TColumnType type, TCell &cell)
     case TColumnType::ctFloat: info.AsFloat = cell.GetAsFloat(); break;
     case TColumnType::ctDate: info.AsDateTime = cell.GetAsDateTime(); break;
     case TColumnType::ctGraphic: info.AsObject = cell.GetObjectReference(); break;
-    default: info.AsString = cell.GetAsString(); break;
+    default: info.AsString = cell.GetVisibleString(textArea); break;
     }
     return info;
 }

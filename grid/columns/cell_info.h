@@ -7,8 +7,10 @@
 #include <QFont>
 
 class TCell;
+struct TVisibleArea;
 
-// Only the field that matches the column's type is filled.
-TCellInfo CellInfoOf(TColumnType type, TCell &cell);
+// Only the field that matches the column's type is filled; a text only as far
+// as it can show in the area.
+TCellInfo CellInfoOf(TColumnType type, TCell &cell, const TVisibleArea &textArea);
 // The column's font with a cell's font style added.
 QFont WithStyle(QFont font, TFontStyles style);

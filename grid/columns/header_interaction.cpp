@@ -6,6 +6,7 @@
 #include "grid/columns/grid_cursors.h"
 #include "grid/columns/header_geometry.h"
 #include "grid/columns/lattice_grid.h"
+#include "grid/columns/text_areas.h"
 
 #include <QPainter>
 
@@ -280,7 +281,7 @@ int THeaderInteraction::BestFitWidth(int column) const
             continue;
         TCell &cell = *grid_.GetCell(column, r);
         TCellPaint paint;
-        paint.info = CellInfoOf(item.ColumnType(), cell);
+        paint.info = CellInfoOf(item.ColumnType(), cell, MeasuredLineArea(item.Font()));
         TColor textColor = cell.GetActualFontColor();
         TFontStyles fontStyle = cell.GetFontStyle();
         grid_.DoCellFormating(column, r, textColor, fontStyle, grid_.CellStateOf(column, r));

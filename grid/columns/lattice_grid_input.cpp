@@ -6,9 +6,11 @@
 #include "grid/columns/column_plays.h"
 #include "grid/columns/hint_window.h"
 #include "grid/columns/lattice_grid.h"
+#include "grid/columns/text_areas.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScreen>
 
 #include <exception>
 
@@ -294,13 +296,20 @@ void TLatticeGrid::ShowHintFor(int column, int row)
 {
     const TLtCustomColumn &item = *columns_.Item(column);
     const QRect cell = CellRect(column, row);
+    // A text-fit hint wraps at the client width and is at most the screen's
+    // height; the fit is decided on one line of the column.
+    const TVisibleArea hintArea =
+        HintArea(QSize(ClientWidth(), screen()->availableGeometry().height()), item.Font());
     TCellInfo info;
-    info.AsString = GetCells(column, row);
+    info.AsString = GetCell(column, row)->GetVisibleString(hintArea);
     QString text = item.GetDrawText(info);
     DoApplyCell(column, row, text);
+    text = Bounded(text, hintArea);
+    const QString oneLine =
+        Bounded(text, CellTextArea(QRect(0, 0, item.Width(), 1), item.Font(), false));
     const bool active = window()->isActiveWindow();
     if (item.Options().Contains(TColumnOption::coShowTextFitHint) &&
-        !TextFits(item.Width(), QFontMetrics(item.Font()).horizontalAdvance(text))) {
+        !TextFits(item.Width(), QFontMetrics(item.Font()).horizontalAdvance(oneLine))) {
         if (active) {
             hint_->ShowAt(viewport()->mapToGlobal(cell.topLeft()), text, ClientWidth());
             hintKind_ = THintKind::hkTextFit;

@@ -148,7 +148,8 @@ void TLatticeGrid::DrawCell(QPainter &painter, int column, int row, const QRect 
         TFontStyles fontStyle = data.GetFontStyle();
         if (state.Contains(TCellStateFlag::csBoldTextSelection))
             fontStyle.Include(TFontStyle::fsBold);
-        paint.info = CellInfoOf(item.ColumnType(), data);
+        paint.info = CellInfoOf(item.ColumnType(), data,
+                                TTextColumnDisplay::TextArea(item, cell, item.Font()));
         DoCellFormating(column, row, textColor, fontStyle, state);
         paint.textColor = isEnabled() ? Resolved(textColor) : Resolved(clGrayText);
         paint.font = WithStyle(item.Font(), fontStyle);
