@@ -24,17 +24,24 @@ click $((gx + 424 + 8)) $row0
 expect_file list.ybk 'Boat,,$9,3,12/7/2026,0,True' 'Kite,,$20,1,12/7/2026,0,False' \
   'apple,,$100,2,12/7/2026,0,False'
 
+# drag_header FROM VIA TO SHOT: presses on the header row at FROM (pixels from the
+# grid's left), moves through VIA to TO, keeps a screenshot in $shots/SHOT.png
+# while the button is still down, then releases.
+drag_header() {
+  xdotool mousemove --window "$wid" $((gx + $1)) $header mousedown 1
+  sleep 0.2
+  xdotool mousemove --window "$wid" $((gx + $2)) $header
+  sleep 0.2
+  xdotool mousemove --window "$wid" $((gx + $3)) $header
+  sleep 0.4
+  screenshot "$shots/$4.png"
+  xdotool mouseup 1
+  sleep 0.4
+}
+
 # Drag the grip of "Price:" (right edge at 239) to 191: it becomes 32 wide.
-xdotool mousemove --window "$wid" $((gx + 239)) $header mousedown 1
-sleep 0.2
-xdotool mousemove --window "$wid" $((gx + 210)) $header
-sleep 0.2
-xdotool mousemove --window "$wid" $((gx + 191)) $header
-sleep 0.4
-screenshot "$shots/grip_drag.png"
+drag_header 239 210 191 grip_drag
 guide=$(/usr/bin/convert "$shots/grip_drag.png" -format "%[pixel:p{$((gx + 191)),300}]" info:)
-xdotool mouseup 1
-sleep 0.4
 case "$guide" in
   *"0,0,0"*|black) ;;
   *) fail "no inverted guide line during the grip drag ($guide)" ;;
@@ -47,15 +54,7 @@ expect_file list.ybk 'Boat,,$9,3,12/7/2026,0,False' 'Kite,,$20,1,12/7/2026,0,Fal
 # Drag the "Price:" header (now 159..191) over the right half of "Priority:"
 # (191..271): Priority starts at 159 on screen, and its third star there sets 3
 # for the second row; the saved fields keep their order.
-xdotool mousemove --window "$wid" $((gx + 175)) $header mousedown 1
-sleep 0.2
-xdotool mousemove --window "$wid" $((gx + 200)) $header
-sleep 0.2
-xdotool mousemove --window "$wid" $((gx + 260)) $header
-sleep 0.4
-screenshot "$shots/column_drag.png"
-xdotool mouseup 1
-sleep 0.4
+drag_header 175 200 260 column_drag
 screenshot "$shots/after_drags.png"
 click $((gx + 159 + 2 * 16 + 8)) $((row0 + 16))
 expect_file list.ybk 'Boat,,$9,3,12/7/2026,0,False' 'Kite,,$20,3,12/7/2026,0,False' \
