@@ -182,7 +182,7 @@ void TForm1::FormCreate(const QString &commandLineFile)
         ApplyRowMarks(*latticeGrid1_);
         profiles.FillProfileList();
         for (int i = 0; i < comboBox1_->count(); ++i)
-            if (comboBox1_->itemText(i) == name)
+            if (ProfileEntryName(*comboBox1_, i) == name)
                 comboBox1_->setCurrentIndex(i);
         profiles.SetCurrentProfilePath(commandLineFile);
         ReadSettings();
@@ -422,5 +422,6 @@ void TForm1::SpeedButton4Click() { profiles_->CreateANewYearnbox(); }
 
 void TForm1::ComboBox1Change()
 {
-    profiles_->LoadProfileByName(comboBox1_->currentText());
+    const int chosen = comboBox1_->currentIndex();
+    profiles_->LoadProfileByName(chosen < 0 ? QString() : ProfileEntryName(*comboBox1_, chosen));
 }

@@ -25,9 +25,11 @@ constexpr int kEntryOpenThreshold = 100;
 int FindItem(TLatticeGrid &grid, int from, const QString &word)
 {
     const int rows = grid.RowCount();
+    // One scratch string for every cell: a scan builds no strings of its own.
+    QString scratch;
     for (int row = std::max(from, 0); row < rows; ++row)
         for (int column : {icName, icNotes})
-            if (CellMatches(grid.GetCell(column, row)->GetAsString(), word))
+            if (CellMatches(grid.GetCell(column, row)->GetAsStringView(scratch), word))
                 return row;
     return -1;
 }

@@ -4,10 +4,12 @@
 #include "app/line_file.h"
 #include "app/row_marks.h"
 #include "grid/columns/lattice_grid.h"
+#include "grid/visible_text.h"
 #include "platform/errors.h"
 #include "platform/message_box.h"
 
 #include <QComboBox>
+#include <QScreen>
 #include <QFile>
 
 namespace {
@@ -49,6 +51,20 @@ QString WithProfileExtension(const QString &fileName)
                : fileName + QLatin1String(".ybk");
 }
 
+void AddProfileEntry(QComboBox &list, const QString &name)
+{
+    const QScreen *screen = list.screen();
+    const int width = screen ? screen->availableGeometry().width() : 0;
+    const int line = list.fontMetrics().lineSpacing();
+    const qsizetype shown = VisibleText(name, TVisibleArea{width, line, line, true}).size();
+    list.addItem(shown == name.size() ? name : name.left(shown), name);
+}
+
+QString ProfileEntryName(const QComboBox &list, int index)
+{
+    return list.itemData(index).toString();
+}
+
 TProfiles::TProfiles(const QString &folder, TLatticeGrid &grid, QComboBox &list,
                      IMessageBoxes &messages, IFileDialogs &dialogs)
     : folder_(folder), grid_(grid), list_(list), messages_(messages),
@@ -76,7 +92,7 @@ void TProfiles::SaveCurrent()
 bool TProfiles::ListHasEntry(const QString &name) const
 {
     for (int i = 0; i < list_.count(); ++i)
-        if (list_.itemText(i) == name)
+        if (ProfileEntryName(list_, i) == name)
             return true;
     return false;
 }
@@ -86,7 +102,8 @@ void TProfiles::FillProfileList()
     try {
         const QStringList entries = ProfileEntries(ReadLines(ProfileListPath()));
         list_.clear();
-        list_.addItems(entries);
+        for (const QString &entry : entries)
+            AddProfileEntry(list_, entry);
         list_.setCurrentIndex(-1);
     } catch (const EYearnboxError &) {
         // No readable profile list: the entries stay as they are.
@@ -143,7 +160,7 @@ void TProfiles::SaveThisProfile()
         SaveTo(file);
         const QString name = ProfileName(file);
         if (!ListHasEntry(name)) {
-            list_.addItem(name);
+            AddProfileEntry(list_, name);
             list_.setCurrentIndex(list_.count() - 1);
             AppendToProfileList(file);
         }
@@ -172,7 +189,7 @@ void TProfiles::DeleteTheActiveProfile()
     const int selected = list_.currentIndex();
     if (selected < 0)
         return;
-    const QString name = list_.itemText(selected);
+    const QString name = ProfileEntryName(list_, selected);
     try {
         QStringList buffer = ReadLines(ProfileListPath());
         const int line = FindProfileLine(buffer, name);

@@ -24,6 +24,12 @@ QStringList ProfileEntries(const QStringList &lines);
 // A chosen file name with ".ybk" appended unless it ends in exactly ".ybk".
 QString WithProfileExtension(const QString &fileName);
 
+// The drop-down list's entries: each shows as much of its profile name as
+// fits on the screen and keeps the whole name, which is what every lookup
+// compares.
+void AddProfileEntry(QComboBox &list, const QString &name);
+QString ProfileEntryName(const QComboBox &list, int index);
+
 class TProfiles {
 public:
     // folder ends with '/'.

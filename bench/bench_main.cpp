@@ -7,18 +7,22 @@
 //   yearnbox-bench [--runs N] paint FILE
 //   yearnbox-bench [--runs N] autosave FILE
 //   yearnbox-bench [--runs N] search FILE WORD
+//   yearnbox-bench [--runs N] sort FILE INDEX [--descending] [--reverse]
+//   yearnbox-bench huge-cell OUT CHARS [FILL]      (huge_cell.h)
 //   yearnbox-bench scroll FILE
 //
 // load, save and clear work on the item grid alone; paint and autosave on the
 // main window, with FILE as its profile (autosave on a copy, since it saves);
-// search too (bench_search.h); scroll on the shown main window (scroll_bench.h).
+// search too (bench_search.h); scroll on the shown main window (bench_scroll.h).
 //
 // --runs 1 times a single run with no warm-up (for whole-process timings).
 
 #include "app/item_columns.h"
+#include "bench/huge_cell.h"
 #include "app/main_window.h"
 #include "bench/bench_search.h"
-#include "bench/scroll_bench.h"
+#include "bench/bench_scroll.h"
+#include "bench/bench_sort.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/errors.h"
 #include "platform/file_dialog.h"
@@ -91,7 +95,8 @@ void Load(TLatticeGrid &grid, const QString &file)
 int Usage()
 {
     std::fputs("usage: yearnbox-bench [--runs N] load FILE | save FILE OUT | clear FILE"
-               " | paint FILE | autosave FILE | search FILE WORD | scroll FILE\n",
+               " | paint FILE | autosave FILE | search FILE WORD | scroll FILE"
+               " | sort FILE INDEX [--descending] [--reverse] | huge-cell OUT CHARS [FILL]\n",
                stderr);
     return 2;
 }
@@ -134,7 +139,9 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    // Qt takes none of the arguments: it would read --reverse as its own.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
 
     int runs = 5;
     std::vector<std::string> args;
@@ -147,6 +154,10 @@ int main(int argc, char **argv)
     if (args.empty())
         return Usage();
     const std::string op = args[0];
+    if (op == "sort")
+        return RunSortBench(args, runs);
+    if (op == "huge-cell")
+        return HugeCellCommand(args);
     const bool oneFile = op == "load" || op == "clear" || op == "paint" || op == "autosave" ||
                          op == "scroll";
     const bool twoArguments = op == "save" || op == "search";

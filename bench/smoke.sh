@@ -46,6 +46,11 @@ check paint "$("$bench" --runs 3 paint "$tmp/p.ybk")"
 cp "$tmp/p.ybk" "$tmp/before.ybk"
 check autosave "$("$bench" --runs 3 autosave "$tmp/p.ybk")"
 cmp "$tmp/p.ybk" "$tmp/before.ybk"  # autosave works on a copy
+for flags in "0" "3 --descending" "6 --reverse"; do
+  # shellcheck disable=SC2086
+  line=$("$bench" --runs 1 sort "$tmp/p.ybk" $flags)
+  python3 -c 'import json,sys; d=json.loads(sys.argv[1]); assert d["op"]=="sort" and d["items"]==1000 and d["seconds"]>=0, d' "$line"
+done
 check scroll "$("$bench" scroll "$tmp/p.ybk")"
 
 # An eighth field on the third line.

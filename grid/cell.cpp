@@ -5,9 +5,11 @@
 #include "grid/slab_pool.h"
 #include "grid/text_file.h"
 #include "grid/text_arena.h"
+#include "grid/visible_text.h"
 #include "platform/conversions.h"
 #include "platform/errors.h"
 
+#include <algorithm>
 #include <cassert>
 #include <iterator>
 #include <utility>
@@ -25,6 +27,12 @@ TCell::TCell([[maybe_unused]] TCells *owner)
 }
 
 TCell::~TCell() = default;
+
+QStringView TCell::GetAsStringView(QString &scratch)
+{
+    scratch = GetAsString();
+    return scratch;
+}
 
 TCells *TCell::Owner() const
 {
@@ -50,6 +58,19 @@ void TCell::Changed()
 void TCell::WriteField(TTextFieldWriter &writer)
 {
     writer.Field(GetAsString());
+}
+
+QString TCell::GetAsStringStart(qsizetype count)
+{
+    const QString text = GetAsString();
+    return text.size() <= count ? text : TextStart(text, count).toString();
+}
+
+QString TCell::GetVisibleString(const TVisibleArea &area)
+{
+    const QString start = GetAsStringStart(VisibleChars(area));
+    const QStringView shown = VisibleText(start, area);
+    return shown.size() == start.size() ? start : shown.toString();
 }
 
 void TCell::SetAsBoolean(bool) { Changed(); }
@@ -173,11 +194,6 @@ void TStringCell::StoreText(const QString &value)
     ++Owner()->ownedTexts_;
 }
 
-QStringView TCell::GetTextView(QString &scratch)
-{
-    return scratch = GetAsString();
-}
-
 QString TStringCell::GetAsString()
 {
     switch (Kind()) {
@@ -189,15 +205,35 @@ QString TStringCell::GetAsString()
     return Owner()->Arena(ArenaIndex()).Text(place_.offset, place_.length, Kind() == tkEncoded);
 }
 
-QStringView TStringCell::GetTextView(QString &scratch)
+QString TStringCell::GetAsStringStart(qsizetype count)
 {
     switch (Kind()) {
-    case tkEmpty: return QStringView();
+    case tkEmpty: return QString();
+    case tkOwned:
+        return owned_->size() <= count ? *owned_ : TextStart(*owned_, count).toString();
+    case tkExact:
+        return TextStart(Owner()->Arena(ArenaIndex()).View(place_.offset, place_.length), count)
+            .toString();
+    case tkEncoded: break;
+    }
+    // The start of a field decodes to the start of its text, and every text
+    // character comes from at most two of the field's (a doubled quote), so
+    // this many give count of them unless the field drops CRs.
+    const qsizetype read = std::min<qsizetype>(place_.length, 2 * count + 2);
+    const QString text = Owner()->Arena(ArenaIndex()).Text(place_.offset, uint32_t(read), true);
+    return text.size() <= count ? text : TextStart(text, count).toString();
+}
+
+QStringView TStringCell::GetAsStringView(QString &scratch)
+{
+    switch (Kind()) {
+    case tkEmpty: return {};
     case tkOwned: return *owned_;
     case tkExact: return Owner()->Arena(ArenaIndex()).View(place_.offset, place_.length);
     case tkEncoded: break;
     }
-    return scratch = GetAsString();
+    scratch = GetAsString();
+    return scratch;
 }
 
 void TStringCell::WriteField(TTextFieldWriter &writer)

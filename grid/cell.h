@@ -19,6 +19,7 @@
 
 class TCells;
 class TTextFieldWriter;
+struct TVisibleArea;
 
 enum class TLtCellStateFlag : uint8_t { cstEmpty, cstLocked };
 using TLtCellState = TSet<TLtCellStateFlag>;
@@ -37,9 +38,15 @@ public:
     virtual double GetAsFloat() = 0;
     virtual int32_t GetAsInteger() = 0;
     virtual QString GetAsString() = 0;
-    // The text GetAsString answers, as a view that lives until the cell or
-    // scratch changes: searches read many cells without a string each.
-    virtual QStringView GetTextView(QString &scratch);
+    // The first count characters of GetAsString (all of it when shorter),
+    // never ending inside a surrogate pair, made without the rest.
+    virtual QString GetAsStringStart(qsizetype count);
+    // What area can show of the text (visible_text.h): painting and hints
+    // take this, so a huge text costs no more than a short one.
+    QString GetVisibleString(const TVisibleArea &area);
+    // GetAsString as a view, valid until the cell or scratch changes: a text
+    // cell shows its characters where they lie, others build them in scratch.
+    virtual QStringView GetAsStringView(QString &scratch);
     virtual void Changed();
     // Each subclass stores its value, then calls these, which report the change.
     virtual void SetAsBoolean(bool value);
@@ -103,7 +110,8 @@ public:
     double GetAsFloat() override;
     int32_t GetAsInteger() override;
     QString GetAsString() override;
-    QStringView GetTextView(QString &scratch) override;
+    QString GetAsStringStart(qsizetype count) override;
+    QStringView GetAsStringView(QString &scratch) override;
     void SetAsBoolean(bool value) override;
     void SetAsDateTime(double value) override;
     void SetAsFloat(double value) override;

@@ -47,8 +47,12 @@ public:
     int CurrentRow() const { return currentRow_; }
     int DefaultRowHeight() const { return defaultRowHeight_; }
     void SetDefaultRowHeight(int height) { defaultRowHeight_ = height; }
+    // The sorted marker: set by every sort, cleared by any reported cell
+    // change and by AddRow, InsertRow, ClearRows, MoveRow and InsertColumn.
     bool Sorted() const { return sorted_; }
     void SetSorted(bool value) { sorted_ = value; }
+    int SortIndex() const { return sortIndex_; }
+    TSortKind SortKind() const { return sortKind_; }
     ICellsHost *Grid() const { return grid_; }
 
     TCellChangeEvent OnChange;
@@ -90,6 +94,13 @@ public:
 
     void Changed();
 
+    // Sorts the rows by the column at index (cells_sort.cpp). A column that
+    // was the last one sorted, with nothing changed since, in the other
+    // direction and without fullResort is reversed instead, comparing
+    // nothing. A conversion error stops the sort part-way and passes on; the
+    // store is then not marked sorted.
+    void SortColumn(int index, TSortType sortType, TSortKind sortKind, bool fullResort);
+
     // Writes every row as a line of the grid's text format (fields in column
     // index order, CR LF after each row), without a temporary string per cell.
     void WriteText(TTextFieldWriter &writer);
@@ -120,6 +131,9 @@ private:
     void DestroyAllRows();
     void ReleasePoolsWhenEmpty();
     TSlabPool &PoolFor(size_t size);
+    template <typename Keys>
+    void QuicksortColumn(Keys keys, bool ascending);
+    void ReverseRows();
 
     ICellsHost *grid_;
     const ICellColumns *columns_;
@@ -130,6 +144,8 @@ private:
     int currentRow_ = 0;
     int defaultRowHeight_ = 16;
     bool sorted_ = false;
+    int sortIndex_ = 0;
+    TSortKind sortKind_ = TSortKind::skAscending;
     using TCellList = std::vector<TCell *, TPageAllocator<TCell *>>;
     using TRowList = std::vector<TRow *, TPageAllocator<TRow *>>;
     std::array<TCellList, kColumnSlots> table_;

@@ -709,6 +709,18 @@ void TLtCustomGridControl::DoHeaderDblClick(int column)
         OnHeaderDblClick(*this, column);
 }
 
+void TLtCustomGridControl::DoColumnMove(int column, int fromPosition, int toPosition)
+{
+    if (OnColumnMove)
+        OnColumnMove(*this, column, fromPosition, toPosition);
+}
+
+void TLtCustomGridControl::DoColumnResize(int column)
+{
+    if (OnColumnResize)
+        OnColumnResize(*this, column);
+}
+
 // --- what cells ask, and the window's hooks
 
 TColor TLtCustomGridControl::ActualCellColor(TCell &cell, int, int)

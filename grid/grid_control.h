@@ -42,6 +42,13 @@ public:
     using TEditEvent = std::function<void(TLtCustomGridControl &sender, int column, int row,
                                           const QString &value)>;
     using THeaderClickEvent = std::function<void(TLtCustomGridControl &sender, int column)>;
+    using TSortColumnEvent =
+        std::function<void(TLtCustomGridControl &sender, int column, bool ascending)>;
+    using TColumnEvent = std::function<void(TLtCustomGridControl &sender, int column)>;
+    using TColumnMoveEvent = std::function<void(TLtCustomGridControl &sender, int column,
+                                                int fromPosition, int toPosition)>;
+    using TCompareEvent =
+        std::function<void(TLtCustomGridControl &sender, TCell &cell1, TCell &cell2, int &compare)>;
     using TEditTextEvent =
         std::function<void(TLtCustomGridControl &sender, int column, int row, QString &value)>;
     using TNotifyEvent = std::function<void(TLtCustomGridControl &sender)>;
@@ -132,6 +139,21 @@ public:
     void MoveToNextCell(bool wrap);
     void MoveToPrevCell();
 
+    // --- sorting (grid_sorting.cpp)
+    // Sorts the rows by the column (index) unless it lacks coCanSort: closes
+    // the editor unapplied, remembers the column as the sorted column, raises
+    // OnSortColumn, sorts the store, keeps the selected row record selected
+    // and in view, repaints and raises OnAfterSort. A conversion error stops
+    // the sort part-way and passes on, without OnAfterSort.
+    virtual void SortColumn(int column, bool ascending);
+    // Sorts the sorted column again by its SortKind; nothing without one.
+    void Resort();
+    // The column most recently sorted by (index), -1 for none.
+    int SortedColumn() const { return sortedColumn_; }
+    // The sorted column reported ccUnsorted.
+    void ForgetSortedColumn() { sortedColumn_ = -1; }
+    // Keeps the sorted column on its column when the collection changes.
+    void FollowColumnsChange(TColumnsOperation operation, int index, int second);
     // --- search
     // Selects the next row (after the selected one, wrapping, the selected
     // row last; or from row 0) whose text in column begins with text.
@@ -171,6 +193,12 @@ public:
     TEditEvent OnAfterEdit;
     THeaderClickEvent OnHeaderClick;
     THeaderClickEvent OnHeaderDblClick;
+    TSortColumnEvent OnSortColumn;
+    TColumnEvent OnAfterSort;
+    TCompareEvent OnCompare;
+    // A column moved to another position; its width changed.
+    TColumnMoveEvent OnColumnMove;
+    TColumnEvent OnColumnResize;
     TBeforeEditEvent OnBeforeEdit;
     TEditTextEvent OnApplyEditText;
     TEditEvent OnEdit;
@@ -187,6 +215,12 @@ public:
     void DoAfterEdit(int column, int row, const QString &value);
     void DoHeaderClick(int column);
     void DoHeaderDblClick(int column);
+    void DoSortColumn(int column, bool ascending);
+    void DoAfterSort(int column);
+    // Compare comes in as 0; no handler leaves it 0.
+    int DoCompare(TCell &cell1, TCell &cell2);
+    void DoColumnMove(int column, int fromPosition, int toPosition);
+    void DoColumnResize(int column);
     bool DoBeforeEdit(int column, int row);
     void DoApplyEditText(int column, int row, QString &value);
     void DoEdit(int column, int row, const QString &value);
@@ -206,6 +240,7 @@ public:
     TColor ActualCellColor(TCell &cell, int column, int row) override;
     TColor ActualCellFontColor(TCell &cell, int column, int row) override;
     bool CellHighlighted(int column, int row) override;
+    int CompareCells(TCell &cell1, TCell &cell2) override { return DoCompare(cell1, cell2); }
 
 protected:
     const IGridColumns &GridColumns() const { return *columns_; }
@@ -277,6 +312,7 @@ private:
     int lastVisibleRow_ = 0;
     int lastAddedRow_ = -1;
     int updateCount_ = 0;
+    int sortedColumn_ = -1;
     QString searchText_;
     QTimer searchTimer_;
     int editingColumn_ = -1;

@@ -8,7 +8,10 @@
 enum class TGridOption : uint8_t {
     goEscClearEdit, goFooter, goGrid, goHeader, goIndicator, goInput, goInplaceEditEvents,
     goMultiSelect, goRowMoving, goRowResizing, goSecondClickEdit, goSelectFullRow,
-    goUseDefaultValues
+    goUseDefaultValues,
+    // The mouse on the header row: no column moving at all; no move into or out
+    // of the fixed columns; a column dropped outside the header row is hidden.
+    goDisableColumnMoving, goLockFixedCols, goCanHideColumn
 };
 using TGridOptions = TSet<TGridOption>;
 

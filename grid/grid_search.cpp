@@ -51,7 +51,7 @@ int TLtCustomGridControl::FindRow(int column, int first, int last, bool searchIn
     QString scratch;
     for (int r = std::max(first, 0); r <= last && r < RowCount(); ++r)
         if ((allVisible || GetRowVisible(r)) &&
-            matches(cells_.GetCell(column, r)->GetTextView(scratch)))
+            matches(cells_.GetCell(column, r)->GetAsStringView(scratch)))
             return r;
     return -1;
 }

@@ -32,3 +32,8 @@ enum class TColumnType : uint8_t {
 enum class TColumnsOperation : uint8_t { opAdd, opDelete, opClear, opInsert, opMove };
 
 enum class TSortKind : uint8_t { skAscending, skDescending };
+
+// Comparison used when sorting by a column.
+enum class TSortType : uint8_t {
+    stAlphabetic, stBoolean, stCaseInsensitive, stCustom, stNumeric, stDate, stIP
+};

@@ -2,6 +2,7 @@
 
 #include "grid/columns/cell_layout.h"
 #include "grid/columns/column_kinds.h"
+#include "grid/columns/text_areas.h"
 
 #include <QPainter>
 #include <QStyle>
@@ -39,16 +40,28 @@ QString FittedText(const QString &text, const QFontMetrics &metrics, TWrapKind w
 
 } // namespace
 
+bool TTextColumnDisplay::ShowsLines(const TLtCustomColumn &column)
+{
+    return column.WrapKind() == TWrapKind::wkWordWrap ||
+           column.GetDisplayOptions().Contains(TDisplayOption::doMultiLine);
+}
+
+TVisibleArea TTextColumnDisplay::TextArea(const TLtCustomColumn &column, const QRect &cell,
+                                          const QFont &font)
+{
+    return CellTextArea(TextRect(cell), font, ShowsLines(column));
+}
+
 void TTextColumnDisplay::Paint(QPainter &painter, const TLtCustomColumn &column,
                                const TCellPaint &cell, const QWidget *) const
 {
     const QRect textRect = TextRect(cell.rect);
-    const QString text = column.GetDrawText(cell.info);
+    const QString text =
+        Bounded(column.GetDrawText(cell.info), TextArea(column, cell.rect, cell.font));
     painter.save();
     painter.setFont(cell.font);
     painter.setPen(cell.textColor);
-    const bool multiLine = column.WrapKind() == TWrapKind::wkWordWrap ||
-                           column.GetDisplayOptions().Contains(TDisplayOption::doMultiLine);
+    const bool multiLine = ShowsLines(column);
     int flags = AlignmentFlags(column);
     if (column.BiDiMode() != TBiDiMode::bdLeftToRight)
         painter.setLayoutDirection(Qt::RightToLeft);
@@ -70,7 +83,8 @@ void TTextColumnDisplay::Paint(QPainter &painter, const TLtCustomColumn &column,
 
 int TTextColumnDisplay::GetContentWidth(const TLtCustomColumn &column, const TCellPaint &cell) const
 {
-    return QFontMetrics(cell.font).horizontalAdvance(column.GetDrawText(cell.info));
+    return QFontMetrics(cell.font).horizontalAdvance(
+        Bounded(column.GetDrawText(cell.info), MeasuredLineArea(cell.font)));
 }
 
 QRect TRateColumnDisplay::RatesRect(const TLtRateColumn &column, const QRect &cell)

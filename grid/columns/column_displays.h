@@ -4,6 +4,7 @@
 // grid; the grid decides colours and state first.
 
 #include "grid/columns/column_types.h"
+#include "grid/visible_text.h"
 
 #include <QColor>
 #include <QFont>
@@ -41,6 +42,10 @@ public:
                const QWidget *widget) const override;
     int GetContentWidth(const TLtCustomColumn &column, const TCellPaint &cell) const override;
     static QRect TextRect(const QRect &cell) { return cell.adjusted(2, 0, -2, 0); }
+    // Whether the column shows line breaks (else all on one line).
+    static bool ShowsLines(const TLtCustomColumn &column);
+    // Where a cell's text shows (text_areas.h).
+    static TVisibleArea TextArea(const TLtCustomColumn &column, const QRect &cell, const QFont &font);
 };
 
 // Max glyphs in a strip placed in the cell: Glyph up to the value, EmptyGlyph after.

@@ -1,5 +1,6 @@
 #include "grid/columns/column_kinds.h"
 
+#include "grid/columns/text_areas.h"
 #include "platform/transparent_bitmap.h"
 
 #include <QFontMetrics>
@@ -64,7 +65,7 @@ TColumnStyle TLtTextColumn::GetColumnStyle() const
 
 int TLtTextColumn::GetCellBestFit(const QString &text) const
 {
-    return QFontMetrics(Font()).horizontalAdvance(text) + 5;
+    return QFontMetrics(Font()).horizontalAdvance(Bounded(text, MeasuredLineArea(Font()))) + 5;
 }
 
 TDisplayOptions TLtTextColumn::GetDisplayOptions() const

@@ -19,11 +19,6 @@ enum class TDrawingOptions : uint8_t { doNormal, doBackgroundOnly, doCustom, doC
 enum class TWrapKind : uint8_t { wkNone, wkEllipsis, wkPathEllipsis, wkWordWrap };
 enum class TSlideCaptionLocation : uint8_t { clLeft, clTop };
 
-// Comparison used when sorting by a column.
-enum class TSortType : uint8_t {
-    stAlphabetic, stBoolean, stCaseInsensitive, stCustom, stNumeric, stDate, stIP
-};
-
 // The members are numbered in this order: the set value of the base default
 // (coCanClick, coCanInput, coCanSort, coPublicUsing) is 1038.
 enum class TColumnOption : uint8_t {

@@ -369,6 +369,13 @@ int TLtColumns::NeighbourColumn(int index, int step) const
     return -1;
 }
 
+TColumnSortSettings TLtColumns::ColumnSortSettings(int index) const
+{
+    const TLtCustomColumn &column = *Item(index);
+    return {column.Options().Contains(TColumnOption::coCanSort), column.SortType(),
+            column.SortKind(), column.Options().Contains(TColumnOption::coFullResort)};
+}
+
 int TLtColumns::SearchColumn() const
 {
     for (int i = 0; i < Count(); ++i)

@@ -140,6 +140,7 @@ public:
     QString ColumnDefaultValue(int index) const override { return Item(index)->DefaultValue(); }
     // Skips hidden and disabled columns, as navigation does.
     int NeighbourColumn(int index, int step) const override;
+    TColumnSortSettings ColumnSortSettings(int index) const override;
     int SearchColumn() const override;
 
 private:

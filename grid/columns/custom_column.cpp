@@ -2,6 +2,7 @@
 
 #include "grid/columns/column_sizing.h"
 #include "grid/columns/columns.h"
+#include "grid/columns/text_areas.h"
 
 #include <QFontMetrics>
 
@@ -258,7 +259,8 @@ TColumnStyle TLtCustomColumn::GetColumnStyle() const
 
 int TLtCustomColumn::GetCellBestFit(const QString &text) const
 {
-    return std::max(QFontMetrics(font_).horizontalAdvance(text) + 6, kMinColumnWidth);
+    return std::max(QFontMetrics(font_).horizontalAdvance(Bounded(text, MeasuredLineArea(font_))) + 6,
+                    kMinColumnWidth);
 }
 
 TDisplayOptions TLtCustomColumn::GetDisplayOptions() const

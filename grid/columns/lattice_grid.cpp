@@ -21,10 +21,13 @@ TLatticeGrid::TLatticeGrid(QWidget *parent)
         EndEditing();
         // The collection reports a move as (new index, old index); the store
         // takes (from, to).
-        if (operation == TColumnsOperation::opMove)
+        if (operation == TColumnsOperation::opMove) {
             Cells().ColumnsChange(operation, second, index);
-        else
+            FollowColumnsChange(operation, second, index);
+        } else {
             Cells().ColumnsChange(operation, index, second);
+            FollowColumnsChange(operation, index, second);
+        }
     };
     columns_.OnRepaint = [this](TColumnsOperation, int, int) {
         UpdateHorzScrollBar();
@@ -115,15 +118,39 @@ void TLatticeGrid::RefreshColumn(TLtCustomColumn &, TGridArea)
     viewport()->update();
 }
 
-// Every change repaints the whole grid; an open editor follows its cell (the
-// column's place, width or visibility); widths and visibility also change how
-// far it scrolls sideways.
-void TLatticeGrid::ColumnChanged(TLtCustomColumn &, TColumnChangeKind, int)
+// An open editor follows its cell (the column's place, width or visibility);
+// widths and visibility also change how far the grid scrolls sideways.
+void TLatticeGrid::ColumnChanged(TLtCustomColumn &column, TColumnChangeKind kind, int parameter)
 {
     UpdateHorzScrollBar();
-    viewport()->update();
     if (GridState().Contains(TGridStateFlag::gtEdit))
         RefreshCellEditor();
+    switch (kind) {
+    case TColumnChangeKind::ccSorted:
+    case TColumnChangeKind::ccSortTypeChange:
+        // A column's own Resort reports ccSorted too: only a Sorted column sorts.
+        if (!column.Sorted())
+            return;
+        RefreshColumn(column, TGridArea::gaHeader);
+        SortColumn(column.Index(), column.SortKind() == TSortKind::skAscending);
+        return;
+    case TColumnChangeKind::ccUnsorted:
+        ForgetSortedColumn();
+        viewport()->update();
+        return;
+    case TColumnChangeKind::ccPosition:
+        // The second report of a Position set (parameter -1) only repaints.
+        if (parameter >= 0)
+            DoColumnMove(column.Index(), parameter, column.Position());
+        viewport()->update();
+        return;
+    case TColumnChangeKind::ccWidth:
+        viewport()->update();
+        DoColumnResize(column.Index());
+        UpdateScrollBars();
+        return;
+    default: viewport()->update(); return;
+    }
 }
 
 // Both the grid's and the viewport's resizes arrive here; the columns and
@@ -133,8 +160,10 @@ void TLatticeGrid::resizeEvent(QResizeEvent *event)
     TLtScrollControl::resizeEvent(event);
     // Any change of the grid's size closes an open editor without committing
     // (a scroll bar that comes or goes resizes only the viewport).
-    if (event->oldSize() != event->size() && !viewportResizing_)
+    if (size() != gridSize_) {
+        gridSize_ = size();
         EndEditing();
+    }
     const QSize size = viewport()->size();
     if (size == layoutSize_)
         return;
@@ -152,12 +181,6 @@ bool TLatticeGrid::viewportEvent(QEvent *event)
     // Leaving the viewport for a scroll bar leaves the cells.
     if (event->type() == QEvent::Leave)
         leaveEvent(event);
-    if (event->type() == QEvent::Resize) {
-        const bool resizing = std::exchange(viewportResizing_, true);
-        const bool handled = TLtScrollControl::viewportEvent(event);
-        viewportResizing_ = resizing;
-        return handled;
-    }
     return TLtScrollControl::viewportEvent(event);
 }
 

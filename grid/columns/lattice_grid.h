@@ -15,6 +15,7 @@
 #include "grid/columns/columns.h"
 #include "grid/columns/columns_host.h"
 #include "grid/columns/grid_lines.h"
+#include "grid/columns/header_interaction.h"
 #include "grid/columns/scroll_control.h"
 #include "grid/grid_control.h"
 
@@ -169,8 +170,9 @@ public:
     int SelectedColumnIndex() const override { return SelectedColumn(); }
     // The column whose header is under the mouse.
     int HoveredColumnIndex() const override { return hoveredHeader_; }
-    // Headers take no presses yet.
-    int PressedHeaderIndex() const override { return -1; }
+    int PressedHeaderIndex() const override { return header_.PressedColumn(); }
+    // The mouse on the header row: pressing, resizing and moving columns.
+    const THeaderInteraction &HeaderInteraction() const { return header_; }
 
     // Geometry in viewport coordinates, inside the frame.
     QRect BodyRect() const;
@@ -296,12 +298,14 @@ private:
 
     void ColumnChanged(TLtCustomColumn &column, TColumnChangeKind kind, int parameter);
 
+    friend class THeaderInteraction;
+    THeaderInteraction header_{*this};
     TLtColumns columns_;
     TColor color_ = clWindow;
     TColor fontColor_ = clBlack;
     int headerSize_ = 18;
     // The viewport size the columns and the ranges were last fitted to.
     QSize layoutSize_{-1, -1};
-    // The resize being handled is the viewport's, not the grid's.
-    bool viewportResizing_ = false;
+    // The grid's own size, apart from its viewport's.
+    QSize gridSize_;
 };

@@ -6,9 +6,11 @@
 #include "grid/columns/column_plays.h"
 #include "grid/columns/hint_window.h"
 #include "grid/columns/lattice_grid.h"
+#include "grid/columns/text_areas.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScreen>
 
 #include <exception>
 
@@ -130,7 +132,8 @@ void TLatticeGrid::mousePressEvent(QMouseEvent *event)
             failure = std::current_exception();
         }
     }
-    if (ViewState() == TViewState::vsNormal && event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton && ViewState() == TViewState::vsNormal &&
+        !header_.Press(event->position().toPoint(), false))
         PressBody(event);
     TLtScrollControl::mousePressEvent(event);
     if (failure)
@@ -140,7 +143,7 @@ void TLatticeGrid::mousePressEvent(QMouseEvent *event)
 void TLatticeGrid::mouseDoubleClickEvent(QMouseEvent *event)
 {
     HideHint();
-    if (event->button() != Qt::LeftButton)
+    if (event->button() != Qt::LeftButton || header_.Press(event->position().toPoint(), true))
         return;
     // The second press of a double click is a press like any other.
     PressBody(event);
@@ -161,6 +164,8 @@ void TLatticeGrid::mouseReleaseEvent(QMouseEvent *event)
         EndEditing();
         return;
     }
+    if (header_.Release(event->position().toPoint()))
+        return;
     const bool fromDouble = pressIsDouble_;
     pressIsDouble_ = false;
     const auto at = CellAt(event->position().toPoint());
@@ -296,13 +301,20 @@ void TLatticeGrid::ShowHintFor(int column, int row)
 {
     const TLtCustomColumn &item = *columns_.Item(column);
     const QRect cell = CellRect(column, row);
+    // A text-fit hint wraps at the client width and is at most the screen's
+    // height; the fit is decided on one line of the column.
+    const TVisibleArea hintArea =
+        HintArea(QSize(ClientWidth(), screen()->availableGeometry().height()), item.Font());
     TCellInfo info;
-    info.AsString = GetCells(column, row);
+    info.AsString = GetCell(column, row)->GetVisibleString(hintArea);
     QString text = item.GetDrawText(info);
     DoApplyCell(column, row, text);
+    text = Bounded(text, hintArea);
+    const QString oneLine =
+        Bounded(text, CellTextArea(QRect(0, 0, item.Width(), 1), item.Font(), false));
     const bool active = window()->isActiveWindow();
     if (item.Options().Contains(TColumnOption::coShowTextFitHint) &&
-        !TextFits(item.Width(), QFontMetrics(item.Font()).horizontalAdvance(text))) {
+        !TextFits(item.Width(), QFontMetrics(item.Font()).horizontalAdvance(oneLine))) {
         if (active) {
             hint_->ShowAt(viewport()->mapToGlobal(cell.topLeft()), text, ClientWidth());
             hintKind_ = THintKind::hkTextFit;
@@ -355,9 +367,12 @@ void TLatticeGrid::mouseMoveEvent(QMouseEvent *event)
     if (ViewState() == TViewState::vsRolling)
         return;
     const QPoint point = event->position().toPoint();
+    if (header_.Move(point))
+        return;
     if (HeaderRect().contains(point)) {
         LeaveBody();
         HoverHeader(ColumnAt(point.x()));
+        header_.HoverAt(point);
         return;
     }
     HoverHeader(-1);

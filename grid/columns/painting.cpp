@@ -2,6 +2,7 @@
 // cell skipped before any work when it misses the clip box), the area right
 // of the columns, the headers and the empty header strip, the frame.
 
+#include "grid/columns/cell_info.h"
 #include "grid/columns/cell_layout.h"
 #include "grid/columns/colors.h"
 #include "grid/columns/column_displays.h"
@@ -20,19 +21,6 @@ namespace {
 TColor FromQColor(const QColor &color)
 {
     return TColor(color.red()) | TColor(color.green()) << 8 | TColor(color.blue()) << 16;
-}
-
-QFont WithStyle(QFont font, TFontStyles style)
-{
-    if (style.Contains(TFontStyle::fsBold))
-        font.setBold(true);
-    if (style.Contains(TFontStyle::fsItalic))
-        font.setItalic(true);
-    if (style.Contains(TFontStyle::fsUnderline))
-        font.setUnderline(true);
-    if (style.Contains(TFontStyle::fsStrikeOut))
-        font.setStrikeOut(true);
-    return font;
 }
 
 // Right edge of the visible columns, exclusive, in widget coordinates.
@@ -160,15 +148,8 @@ void TLatticeGrid::DrawCell(QPainter &painter, int column, int row, const QRect 
         TFontStyles fontStyle = data.GetFontStyle();
         if (state.Contains(TCellStateFlag::csBoldTextSelection))
             fontStyle.Include(TFontStyle::fsBold);
-        switch (item.ColumnType()) {
-        case TColumnType::ctBoolean: paint.info.AsBoolean = data.GetAsBoolean(); break;
-        case TColumnType::ctInteger:
-        case TColumnType::ctAutoInc: paint.info.AsInteger = data.GetAsInteger(); break;
-        case TColumnType::ctFloat: paint.info.AsFloat = data.GetAsFloat(); break;
-        case TColumnType::ctDate: paint.info.AsDateTime = data.GetAsDateTime(); break;
-        case TColumnType::ctGraphic: paint.info.AsObject = data.GetObjectReference(); break;
-        default: paint.info.AsString = data.GetAsString(); break;
-        }
+        paint.info = CellInfoOf(item.ColumnType(), data,
+                                TTextColumnDisplay::TextArea(item, cell, item.Font()));
         DoCellFormating(column, row, textColor, fontStyle, state);
         paint.textColor = isEnabled() ? Resolved(textColor) : Resolved(clGrayText);
         paint.font = WithStyle(item.Font(), fontStyle);
@@ -397,6 +378,7 @@ void TLatticeGrid::paintEvent(QPaintEvent *event)
 
     painter.setPen(palette().color(QPalette::Dark));
     painter.drawRect(viewport()->rect().adjusted(0, 0, -1, -1));
+    header_.Paint(painter);
     DoPostDraw(painter);
 }
 

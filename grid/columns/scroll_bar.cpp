@@ -126,11 +126,24 @@ void TLtScrollBar::UpdateScrollBar()
     bar.setSingleStep(SmallChange());
     bar.setValue(Position());
     bar.setEnabled(Enabled());
-    const Qt::ScrollBarPolicy policy = Visible() ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
-    if (Kind() == TScrollBarKind::skVertical) {
-        if (area_.verticalScrollBarPolicy() != policy)
-            area_.setVerticalScrollBarPolicy(policy);
-    } else if (area_.horizontalScrollBarPolicy() != policy) {
-        area_.setHorizontalScrollBarPolicy(policy);
+    // A bar that comes or goes lays the area out anew, which must not happen
+    // inside the resize that changed the range: the area would keep the old
+    // layout's viewport. Qt's own bars wait for the event loop likewise.
+    const Qt::ScrollBarPolicy shown = Kind() == TScrollBarKind::skVertical
+                                          ? area_.verticalScrollBarPolicy()
+                                          : area_.horizontalScrollBarPolicy();
+    if (!visibilityQueued_ && (shown == Qt::ScrollBarAlwaysOn) != Visible()) {
+        visibilityQueued_ = true;
+        QMetaObject::invokeMethod(&area_, [this] { ApplyVisibility(); }, Qt::QueuedConnection);
     }
+}
+
+void TLtScrollBar::ApplyVisibility()
+{
+    visibilityQueued_ = false;
+    const Qt::ScrollBarPolicy policy = Visible() ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+    if (Kind() == TScrollBarKind::skVertical)
+        area_.setVerticalScrollBarPolicy(policy);
+    else
+        area_.setHorizontalScrollBarPolicy(policy);
 }

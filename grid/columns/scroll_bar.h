@@ -95,5 +95,9 @@ protected:
     void UpdateScrollBar() override;
 
 private:
+    // Shows or hides the window bar as Visible says.
+    void ApplyVisibility();
+
     QAbstractScrollArea &area_;
+    bool visibilityQueued_ = false;
 };

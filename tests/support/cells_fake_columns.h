@@ -12,12 +12,16 @@
 #include "grid/cells_host.h"
 
 #include <utility>
+#include <functional>
 #include <vector>
 
 struct TFakeColumn {
     TFakeColumn(TColumnType type, TFontStyles fontStyle = {}, TColor color = clWhite)
         : type(type), fontStyle(fontStyle), color(color)
     {
+        sort.sortType = type == TColumnType::ctInteger   ? TSortType::stNumeric
+                        : type == TColumnType::ctBoolean ? TSortType::stBoolean
+                                                         : TSortType::stAlphabetic;
     }
     TColumnType type;
     TFontStyles fontStyle;
@@ -26,6 +30,7 @@ struct TFakeColumn {
     bool visible = true;
     bool searchColumn = false;
     QString defaultValue;
+    TColumnSortSettings sort;
 };
 
 // Display order is index order.
@@ -89,6 +94,10 @@ public:
     {
         return columns.at(size_t(index)).defaultValue;
     }
+    TColumnSortSettings ColumnSortSettings(int index) const override
+    {
+        return columns.at(size_t(index)).sort;
+    }
     int SearchColumn() const override
     {
         for (size_t i = 0; i < columns.size(); ++i)
@@ -128,6 +137,12 @@ public:
     {
         lastAsked = {column, row};
         return column == 1 && row == 1;
+    }
+    // A custom sort's comparison; unset compares every pair equal.
+    std::function<int(TCell &, TCell &)> compare;
+    int CompareCells(TCell &cell1, TCell &cell2) override
+    {
+        return compare ? compare(cell1, cell2) : 0;
     }
 };
 

@@ -1,4 +1,4 @@
-#include "bench/scroll_bench.h"
+#include "bench/bench_scroll.h"
 
 #include "app/item_columns.h"
 #include "grid/columns/lattice_grid.h"

@@ -1,0 +1,36 @@
+#include "grid/columns/header_geometry.h"
+
+#include "grid/columns/column_sizing.h"
+
+#include <algorithm>
+
+bool InSizeGrip(int x, int rightEdge)
+{
+    return x >= rightEdge - 3 && x <= rightEdge + 2;
+}
+
+int LeftGuide(int columnLeft, bool firstByIndex)
+{
+    return firstByIndex ? columnLeft : columnLeft - 1;
+}
+
+int RightGuide(int pointerX, int columnLeft)
+{
+    return std::max(pointerX, columnLeft + kMinColumnWidth);
+}
+
+int DropTarget(const TDropQuery &query)
+{
+    if (query.hoveredClipped || query.hovered == query.dragged)
+        return query.dragged;
+    if (query.rightHalf)
+        return query.dragged < query.hovered ? query.hovered : query.hovered + 1;
+    if (query.hovered < query.dragged || query.previousVisible < 0)
+        return query.hovered;
+    return query.previousVisible;
+}
+
+bool DropRefused(int dragged, int target, int fixedCols, bool lockFixedCols)
+{
+    return lockFixedCols && (dragged < fixedCols) != (target < fixedCols);
+}
