@@ -31,3 +31,11 @@ private:
 };
 
 bool FileExists(const QString &path);
+
+// A second name for the file at from (a hard link), or where the file system
+// has none, a copy. False when neither could be made; never raises.
+bool LinkOrCopyFile(const QString &from, const QString &to);
+
+// The two files hold the same bytes (both readable, equal in size and
+// content); read in blocks, stopping at the first difference.
+bool SameBytes(const QString &a, const QString &b);

@@ -94,7 +94,8 @@ void TLatticeGrid::PressBody(QMouseEvent *event)
     // (a save that cannot be written) the cell is still selected, then the
     // failure goes on to be reported.
     std::exception_ptr failure;
-    if (column >= 0 && column < columns_.Count()) {
+    // Only the left button works the interactive elements.
+    if (event->button() == Qt::LeftButton && column >= 0 && column < columns_.Count()) {
         const TLtCustomColumn &item = *columns_.Item(column);
         if (ElementRuns(item) && item.GetColumnPlayClass() == TColumnPlayClass::pcRateColumnPlay) {
             const QRect cell = CellRect(column, row);
@@ -133,6 +134,8 @@ void TLatticeGrid::mousePressEvent(QMouseEvent *event)
         }
     }
     if (event->button() == Qt::LeftButton && !header_.Press(event->position().toPoint(), false))
+        PressBody(event);
+    else if (event->button() == Qt::RightButton && !inHeader)
         PressBody(event);
     QAbstractScrollArea::mousePressEvent(event);
     if (failure)
