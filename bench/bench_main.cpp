@@ -10,12 +10,13 @@
 //   yearnbox-bench [--runs N] search FILE WORD
 //   yearnbox-bench [--runs N] sort FILE INDEX [--descending] [--reverse]
 //   yearnbox-bench huge-cell OUT CHARS [FILL]      (huge_cell.h)
+//   yearnbox-bench scroll FILE
 //
 // load, save and clear work on the item grid alone; paint and autosave on the
 // main window, with FILE as its profile (autosave on a copy, since it saves;
 // --no-backups blocks the backup folder, to compare; undo times Ctrl+Z after
 // a click on the first row's red cross);
-// search too (bench_search.h).
+// search too (bench_search.h); scroll on the shown main window (bench_scroll.h).
 //
 // --runs 1 times a single run with no warm-up (for whole-process timings).
 
@@ -23,6 +24,7 @@
 #include "bench/huge_cell.h"
 #include "app/main_window.h"
 #include "bench/bench_search.h"
+#include "bench/bench_scroll.h"
 #include "bench/bench_sort.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/errors.h"
@@ -97,6 +99,7 @@ int Usage()
 {
     std::fputs("usage: yearnbox-bench [--runs N] load FILE | save FILE OUT | clear FILE"
                " | paint FILE | autosave FILE [--no-backups] | undo FILE | search FILE WORD"
+               " | scroll FILE"
                " | sort FILE INDEX [--descending] [--reverse] | huge-cell OUT CHARS [FILL]\n",
                stderr);
     return 2;
@@ -159,8 +162,8 @@ int main(int argc, char **argv)
         return RunSortBench(args, runs);
     if (op == "huge-cell")
         return HugeCellCommand(args);
-    const bool oneFile =
-        op == "load" || op == "clear" || op == "paint" || op == "autosave" || op == "undo";
+    const bool oneFile = op == "load" || op == "clear" || op == "paint" || op == "autosave" ||
+                         op == "undo" || op == "scroll";
     const bool twoArguments = op == "save" || op == "search";
     const bool noBackups = op == "autosave" && args.size() == 3 && args[2] == "--no-backups";
     if (!(oneFile && args.size() == 2) && !(twoArguments && args.size() == 3) && !noBackups)
@@ -210,6 +213,18 @@ int main(int argc, char **argv)
             shown.ScrollToRow(std::max(items - 1, 0));
             const double last = Time(runs, [] {}, [&] { shown.render(&image); });
             extra = QStringLiteral(",\"last_rows_seconds\":%1").arg(last, 0, 'f', 6);
+        } else if (op == "scroll") {
+            TWindowRig rig(file);
+            if (rig.boxes.shown)
+                return 1;
+            rig.form->show();
+            items = rig.Grid().RowCount();
+            runs = 1;
+            seconds = TimeScrolling(rig.Grid(), extra);
+            if (seconds < 0) {
+                std::fprintf(stderr, "The type-ahead jump missed its row\n");
+                return 1;
+            }
         } else {
             // The profile is saved on every click: work on a copy.
             QTemporaryDir copies;
