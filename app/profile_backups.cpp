@@ -1,5 +1,6 @@
 #include "app/profile_backups.h"
 
+#include "platform/content_hash.h"
 #include "platform/files.h"
 
 #include <QDir>
@@ -12,6 +13,8 @@
 namespace {
 const QString kTimeFormat = QStringLiteral("yyyyMMdd-HHmmss-zzz");
 const QString kExtension = QStringLiteral(".ybk");
+// <time>-<hash as 16 hex digits>.ybk
+const qsizetype kNameSize = 19 + 1 + 16 + 4;
 } // namespace
 
 QList<int> BackupsToDrop(const QList<TBackupEntry> &newestFirst, qint64 profileSize,
@@ -59,30 +62,29 @@ QList<TBackupEntry> TProfileBackups::List(const QString &profilePath) const
     QList<TBackupEntry> entries;
     const QDir dir(FolderFor(profilePath));
     for (const QFileInfo &info : dir.entryInfoList({QStringLiteral("*") + kExtension}, QDir::Files)) {
-        const QDateTime time =
-            QDateTime::fromString(info.fileName().left(kTimeFormat.size()), kTimeFormat);
-        if (time.isValid())
-            entries.append({info.filePath(), time, info.size()});
+        const QString name = info.fileName();
+        const QDateTime time = QDateTime::fromString(name.left(kTimeFormat.size()), kTimeFormat);
+        bool hex = false;
+        const quint64 hash = name.mid(kTimeFormat.size() + 1, 16).toULongLong(&hex, 16);
+        if (time.isValid() && hex && name.size() == kNameSize)
+            entries.append({info.filePath(), time, info.size(), hash});
     }
     std::sort(entries.begin(), entries.end(), [](const TBackupEntry &a, const TBackupEntry &b) {
-        // Within one millisecond the later name has a longer suffix.
-        if (a.time != b.time)
-            return a.time > b.time;
-        return a.path.size() != b.path.size() ? a.path.size() > b.path.size() : a.path > b.path;
+        return a.time > b.time || (a.time == b.time && a.path > b.path);
     });
     return entries;
 }
 
-void TProfileBackups::Keep(const QString &profilePath) noexcept
+void TProfileBackups::Keep(const QString &profilePath, std::optional<quint64> hash) noexcept
 {
     try {
-        KeepOrThrow(profilePath);
+        KeepOrThrow(profilePath, hash);
     } catch (...) {
         // A backup is never a reason for the save not to happen.
     }
 }
 
-void TProfileBackups::KeepOrThrow(const QString &profilePath)
+void TProfileBackups::KeepOrThrow(const QString &profilePath, std::optional<quint64> hash)
 {
     const QFileInfo profile(profilePath);
     if (!profile.isFile())
@@ -90,17 +92,19 @@ void TProfileBackups::KeepOrThrow(const QString &profilePath)
     const QString folder = FolderFor(profilePath);
     if (!QDir().mkpath(folder))
         return;
+    if (!hash)
+        hash = HashOfFile(profilePath);
+    if (!hash)
+        return;
     QList<TBackupEntry> entries = List(profilePath);
     for (const TBackupEntry &entry : entries)
-        if (entry.size == profile.size() && SameBytes(entry.path, profilePath))
+        if (entry.hash == *hash)
             return;
     const QString stamp = QDateTime::currentDateTime().toString(kTimeFormat);
-    QString target = folder + stamp + kExtension;
-    for (int n = 1; QFileInfo::exists(target); ++n)
-        target = folder + stamp + QStringLiteral("-%1").arg(n) + kExtension;
+    const QString target = folder + stamp + QStringLiteral("-%1").arg(*hash, 16, 16, QLatin1Char('0')) + kExtension;
     if (!LinkOrCopyFile(profilePath, target))
         return;
-    entries.prepend({target, QDateTime::fromString(stamp, kTimeFormat), profile.size()});
+    entries.prepend({target, QDateTime::fromString(stamp, kTimeFormat), profile.size(), *hash});
     for (const int i : BackupsToDrop(entries, profile.size(), QDate::currentDate()))
         QFile::remove(entries[i].path);
 }

@@ -1,8 +1,11 @@
 #pragma once
 // Rolling backups of the profiles. Before a save replaces a profile's file,
 // the file it replaces is kept in <application folder>/backups/<name>/, named
-// after the time it was replaced (a hard link where the file system allows,
-// else a copy), unless a kept version already holds the same bytes. Kept: the
+// after the time it was replaced and the hash of its bytes (a hard link where
+// the file system allows, else a copy), unless a kept version already has
+// that hash. The hash of a file this program wrote is known from writing it,
+// so a backup reads no file; only a file read or changed from outside is
+// hashed by reading it, once. Kept: the
 // newest 20 versions and the newest of each of the last 30 days, never more
 // than the cap per profile (10 x the profile, at least 5 MiB): the oldest go
 // first. A backup that fails is skipped: it never stops the save.
@@ -14,10 +17,13 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 struct TBackupEntry {
     QString path;
     QDateTime time;
     qint64 size = 0;
+    quint64 hash = 0;
 };
 
 struct TBackupRules {
@@ -44,11 +50,11 @@ public:
     // The kept versions of a profile, newest first.
     QList<TBackupEntry> List(const QString &profilePath) const;
     // Keeps the file at profilePath (when there is one) as a version, then
-    // prunes. Never raises.
-    void Keep(const QString &profilePath) noexcept;
+    // prunes; hash is its bytes' when known. Never raises.
+    void Keep(const QString &profilePath, std::optional<quint64> hash = std::nullopt) noexcept;
 
 private:
-    void KeepOrThrow(const QString &profilePath);
+    void KeepOrThrow(const QString &profilePath, std::optional<quint64> hash);
 
     QString folder_;
 };

@@ -27,11 +27,19 @@ TProfileWatch::TProfileWatch()
             [this](const QString &path) { FileChanged(path); });
 }
 
-void TProfileWatch::Know(const QString &path)
+void TProfileWatch::Know(const QString &path, std::optional<quint64> hash)
 {
     path_ = path;
     known_ = StampOf(path);
+    knownHash_ = hash;
     Arm();
+}
+
+std::optional<quint64> TProfileWatch::KnownHash(const QString &path) const
+{
+    if (path != path_ || StampOf(path) != known_)
+        return std::nullopt;
+    return knownHash_;
 }
 
 bool TProfileWatch::ChangedOutside(const QString &path) const

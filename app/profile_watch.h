@@ -16,8 +16,10 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
-// What tells one version of a file from the next without reading it.
+// What tells one version of a file from the next without reading it; the
+// hash of its bytes goes with it where known.
 struct TFileStamp {
     bool exists = false;
     qint64 size = 0;
@@ -35,10 +37,13 @@ public:
     // Told when the known file was changed by another program.
     std::function<void()> OnChangedOutside;
 
-    // The file as just read or written by us: remembered and watched.
-    void Know(const QString &path);
+    // The file as just read or written by us, with the hash of its bytes
+    // when known: remembered and watched.
+    void Know(const QString &path, std::optional<quint64> hash);
     // The file at path is no longer the one we last read or wrote.
     bool ChangedOutside(const QString &path) const;
+    // The hash of the file at path while it is the one we last wrote.
+    std::optional<quint64> KnownHash(const QString &path) const;
     // Waits no longer for the file to be still (tests, and the settle timer).
     void Settled();
 
@@ -52,4 +57,5 @@ private:
     QTimer settle_;
     QString path_;
     TFileStamp known_;
+    std::optional<quint64> knownHash_;
 };

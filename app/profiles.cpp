@@ -77,15 +77,16 @@ TProfiles::TProfiles(const QString &folder, TLatticeGrid &grid, QComboBox &list,
 void TProfiles::LoadFile(const QString &path)
 {
     grid_.LoadFromTextFile(path, kSeparator, kLineBreak, TLoadFailure::lfKeepPreviousRows);
-    watch_.Know(path);
+    // Its hash is learnt when a save first replaces it.
+    watch_.Know(path, std::nullopt);
 }
 
 void TProfiles::SaveTo(const QString &path)
 {
-    // The version this save replaces stays restorable.
-    backups_.Keep(path);
-    grid_.SaveToTextFile(path, kSeparator, kLineBreak, TEncodingKind::ekUnicode);
-    watch_.Know(path);
+    // The version this save replaces stays restorable; what another program
+    // wrote is hashed by reading it, what this one wrote is known.
+    backups_.Keep(path, watch_.KnownHash(path));
+    watch_.Know(path, grid_.SaveToTextFile(path, kSeparator, kLineBreak, TEncodingKind::ekUnicode));
 }
 
 void TProfiles::SaveCurrent()

@@ -92,6 +92,7 @@ void TWholeFileWriter::Write(const QByteArray &bytes)
 {
     // Straight to the descriptor: a short write then still carries the
     // system's reason.
+    hash_.Add(bytes.constData(), bytes.size());
     const char *data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
@@ -137,26 +138,4 @@ bool LinkOrCopyFile(const QString &from, const QString &to)
     if (::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
         return true;
     return QFile::copy(from, to);
-}
-
-bool SameBytes(const QString &a, const QString &b)
-{
-    QFile first(a);
-    QFile second(b);
-    if (!first.open(QIODevice::ReadOnly) || !second.open(QIODevice::ReadOnly) ||
-        first.size() != second.size())
-        return false;
-    constexpr qint64 kBlock = 1 << 20;
-    QByteArray blockA(kBlock, Qt::Uninitialized);
-    QByteArray blockB(kBlock, Qt::Uninitialized);
-    for (;;) {
-        const qint64 readA = first.read(blockA.data(), kBlock);
-        const qint64 readB = second.read(blockB.data(), kBlock);
-        if (readA != readB || readA < 0)
-            return false;
-        if (readA == 0)
-            return true;
-        if (std::memcmp(blockA.constData(), blockB.constData(), size_t(readA)) != 0)
-            return false;
-    }
 }
