@@ -228,12 +228,16 @@ public:
     void DoEditExit();
 
     // --- text files
-    // Raises EInOutError when the file cannot be written; the old file is then unchanged.
-    void SaveToTextFile(const QString &fileName, QChar separator, QChar lineBreak,
-                        TEncodingKind encoding);
+    // Raises EInOutError when the file cannot be written; the old file is then
+    // unchanged. Returns the hash of the bytes written (TContentHash).
+    quint64 SaveToTextFile(const QString &fileName, QChar separator, QChar lineBreak,
+                           TEncodingKind encoding);
     // Raises EInOutError, EConvertError or ECellOutOfBounds.
     void LoadFromTextFile(const QString &fileName, QChar separator, QChar lineBreak,
                           TLoadFailure failure = TLoadFailure::lfKeepRowsRead);
+    // The same from the characters of a file (DecodeTextFile), without the file.
+    void LoadFromText(const QString &chars, QChar separator, QChar lineBreak,
+                      TLoadFailure failure = TLoadFailure::lfKeepRowsRead);
     // The whole grid as the text of a file (every row, fields in index order).
     QString SaveToText(QChar separator, QChar lineBreak);
 
@@ -277,6 +281,9 @@ protected:
     void KeyPressTypeAhead(QChar key);
 
 private:
+    // A file's characters into the grid: after its rows (lfKeepRowsRead, the
+    // caller has cleared them) or in place of them once read whole.
+    void ParseIntoGrid(const QString &text, QChar separator, QChar lineBreak, TLoadFailure failure);
     void CellChangeReported(int column, int row);
     void RecomputeVisibleRows();
     int NextVisibleRow(int from, int step) const;
