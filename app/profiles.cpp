@@ -53,11 +53,16 @@ QString WithProfileExtension(const QString &fileName)
 
 void AddProfileEntry(QComboBox &list, const QString &name)
 {
+    InsertProfileEntry(list, list.count(), name);
+}
+
+void InsertProfileEntry(QComboBox &list, int index, const QString &name)
+{
     const QScreen *screen = list.screen();
     const int width = screen ? screen->availableGeometry().width() : 0;
     const int line = list.fontMetrics().lineSpacing();
     const qsizetype shown = VisibleText(name, TVisibleArea{width, line, line, true}).size();
-    list.addItem(shown == name.size() ? name : name.left(shown), name);
+    list.insertItem(index, shown == name.size() ? name : name.left(shown), name);
 }
 
 QString ProfileEntryName(const QComboBox &list, int index)
@@ -86,6 +91,11 @@ void TProfiles::SaveTo(const QString &path)
     // The version this save replaces stays restorable; what another program
     // wrote is hashed by reading it, what this one wrote is known.
     backups_.Keep(path, watch_.KnownHash(path));
+    WriteTo(path);
+}
+
+void TProfiles::WriteTo(const QString &path)
+{
     watch_.Know(path, grid_.SaveToTextFile(path, kSeparator, kLineBreak, TEncodingKind::ekUnicode));
 }
 
@@ -189,38 +199,53 @@ void TProfiles::LoadAProfile()
     }
 }
 
-void TProfiles::DeleteTheActiveProfile()
+std::optional<TDeletedProfile> TProfiles::DeleteTheActiveProfile()
 {
     const int selected = list_.currentIndex();
     if (selected < 0)
-        return;
+        return std::nullopt;
     const QString name = ProfileEntryName(list_, selected);
+    TDeletedProfile deleted;
     try {
         QStringList buffer = ReadLines(ProfileListPath());
         const int line = FindProfileLine(buffer, name);
         if (line < 0)
-            return;
-        backups_.Keep(buffer[line]);
-        QFile::remove(buffer[line]);
-        buffer[line].clear();
-        list_.removeItem(selected);
-        WriteLines(ProfileListPath(), buffer);
-        LoadFile(BlankProfilePath());
-        currentProfilePath_ = BlankProfilePath();
-        ApplyRowMarks(grid_);
-        list_.setCurrentIndex(list_.count() > 0 ? 0 : -1);
+            return std::nullopt;
+        deleted = {buffer[line], line, selected, {}};
+        Delete(deleted, buffer);
         messages_.ShowMessage(name + QStringLiteral(" has been deleted. A new Yearnbox was loaded!"));
     } catch (const EYearnboxError &) {
         messages_.ShowMessage(QStringLiteral("The current profile could not be deleted, sorry."));
     }
+    if (deleted.line < 0)
+        return std::nullopt;
+    return deleted;
 }
 
-void TProfiles::CreateANewYearnbox()
+void TProfiles::Delete(TDeletedProfile &deleted, QStringList &buffer)
 {
+    deleted.file = backups_.KeepVersion(deleted.path, watch_.KnownHash(deleted.path));
+    QFile::remove(deleted.path);
+    buffer[deleted.line].clear();
+    list_.removeItem(deleted.entry);
+    WriteLines(ProfileListPath(), buffer);
+    LoadFile(BlankProfilePath());
+    currentProfilePath_ = BlankProfilePath();
+    ApplyRowMarks(grid_);
+    list_.setCurrentIndex(list_.count() > 0 ? 0 : -1);
+}
+
+void TProfiles::CreateANewYearnbox(TNewYearnbox *replaced)
+{
+    const QString blank = BlankProfilePath();
+    // Kept first, as every save does.
+    TFileVersion version = backups_.KeepVersion(blank, watch_.KnownHash(blank));
+    if (replaced)
+        *replaced = {currentProfilePath_, std::move(version)};
     grid_.ClearRows();
     // The emptied list is the blank profile's even when the save below fails,
     // so no later automatic save can write it over the profile it replaced.
-    currentProfilePath_ = BlankProfilePath();
+    currentProfilePath_ = blank;
     // Not guarded: a failure reaches the default error report.
-    SaveTo(BlankProfilePath());
+    WriteTo(blank);
 }
