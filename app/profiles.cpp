@@ -1,11 +1,11 @@
 #include "app/profiles.h"
 
 #include "app/item_columns.h"
-#include "app/line_file.h"
 #include "app/row_marks.h"
 #include "grid/columns/lattice_grid.h"
 #include "grid/visible_text.h"
 #include "platform/errors.h"
+#include "platform/files.h"
 #include "platform/message_box.h"
 
 #include <QComboBox>
@@ -17,32 +17,7 @@ const QChar kSeparator(u',');
 const QChar kLineBreak(u'|');
 const QString kFilter = QStringLiteral("Yearnbox Profile (*.ybk)");
 
-// The first line whose profile name is name, or -1.
-int FindProfileLine(const QStringList &lines, const QString &name)
-{
-    for (int i = 0; i < lines.size(); ++i)
-        if (ProfileName(lines[i]) == name)
-            return i;
-    return -1;
-}
 } // namespace
-
-QString ProfileName(const QString &path)
-{
-    const QString fileName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-    return fileName.size() <= 4 ? QString() : fileName.chopped(4);
-}
-
-QStringList ProfileEntries(const QStringList &lines)
-{
-    QStringList entries;
-    for (const QString &line : lines) {
-        const QString name = ProfileName(line);
-        if (!name.isEmpty() && name != QLatin1String("0"))
-            entries.append(name);
-    }
-    return entries;
-}
 
 QString WithProfileExtension(const QString &fileName)
 {
@@ -115,7 +90,7 @@ bool TProfiles::ListHasEntry(const QString &name) const
 void TProfiles::FillProfileList()
 {
     try {
-        const QStringList entries = ProfileEntries(ReadLines(ProfileListPath()));
+        const QStringList entries = ProfileEntries(ReadProfileList(ReadWholeFile(ProfileListPath())));
         list_.clear();
         for (const QString &entry : entries)
             AddProfileEntry(list_, entry);
@@ -130,16 +105,16 @@ void TProfiles::AppendToProfileList(const QString &path)
     QStringList buffer;
     bool appended = false;
     try {
-        buffer = ReadLines(ProfileListPath());
+        buffer = ReadProfileList(ReadWholeFile(ProfileListPath()));
         buffer.append(path);
         appended = true;
-        WriteLines(ProfileListPath(), buffer);
+        WriteWholeFile(ProfileListPath(), ProfileListBytes(buffer));
     } catch (const EYearnboxError &) {
         // The first save creates the list. The path goes in once, even when it
         // was the write that failed.
         if (!appended)
             buffer.append(path);
-        WriteLines(ProfileListPath(), buffer);
+        WriteWholeFile(ProfileListPath(), ProfileListBytes(buffer));
     }
 }
 
@@ -152,7 +127,7 @@ void TProfiles::LoadProfileByName(const QString &name)
         return;
     }
     try {
-        const QStringList lines = ReadLines(ProfileListPath());
+        const QStringList lines = ReadProfileList(ReadWholeFile(ProfileListPath()));
         const int line = FindProfileLine(lines, name);
         if (line < 0)
             throw EInOutError(QStringLiteral("File not found"));
@@ -207,7 +182,7 @@ std::optional<TDeletedProfile> TProfiles::DeleteTheActiveProfile()
     const QString name = ProfileEntryName(list_, selected);
     TDeletedProfile deleted;
     try {
-        QStringList buffer = ReadLines(ProfileListPath());
+        QStringList buffer = ReadProfileList(ReadWholeFile(ProfileListPath()));
         const int line = FindProfileLine(buffer, name);
         if (line < 0)
             return std::nullopt;
@@ -228,7 +203,7 @@ void TProfiles::Delete(TDeletedProfile &deleted, QStringList &buffer)
     QFile::remove(deleted.path);
     buffer[deleted.line].clear();
     list_.removeItem(deleted.entry);
-    WriteLines(ProfileListPath(), buffer);
+    WriteWholeFile(ProfileListPath(), ProfileListBytes(buffer));
     LoadFile(BlankProfilePath());
     currentProfilePath_ = BlankProfilePath();
     ApplyRowMarks(grid_);

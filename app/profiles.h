@@ -5,6 +5,7 @@
 // current profile path, the file that every automatic save writes to.
 
 #include "app/profile_backups.h"
+#include "app/profile_list.h"
 #include "app/profile_watch.h"
 #include "platform/file_dialog.h"
 
@@ -16,14 +17,6 @@
 class IMessageBoxes;
 class QComboBox;
 class TLatticeGrid;
-
-// The file name after the last '/', less its last four characters (whatever
-// they are); empty when the file name has four characters or fewer.
-QString ProfileName(const QString &path);
-
-// The drop-down entries for the lines of "mpl.mpl", in file order: every
-// line's profile name except "" and "0". Equal names are kept.
-QStringList ProfileEntries(const QStringList &lines);
 
 // A chosen file name with ".ybk" appended unless it ends in exactly ".ybk".
 QString WithProfileExtension(const QString &fileName);

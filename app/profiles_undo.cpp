@@ -5,10 +5,10 @@
 
 #include "app/profiles.h"
 
-#include "app/line_file.h"
 #include "app/row_marks.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/errors.h"
+#include "platform/files.h"
 
 #include <QComboBox>
 
@@ -27,7 +27,7 @@ void TProfiles::PutBack(const TDeletedProfile &deleted)
         watch_.Know(deleted.path, hash);
     QStringList buffer;
     try {
-        buffer = ReadLines(ProfileListPath());
+        buffer = ReadProfileList(ReadWholeFile(ProfileListPath()));
     } catch (const EYearnboxError &) {
         // No list any more: it is made anew, the line at its place.
     }
@@ -38,7 +38,7 @@ void TProfiles::PutBack(const TDeletedProfile &deleted)
         buffer[deleted.line] = deleted.path;
     else if (buffer[deleted.line] != deleted.path)
         buffer.append(deleted.path);
-    WriteLines(ProfileListPath(), buffer);
+    WriteWholeFile(ProfileListPath(), ProfileListBytes(buffer));
     const int entry = std::clamp(deleted.entry, 0, list_.count());
     InsertProfileEntry(list_, entry, ProfileName(deleted.path));
     if (deleted.file.exists) {
@@ -49,7 +49,7 @@ void TProfiles::PutBack(const TDeletedProfile &deleted)
 
 void TProfiles::DeleteAgain(TDeletedProfile &deleted)
 {
-    QStringList buffer = ReadLines(ProfileListPath());
+    QStringList buffer = ReadProfileList(ReadWholeFile(ProfileListPath()));
     if (deleted.line >= buffer.size() || buffer[deleted.line] != deleted.path)
         deleted.line = int(buffer.indexOf(deleted.path));
     const QString name = ProfileName(deleted.path);
