@@ -122,6 +122,7 @@ void TItemHistory::Push(int row, std::optional<TRowSnapshot> before,
                         std::optional<TRowSnapshot> after)
 {
     Stack().push(new TRowCommand(*this, row, std::move(before), std::move(after)));
+    changed_[profile_()] = stamps_;
 }
 
 void TItemHistory::Added(int row) { Push(row, std::nullopt, TakeRow(grid_, row)); }
@@ -158,7 +159,10 @@ QUndoStack *TItemHistory::RedoStack()
     const QUndoStack &profiles = *profileStack_;
     const QUndoCommand *item = items.canRedo() ? items.command(items.index()) : nullptr;
     const QUndoCommand *profile = profiles.canRedo() ? profiles.command(profiles.index()) : nullptr;
+    // A change made since the undo, as on any stack, leaves nothing to redo.
+    const auto changed = changed_.find(profile_());
     if (profile && ProfileCommand(profile)->Before() == profile_() &&
+        (changed == changed_.end() || Stamped(profile)->Undone() > changed->second) &&
         (!item || Stamped(profile)->Undone() > Stamped(item)->Undone()))
         return profileStack_.get();
     return item ? &items : nullptr;
@@ -243,5 +247,6 @@ void TItemHistory::ReplaceAll(const std::function<void()> &load)
     QList<TRowSnapshot> before = TakeAll();
     load();
     Stack().push(new TListCommand(*this, std::move(before), TakeAll()));
+    changed_[profile_()] = stamps_;
     save_();
 }

@@ -14,7 +14,7 @@
 // one stack for the run, each knowing the profile shown before it and after
 // it (the blank profile). Ctrl+Z takes the newest done change that leads to
 // the profile shown, from its own stack or that one; Ctrl+Y the change undone
-// last that starts from it. So right after a delete, Ctrl+Z brings the
+// last that starts from it, unless the profile was changed since. So right after a delete, Ctrl+Z brings the
 // profile back, and Ctrl+Y deletes it again from there.
 
 #include "app/row_snapshot.h"
@@ -82,6 +82,8 @@ private:
     std::function<void()> save_;
     std::map<QString, std::unique_ptr<QUndoStack>> stacks_;
     std::unique_ptr<QUndoStack> profileStack_;
+    // Per profile, when its last new change was made.
+    std::map<QString, quint64> changed_;
     std::exception_ptr failure_;
     quint64 stamps_ = 0;
 };

@@ -98,6 +98,12 @@ TEST_F(ProfileUndoTest, UndoOfDeleteBringsBackTheFileItsLineAndItsEntry)
         EXPECT_EQ(Entries(), QStringList({"a", "c"}));
         EXPECT_EQ(form->CurrentProfilePath(), form->Profiles().BlankProfilePath());
     }
+    // A change after the undo leaves no delete to redo.
+    form->Undo();
+    form->LatticeGrid1()->DoCellClick(icDelete, 0);
+    form->Redo();
+    EXPECT_EQ(folder.Read("b.ybk"), ProfileBytes({kBook}));
+    EXPECT_EQ(form->CurrentProfilePath(), folder.File("b.ybk"));
     // The redo showed no message of its own: one for the user's delete.
     EXPECT_EQ(boxes.shown, QStringList({"b has been deleted. A new Yearnbox was loaded!"}));
 }
