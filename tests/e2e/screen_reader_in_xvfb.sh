@@ -13,7 +13,7 @@ if [ -z "${YB_ON_OWN_BUS:-}" ]; then
   YB_ON_OWN_BUS=1 exec dbus-run-session -- "$0" "$@"
 fi
 source "$(dirname "$0")/xvfb_session.sh"
-client="$(dirname "$0")/grid_reader.py"
+client="$(cd "$(dirname "$0")" && pwd)/grid_reader.py"
 reader() { timeout 60 /usr/bin/python3 "$client" "$@"; }
 xvfb_start "$1"
 /usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 >/dev/null 2>&1 &
