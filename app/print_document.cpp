@@ -86,7 +86,8 @@ TPrintDocument ReadPrintDocument(TLatticeGrid &grid, const TPrintRequest &reques
                             request.totals};
     const QFont font = PrintFont();
     const int lineHeight = SingleRowHeight() - 2 * kPadding;
-    const int body = page.height() - kTitleHeight - kCaptionHeight - kFooterHeight;
+    // The most a row can take: a whole page under the captions.
+    const int body = page.height() - kCaptionHeight - kFooterHeight;
     for (int r = 0; r < grid.RowCount(); ++r) {
         const bool marked = grid.GetCell(icMark, r)->GetAsBoolean();
         if (!grid.GetRowVisible(r) || (request.markedOnly && !marked))
