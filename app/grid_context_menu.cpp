@@ -65,4 +65,8 @@ void TForm1::FillGridContextMenu(QMenu &menu)
     add(QStringLiteral("Restore an Earlier Version\u2026"),
         !profiles_->Backups().List(CurrentProfilePath()).isEmpty(),
         &TForm1::RestoreAnEarlierVersion);
+    menu.addSeparator();
+    add(QStringLiteral("Print\u2026"), true, &TForm1::PrintTheList);
+    menu.actions().constLast()->setShortcut(Qt::CTRL | Qt::Key_P);
+    add(QStringLiteral("Save as PDF\u2026"), true, &TForm1::SaveTheListAsPdf);
 }

@@ -26,6 +26,7 @@ class QLabel;
 class QMenu;
 class QLineEdit;
 class QPlainTextEdit;
+class QPrinter;
 class QPushButton;
 class QSlider;
 class QTimer;
@@ -34,6 +35,7 @@ class TForm2;
 class TForm3;
 class TGridContextMenu;
 class TLatticeGrid;
+struct TPrintRequest;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -95,6 +97,10 @@ public:
     // keeping the selected item selected and the top item on top where they
     // still exist.
     void ReloadChangedProfile();
+    // "Print…" (Ctrl+P) and "Save as PDF…": the list as the grid shows it,
+    // after the options dialog (main_window_print.cpp).
+    void PrintTheList();
+    void SaveTheListAsPdf();
 
     const QString &CurrentProfilePath() const { return profiles_->CurrentProfilePath(); }
     int AskAtStartup() const { return askAtStartup_; }
@@ -132,6 +138,8 @@ private:
     void CreateControls(IFileDialogs &dialogs);
     // The undo stacks, their keys and the grid's right-click menu.
     void CreateHistory();
+    // The options dialog of a printout; nothing when cancelled.
+    std::optional<TPrintRequest> AskPrintOptions(const QString &windowTitle);
     // The entries of the grid's right-click menu (grid_context_menu.cpp).
     void FillGridContextMenu(QMenu &menu);
     template <typename TControl>
@@ -187,6 +195,7 @@ private:
 
     QString folder_;
     IMessageBoxes &messages_;
+    IFileDialogs &dialogs_;
     TForm2 *form2_ = nullptr;
     TForm3 *form3_ = nullptr;
     IModalWindows *modal_ = nullptr;
@@ -230,6 +239,8 @@ private:
     std::unique_ptr<TProfiles> profiles_;
     std::unique_ptr<TItemHistory> history_;
     TGridContextMenu *gridContextMenu_ = nullptr;
+    // The printer last chosen in the print dialog (shared: QPrinter is incomplete here).
+    std::shared_ptr<QPrinter> printer_;
     // The row of an edit being committed as it was before.
     std::optional<std::pair<int, TRowSnapshot>> editedRow_;
 };

@@ -12,6 +12,7 @@
 //   yearnbox-bench huge-cell OUT CHARS [FILL]      (huge_cell.h)
 //   yearnbox-bench scroll FILE
 //   yearnbox-bench [--runs N] restore FILE [VERSIONS]    (bench_restore.h)
+//   yearnbox-bench [--runs N] pdf FILE OUT                (bench_pdf.h)
 //
 // load, save and clear work on the item grid alone; paint and autosave on the
 // main window, with FILE as its profile (autosave on a copy, since it saves;
@@ -25,6 +26,7 @@
 #include "bench/huge_cell.h"
 #include "app/main_window.h"
 #include "bench/bench_restore.h"
+#include "bench/bench_pdf.h"
 #include "bench/bench_search.h"
 #include "bench/bench_scroll.h"
 #include "bench/bench_sort.h"
@@ -101,7 +103,7 @@ int Usage()
 {
     std::fputs("usage: yearnbox-bench [--runs N] load FILE | save FILE OUT | clear FILE"
                " | paint FILE | autosave FILE [--no-backups] | undo FILE | search FILE WORD"
-               " | scroll FILE | restore FILE [VERSIONS]"
+               " | scroll FILE | restore FILE [VERSIONS] | pdf FILE OUT"
                " | sort FILE INDEX [--descending] [--reverse] | huge-cell OUT CHARS [FILL]\n",
                stderr);
     return 2;
@@ -168,6 +170,8 @@ int main(int argc, char **argv)
         const int status = RunRestoreBench(args, runs);
         return status == 2 ? Usage() : status;
     }
+    if (op == "pdf")
+        return RunPdfBench(args, runs);
     const bool oneFile = op == "load" || op == "clear" || op == "paint" || op == "autosave" ||
                          op == "undo" || op == "scroll";
     const bool twoArguments = op == "save" || op == "search";
