@@ -66,4 +66,6 @@ void TForm1::FillGridContextMenu(QMenu &menu)
     add(QStringLiteral("Restore an Earlier Version\u2026"),
         !profiles_->Backups().List(CurrentProfilePath()).isEmpty(),
         &TForm1::RestoreAnEarlierVersion);
+    menu.addSeparator();
+    add(QStringLiteral("Find in All Profiles\u2026"), true, &TForm1::FindInAllProfiles);
 }

@@ -32,6 +32,7 @@ class QTimer;
 class QToolButton;
 class TForm2;
 class TForm3;
+struct TChosenItem;
 class TGridContextMenu;
 class TLatticeGrid;
 
@@ -95,6 +96,9 @@ public:
     // keeping the selected item selected and the top item on top where they
     // still exist.
     void ReloadChangedProfile();
+    // Searches every profile for a word (Ctrl+Shift+F) and shows the item
+    // chosen in its profile.
+    void FindInAllProfiles();
 
     const QString &CurrentProfilePath() const { return profiles_->CurrentProfilePath(); }
     int AskAtStartup() const { return askAtStartup_; }
@@ -132,6 +136,9 @@ private:
     void CreateControls(IFileDialogs &dialogs);
     // The undo stacks, their keys and the grid's right-click menu.
     void CreateHistory();
+    // Ctrl+Shift+F, and showing a found item (main_window_find_all.cpp).
+    void CreateFindAll();
+    void ShowFoundItem(const TChosenItem &chosen);
     // The entries of the grid's right-click menu (grid_context_menu.cpp).
     void FillGridContextMenu(QMenu &menu);
     template <typename TControl>

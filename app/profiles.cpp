@@ -33,14 +33,17 @@ QString ProfileName(const QString &path)
     return fileName.size() <= 4 ? QString() : fileName.chopped(4);
 }
 
+bool IsListedProfileName(const QString &name)
+{
+    return !name.isEmpty() && name != QLatin1String("0");
+}
+
 QStringList ProfileEntries(const QStringList &lines)
 {
     QStringList entries;
-    for (const QString &line : lines) {
-        const QString name = ProfileName(line);
-        if (!name.isEmpty() && name != QLatin1String("0"))
+    for (const QString &line : lines)
+        if (const QString name = ProfileName(line); IsListedProfileName(name))
             entries.append(name);
-    }
     return entries;
 }
 
@@ -153,6 +156,26 @@ void TProfiles::LoadProfileByName(const QString &name)
         messages_.ShowMessage(
             QStringLiteral("Profile could not be loaded; it may be missing or corrupt."));
     }
+}
+
+void TProfiles::ShowProfile(const QString &path)
+{
+    LoadFile(path);
+    currentProfilePath_ = path;
+    ApplyRowMarks(grid_);
+    // The entry whose choice loads this file: the first line of its name.
+    int entry = -1;
+    const QString name = ProfileName(path);
+    try {
+        const QStringList lines = ReadLines(ProfileListPath());
+        if (const int line = FindProfileLine(lines, name); line >= 0 && lines[line] == path)
+            for (int i = 0; i < list_.count() && entry < 0; ++i)
+                if (ProfileEntryName(list_, i) == name)
+                    entry = i;
+    } catch (const EYearnboxError &) {
+        // No profile list: no entry.
+    }
+    list_.setCurrentIndex(entry);
 }
 
 void TProfiles::SaveThisProfile()

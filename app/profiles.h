@@ -19,8 +19,12 @@ class TLatticeGrid;
 // they are); empty when the file name has four characters or fewer.
 QString ProfileName(const QString &path);
 
+// Whether a line of "mpl.mpl" with this profile name is an entry of the
+// drop-down list: every name but "" and "0".
+bool IsListedProfileName(const QString &name);
+
 // The drop-down entries for the lines of "mpl.mpl", in file order: every
-// line's profile name except "" and "0". Equal names are kept.
+// listed profile name. Equal names are kept.
 QStringList ProfileEntries(const QStringList &lines);
 
 // A chosen file name with ".ybk" appended unless it ends in exactly ".ybk".
@@ -51,6 +55,10 @@ public:
     void FillProfileList();
     void AppendToProfileList(const QString &path);
     void LoadProfileByName(const QString &name);
+    // Loads the profile file at path as the drop-down list would (marks
+    // coloured) and selects its entry, or none for a file without one.
+    // Raises when the file cannot be loaded; nothing changes then.
+    void ShowProfile(const QString &path);
 
     void SaveThisProfile();
     void LoadAProfile();

@@ -11,6 +11,7 @@
 //   yearnbox-bench [--runs N] sort FILE INDEX [--descending] [--reverse]
 //   yearnbox-bench huge-cell OUT CHARS [FILL]      (huge_cell.h)
 //   yearnbox-bench scroll FILE
+//   yearnbox-bench [--runs N] find-all FILE COPIES WORD   (bench_find_all.h)
 //
 // load, save and clear work on the item grid alone; paint and autosave on the
 // main window, with FILE as its profile (autosave on a copy, since it saves;
@@ -23,6 +24,7 @@
 #include "app/item_columns.h"
 #include "bench/huge_cell.h"
 #include "app/main_window.h"
+#include "bench/bench_find_all.h"
 #include "bench/bench_search.h"
 #include "bench/bench_scroll.h"
 #include "bench/bench_sort.h"
@@ -99,7 +101,7 @@ int Usage()
 {
     std::fputs("usage: yearnbox-bench [--runs N] load FILE | save FILE OUT | clear FILE"
                " | paint FILE | autosave FILE [--no-backups] | undo FILE | search FILE WORD"
-               " | scroll FILE"
+               " | scroll FILE | find-all FILE COPIES WORD"
                " | sort FILE INDEX [--descending] [--reverse] | huge-cell OUT CHARS [FILL]\n",
                stderr);
     return 2;
@@ -162,6 +164,12 @@ int main(int argc, char **argv)
         return RunSortBench(args, runs);
     if (op == "huge-cell")
         return HugeCellCommand(args);
+    if (op == "find-all") {
+        const int code = RunFindAllBench(args, runs, [&](const auto &prepare, const auto &body) {
+            return Time(runs, prepare, body);
+        });
+        return code == 2 ? Usage() : code;
+    }
     const bool oneFile = op == "load" || op == "clear" || op == "paint" || op == "autosave" ||
                          op == "undo" || op == "scroll";
     const bool twoArguments = op == "save" || op == "search";
