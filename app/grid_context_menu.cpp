@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/item_history.h"
+#include "app/item_transfer.h"
 #include "app/main_window.h"
 #include "grid/columns/lattice_grid.h"
 
@@ -68,4 +69,6 @@ void TForm1::FillGridContextMenu(QMenu &menu)
         &TForm1::RestoreAnEarlierVersion);
     menu.addSeparator();
     add(QStringLiteral("Find in All Profiles\u2026"), true, &TForm1::FindInAllProfiles);
+    AddTransferMenu(menu, TTransferKind::tkCopy);
+    AddTransferMenu(menu, TTransferKind::tkMove);
 }

@@ -14,6 +14,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -33,6 +34,8 @@ class QToolButton;
 class TForm2;
 class TForm3;
 struct TChosenItem;
+struct TSearchedProfile;
+enum class TTransferKind : uint8_t;
 class TGridContextMenu;
 class TLatticeGrid;
 
@@ -99,6 +102,13 @@ public:
     // Searches every profile for a word (Ctrl+Shift+F) and shows the item
     // chosen in its profile.
     void FindInAllProfiles();
+    // The selected item copied or moved to the end of another profile
+    // (main_window_transfer.cpp), as one change that can be undone.
+    void TransferItem(const TSearchedProfile &to, TTransferKind kind);
+    // The "Copy to Profile" or "Move to Profile" submenu, listing OtherProfiles().
+    void AddTransferMenu(QMenu &menu, TTransferKind kind);
+    // The profiles of the drop-down list and the blank profile, less the one shown.
+    QList<TSearchedProfile> OtherProfiles() const;
 
     const QString &CurrentProfilePath() const { return profiles_->CurrentProfilePath(); }
     int AskAtStartup() const { return askAtStartup_; }

@@ -92,6 +92,21 @@ void TProfiles::SaveTo(const QString &path)
     watch_.Know(path, grid_.SaveToTextFile(path, kSeparator, kLineBreak, TEncodingKind::ekUnicode));
 }
 
+void TProfiles::ChangeProfileFile(const QString &path,
+                                  const std::function<bool(TLtCustomGridControl &other)> &change)
+{
+    TLtCustomGridControl other(&grid_.Columns());
+    for (int column = 0; column < grid_.ColumnCount(); ++column)
+        other.Cells().AddColumn();
+    other.LoadFromTextFile(path, kSeparator, kLineBreak, TLoadFailure::lfKeepPreviousRows);
+    if (!change(other))
+        return;
+    // Not the file shown, so not one this program is known to have written
+    // last: its backup is hashed by reading it.
+    backups_.Keep(path);
+    other.SaveToTextFile(path, kSeparator, kLineBreak, TEncodingKind::ekUnicode);
+}
+
 void TProfiles::SaveCurrent()
 {
     SaveTo(currentProfilePath_);

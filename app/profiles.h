@@ -11,9 +11,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class IMessageBoxes;
 class QComboBox;
 class TLatticeGrid;
+class TLtCustomGridControl;
 
 // The file name after the last '/', less its last four characters (whatever
 // they are); empty when the file name has four characters or fewer.
@@ -59,6 +62,13 @@ public:
     // coloured) and selects its entry, or none for a file without one.
     // Raises when the file cannot be loaded; nothing changes then.
     void ShowProfile(const QString &path);
+
+    // Reads the profile file at path into a grid of its own (no window),
+    // lets change work on it and, when change answers true, saves it
+    // atomically, its old version kept among the backups. Raises when the
+    // file cannot be read or written; it is then as it was.
+    void ChangeProfileFile(const QString &path,
+                           const std::function<bool(TLtCustomGridControl &other)> &change);
 
     void SaveThisProfile();
     void LoadAProfile();
