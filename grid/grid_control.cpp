@@ -69,6 +69,7 @@ void TLtCustomGridControl::CellChangeReported(int column, int row)
     if (IsUpdating())
         return;
     RefreshCell(column, row);
+    CellChangeHeard(column, row);
     DoChange(column, row);
 }
 
@@ -659,6 +660,7 @@ void TLtCustomGridControl::DoCellDblClick(int column, int row)
 
 void TLtCustomGridControl::DoSelectCell(int column, int row)
 {
+    SelectedCellReported(column, row);
     if (OnSelectCell)
         OnSelectCell(*this, column, row);
 }

@@ -259,8 +259,12 @@ protected:
     virtual void ScrollRows(int row, int dy);
     virtual void ScrollHorizontally(int steps);
     virtual void UpdateScrollBars();
-    // The rows were replaced as a whole.
+    // The rows were replaced or reordered as a whole.
     virtual void RowsReplaced();
+    // The selected cell was set; the store reported a change of a cell. For
+    // listeners of the window (assistive tools); nothing here.
+    virtual void SelectedCellReported(int, int) {}
+    virtual void CellChangeHeard(int, int) {}
     // gtEdit on, the editing cell := (column, row).
     void StartEditingState(int column, int row);
     // The commit rule for the open editor's text: nothing when it equals the
