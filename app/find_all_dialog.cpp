@@ -13,6 +13,13 @@
 namespace {
 // A result row's index into the hits; -1 for a profile that was not read.
 constexpr int kHitRole = Qt::UserRole;
+
+// "1 item", "2 items".
+QString Count(qsizetype count, const QString &thing)
+{
+    return QString::number(count) + QLatin1Char(' ') + thing +
+           (count == 1 ? QString() : QStringLiteral("s"));
+}
 } // namespace
 
 TFindAllDialog::TFindAllDialog(TFind find, QWidget *parent)
@@ -71,7 +78,8 @@ void TFindAllDialog::Find()
         if (!found.failure.isEmpty()) {
             ++unread;
             auto *row = new QTreeWidgetItem(
-                results_, {found.profile.name, QStringLiteral("Could not be read: ") + found.failure});
+                results_,
+                {found.profile.name, QStringLiteral("Could not be read: ") + found.failure});
             row->setData(0, kHitRole, -1);
             row->setFlags(Qt::ItemIsEnabled);
             row->setForeground(0, grey);
@@ -89,17 +97,14 @@ void TFindAllDialog::Find()
             hits_.append({found.profile.path, item});
         }
     }
-    QString summary = hits_.isEmpty()
-                          ? QStringLiteral("No results were found.")
-                          : QStringLiteral("%1 found in %2.")
-                                .arg(hits_.size() == 1 ? QStringLiteral("1 item")
-                                                       : QStringLiteral("%1 items").arg(hits_.size()),
-                                     profilesWithHits == 1
-                                         ? QStringLiteral("1 profile")
-                                         : QStringLiteral("%1 profiles").arg(profilesWithHits));
+    const QString item = QStringLiteral("item");
+    const QString profile = QStringLiteral("profile");
+    QString summary = hits_.isEmpty() ? QStringLiteral("No results were found.")
+                                      : QStringLiteral("%1 found in %2.")
+                                            .arg(Count(hits_.size(), item),
+                                                 Count(profilesWithHits, profile));
     if (unread > 0)
-        summary += unread == 1 ? QStringLiteral(" 1 profile could not be read.")
-                               : QStringLiteral(" %1 profiles could not be read.").arg(unread);
+        summary += QStringLiteral(" %1 could not be read.").arg(Count(unread, profile));
     summary_->setText(summary);
     for (int i = 0; i < results_->topLevelItemCount(); ++i) {
         if (results_->topLevelItem(i)->data(0, kHitRole).toInt() >= 0) {

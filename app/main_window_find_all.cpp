@@ -6,7 +6,6 @@
 #include "app/application.h"
 #include "app/find_all_dialog.h"
 #include "app/item_columns.h"
-#include "app/line_file.h"
 #include "app/main_window.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/errors.h"
@@ -47,19 +46,9 @@ void TForm1::CreateFindAll()
 
 void TForm1::FindInAllProfiles()
 {
-    TProfiles &profiles = *profiles_;
+    const TProfiles &profiles = *profiles_;
     TFindAllDialog dialog(
-        [&profiles](const QString &word) {
-            QStringList lines;
-            try {
-                lines = ReadLines(profiles.ProfileListPath());
-            } catch (const EYearnboxError &) {
-                // No profile saved yet: the blank profile alone.
-            }
-            return FindInProfiles(ProfilesToSearch(lines, profiles.BlankProfilePath(),
-                                                   profiles.CurrentProfilePath()),
-                                  word);
-        },
+        [&profiles](const QString &word) { return FindInProfiles(KnownProfiles(profiles), word); },
         this);
     TModalWindows exec;
     (modal_ ? *modal_ : exec).ShowModal(dialog);

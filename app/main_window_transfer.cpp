@@ -5,7 +5,6 @@
 
 #include "app/application.h"
 #include "app/item_transfer.h"
-#include "app/line_file.h"
 #include "app/main_window.h"
 #include "app/profile_search.h"
 #include "grid/columns/lattice_grid.h"
@@ -16,14 +15,9 @@
 
 QList<TSearchedProfile> TForm1::OtherProfiles() const
 {
-    QStringList lines;
-    try {
-        lines = ReadLines(profiles_->ProfileListPath());
-    } catch (const EYearnboxError &) {
-        // No profile saved yet: the blank profile alone.
-    }
-    QList<TSearchedProfile> others = ProfilesToSearch(lines, profiles_->BlankProfilePath(), CurrentProfilePath());
-    others.removeIf([this](const TSearchedProfile &profile) { return profile.path == CurrentProfilePath(); });
+    QList<TSearchedProfile> others = KnownProfiles(*profiles_);
+    others.removeIf(
+        [this](const TSearchedProfile &profile) { return profile.path == CurrentProfilePath(); });
     return others;
 }
 
@@ -56,14 +50,16 @@ void TForm1::TransferItem(const TSearchedProfile &to, TTransferKind kind)
     } catch (const EYearnboxError &error) {
         messages_.ShowDetailedMessage(
             QStringLiteral("The item could not be %1 to %2.")
-                .arg(kind == TTransferKind::tkCopy ? QStringLiteral("copied") : QStringLiteral("moved"),
+                .arg(kind == TTransferKind::tkCopy ? QStringLiteral("copied")
+                                                   : QStringLiteral("moved"),
                      to.name),
             error.Message());
         return;
     }
     if (kind == TTransferKind::tkMove)
         grid.DeleteRow(row);
-    history_->Stack().push(new TTransferCommand(*history_, change, to.path, kind, row, item, appended));
+    history_->Stack().push(
+        new TTransferCommand(*history_, change, to.path, kind, row, item, appended));
     // Not caught here, as after a delete: a failed save reaches the default error report.
     if (kind == TTransferKind::tkMove)
         profiles_->SaveCurrent();

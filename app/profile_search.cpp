@@ -2,6 +2,7 @@
 
 #include "app/cell_matches.h"
 #include "app/item_columns.h"
+#include "app/line_file.h"
 #include "app/profiles.h"
 #include "grid/text_file.h"
 #include "platform/conversions.h"
@@ -58,7 +59,9 @@ private:
     void EndRow()
     {
         if (matched_) {
-            const auto copy = [](const QString &text) { return QString(text.constData(), text.size()); };
+            const auto copy = [](const QString &text) {
+                return QString(text.constData(), text.size());
+            };
             found_.append({row_, copy(fields_[icName]), copy(fields_[icNotes]),
                            copy(fields_[icPrice]), priority_});
         }
@@ -102,6 +105,17 @@ QList<TSearchedProfile> ProfilesToSearch(const QStringList &lines, const QString
     add(blankPath, QStringLiteral("(blank profile)"));
     add(shownPath, ProfileName(shownPath));
     return profiles;
+}
+
+QList<TSearchedProfile> KnownProfiles(const TProfiles &profiles)
+{
+    QStringList lines;
+    try {
+        lines = ReadLines(profiles.ProfileListPath());
+    } catch (const EYearnboxError &) {
+        // No profile saved yet: the blank profile alone.
+    }
+    return ProfilesToSearch(lines, profiles.BlankProfilePath(), profiles.CurrentProfilePath());
 }
 
 QList<TProfileFindings> FindInProfiles(const QList<TSearchedProfile> &profiles, const QString &word)

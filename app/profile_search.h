@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 
+class TProfiles;
 class TWordMatcher;
 
 struct TFoundItem {
@@ -47,6 +48,10 @@ QList<TFoundItem> FindInProfileText(const QString &chars, const TWordMatcher &ma
 // lines are those of "mpl.mpl"; each file is searched once.
 QList<TSearchedProfile> ProfilesToSearch(const QStringList &lines, const QString &blankPath,
                                          const QString &shownPath);
+
+// ProfilesToSearch for the lines of the profiles' "mpl.mpl" (none while it
+// is missing), their blank profile and their current profile path.
+QList<TSearchedProfile> KnownProfiles(const TProfiles &profiles);
 
 // Reads and searches every profile; never raises for a file.
 QList<TProfileFindings> FindInProfiles(const QList<TSearchedProfile> &profiles,
