@@ -3,7 +3,19 @@
 #include "app/item_history.h"
 #include "grid/grid_control.h"
 
-#include <utility>
+#include <memory>
+
+namespace {
+struct TTransfer {
+    TChangeProfileFile change;
+    QString path;
+    TTransferKind kind;
+    int row;
+    TRowSnapshot item;
+    // Where the item was last appended there.
+    int appended;
+};
+} // namespace
 
 int AppendItem(TLtCustomGridControl &other, const TRowSnapshot &item)
 {
@@ -13,35 +25,30 @@ int AppendItem(TLtCustomGridControl &other, const TRowSnapshot &item)
     return row;
 }
 
-TTransferCommand::TTransferCommand(TItemHistory &history, TChangeProfileFile change, QString path,
-                                   TTransferKind kind, int row, TRowSnapshot item, int appended)
-    : history_(history), change_(std::move(change)), path_(std::move(path)), kind_(kind),
-      row_(row), item_(std::move(item)), appended_(appended)
+void RecordTransfer(TItemHistory &history, TChangeProfileFile change, const QString &path,
+                    TTransferKind kind, int row, const TRowSnapshot &item, int appended)
 {
-}
-
-void TTransferCommand::undo()
-{
-    change_(path_, [this](TLtCustomGridControl &other) {
-        const int at = FindRow(other, item_, appended_);
-        if (at < 0)
-            return false;
-        other.DeleteRow(at);
-        return true;
-    });
-    if (kind_ == TTransferKind::tkMove)
-        history_.Move(row_, std::nullopt, item_);
-}
-
-void TTransferCommand::redo()
-{
-    // Pushed after the user's own transfer: the first redo is that transfer.
-    if (std::exchange(done_, false))
-        return;
-    change_(path_, [this](TLtCustomGridControl &other) {
-        appended_ = AppendItem(other, item_);
-        return true;
-    });
-    if (kind_ == TTransferKind::tkMove)
-        history_.Move(row_, item_, std::nullopt);
+    const auto transfer =
+        std::make_shared<TTransfer>(TTransfer{std::move(change), path, kind, row, item, appended});
+    const auto undo = [&history, transfer] {
+        TTransfer &t = *transfer;
+        t.change(t.path, [&t](TLtCustomGridControl &other) {
+            const int at = FindRow(other, t.item, t.appended);
+            if (at >= 0)
+                other.DeleteRow(at);
+            return at >= 0;
+        });
+        if (t.kind == TTransferKind::tkMove)
+            history.Move(t.row, std::nullopt, t.item);
+    };
+    const auto redo = [&history, transfer] {
+        TTransfer &t = *transfer;
+        t.change(t.path, [&t](TLtCustomGridControl &other) {
+            t.appended = AppendItem(other, t.item);
+            return true;
+        });
+        if (t.kind == TTransferKind::tkMove)
+            history.Move(t.row, t.item, std::nullopt);
+    };
+    history.Recorded(undo, redo);
 }

@@ -7,14 +7,12 @@
 // in between do no harm; an item no longer there is left alone.
 //
 // A copy appends the item there. A move appends it there and only then
-// deletes the row here. Undo takes the item out there first (if that file
-// cannot be written the stack does not move), then a move puts the row back
-// here at its index, colours included; redo does the change again.
+// deletes the row here. Undo takes the item out there, then a move puts the
+// row back here at its index, colours included; redo does the change again.
 
 #include "app/row_snapshot.h"
 
 #include <QString>
-#include <QUndoCommand>
 
 #include <cstdint>
 #include <functional>
@@ -33,22 +31,7 @@ using TChangeProfileFile = std::function<void(
 // Appends item as the last row of other; answers its row.
 int AppendItem(TLtCustomGridControl &other, const TRowSnapshot &item);
 
-class TTransferCommand : public QUndoCommand {
-public:
-    // Recorded once the user's transfer is done: item appended at appended
-    // in the file at path and, for a move, deleted here from row.
-    TTransferCommand(TItemHistory &history, TChangeProfileFile change, QString path,
-                     TTransferKind kind, int row, TRowSnapshot item, int appended);
-    void undo() override;
-    void redo() override;
-
-private:
-    TItemHistory &history_;
-    TChangeProfileFile change_;
-    QString path_;
-    TTransferKind kind_;
-    int row_;
-    TRowSnapshot item_;
-    int appended_;
-    bool done_ = true;
-};
+// Records a transfer just done: item appended at row appended of the file at
+// path and, for a move, deleted here from row.
+void RecordTransfer(TItemHistory &history, TChangeProfileFile change, const QString &path,
+                    TTransferKind kind, int row, const TRowSnapshot &item, int appended);

@@ -58,8 +58,7 @@ void TForm1::TransferItem(const TSearchedProfile &to, TTransferKind kind)
     }
     if (kind == TTransferKind::tkMove)
         grid.DeleteRow(row);
-    history_->Stack().push(
-        new TTransferCommand(*history_, change, to.path, kind, row, item, appended));
+    RecordTransfer(*history_, change, to.path, kind, row, item, appended);
     // Not caught here, as after a delete: a failed save reaches the default error report.
     if (kind == TTransferKind::tkMove)
         profiles_->SaveCurrent();

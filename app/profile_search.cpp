@@ -2,7 +2,7 @@
 
 #include "app/cell_matches.h"
 #include "app/item_columns.h"
-#include "app/line_file.h"
+#include "app/profile_list.h"
 #include "app/profiles.h"
 #include "grid/text_file.h"
 #include "platform/conversions.h"
@@ -111,7 +111,7 @@ QList<TSearchedProfile> KnownProfiles(const TProfiles &profiles)
 {
     QStringList lines;
     try {
-        lines = ReadLines(profiles.ProfileListPath());
+        lines = ReadProfileList(ReadWholeFile(profiles.ProfileListPath()));
     } catch (const EYearnboxError &) {
         // No profile saved yet: the blank profile alone.
     }

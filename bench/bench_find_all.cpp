@@ -1,6 +1,6 @@
 #include "bench/bench_find_all.h"
 
-#include "app/line_file.h"
+#include "app/profile_list.h"
 #include "app/profile_search.h"
 #include "grid/text_file.h"
 #include "platform/errors.h"
@@ -31,7 +31,7 @@ int RunFindAllBench(const std::vector<std::string> &args, int runs, const TBench
             if (!QFile::copy(file, lines.last()))
                 throw EInOutError(QStringLiteral("File could not be copied"));
         }
-        WriteLines(folder.filePath(QStringLiteral("mpl.mpl")), lines);
+        WriteWholeFile(folder.filePath(QStringLiteral("mpl.mpl")), ProfileListBytes(lines));
         WriteWholeFile(blank, TextFileOrderMark(TEncodingKind::ekUnicode));
     } catch (const EYearnboxError &error) {
         std::fprintf(stderr, "%s\n", error.Message().toLocal8Bit().constData());
@@ -39,7 +39,8 @@ int RunFindAllBench(const std::vector<std::string> &args, int runs, const TBench
     }
     QList<TProfileFindings> findings;
     const double seconds = time([] {}, [&] {
-        const QStringList lines = ReadLines(folder.filePath(QStringLiteral("mpl.mpl")));
+        const QStringList lines =
+            ReadProfileList(ReadWholeFile(folder.filePath(QStringLiteral("mpl.mpl"))));
         findings = FindInProfiles(ProfilesToSearch(lines, blank, blank), word);
     });
     qsizetype hits = 0;

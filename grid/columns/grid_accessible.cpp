@@ -9,6 +9,9 @@
 #include <QHash>
 #include <QPointer>
 
+#include <algorithm>
+#include <exception>
+
 namespace {
 
 // Cells kept at most; the cache is emptied when it is full.
@@ -66,6 +69,31 @@ QString CellText(TLatticeGrid &grid, const TLtCustomColumn &column, int row)
     }
 }
 
+// Runs an action as a click runs: a failure (a save that cannot be written)
+// is raised again from a queued call, while Qt delivers an event, where the
+// application reports it; it never travels back through the bridge.
+template <typename F>
+void Perform(TLatticeGrid &grid, F act)
+{
+    try {
+        act();
+    } catch (...) {
+        QMetaObject::invokeMethod(
+            &grid, [failure = std::current_exception()] { std::rethrow_exception(failure); },
+            Qt::QueuedConnection);
+    }
+}
+
+// A check-box cell whose value does not convert counts as not checked.
+bool IsChecked(TCell &cell)
+{
+    try {
+        return cell.GetAsBoolean();
+    } catch (...) {
+        return false;
+    }
+}
+
 class TGridAccessible;
 
 // A header (row -1) or a body cell, by table column and row.
@@ -100,7 +128,8 @@ public:
         told_ = row_ < 0 ? ColumnName(*column) : CellText(*grid_, *column, row_);
         return told_;
     }
-    // The text last read, so that a change of colour alone tells nothing.
+    // The text when last read or made, so that a change of colour alone
+    // tells nothing.
     const QString &Told() const { return told_; }
     bool IsCheckBox() const { return Play() == TColumnPlayClass::pcCheckBoxColumnPlay; }
     bool HasValue() const { return IsRate() && !IsButton(Rate()); }
@@ -136,7 +165,7 @@ public:
         state.offscreen = rect().isEmpty();
         if (Play() == TColumnPlayClass::pcCheckBoxColumnPlay) {
             state.checkable = true;
-            state.checked = grid_->GetCell(column->Index(), row_)->GetAsBoolean();
+            state.checked = IsChecked(*grid_->GetCell(column->Index(), row_));
         }
         return state;
     }
@@ -178,10 +207,13 @@ public:
         if (!isValid() || row_ < 0)
             return;
         const int column = Column()->Index();
+        TLatticeGrid &grid = *grid_;
         if (name == toggleAction() && Play() == TColumnPlayClass::pcCheckBoxColumnPlay)
-            grid_->ActivateCell(column, row_, grid_->GetCell(column, row_)->GetAsBoolean() ? 0 : 1);
+            Perform(grid, [&] {
+                grid.ActivateCell(column, row_, IsChecked(*grid.GetCell(column, row_)) ? 0 : 1);
+            });
         else if (name == pressAction() && IsRate() && IsButton(Rate()))
-            grid_->ActivateCell(column, row_, std::nullopt);
+            Perform(grid, [&] { grid.ActivateCell(column, row_, std::nullopt); });
         else if (name == increaseAction() || name == decreaseAction())
             setCurrentValue(currentValue().toInt() + (name == increaseAction() ? 1 : -1));
     }
@@ -190,7 +222,15 @@ public:
     // Value of a rate cell.
     QVariant currentValue() const override
     {
-        return isValid() && row_ >= 0 ? grid_->GetCell(Column()->Index(), row_)->GetAsInteger() : 0;
+        if (!isValid() || row_ < 0)
+            return 0;
+        TCell &cell = *grid_->GetCell(Column()->Index(), row_);
+        try {
+            return cell.GetAsInteger();
+        } catch (...) {
+            // A value that does not convert counts as none.
+            return 0;
+        }
     }
     void setCurrentValue(const QVariant &value) override
     {
@@ -198,7 +238,7 @@ public:
             return;
         const int wanted = std::clamp(value.toInt(), 0, Rate().Max());
         if (wanted != currentValue().toInt())
-            grid_->ActivateCell(Column()->Index(), row_, wanted);
+            Perform(*grid_, [&] { grid_->ActivateCell(Column()->Index(), row_, wanted); });
     }
     QVariant maximumValue() const override { return IsRate() ? Rate().Max() : 0; }
     QVariant minimumValue() const override { return 0; }
@@ -319,6 +359,8 @@ public:
             const_cast<TGridAccessible *>(this)->ForgetCells();
         auto *cell = new TGridCellAccessible(&Grid(), row, tableColumn);
         cells_.insert(Key(row, tableColumn), QAccessible::registerAccessibleInterface(cell));
+        // Its text now is what a change is measured against, read or not.
+        cell->text(QAccessible::Name);
         return cell;
     }
     // A cell a tool has asked for; none for the others, which no tool knows.

@@ -54,6 +54,6 @@ TEST(TransferRefused, AMoveToAProfileThatCannotBeWrittenKeepsBothFilesWhole)
         files.removeAll("filler");
         EXPECT_EQ(files, QStringList({"garden.ybk"})) << "no temporary file was left";
         EXPECT_EQ(form.LatticeGrid1()->RowCount(), 2);
-        EXPECT_FALSE(form.History().Stack().canUndo());
+        EXPECT_FALSE(form.History().CanUndo());
     }
 }
