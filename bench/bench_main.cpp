@@ -11,6 +11,7 @@
 //   yearnbox-bench [--runs N] sort FILE INDEX [--descending] [--reverse]
 //   yearnbox-bench huge-cell OUT CHARS [FILL]      (huge_cell.h)
 //   yearnbox-bench scroll FILE
+//   yearnbox-bench [--runs N] restore FILE [VERSIONS]    (bench_restore.h)
 //   yearnbox-bench [--runs N] find-all FILE COPIES WORD   (bench_find_all.h)
 //
 // load, save and clear work on the item grid alone; paint and autosave on the
@@ -24,6 +25,7 @@
 #include "app/item_columns.h"
 #include "bench/huge_cell.h"
 #include "app/main_window.h"
+#include "bench/bench_restore.h"
 #include "bench/bench_find_all.h"
 #include "bench/bench_search.h"
 #include "bench/bench_scroll.h"
@@ -101,7 +103,7 @@ int Usage()
 {
     std::fputs("usage: yearnbox-bench [--runs N] load FILE | save FILE OUT | clear FILE"
                " | paint FILE | autosave FILE [--no-backups] | undo FILE | search FILE WORD"
-               " | scroll FILE | find-all FILE COPIES WORD"
+               " | scroll FILE | restore FILE [VERSIONS] | find-all FILE COPIES WORD"
                " | sort FILE INDEX [--descending] [--reverse] | huge-cell OUT CHARS [FILL]\n",
                stderr);
     return 2;
@@ -164,6 +166,10 @@ int main(int argc, char **argv)
         return RunSortBench(args, runs);
     if (op == "huge-cell")
         return HugeCellCommand(args);
+    if (op == "restore") {
+        const int status = RunRestoreBench(args, runs);
+        return status == 2 ? Usage() : status;
+    }
     if (op == "find-all") {
         const int code = RunFindAllBench(args, runs, [&](const auto &prepare, const auto &body) {
             return Time(runs, prepare, body);
