@@ -67,7 +67,12 @@ void TForm1::FillGridContextMenu(QMenu &menu)
         !profiles_->Backups().List(CurrentProfilePath()).isEmpty(),
         &TForm1::RestoreAnEarlierVersion);
     menu.addSeparator();
+    add(QStringLiteral("Print\u2026"), true, &TForm1::PrintTheList);
+    menu.actions().constLast()->setShortcut(Qt::CTRL | Qt::Key_P);
+    add(QStringLiteral("Save as PDF\u2026"), true, &TForm1::SaveTheListAsPdf);
+    menu.addSeparator();
     add(QStringLiteral("Find in All Profiles\u2026"), true, &TForm1::FindInAllProfiles);
+    menu.actions().constLast()->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_F);
     AddTransferMenu(menu, TTransferKind::tkCopy);
     AddTransferMenu(menu, TTransferKind::tkMove);
 }

@@ -27,6 +27,7 @@ class QLabel;
 class QMenu;
 class QLineEdit;
 class QPlainTextEdit;
+class QPrinter;
 class QPushButton;
 class QSlider;
 class QTimer;
@@ -38,6 +39,7 @@ struct TSearchedProfile;
 enum class TTransferKind : uint8_t;
 class TGridContextMenu;
 class TLatticeGrid;
+struct TPrintRequest;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -99,6 +101,10 @@ public:
     // keeping the selected item selected and the top item on top where they
     // still exist.
     void ReloadChangedProfile();
+    // "Print…" (Ctrl+P) and "Save as PDF…": the list as the grid shows it,
+    // after the options dialog (main_window_print.cpp).
+    void PrintTheList();
+    void SaveTheListAsPdf();
     // Searches every profile for a word (Ctrl+Shift+F) and shows the item
     // chosen in its profile.
     void FindInAllProfiles();
@@ -146,6 +152,8 @@ private:
     void CreateControls(IFileDialogs &dialogs);
     // The undo stacks, their keys and the grid's right-click menu.
     void CreateHistory();
+    // The options dialog of a printout; nothing when cancelled.
+    std::optional<TPrintRequest> AskPrintOptions(const QString &windowTitle);
     // Ctrl+Shift+F, and showing a found item (main_window_find_all.cpp).
     void CreateFindAll();
     void ShowFoundItem(const TChosenItem &chosen);
@@ -204,6 +212,7 @@ private:
 
     QString folder_;
     IMessageBoxes &messages_;
+    IFileDialogs &dialogs_;
     TForm2 *form2_ = nullptr;
     TForm3 *form3_ = nullptr;
     IModalWindows *modal_ = nullptr;
@@ -247,6 +256,8 @@ private:
     std::unique_ptr<TProfiles> profiles_;
     std::unique_ptr<TItemHistory> history_;
     TGridContextMenu *gridContextMenu_ = nullptr;
+    // The printer last chosen in the print dialog (shared: QPrinter is incomplete here).
+    std::shared_ptr<QPrinter> printer_;
     // The row of an edit being committed as it was before.
     std::optional<std::pair<int, TRowSnapshot>> editedRow_;
 };

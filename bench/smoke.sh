@@ -52,6 +52,9 @@ for flags in "0" "3 --descending" "6 --reverse"; do
   python3 -c 'import json,sys; d=json.loads(sys.argv[1]); assert d["op"]=="sort" and d["items"]==1000 and d["seconds"]>=0, d' "$line"
 done
 check scroll "$("$bench" scroll "$tmp/p.ybk")"
+line=$("$bench" --runs 1 pdf "$tmp/p.ybk" "$tmp/p.pdf")
+python3 -c 'import json,sys; d=json.loads(sys.argv[1]); assert d["op"]=="pdf" and d["items"]==1000 and d["pages"]>1 and d["pdf_bytes"]>0, d' "$line"
+[ "$(head -c 5 "$tmp/p.pdf")" = "%PDF-" ]
 # Three copies and the empty blank profile: four profiles, the hits of one thrice.
 line=$("$bench" --runs 1 find-all "$tmp/p.ybk" 3 bike)
 python3 -c 'import json,sys; d=json.loads(sys.argv[1]); assert d["op"]=="find-all" and d["items"]==3000 and d["profiles"]==4 and d["hits"]>0 and d["hits"]%3==0 and d["seconds"]>=0, d' "$line"

@@ -6,7 +6,8 @@ set -euo pipefail
 # microbenchmarks; the bench smoke test's checks (python3), the peer
 # comparison (time, sqlite3); the fuzz run; the end-to-end tests (the last
 # line: the desktop's file associations); the install and package tests; the
-# accessibility tests (Qt's switch for it, and a real AT-SPI bus and client).
+# accessibility tests (Qt's switch for it, and a real AT-SPI bus and client);
+# the printed list's checks (pdfinfo, pdftotext, pdftoppm).
 packages=(
   build-essential cmake qt6-base-dev
   libjpeg62-turbo-dev
@@ -19,6 +20,7 @@ packages=(
   xdg-utils shared-mime-info desktop-file-utils libglib2.0-bin
   dpkg-dev lintian appstream groff-base
   qt6-base-private-dev at-spi2-core python3-pyatspi dbus
+  poppler-utils
 )
 
 missing=()

@@ -192,7 +192,7 @@ TEST_F(ItemHistoryTest, ARightPressSelectsAndItsReleaseOpensTheMenu)
     for (QAction *action : menu->actions())
         if (!action->isSeparator())
             texts << action->text() + (action->isEnabled() ? "" : " (off)");
-    // The undo entries come first; other entries follow them.
+    // The history's entries come first; other entries follow them.
     EXPECT_EQ(texts.mid(0, 3), QStringList({"Undo", "Redo (off)", "Restore an Earlier Version\u2026"}));
     menu->grab().save(folder.File("menu.png"));
     menu->actions().first()->trigger();
