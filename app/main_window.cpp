@@ -61,6 +61,7 @@ TForm1::TForm1(const QString &folder, const QString &commandLineFile, IMessageBo
     resize(kDesignClient);
     CreateControls(dialogs);
     CreateHistory();
+    CreateFindAll();
     timer5_->start();
 
     FormCreate(commandLineFile);
