@@ -7,6 +7,7 @@
 #include "app/file_association.h"
 #include "app/item_columns.h"
 #include "app/line_file.h"
+#include "app/list_totals.h"
 #include "app/row_marks.h"
 #include "app/settings.h"
 #include "app/window_size_rules.h"
@@ -59,6 +60,7 @@ TForm1::TForm1(const QString &folder, const QString &commandLineFile, IMessageBo
     setWindowTitle(QStringLiteral("Yearnbox"));
     resize(kDesignClient);
     CreateControls(dialogs);
+    listTotals_ = std::make_unique<TListTotals>(*latticeGrid1_);
     timer5_->start();
 
     FormCreate(commandLineFile);

@@ -28,6 +28,7 @@ class QToolButton;
 class TForm2;
 class TForm3;
 class TLatticeGrid;
+class TListTotals;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -74,6 +75,8 @@ public:
     QTimer *Timer4() const { return timer4_; }
     QTimer *Timer5() const { return timer5_; }
     TProfiles &Profiles() { return *profiles_; }
+    // What the list costs, shown in the "Price:" header's hint.
+    const TListTotals &ListTotals() const { return *listTotals_; }
 
     const QString &CurrentProfilePath() const { return profiles_->CurrentProfilePath(); }
     int AskAtStartup() const { return askAtStartup_; }
@@ -200,4 +203,5 @@ private:
     QTimer *timer4_ = nullptr;
     QTimer *timer5_ = nullptr;
     std::unique_ptr<TProfiles> profiles_;
+    std::unique_ptr<TListTotals> listTotals_;
 };

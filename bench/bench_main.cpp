@@ -9,6 +9,7 @@
 //   yearnbox-bench [--runs N] search FILE WORD
 //   yearnbox-bench [--runs N] sort FILE INDEX [--descending] [--reverse]
 //   yearnbox-bench huge-cell OUT CHARS [FILL]      (huge_cell.h)
+//   yearnbox-bench [--runs N] totals FILE          (bench_totals.h)
 //
 // load, save and clear work on the item grid alone; paint and autosave on the
 // main window, with FILE as its profile (autosave on a copy, since it saves);
@@ -21,6 +22,7 @@
 #include "app/main_window.h"
 #include "bench/bench_search.h"
 #include "bench/bench_sort.h"
+#include "bench/bench_totals.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/errors.h"
 #include "platform/file_dialog.h"
@@ -94,7 +96,8 @@ int Usage()
 {
     std::fputs("usage: yearnbox-bench [--runs N] load FILE | save FILE OUT | clear FILE"
                " | paint FILE | autosave FILE | search FILE WORD"
-               " | sort FILE INDEX [--descending] [--reverse] | huge-cell OUT CHARS [FILL]\n",
+               " | sort FILE INDEX [--descending] [--reverse] | huge-cell OUT CHARS [FILL]"
+               " | totals FILE\n",
                stderr);
     return 2;
 }
@@ -156,6 +159,8 @@ int main(int argc, char **argv)
         return RunSortBench(args, runs);
     if (op == "huge-cell")
         return HugeCellCommand(args);
+    if (op == "totals")
+        return RunTotalsBench(args, runs);
     const bool oneFile = op == "load" || op == "clear" || op == "paint" || op == "autosave";
     const bool twoArguments = op == "save" || op == "search";
     if (!(oneFile && args.size() == 2) && !(twoArguments && args.size() == 3))

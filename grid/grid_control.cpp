@@ -159,6 +159,7 @@ void TLtCustomGridControl::DeleteRow(int row)
     const int children = RowExist(row) ? cells_.GetChildCount(row) : 0;
     for (int i = 0; i < children; ++i)
         DeleteRow(row + 1);
+    DoDeletingRow(row);
     TRow *record = cells_.GetRow(row);
     if (record->parent)
         record->parent->DeleteChild();
@@ -196,6 +197,7 @@ void TLtCustomGridControl::ClearRows()
     RefreshBody();
     RefreshIndicator(-1);
     UpdateScrollBars();
+    DoRowsReset();
 }
 
 void TLtCustomGridControl::ClearRow(int row)
@@ -605,6 +607,18 @@ bool TLtCustomGridControl::DoBeforeSelect(int column, int row)
     if (OnBeforeSelect)
         OnBeforeSelect(*this, column, row, accept);
     return accept;
+}
+
+void TLtCustomGridControl::DoDeletingRow(int row)
+{
+    if (OnDeletingRow)
+        OnDeletingRow(*this, row);
+}
+
+void TLtCustomGridControl::DoRowsReset()
+{
+    if (OnRowsReset)
+        OnRowsReset(*this);
 }
 
 void TLtCustomGridControl::DoChange(int column, int row)

@@ -50,6 +50,7 @@ public:
     using TEditTextEvent =
         std::function<void(TLtCustomGridControl &sender, int column, int row, QString &value)>;
     using TNotifyEvent = std::function<void(TLtCustomGridControl &sender)>;
+    using TRowEvent = std::function<void(TLtCustomGridControl &sender, int row)>;
 
     // columns is only stored here; it may be a member still being constructed.
     explicit TLtCustomGridControl(const IGridColumns *columns);
@@ -186,6 +187,10 @@ public:
     TEditEvent OnEdit;
     TEditTextEvent OnEditText;
     TNotifyEvent OnEditExit;
+    // A row is about to be deleted: its cells can still be read.
+    TRowEvent OnDeletingRow;
+    // Every row was replaced at once (cleared, or a load took the file's rows).
+    TNotifyEvent OnRowsReset;
 
     void DoCellClick(int column, int row);
     void DoCellDblClick(int column, int row);
@@ -208,6 +213,8 @@ public:
     void DoEdit(int column, int row, const QString &value);
     void DoEditText(int column, int row, QString &value);
     void DoEditExit();
+    void DoDeletingRow(int row);
+    void DoRowsReset();
 
     // --- text files
     // Raises EInOutError when the file cannot be written; the old file is then unchanged.

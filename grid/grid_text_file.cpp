@@ -120,6 +120,7 @@ void TLtCustomGridControl::LoadFromTextFile(const QString &fileName, QChar separ
     if (RowCount() > 0)
         lastAddedRow_ = RowCount() - 1;
     RowsReplaced();
+    DoRowsReset();
     RefreshBody();
     UpdateScrollBars();
 }
