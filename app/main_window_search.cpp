@@ -24,12 +24,13 @@ constexpr int kEntryOpenThreshold = 100;
 // The first row from `from` on whose name or notes match word, or -1.
 int FindItem(TLatticeGrid &grid, int from, const QString &word)
 {
+    const TWordMatcher matcher(word);
     const int rows = grid.RowCount();
     // One scratch string for every cell: a scan builds no strings of its own.
     QString scratch;
     for (int row = std::max(from, 0); row < rows; ++row)
         for (int column : {icName, icNotes})
-            if (CellMatches(grid.GetCell(column, row)->GetAsStringView(scratch), word))
+            if (matcher.Matches(grid.GetCell(column, row)->GetAsStringView(scratch)))
                 return row;
     return -1;
 }

@@ -165,8 +165,8 @@ void TProfiles::SaveThisProfile()
             AppendToProfileList(file);
         }
         currentProfilePath_ = file;
-    } catch (const EYearnboxError &) {
-        messages_.ShowMessage(QStringLiteral("File could not be saved."));
+    } catch (const EYearnboxError &error) {
+        messages_.ShowDetailedMessage(QStringLiteral("File could not be saved."), error.Message());
     }
 }
 

@@ -230,9 +230,8 @@ QStringView TStringCell::GetAsStringView(QString &scratch)
     case tkEmpty: return {};
     case tkOwned: return *owned_;
     case tkExact: return Owner()->Arena(ArenaIndex()).View(place_.offset, place_.length);
-    case tkEncoded: break;
+    case tkEncoded: Owner()->Arena(ArenaIndex()).Decode(place_.offset, place_.length, scratch); break;
     }
-    scratch = GetAsString();
     return scratch;
 }
 

@@ -10,10 +10,16 @@ thread_local const TTextOffer *tOffer = nullptr;
 
 QString TTextArena::Text(uint32_t offset, uint32_t length, bool encoded) const
 {
-    const QChar *at = chars_.constData() + offset;
-    if (encoded)
-        return DecodeTextField(QStringView(at, length), separator_, lineBreak_);
-    return QString(at, length);
+    if (!encoded)
+        return QString(chars_.constData() + offset, length);
+    QString text;
+    Decode(offset, length, text);
+    return text;
+}
+
+void TTextArena::Decode(uint32_t offset, uint32_t length, QString &text) const
+{
+    DecodeTextField(QStringView(chars_.constData() + offset, length), separator_, lineBreak_, text);
 }
 
 bool TTextArena::CanHold(const QString &chars)

@@ -29,6 +29,8 @@ public:
     const QString &Chars() const { return chars_; }
     // The text of a place.
     QString Text(uint32_t offset, uint32_t length, bool encoded) const;
+    // The text of an encoded place, written over text (its memory reused).
+    void Decode(uint32_t offset, uint32_t length, QString &text) const;
     // The characters of an exact place.
     QStringView View(uint32_t offset, uint32_t length) const
     {

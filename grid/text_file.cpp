@@ -420,15 +420,17 @@ void ParseTextFile(const QString &chars, QChar separator, QChar lineBreak, IText
     TParser(offer.arena->Chars(), separator, lineBreak, target, &offer).Run();
 }
 
-QString DecodeTextField(QStringView field, QChar separator, QChar lineBreak)
+void DecodeTextField(QStringView field, QChar separator, QChar lineBreak, QString &text)
 {
     const char16_t *data = field.utf16();
     const TSpecials specials({separator.unicode(), lineBreak.unicode(), kQuote, kCR, kLF});
-    TFieldText text;
+    // Kept between calls: a scan over many cells allocates no builder of its own.
+    thread_local TFieldText built;
+    built.Reset();
     [[maybe_unused]] const TFieldScan scan = ScanField(data, 0, field.size(), separator.unicode(),
-                                                       lineBreak.unicode(), specials, text);
+                                                       lineBreak.unicode(), specials, built);
     assert(scan.end == TFieldEnd::feData);
-    if (!text.Building())
-        return QString(reinterpret_cast<const QChar *>(data + text.Begin()), text.Size());
-    return QString(reinterpret_cast<const QChar *>(text.Built()), text.Size());
+    const char16_t *from = built.Building() ? built.Built() : data + built.Begin();
+    text.resize(built.Size());
+    std::copy_n(from, built.Size(), reinterpret_cast<char16_t *>(text.data()));
 }

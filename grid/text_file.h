@@ -124,5 +124,6 @@ void ParseTextFile(QStringView chars, QChar separator, QChar lineBreak, ITextFil
 void ParseTextFile(const QString &chars, QChar separator, QChar lineBreak, ITextFileTarget &target);
 
 // The text of one field from its characters in the file (from just after the
-// previous field's end up to, not including, its own end).
-QString DecodeTextField(QStringView field, QChar separator, QChar lineBreak);
+// previous field's end up to, not including, its own end), written over text,
+// whose memory is reused where it is large enough and not shared.
+void DecodeTextField(QStringView field, QChar separator, QChar lineBreak, QString &text);

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -51,37 +52,79 @@ void WriteWholeFile(const QString &path, const QByteArray &bytes)
     file.Commit();
 }
 
-TWholeFileWriter::TWholeFileWriter(const QString &path) : file_(path)
+namespace {
+
+QString SystemReason(int error)
 {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// The error of a save, e.g. 'File could not be written: "/home/u/toys.ybk": No
+// space left on device'.
+EInOutError SaveError(const QString &what, const QString &path, const QString &reason)
+{
+    return EInOutError(QStringLiteral("File could not be %1: \"%2\": %3").arg(what, path, reason));
+}
+
+} // namespace
+
+TWholeFileWriter::TWholeFileWriter(const QString &path) : path_(path), file_(path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    struct stat old {};
+    const bool replaces = ::stat(native.constData(), &old) == 0 && S_ISREG(old.st_mode);
+    // Renaming over a file the user may not write would bypass its protection.
+    if (replaces && ::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) != 0)
+        throw SaveError(QStringLiteral("written"), path_, SystemReason(errno));
     if (!file_.open(QIODevice::WriteOnly))
-        throw EInOutError(QStringLiteral("File could not be created: %1").arg(file_.errorString()));
+        throw SaveError(QStringLiteral("created"), path_, file_.errorString());
+    if (replaces) {
+        // The owner first: a change of owner clears the set-id bits. Only root
+        // may give a file away; anyone else keeps the file as their own.
+        if (::fchown(file_.handle(), old.st_uid, old.st_gid) != 0)
+            (void)::fchown(file_.handle(), uid_t(-1), old.st_gid);
+        if (::fchmod(file_.handle(), old.st_mode & 07777) != 0)
+            Fail(QStringLiteral("created"), SystemReason(errno));
+    }
 }
 
 void TWholeFileWriter::Write(const QByteArray &bytes)
 {
-    if (file_.write(bytes) != bytes.size())
-        throw EInOutError(QStringLiteral("File could not be written: %1").arg(file_.errorString()));
+    // Straight to the descriptor: a short write then still carries the
+    // system's reason.
+    const char *data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(file_.handle(), data, size_t(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        // A regular file takes no bytes only when there is no room.
+        if (written <= 0)
+            Fail(QStringLiteral("written"), SystemReason(written < 0 ? errno : ENOSPC));
+        data += written;
+        left -= written;
+    }
     // A large file starts going to the disk while the rest is being made, so
     // the sync before the commit has less left to wait for.
     constexpr qsizetype kEarlyWriteBytes = 1 << 20;
-    if (bytes.size() >= kEarlyWriteBytes && file_.flush())
+    if (bytes.size() >= kEarlyWriteBytes)
         ::sync_file_range(file_.handle(), 0, 0, SYNC_FILE_RANGE_WRITE);
 }
 
 void TWholeFileWriter::Commit()
 {
-    // QSaveFile::commit() renames the temporary file even when its own final
-    // flush fails (a full disk), so every byte is flushed and synced here,
-    // where a failure can still cancel the save.
-    const bool flushed = file_.flush();
-    if (!flushed || ::fsync(file_.handle()) != 0) {
-        const QString reason = flushed ? QString::fromLocal8Bit(std::strerror(errno))
-                                       : file_.errorString();
-        file_.cancelWriting();
-        throw EInOutError(QStringLiteral("File could not be written: %1").arg(reason));
-    }
+    // Synced here, where a failure can still cancel the save: a file system
+    // may report a full disk only now.
+    if (::fsync(file_.handle()) != 0)
+        Fail(QStringLiteral("written"), SystemReason(errno));
     if (!file_.commit())
-        throw EInOutError(QStringLiteral("File could not be written: %1").arg(file_.errorString()));
+        throw SaveError(QStringLiteral("written"), path_, file_.errorString());
+}
+
+void TWholeFileWriter::Fail(const QString &what, const QString &reason)
+{
+    file_.cancelWriting();
+    throw SaveError(what, path_, reason);
 }
 
 bool FileExists(const QString &path)

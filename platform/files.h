@@ -10,8 +10,11 @@
 QByteArray ReadWholeFile(const QString &path);
 
 // Replaces the whole file by writing a temporary file beside it and renaming it
-// over the old one, so a failure never leaves a half-written file. Raises
-// EInOutError; the old file is then unchanged.
+// over the old one, so a failure never leaves a half-written file. The new file
+// keeps the old one's permission bits and, where the user may, its owner. A
+// file the user may not write is refused, never made writable. Raises
+// EInOutError naming the file and the system's reason; the old file is then
+// unchanged.
 void WriteWholeFile(const QString &path, const QByteArray &bytes);
 
 // The same, for a file written piece by piece: nothing replaces the old file
@@ -27,6 +30,10 @@ public:
     void Commit();
 
 private:
+    // Cancels the save and raises the error for what failed, with the reason.
+    [[noreturn]] void Fail(const QString &what, const QString &reason);
+
+    QString path_;
     QSaveFile file_;
 };
 

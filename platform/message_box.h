@@ -12,6 +12,12 @@ class IMessageBoxes {
 public:
     virtual ~IMessageBoxes() = default;
     virtual void ShowMessage(const QString &text) = 0;
+    // A fixed text with what the system said beside it (a file and the
+    // reason it failed); the fixed text stays as it is.
+    virtual void ShowDetailedMessage(const QString &text, const QString &detail)
+    {
+        ShowMessage(text + QStringLiteral("\n\n") + detail);
+    }
 };
 
 // The real thing: a QMessageBox titled "Yearnbox" over the given parent.
@@ -20,6 +26,7 @@ public:
     explicit TMessageBoxes(QWidget *parent = nullptr) : parent_(parent) {}
     void SetParent(QWidget *parent) { parent_ = parent; }
     void ShowMessage(const QString &text) override;
+    void ShowDetailedMessage(const QString &text, const QString &detail) override;
 
 private:
     QWidget *parent_;
@@ -31,4 +38,5 @@ private:
 class TStandardErrorMessages : public IMessageBoxes {
 public:
     void ShowMessage(const QString &text) override;
+    void ShowDetailedMessage(const QString &text, const QString &detail) override;
 };

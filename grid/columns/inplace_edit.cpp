@@ -3,6 +3,9 @@
 #include <QKeyEvent>
 #include <QProxyStyle>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 // QLineEdit takes its mask character from the style.
@@ -18,8 +21,8 @@ public:
     }
 };
 
-// QLineEdit's own upper limit, which stands for "no limit".
-constexpr int kUnlimited = 32767;
+// No limit: QLineEdit's own default (32,767) would cut a longer text.
+constexpr int kUnlimited = std::numeric_limits<int>::max();
 
 } // namespace
 
@@ -64,7 +67,20 @@ void TLtCustomEdit::SetLeftMargin(int pixels)
 void TLtCustomEdit::SetMaxLength(int value)
 {
     maxLength_ = value;
-    setMaxLength(value > 0 ? value : kUnlimited);
+    FitLimit(text().size());
+}
+
+void TLtCustomEdit::LoadText(const QString &text)
+{
+    FitLimit(text.size());
+    setText(text);
+}
+
+void TLtCustomEdit::FitLimit(qsizetype length)
+{
+    // The edit box cuts its text to its limit.
+    const int allowed = maxLength_ > 0 ? maxLength_ : kUnlimited;
+    setMaxLength(int(std::max<qsizetype>(allowed, std::min<qsizetype>(length, kUnlimited))));
 }
 
 void TLtCustomEdit::SetPasswordChar(QChar value)

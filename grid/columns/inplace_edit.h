@@ -34,9 +34,12 @@ public:
     void SetInplaceEditor(bool value) { inplaceEditor_ = value; }
     bool EditorUpdating() const { return editorUpdating_; }
     void SetEditorUpdating(bool value) { editorUpdating_ = value; }
-    // 0: no limit.
+    // 0: no limit. The limit stops typing only: a text already longer,
+    // loaded or open when the limit is set, is kept whole.
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int value);
+    // Shows a cell's text, all of it, whatever the limit.
+    void LoadText(const QString &text);
     // Not 0: the text is masked, this character shown once per character.
     QChar PasswordChar() const { return passwordChar_; }
     void SetPasswordChar(QChar value);
@@ -71,6 +74,10 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    // Gives the edit box a limit that MaxLength allows and a text of length
+    // characters fits in.
+    void FitLimit(qsizetype length);
+
     bool inplaceEditor_ = false;
     bool editorUpdating_ = false;
     int maxLength_ = 0;

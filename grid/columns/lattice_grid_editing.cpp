@@ -112,7 +112,7 @@ void TLatticeGrid::EditCell(int column, int row, const QString &text)
     QString shown = text.isEmpty() ? GetCells(column, row) : text;
     loadingEditor_ = true;
     DoApplyEditText(column, row, shown);
-    editor->setText(shown);
+    editor->LoadText(shown);
     PrepareEdit();
     item.UpdateEdit();
     loadingEditor_ = false;

@@ -1,6 +1,7 @@
-// Saves on a full disk: a small tmpfs holds the application folder with a
-// saved profile and is then filled to the last byte. Every save fails, the
-// failure is reported the way each operation reports it, and every file stays
+// Saves on a full or read-only disk: a small tmpfs holds the application
+// folder with a saved profile and is then filled to the last byte or made
+// read-only. Every save fails, the failure is reported the way each operation
+// reports it, naming the file and the system's reason, and every file stays
 // byte for byte as it was. Where no tmpfs can be mounted the tests are skipped.
 
 #include "app/main_window.h"
@@ -19,21 +20,47 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <memory>
+#include <ostream>
 
 namespace {
 
-const QString kNoSpace = QStringLiteral("File could not be written: No space left on device");
+// How the disk refuses a save, and the system's reason for it.
+struct TRefusal {
+    const char *name;
+    std::function<bool(TSmallDisk &)> refuse;
+    const char *reason;
+    // Whether a file of a few bytes, like the settings, can still be saved.
+    bool smallFilesFit = false;
+};
 
-class FullDiskTest : public ::testing::Test {
+// The profile outgrows a page, so on a disk with a page to spare its save
+// stops part-way.
+const QString kLongName = QString(3000, u'K');
+
+void PrintTo(const TRefusal &refusal, std::ostream *out)
+{
+    *out << refusal.name;
+}
+
+const TRefusal kFull{"Full", [](TSmallDisk &disk) { return disk.Fill(); },
+                     "No space left on device"};
+// Room for a small save, not for the profile's.
+const TRefusal kPageSpare{"APageSpare", [](TSmallDisk &disk) { return disk.Fill(4096); },
+                          "No space left on device", true};
+const TRefusal kReadOnly{"ReadOnly", [](TSmallDisk &disk) { return disk.MakeReadOnly(); },
+                         "Read-only file system"};
+
+class FullDiskTest : public ::testing::TestWithParam<TRefusal> {
 protected:
     void SetUp() override
     {
         if (!disk.IsMounted())
             GTEST_SKIP() << disk.Reason().toStdString();
         form = std::make_unique<TForm1>(disk.Path(), QString(), boxes, dialogs);
-        AddItem("Kite", "$20");
+        AddItem(kLongName, "$20");
         dialogs.Answer(File("toys.ybk"));
         form->SpeedButton1()->click();
         AddItem("Ball", "$5");
@@ -41,7 +68,13 @@ protected:
         ASSERT_EQ(form->CurrentProfilePath(), File("toys.ybk"));
         before = Files();
         ASSERT_EQ(before.size(), 4u) << "profile, blank profile, list and settings";
-        ASSERT_TRUE(disk.Fill()) << disk.Reason().toStdString();
+        ASSERT_TRUE(GetParam().refuse(disk)) << disk.Reason().toStdString();
+    }
+
+    // What an automatic save of the named file says.
+    QString WriteError(const QString &name) const
+    {
+        return "File could not be written: \"" + File(name) + "\": " + GetParam().reason;
     }
 
     QString File(const QString &name) const { return disk.Path() + name; }
@@ -79,34 +112,49 @@ protected:
     std::map<QString, QByteArray> before;
 };
 
+// Only saves of the whole profile: they outgrow a spare page.
+class AutomaticSaveTest : public FullDiskTest {};
+
+std::string RefusalName(const ::testing::TestParamInfo<TRefusal> &info)
+{
+    return info.param.name;
+}
+
 } // namespace
 
-TEST_F(FullDiskTest, AnAutomaticSaveReportsTheErrorKeepsTheFileAndSavesTheItemLater)
+TEST_P(AutomaticSaveTest, ReportsTheErrorKeepsTheFileAndSavesTheItemLater)
 {
     AddItem("Book", "$9");
-    EXPECT_EQ(boxes.shown, QStringList({kNoSpace}));
+    EXPECT_EQ(boxes.shown, QStringList({WriteError("toys.ybk")}));
     EXPECT_EQ(Files(), before) << "no file changed and no temporary file was left";
     // The program goes on with the item in the list.
     ASSERT_EQ(Grid().RowCount(), 3);
     EXPECT_EQ(Grid().GetCells(0, 2), "Book");
 
-    // The settings cannot be written either; that is ignored.
+    // Where the settings cannot be written either, that is ignored.
     form->close();
     EXPECT_EQ(boxes.shown.size(), 1);
-    EXPECT_EQ(Files(), before);
+    if (GetParam().smallFilesFit)
+        EXPECT_EQ(Files().at("toys.ybk"), before.at("toys.ybk"));
+    else
+        EXPECT_EQ(Files(), before);
 
     disk.MakeRoom();
     form->Profiles().SaveCurrent();
     EXPECT_EQ(Files().at("toys.ybk"), GridBytes()) << "the next save holds all three items";
 }
 
-TEST_F(FullDiskTest, SaveThisProfileSaysFileCouldNotBeSavedAndChangesNothing)
+TEST_P(FullDiskTest, SaveThisProfileSaysFileCouldNotBeSavedWhyAndChangesNothing)
 {
     for (const QString name : {"books.ybk", "toys.ybk"}) {
         dialogs.Answer(File(name));
         form->SpeedButton1()->click();
         EXPECT_EQ(boxes.shown, QStringList({"File could not be saved."})) << name.toStdString();
+        ASSERT_EQ(boxes.details.size(), 1);
+        EXPECT_TRUE(boxes.details[0].contains("\"" + File(name) + "\": ")) << boxes.details[0].toStdString();
+        EXPECT_TRUE(boxes.details[0].endsWith(GetParam().reason)) << boxes.details[0].toStdString();
         boxes.shown.clear();
+        boxes.details.clear();
         EXPECT_EQ(Files(), before) << name.toStdString();
         EXPECT_EQ(form->CurrentProfilePath(), File("toys.ybk"));
         EXPECT_EQ(form->ComboBox1()->count(), 1);
@@ -114,10 +162,10 @@ TEST_F(FullDiskTest, SaveThisProfileSaysFileCouldNotBeSavedAndChangesNothing)
     }
 }
 
-TEST_F(FullDiskTest, ANewListThatCannotBeSavedNeverOverwritesTheProfileLater)
+TEST_P(FullDiskTest, ANewListThatCannotBeSavedNeverOverwritesTheProfileLater)
 {
     form->SpeedButton4()->click();
-    EXPECT_EQ(boxes.shown, QStringList({kNoSpace}));
+    EXPECT_EQ(boxes.shown, QStringList({WriteError("blank.yearnbox")}));
     EXPECT_EQ(Files(), before);
 
     disk.MakeRoom();
@@ -126,3 +174,7 @@ TEST_F(FullDiskTest, ANewListThatCannotBeSavedNeverOverwritesTheProfileLater)
         << "the new list's item went to the blank profile, not over the profile";
     EXPECT_EQ(Files().at("blank.yearnbox"), GridBytes());
 }
+
+INSTANTIATE_TEST_SUITE_P(Disk, AutomaticSaveTest, ::testing::Values(kFull, kPageSpare, kReadOnly),
+                         RefusalName);
+INSTANTIATE_TEST_SUITE_P(Disk, FullDiskTest, ::testing::Values(kFull, kReadOnly), RefusalName);

@@ -8,5 +8,13 @@
 class TRecordedMessageBoxes : public IMessageBoxes {
 public:
     void ShowMessage(const QString &text) override { shown.append(text); }
+    // The fixed text goes with the others; what the system said beside it is
+    // kept apart.
+    void ShowDetailedMessage(const QString &text, const QString &detail) override
+    {
+        shown.append(text);
+        details.append(detail);
+    }
     QStringList shown;
+    QStringList details;
 };

@@ -4,6 +4,7 @@
 
 #include <sys/mount.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -33,7 +34,7 @@ TSmallDisk::~TSmallDisk()
         ::umount2(QFile::encodeName(mountPoint_.path()).constData(), MNT_DETACH);
 }
 
-bool TSmallDisk::Fill()
+bool TSmallDisk::Fill(qsizetype spare)
 {
     const QByteArray path = QFile::encodeName(Path() + QStringLiteral("filler"));
     const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_APPEND, 0600);
@@ -54,6 +55,9 @@ bool TSmallDisk::Fill()
         if (error != ENOSPC)
             break;
     }
+    const off_t filled = ::lseek(fd, 0, SEEK_END);
+    if (error == ENOSPC && ::ftruncate(fd, std::max<off_t>(filled - spare, 0)) != 0)
+        error = errno;
     ::close(fd);
     if (error != ENOSPC) {
         reason_ = QString::fromLocal8Bit(std::strerror(error));
@@ -62,7 +66,18 @@ bool TSmallDisk::Fill()
     return true;
 }
 
+bool TSmallDisk::MakeReadOnly()
+{
+    if (::mount(nullptr, QFile::encodeName(mountPoint_.path()).constData(), nullptr,
+                MS_REMOUNT | MS_RDONLY | MS_NOSUID | MS_NODEV, nullptr) == 0)
+        return true;
+    reason_ = QString::fromLocal8Bit(std::strerror(errno));
+    return false;
+}
+
 void TSmallDisk::MakeRoom()
 {
+    ::mount(nullptr, QFile::encodeName(mountPoint_.path()).constData(), nullptr,
+            MS_REMOUNT | MS_NOSUID | MS_NODEV, nullptr);
     QFile::remove(Path() + QStringLiteral("filler"));
 }

@@ -25,6 +25,13 @@ TEST(CellMatches, WholeWordsSplitAtBlanksWithoutRegardToCase)
         {u"stra\u00dfe", u"STRASSE", false},
         {u"lamp", u"lamp", true},
         {u"a-lamp", u"lamp", false},
+        // Past the first eight characters, where the scan looks eight at a time.
+        {u"a list of lampshades and one lamp", u"LAMP", true},
+        {u"a list of lampshades, no lamp.", u"lamp", false},
+        {u"blue bike and red bike", u"red bike", false},
+        {u"many words then \u017fun", u"SUN", true},  // long s folds to s
+        {u"\u212aelvin", u"kelvin", true},              // Kelvin sign folds to k
+        {u"a word in kelvin", u"\u212aELVIN", true},
     };
     for (const Row &row : rows)
         EXPECT_EQ(CellMatches(row.text, row.word), row.matches)

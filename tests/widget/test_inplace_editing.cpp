@@ -51,6 +51,12 @@ protected:
     {
         QTest::mouseClick(Grid().viewport(), button, {}, Grid().CellRect(column, row).center());
     }
+    void ClickHeader(int column)
+    {
+        QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {},
+                          QPoint(Grid().CellRect(column, 0).center().x(),
+                                 Grid().HeaderRect().center().y()));
+    }
     // Opens the editor on a name by a click and replaces its text.
     void EditName(int row, const QString &text)
     {
@@ -175,6 +181,7 @@ TEST_F(InplaceEditingTest, SomeActionsCommitSomeOnlyCloseAndAButtonWithoutFocusD
         {"selection set by program", [&] { Grid().SetSelectedRow(2); }, closes},
         {"a row deleted", [&] { Grid().DeleteRow(2); }, closes},
         {"middle click", [&] { Click(icNotes, 1, Qt::MiddleButton); }, closes},
+        {"header pressed, which sorts", [&] { ClickHeader(icNotes); }, closes},
         {"a profile button", [&] { QTest::mouseClick(form->SpeedButton1(), Qt::LeftButton); }, neither},
     };
     for (const Row &row : rows) {
@@ -183,7 +190,10 @@ TEST_F(InplaceEditingTest, SomeActionsCommitSomeOnlyCloseAndAButtonWithoutFocusD
         EditName(0, QStringLiteral("Boat"));
         row.run();
         QApplication::processEvents();
-        const bool stored = Grid().GetCells(icName, 0) == QStringLiteral("Boat");
+        // A sort moves the rows.
+        bool stored = false;
+        for (int r = 0; r < Grid().RowCount(); ++r)
+            stored = stored || Grid().GetCells(icName, r) == QStringLiteral("Boat");
         EXPECT_EQ(stored, row.effect == commits) << row.action;
         EXPECT_EQ(afterEdits, row.effect == commits ? 1 : 0) << row.action;
         if (row.effect == commits) {
@@ -252,4 +262,32 @@ TEST_F(InplaceEditingTest, TheEditorFollowsItsCellAndTakesTheColumnsLimits)
     EXPECT_EQ(Editor()->text(), QStringLiteral("abcde"));
     notes.SetPasswordChar(u'*');
     EXPECT_EQ(Editor()->displayText(), QStringLiteral("*****"));
+}
+
+TEST_F(InplaceEditingTest, ATextLongerThanTheEditorsLimitOpensWholeAndAnUnchangedCommitStoresNothing)
+{
+    struct Row { int maxLength; QString name; };
+    const Row rows[] = {
+        {0, QString(40000, u'x')},  // beyond QLineEdit's own 32,767
+        {5, QStringLiteral("abcdefgh")},
+    };
+    auto &names = static_cast<TLtTextColumn &>(*Grid().Columns().Item(icName));
+    for (const Row &row : rows) {
+        names.SetMaxLength(row.maxLength);
+        Grid().SetCells(icName, 0, row.name);
+        QFile::remove(folder.File("blank.yearnbox"));
+        Click(icName, 0);
+        ASSERT_TRUE(EditorOpen());
+        EXPECT_EQ(Editor()->text().size(), row.name.size());
+        QTest::keyClick(Editor(), Qt::Key_Return);
+        EXPECT_FALSE(EditorOpen());
+        EXPECT_TRUE(Grid().GetCells(icName, 0) == row.name) << row.maxLength;
+        EXPECT_EQ(afterEdits, 0) << row.maxLength;
+        EXPECT_FALSE(folder.Exists("blank.yearnbox")) << row.maxLength;
+    }
+    // Typing still stops at the limit.
+    Click(icName, 1);
+    Editor()->selectAll();
+    QTest::keyClicks(Editor(), QStringLiteral("abcdefgh"));
+    EXPECT_EQ(Editor()->text(), QStringLiteral("abcde"));
 }
