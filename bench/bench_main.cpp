@@ -9,11 +9,12 @@
 //   yearnbox-bench [--runs N] search FILE WORD
 //   yearnbox-bench [--runs N] sort FILE INDEX [--descending] [--reverse]
 //   yearnbox-bench huge-cell OUT CHARS [FILL]      (huge_cell.h)
+//   yearnbox-bench scroll FILE
 //   yearnbox-bench [--runs N] totals FILE          (bench_totals.h)
 //
 // load, save and clear work on the item grid alone; paint and autosave on the
 // main window, with FILE as its profile (autosave on a copy, since it saves);
-// search too (bench_search.h).
+// search too (bench_search.h); scroll on the shown main window (bench_scroll.h).
 //
 // --runs 1 times a single run with no warm-up (for whole-process timings).
 
@@ -21,6 +22,7 @@
 #include "bench/huge_cell.h"
 #include "app/main_window.h"
 #include "bench/bench_search.h"
+#include "bench/bench_scroll.h"
 #include "bench/bench_sort.h"
 #include "bench/bench_totals.h"
 #include "grid/columns/lattice_grid.h"
@@ -95,7 +97,7 @@ void Load(TLatticeGrid &grid, const QString &file)
 int Usage()
 {
     std::fputs("usage: yearnbox-bench [--runs N] load FILE | save FILE OUT | clear FILE"
-               " | paint FILE | autosave FILE | search FILE WORD"
+               " | paint FILE | autosave FILE | search FILE WORD | scroll FILE"
                " | sort FILE INDEX [--descending] [--reverse] | huge-cell OUT CHARS [FILL]"
                " | totals FILE\n",
                stderr);
@@ -161,7 +163,8 @@ int main(int argc, char **argv)
         return HugeCellCommand(args);
     if (op == "totals")
         return RunTotalsBench(args, runs);
-    const bool oneFile = op == "load" || op == "clear" || op == "paint" || op == "autosave";
+    const bool oneFile = op == "load" || op == "clear" || op == "paint" || op == "autosave" ||
+                         op == "scroll";
     const bool twoArguments = op == "save" || op == "search";
     if (!(oneFile && args.size() == 2) && !(twoArguments && args.size() == 3))
         return Usage();
@@ -210,6 +213,18 @@ int main(int argc, char **argv)
             shown.ScrollToRow(std::max(items - 1, 0));
             const double last = Time(runs, [] {}, [&] { shown.render(&image); });
             extra = QStringLiteral(",\"last_rows_seconds\":%1").arg(last, 0, 'f', 6);
+        } else if (op == "scroll") {
+            TWindowRig rig(file);
+            if (rig.boxes.shown)
+                return 1;
+            rig.form->show();
+            items = rig.Grid().RowCount();
+            runs = 1;
+            seconds = TimeScrolling(rig.Grid(), extra);
+            if (seconds < 0) {
+                std::fprintf(stderr, "The type-ahead jump missed its row\n");
+                return 1;
+            }
         } else {
             // The profile is saved on every click: work on a copy.
             QTemporaryDir copies;

@@ -1,7 +1,8 @@
 #pragma once
 // What the grid's data side reads of its columns beyond what the cell store
 // needs: whether a column takes part in selection and navigation, its text for
-// new rows, the display order for moving between columns, and how it sorts.
+// new rows, the display order for moving between columns, how it sorts, and
+// the column that type-ahead searches.
 
 #include "grid/cell_columns.h"
 
@@ -25,6 +26,8 @@ public:
     // index of -1 asks for the first (step 1) or last (step -1) one.
     virtual int NeighbourColumn(int index, int step) const = 0;
     virtual TColumnSortSettings ColumnSortSettings(int index) const = 0;
+    // The first column in index order with coSearchColumn, -1 for none.
+    virtual int SearchColumn() const = 0;
 
 protected:
     ~IGridColumns() = default;

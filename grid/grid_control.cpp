@@ -9,6 +9,9 @@ TLtCustomGridControl::TLtCustomGridControl(const IGridColumns *columns)
     : columns_(columns), cells_(this, columns)
 {
     cells_.OnChange = [this](TCells *, int column, int row) { CellChangeReported(column, row); };
+    searchTimer_.setSingleShot(true);
+    searchTimer_.setInterval(500);
+    QObject::connect(&searchTimer_, &QTimer::timeout, [this] { DoSearchTimer(); });
 }
 
 TLtCustomGridControl::~TLtCustomGridControl() = default;
@@ -416,25 +419,87 @@ void TLtCustomGridControl::NoSelection()
     selectedColumn_ = 0;
 }
 
-void TLtCustomGridControl::SetTopRow(int row)
+int TLtCustomGridControl::VisibleRowAfter(int row, int steps) const
 {
-    const int top = std::clamp(row, 0, std::max(RowCount() - 1, 0));
-    if (top == topRow_)
-        return;
-    topRow_ = top;
-    RefreshBody();
-    UpdateScrollBars();
+    const int step = steps < 0 ? -1 : 1;
+    int found = row;
+    for (int r = row; steps != 0;) {
+        r = NextVisibleRow(r + step, step);
+        if (r < 0)
+            break;
+        found = r;
+        steps -= step;
+    }
+    return found;
+}
+
+int TLtCustomGridControl::VisibleRowsBetween(int row, int last) const
+{
+    if (last <= row)
+        return 0;
+    if (cells_.VisibleRowCount() == RowCount())
+        return last - row;
+    int count = 0;
+    for (int r = row + 1; r <= last && r < RowCount(); ++r)
+        count += cells_.GetRow(r)->IsVisible() ? 1 : 0;
+    return count;
+}
+
+int TLtCustomGridControl::VisibleRowsBefore(int row) const
+{
+    return VisibleRowsBetween(-1, std::min(row, RowCount()) - 1);
+}
+
+int TLtCustomGridControl::FirstRowInView() const
+{
+    const int row = NextVisibleRow(topRow_, 1);
+    return row < 0 ? topRow_ : row;
+}
+
+int TLtCustomGridControl::StepTopRow(int steps)
+{
+    // Only distances within a screen move pixels: past kFar pixels the offset
+    // stops growing and, with no hidden row to step over, the top row jumps.
+    constexpr int kFar = 1 << 16;
+    const bool allVisible = cells_.VisibleRowCount() == RowCount();
+    int offset = 0;
+    int r = std::min(topRow_, RowCount());
+    while (steps > 0 && r < RowCount()) {
+        if (allVisible && offset <= -kFar) {
+            r = std::min(r + steps, RowCount());
+            break;
+        }
+        const TRow *record = cells_.GetRow(r++);
+        if (record->IsVisible()) {
+            offset -= record->height;
+            --steps;
+        }
+    }
+    while (steps < 0 && r > 0) {
+        if (allVisible && offset >= kFar) {
+            r = std::max(r + steps, 0);
+            break;
+        }
+        const TRow *record = cells_.GetRow(--r);
+        if (record->IsVisible()) {
+            offset += record->height;
+            ++steps;
+        }
+    }
+    topRow_ = std::clamp(r, 0, std::max(RowCount() - 1, 0));
+    return offset;
 }
 
 void TLtCustomGridControl::ScrollToRow(int row)
 {
     if (!RowExist(row))
         return;
-    const int inView = std::max(VisibleRowCountInBody(), 1);
-    if (row < topRow_)
-        SetTopRow(row);
-    else if (row >= topRow_ + inView)
-        SetTopRow(row - inView + 1);
+    const int top = FirstRowInView();
+    const int lastInView = VisibleRowAfter(top, std::max(VisibleRowCountInBody(), 1) - 1);
+    if (row > lastInView)
+        ScrollVertically(VisibleRowsBetween(lastInView, row));
+    else if (row < top)
+        ScrollVertically(-VisibleRowsBetween(row - 1, top - 1));
 }
 
 void TLtCustomGridControl::MoveSelectionDown(TShiftState shift, bool wrap)
@@ -480,14 +545,15 @@ void TLtCustomGridControl::MoveSelectionPageDown()
     if (RowCount() == 0)
         return;
     const int inView = std::max(VisibleRowCountInBody(), 1);
-    const int lastOnPage = std::min(topRow_ + inView - 1, lastVisibleRow_);
+    const int lastOnPage = VisibleRowAfter(FirstRowInView(), inView - 1);
     if (selectedRow_ < lastOnPage) {
         SelectCell(selectedColumn_, lastOnPage, true, {});
         return;
     }
-    const int target = std::min(selectedRow_ + inView, lastVisibleRow_);
-    SetTopRow(std::min(topRow_ + inView, std::max(lastVisibleRow_ - inView + 1, 0)));
+    const int target = VisibleRowAfter(selectedRow_, inView);
+    ScrollVertically(inView);
     SelectCell(selectedColumn_, target, true, {});
+    ScrollToRow(target);
 }
 
 void TLtCustomGridControl::MoveSelectionPageUp()
@@ -495,13 +561,15 @@ void TLtCustomGridControl::MoveSelectionPageUp()
     if (RowCount() == 0)
         return;
     const int inView = std::max(VisibleRowCountInBody(), 1);
-    if (selectedRow_ > topRow_) {
-        SelectCell(selectedColumn_, topRow_, true, {});
+    const int top = FirstRowInView();
+    if (selectedRow_ > top) {
+        SelectCell(selectedColumn_, top, true, {});
         return;
     }
-    const int target = std::max(selectedRow_ - inView, firstVisibleRow_);
-    SetTopRow(topRow_ - inView);
+    const int target = selectedRow_ < 0 ? top : VisibleRowAfter(selectedRow_, -inView);
+    ScrollVertically(-inView);
     SelectCell(selectedColumn_, target, true, {});
+    ScrollToRow(target);
 }
 
 void TLtCustomGridControl::MoveSelectionHome()
@@ -509,7 +577,7 @@ void TLtCustomGridControl::MoveSelectionHome()
     if (RowCount() == 0 || selectedColumn_ < 0 || selectedColumn_ >= ColumnCount())
         return;
     SelectCell(selectedColumn_, firstVisibleRow_, true, {});
-    SetTopRow(0);
+    ScrollToRow(firstVisibleRow_);
 }
 
 void TLtCustomGridControl::MoveSelectionEnd()
@@ -531,8 +599,10 @@ void TLtCustomGridControl::MoveSelectionSideways(int step)
         return;
     }
     const int neighbour = columns_->NeighbourColumn(selectedColumn_, step);
-    if (neighbour >= 0)
+    if (neighbour >= 0) {
         SelectCell(neighbour, selectedRow_, true, {});
+        ScrollToColumn(neighbour);
+    }
 }
 
 void TLtCustomGridControl::MoveSelectionLeft()
@@ -689,10 +759,18 @@ void TLtCustomGridControl::RefreshHeader() {}
 void TLtCustomGridControl::RefreshIndicator(int) {}
 void TLtCustomGridControl::ScrollRows(int, int) {}
 void TLtCustomGridControl::ScrollHorizontally(int) {}
+void TLtCustomGridControl::ScrollToColumn(int) {}
+
+// Without a window the top row moves as far as the rows in the body allow.
+void TLtCustomGridControl::ScrollVertically(int lines)
+{
+    const int position = VisibleRowsBefore(topRow_);
+    const int last = std::max(cells_.VisibleRowCount() - VisibleRowCountInBody(), 0);
+    StepTopRow(std::clamp(position + lines, 0, last) - position);
+    RefreshBody();
+}
 void TLtCustomGridControl::UpdateScrollBars() {}
 void TLtCustomGridControl::RowsReplaced() {}
-// The grid's type-ahead search takes over typed characters here.
-void TLtCustomGridControl::KeyPressTypeAhead(QChar) {}
 
 int TLtCustomGridControl::VisibleRowCountInBody() const
 {

@@ -16,9 +16,11 @@
 #include "grid/cells.h"
 #include "grid/cells_host.h"
 #include "grid/grid_options.h"
+#include "grid/grid_search.h"
 #include "grid/text_file.h"
 
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 
@@ -124,6 +126,8 @@ public:
     void ClearSelection();
     void NoSelection();
     void ScrollToRow(int row);
+    // Brings a column into view.
+    virtual void ScrollToColumn(int column);
     void MoveSelectionUp(TShiftState shift);
     void MoveSelectionDown(TShiftState shift, bool wrap);
     void MoveSelectionLeft();
@@ -151,6 +155,20 @@ public:
     void ForgetSortedColumn() { sortedColumn_ = -1; }
     // Keeps the sorted column on its column when the collection changes.
     void FollowColumnsChange(TColumnsOperation operation, int index, int second);
+    // --- search
+    // Selects the next row (after the selected one, wrapping, the selected
+    // row last; or from row 0) whose text in column begins with text.
+    bool SearchNext(int column, const QString &text, bool fromStart);
+    bool FindText(int column, const QString &text, TSearchOptions options);
+    // Selects the first row from first to last whose text in column matches.
+    bool Locate(int column, int first, int last, const QString &text, TSearchOptions options);
+    // The column that type-ahead searches, -1 for none.
+    int GetSearchColumn() const;
+    // What was typed since the last pause.
+    const QString &SearchText() const { return searchText_; }
+    const QTimer &SearchTimer() const { return searchTimer_; }
+    // The search timer's tick: the pause ends the typed prefix.
+    void DoSearchTimer();
     // --- in-place editing
     int EditingColumn() const { return editingColumn_; }
     int EditingRow() const { return editingRow_; }
@@ -252,16 +270,33 @@ protected:
     // cell's text; otherwise OnEditAccept, and when accepted and the editing
     // row still exists OnEditText, the store and OnAfterEdit. True when stored.
     bool CommitEditText(QString text);
-    // A typed character that opened no editor: the type-ahead search's.
-    void KeyPressTypeAhead(QChar key);
     // Rows that fit completely into the body from the top row.
     virtual int VisibleRowCountInBody() const;
-    void SetTopRow(int row);
+    // Scrolls the rows by lines visible rows (up when negative).
+    virtual void ScrollVertically(int lines);
+    // Moves the top row over steps visible rows (back when negative) and
+    // answers how far the rows move on the screen, in pixels (negative: up);
+    // a distance beyond 65,536 pixels may be answered as about that.
+    int StepTopRow(int steps);
+    // The number of visible rows before row.
+    int VisibleRowsBefore(int row) const;
+    // A typed character that opened no editor: the type-ahead search's.
+    void KeyPressTypeAhead(QChar key);
 
 private:
     void CellChangeReported(int column, int row);
     void RecomputeVisibleRows();
     int NextVisibleRow(int from, int step) const;
+    // The row steps visible rows after (before, when negative) row, or the
+    // last (first) visible row when there are fewer.
+    int VisibleRowAfter(int row, int steps) const;
+    // Visible rows after row, up to and including last.
+    int VisibleRowsBetween(int row, int last) const;
+    // The first row in view that is not hidden.
+    int FirstRowInView() const;
+    int FindRow(int column, int first, int last, bool searchInvisible,
+                const std::function<bool(QStringView)> &matches);
+    void SelectFound(int row);
     void MoveSelectionSideways(int step);
     void AfterRowsAdded();
 
@@ -285,6 +320,8 @@ private:
     int lastAddedRow_ = -1;
     int updateCount_ = 0;
     int sortedColumn_ = -1;
+    QString searchText_;
+    QTimer searchTimer_;
     int editingColumn_ = -1;
     int editingRow_ = -1;
 };

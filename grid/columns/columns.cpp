@@ -375,3 +375,11 @@ TColumnSortSettings TLtColumns::ColumnSortSettings(int index) const
     return {column.Options().Contains(TColumnOption::coCanSort), column.SortType(),
             column.SortKind(), column.Options().Contains(TColumnOption::coFullResort)};
 }
+
+int TLtColumns::SearchColumn() const
+{
+    for (int i = 0; i < Count(); ++i)
+        if (Item(i)->Options().Contains(TColumnOption::coSearchColumn))
+            return i;
+    return -1;
+}

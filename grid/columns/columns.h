@@ -141,6 +141,7 @@ public:
     // Skips hidden and disabled columns, as navigation does.
     int NeighbourColumn(int index, int step) const override;
     TColumnSortSettings ColumnSortSettings(int index) const override;
+    int SearchColumn() const override;
 
 private:
     friend class TLtCustomColumn;

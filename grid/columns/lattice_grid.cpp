@@ -8,15 +8,15 @@
 #include <QResizeEvent>
 
 TLatticeGrid::TLatticeGrid(QWidget *parent)
-    : QAbstractScrollArea(parent), TLtCustomGridControl(&columns_), hint_(new THintWindow(this)),
+    : TLtScrollControl(parent), TLtCustomGridControl(&columns_), hint_(new THintWindow(this)),
       columns_(*this)
 {
-    // The grid paints its own frame and every pixel of the viewport.
+    // The grid paints its own frame and every pixel of the viewport, which
+    // lets the viewport's pixels move when it scrolls.
     setFrameStyle(QFrame::NoFrame);
     viewport()->setAutoFillBackground(false);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setMouseTracking(true);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     columns_.OnChange = [this](TColumnsOperation operation, int index, int second) {
         EndEditing();
         // The collection reports a move as (new index, old index); the store
@@ -29,7 +29,10 @@ TLatticeGrid::TLatticeGrid(QWidget *parent)
             FollowColumnsChange(operation, index, second);
         }
     };
-    columns_.OnRepaint = [this](TColumnsOperation, int, int) { viewport()->update(); };
+    columns_.OnRepaint = [this](TColumnsOperation, int, int) {
+        UpdateHorzScrollBar();
+        viewport()->update();
+    };
     columns_.OnColumnChange = [this](TLtCustomColumn &column, TColumnChangeKind kind,
                                      int parameter) { ColumnChanged(column, kind, parameter); };
 }
@@ -57,6 +60,7 @@ void TLatticeGrid::SetHeaderSize(int value)
     if (headerSize_ == value)
         return;
     headerSize_ = value;
+    UpdateVertScrollBar();
     viewport()->update();
 }
 
@@ -114,9 +118,11 @@ void TLatticeGrid::RefreshColumn(TLtCustomColumn &, TGridArea)
     viewport()->update();
 }
 
-// An open editor follows its cell (the column's place, width or visibility).
+// An open editor follows its cell (the column's place, width or visibility);
+// widths and visibility also change how far the grid scrolls sideways.
 void TLatticeGrid::ColumnChanged(TLtCustomColumn &column, TColumnChangeKind kind, int parameter)
 {
+    UpdateHorzScrollBar();
     if (GridState().Contains(TGridStateFlag::gtEdit))
         RefreshCellEditor();
     switch (kind) {
@@ -147,18 +153,27 @@ void TLatticeGrid::ColumnChanged(TLtCustomColumn &column, TColumnChangeKind kind
     }
 }
 
-// Both the grid's and the viewport's resizes arrive here; the columns follow
-// the viewport's width.
+// Both the grid's and the viewport's resizes arrive here; the columns and
+// the ranges follow the viewport's size.
 void TLatticeGrid::resizeEvent(QResizeEvent *event)
 {
-    QAbstractScrollArea::resizeEvent(event);
-    // Any change of the grid's size closes an open editor without committing.
-    if (event->oldSize() != event->size())
+    TLtScrollControl::resizeEvent(event);
+    // Any change of the grid's size closes an open editor without committing
+    // (a scroll bar that comes or goes resizes only the viewport).
+    if (size() != gridSize_) {
+        gridSize_ = size();
         EndEditing();
-    if (viewport()->width() != layoutWidth_) {
-        layoutWidth_ = viewport()->width();
-        columns_.ResizeColumns(nullptr, false);
     }
+    const QSize size = viewport()->size();
+    if (size == layoutSize_)
+        return;
+    const QSize old = std::exchange(layoutSize_, size);
+    if (size.width() != old.width()) {
+        columns_.ResizeColumns(nullptr, false);
+        UpdateHorzScrollBar();
+    }
+    if (size.height() != old.height())
+        UpdateVertScrollBar();
 }
 
 bool TLatticeGrid::viewportEvent(QEvent *event)
@@ -166,12 +181,12 @@ bool TLatticeGrid::viewportEvent(QEvent *event)
     // Leaving the viewport for a scroll bar leaves the cells.
     if (event->type() == QEvent::Leave)
         leaveEvent(event);
-    return QAbstractScrollArea::viewportEvent(event);
+    return TLtScrollControl::viewportEvent(event);
 }
 
 void TLatticeGrid::changeEvent(QEvent *event)
 {
-    QAbstractScrollArea::changeEvent(event);
+    TLtScrollControl::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         columns_.ParentFontChanged();
     // Hints show only while the grid's window is active.
@@ -229,11 +244,6 @@ QRect TLatticeGrid::CellRect(int column, int row) const
 QRect TLatticeGrid::ColumnRect(const TLtCustomColumn &column, int top, int height) const
 {
     return QRect(kFrameWidth + column.GetAbsoluteLeft(), top, column.Width(), height);
-}
-
-int TLatticeGrid::VisibleRowCountInBody() const
-{
-    return std::max(BodyRect().height() / std::max(RowSize(), 1), 0);
 }
 
 void TLatticeGrid::RefreshCell(int column, int row)

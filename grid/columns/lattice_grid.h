@@ -2,9 +2,10 @@
 // The grid control as a window: the data side (TLtCustomGridControl) with its
 // columns, shown as a body of the grid's Color inside a one-pixel frame.
 //
-// The window is a scroll area: everything is painted on, and every mouse
+// The window is a scroll control: everything is painted on, and every mouse
 // event arrives through, its viewport, whose coordinates are the grid's
-// coordinates (the frame included); the two scroll bars sit beside it.
+// coordinates (the frame included); the two scroll bars sit beside it. The
+// vertical bar counts visible rows, the horizontal one pixels.
 //
 // The grid hosts its columns collection: it answers the collection's
 // geometry questions, passes structural changes on to the cell store, lets
@@ -15,9 +16,9 @@
 #include "grid/columns/columns_host.h"
 #include "grid/columns/grid_lines.h"
 #include "grid/columns/header_interaction.h"
+#include "grid/columns/scroll_control.h"
 #include "grid/grid_control.h"
 
-#include <QAbstractScrollArea>
 #include <QPointer>
 
 #include <functional>
@@ -30,7 +31,7 @@ enum class TCellStateFlag : uint8_t { csBoldTextSelection, csEmpty, csFocused, c
 using TCellState = TSet<TCellStateFlag>;
 enum class TSortedStyle : uint8_t { soDefault, soDarker, soWhite };
 
-class TLatticeGrid : public QAbstractScrollArea, public TLtCustomGridControl, public IColumnsHost {
+class TLatticeGrid : public TLtScrollControl, public TLtCustomGridControl, public IColumnsHost {
     Q_OBJECT
 public:
     // Width of the frame on each side.
@@ -158,8 +159,7 @@ public:
     // No row indicator: the grid has no goIndicator option yet.
     bool ShowsIndicator() const override { return false; }
     int HeaderSize() const override { return headerSize_; }
-    // The body does not scroll yet.
-    int HorzScrollPosition() const override { return 0; }
+    int HorzScrollPosition() const override { return HorzScrollBar().Position(); }
     // There is no form designer on this platform.
     bool IsDesigning() const override { return false; }
     TColor GridColor() const override { return color_; }
@@ -198,8 +198,6 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
     bool viewportEvent(QEvent *event) override;
-    // The scroll bars never move the viewport on their own.
-    void scrollContentsBy(int, int) override {}
     void RefreshCell(int column, int row) override;
     void RefreshRow(int row) override;
     void RefreshBody() override;
@@ -209,6 +207,28 @@ protected:
     // delete uncovered below the last row.
     void ScrollRows(int row, int dy) override;
     int VisibleRowCountInBody() const override;
+
+public:
+    // --- scrolling
+    // Visible rows that fit wholly into the body from the first row in view
+    // (with fromEnd, also above it once the rows run out).
+    int GetVisibleCount(bool fromEnd) const;
+    int GetVertMax() const;
+    int GetHorzMax() const;
+    void UpdateVertScrollBar() override;
+    void UpdateHorzScrollBar();
+    void ScrollToColumn(int column) override;
+
+protected:
+    void UpdateScrollBars() override;
+    int GetVertOffset(int oldPosition, int newPosition) override;
+    QRect HorzScrollClip() const override;
+    QRect VertScrollClip() const override;
+    bool EditorOpen() const override;
+    void CloseEditor() override;
+    void HorzScrollFocus() override;
+    void ScrollVertically(int lines) override;
+    void ScrollHorizontally(int steps) override;
 
 private:
     // Makes the column's editor (its InplaceEdit or CellEditor) the active
@@ -284,6 +304,8 @@ private:
     TColor color_ = clWindow;
     TColor fontColor_ = clBlack;
     int headerSize_ = 18;
-    // The viewport width the columns were last sized for.
-    int layoutWidth_ = -1;
+    // The viewport size the columns and the ranges were last fitted to.
+    QSize layoutSize_{-1, -1};
+    // The grid's own size, apart from its viewport's.
+    QSize gridSize_;
 };

@@ -132,9 +132,10 @@ void TLatticeGrid::mousePressEvent(QMouseEvent *event)
             failure = std::current_exception();
         }
     }
-    if (event->button() == Qt::LeftButton && !header_.Press(event->position().toPoint(), false))
+    if (event->button() == Qt::LeftButton && ViewState() == TViewState::vsNormal &&
+        !header_.Press(event->position().toPoint(), false))
         PressBody(event);
-    QAbstractScrollArea::mousePressEvent(event);
+    TLtScrollControl::mousePressEvent(event);
     if (failure)
         std::rethrow_exception(failure);
 }
@@ -154,6 +155,10 @@ void TLatticeGrid::mouseDoubleClickEvent(QMouseEvent *event)
 
 void TLatticeGrid::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (ViewState() == TViewState::vsRolling) {
+        TLtScrollControl::mouseReleaseEvent(event);
+        return;
+    }
     // Right and middle releases only close an open editor.
     if (event->button() != Qt::LeftButton) {
         EndEditing();
@@ -264,7 +269,7 @@ void TLatticeGrid::keyPressEvent(QKeyEvent *event)
     const QString text = event->text();
     if (text.size() == 1 && KeyPress(text[0]))
         return;
-    QAbstractScrollArea::keyPressEvent(event);
+    TLtScrollControl::keyPressEvent(event);
 }
 
 void TLatticeGrid::RefreshSelectedRows()
@@ -274,13 +279,13 @@ void TLatticeGrid::RefreshSelectedRows()
 
 void TLatticeGrid::focusInEvent(QFocusEvent *event)
 {
-    QAbstractScrollArea::focusInEvent(event);
+    TLtScrollControl::focusInEvent(event);
     RefreshSelectedRows();
 }
 
 void TLatticeGrid::focusOutEvent(QFocusEvent *event)
 {
-    QAbstractScrollArea::focusOutEvent(event);
+    TLtScrollControl::focusOutEvent(event);
     HideHint();
     RefreshSelectedRows();
     HoverHeader(-1);
@@ -358,7 +363,9 @@ void TLatticeGrid::LeaveBody()
 
 void TLatticeGrid::mouseMoveEvent(QMouseEvent *event)
 {
-    QAbstractScrollArea::mouseMoveEvent(event);
+    TLtScrollControl::mouseMoveEvent(event);
+    if (ViewState() == TViewState::vsRolling)
+        return;
     const QPoint point = event->position().toPoint();
     if (header_.Move(point))
         return;
@@ -389,7 +396,7 @@ void TLatticeGrid::mouseMoveEvent(QMouseEvent *event)
 
 void TLatticeGrid::leaveEvent(QEvent *event)
 {
-    QAbstractScrollArea::leaveEvent(event);
+    TLtScrollControl::leaveEvent(event);
     HideHint();
     viewport()->unsetCursor();
     hoveredCell_ = {-1, -1};

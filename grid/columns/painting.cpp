@@ -192,7 +192,7 @@ void TLatticeGrid::DrawFocusCell(QPainter &painter)
         !RowExist(SelectedRow()) || SelectedRow() < TopRow())
         return;
     QRect focus = Options().Contains(TGridOption::goSelectFullRow)
-                      ? RowRect(SelectedRow()).intersected(QRect(kFrameWidth, 0, columns_.GetClientWidth(), viewport()->height()))
+                      ? RowRect(SelectedRow()).intersected(QRect(kFrameWidth - HorzScrollPosition(), 0, columns_.GetClientWidth(), viewport()->height()))
                       : CellRect(SelectedColumn(), SelectedRow());
     if (focus.isNull() || !BodyRect().contains(focus))
         return;
@@ -444,5 +444,5 @@ void TLatticeGrid::SetCaption(const QString &value)
 void TLatticeGrid::SetEnableVisualStyles(bool value)
 {
     enableVisualStyles_ = value;
-    update();
+    viewport()->update();
 }

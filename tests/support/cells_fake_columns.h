@@ -28,6 +28,7 @@ struct TFakeColumn {
     TColor color;
     bool enabled = true;
     bool visible = true;
+    bool searchColumn = false;
     QString defaultValue;
     TColumnSortSettings sort;
 };
@@ -96,6 +97,13 @@ public:
     TColumnSortSettings ColumnSortSettings(int index) const override
     {
         return columns.at(size_t(index)).sort;
+    }
+    int SearchColumn() const override
+    {
+        for (size_t i = 0; i < columns.size(); ++i)
+            if (columns[i].searchColumn)
+                return int(i);
+        return -1;
     }
     int NeighbourColumn(int index, int step) const override
     {

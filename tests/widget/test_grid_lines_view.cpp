@@ -150,7 +150,7 @@ TEST_F(GridLinesView, ChangingTheLinesRepaintsOnlyWhenTheyChange)
 {
     grid.show();
     QApplication::processEvents();
-    TPaintCounter paints(grid);
+    TPaintCounter paints(*grid.viewport());
     grid.SetGridLinesColor(0x0000FF);
     grid.SetGridLinesStyle(lsNormal);
     QApplication::processEvents();

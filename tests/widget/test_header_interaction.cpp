@@ -1,8 +1,8 @@
 // The mouse on the item grid's header row: sorting by a click, resizing by a
 // size grip, fitting by a double click, moving by a drag. The grid is 451
-// pixels wide: inside its one-pixel frame the columns start at x 1 (Name:
-// 90, Notes: 69, Price: 80, Priority: 80, Date Added: 80, then 25 and 25),
-// under an 18-pixel header.
+// pixels wide and tall enough to show its rows without a scroll bar: inside
+// its one-pixel frame the columns start at x 1 (Name: 90, Notes: 69, Price:
+// 80, Priority: 80, Date Added: 80, then 25 and 25), under an 18-pixel header.
 
 #include "app/item_columns.h"
 #include "grid/columns/column_kinds.h"
@@ -29,7 +29,7 @@ class HeaderMouse : public ::testing::Test {
 protected:
     HeaderMouse()
     {
-        grid.resize(451, 120);
+        grid.resize(451, 160);
         grid.SetOptions({TGridOption::goHeader, TGridOption::goSelectFullRow});
         BuildItemColumns(grid);
         for (const char *name : {"pear", "Zebra", "apple", "fig", "kiwi", "lime", "date"}) {
