@@ -11,6 +11,8 @@
 //   yearnbox-bench huge-cell OUT CHARS [FILL]      (huge_cell.h)
 //   yearnbox-bench scroll FILE
 //   yearnbox-bench [--runs N] totals FILE          (bench_totals.h)
+//   yearnbox-bench [--runs N] csv-export FILE OUT  (bench_csv.h)
+//   yearnbox-bench [--runs N] csv-import CSV       (bench_csv.h)
 //
 // load, save and clear work on the item grid alone; paint and autosave on the
 // main window, with FILE as its profile (autosave on a copy, since it saves);
@@ -21,6 +23,7 @@
 #include "app/item_columns.h"
 #include "bench/huge_cell.h"
 #include "app/main_window.h"
+#include "bench/bench_csv.h"
 #include "bench/bench_search.h"
 #include "bench/bench_scroll.h"
 #include "bench/bench_sort.h"
@@ -99,7 +102,7 @@ int Usage()
     std::fputs("usage: yearnbox-bench [--runs N] load FILE | save FILE OUT | clear FILE"
                " | paint FILE | autosave FILE | search FILE WORD | scroll FILE"
                " | sort FILE INDEX [--descending] [--reverse] | huge-cell OUT CHARS [FILL]"
-               " | totals FILE\n",
+               " | totals FILE | csv-export FILE OUT | csv-import CSV\n",
                stderr);
     return 2;
 }
@@ -163,6 +166,8 @@ int main(int argc, char **argv)
         return HugeCellCommand(args);
     if (op == "totals")
         return RunTotalsBench(args, runs);
+    if (op == "csv-export" || op == "csv-import")
+        return RunCsvBench(args, runs);
     const bool oneFile = op == "load" || op == "clear" || op == "paint" || op == "autosave" ||
                          op == "scroll";
     const bool twoArguments = op == "save" || op == "search";
