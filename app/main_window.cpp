@@ -61,6 +61,7 @@ TForm1::TForm1(const QString &folder, const QString &commandLineFile, IMessageBo
     resize(kDesignClient);
     CreateControls(dialogs);
     listTotals_ = std::make_unique<TListTotals>(*latticeGrid1_);
+    CreateHistory();
     timer5_->start();
 
     FormCreate(commandLineFile);
@@ -302,6 +303,7 @@ void TForm1::BitBtn2Click()
     grid.GetCell(icPriority, row)->SetAsInteger(trackBar1_->value() + 1);
     grid.GetCell(icDateAdded, row)->SetAsDateTime(Today());
     grid.GetCell(icDelete, row)->SetAsInteger(0);
+    history_->Added(row);
     // Not caught here: a failed save reaches the default error report.
     profiles_->SaveCurrent();
     bitBtn1_->show();
@@ -400,20 +402,26 @@ void TForm1::LatticeGrid1CellClick(int ACol, int ARow)
         // The second half of a double click would delete the row that moved up.
         if (grid.ClickIsSecondOfDouble())
             return;
+        const TRowSnapshot before = TakeRow(grid, ARow);
         grid.DeleteRow(ARow);
+        history_->Deleted(ARow, before);
         profiles_->SaveCurrent();
         return;
     }
     if (ACol == icMark) {
+        const TRowSnapshot before = TakeRow(grid, ARow);
         TCell *mark = grid.GetCell(icMark, ARow);
         mark->SetAsBoolean(!mark->GetAsBoolean());
         ColourRowForMark(grid, ARow, grid.GetCell(icMark, ARow)->GetAsBoolean());
+        history_->Changed(ARow, before);
         profiles_->SaveCurrent();
     }
 }
 
-void TForm1::LatticeGrid1AfterEdit(int, int, const QString &)
+void TForm1::LatticeGrid1AfterEdit(int, int ARow, const QString &)
 {
+    if (const auto edited = std::exchange(editedRow_, std::nullopt); edited && edited->first == ARow)
+        history_->Changed(ARow, edited->second);
     profiles_->SaveCurrent();
 }
 

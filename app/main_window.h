@@ -6,6 +6,7 @@
 // settings only.
 
 #include "app/anchoring.h"
+#include "app/item_history.h"
 #include "app/profiles.h"
 #include "app/sliding_panel.h"
 
@@ -14,11 +15,15 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
+#include <utility>
 
 class IFileDialogs;
 class IMessageBoxes;
+class IModalWindows;
 class QComboBox;
 class QLabel;
+class QMenu;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -27,6 +32,7 @@ class QTimer;
 class QToolButton;
 class TForm2;
 class TForm3;
+class TGridContextMenu;
 class TLatticeGrid;
 class TListTotals;
 
@@ -45,6 +51,8 @@ public:
     // The About window and the association window, created after this one.
     void SetAboutWindow(TForm2 *form2) { form2_ = form2; }
     void SetAssociationWindow(TForm3 *form3) { form3_ = form3; }
+    // How the restore dialog is shown; QDialog::exec() until set.
+    void SetModalWindows(IModalWindows *modal) { modal_ = modal; }
 
     QLabel *Image1() const { return image1_; }
     TLatticeGrid *LatticeGrid1() const { return latticeGrid1_; }
@@ -77,6 +85,19 @@ public:
     TProfiles &Profiles() { return *profiles_; }
     // What the list costs, shown in the "Price:" header's hint.
     const TListTotals &ListTotals() const { return *listTotals_; }
+    TItemHistory &History() { return *history_; }
+    TGridContextMenu &GridContextMenu() { return *gridContextMenu_; }
+
+    // Undo and redo the last change of the profile shown (Ctrl+Z, Ctrl+Y).
+    void Undo();
+    void Redo();
+    // Lets the user choose a kept version of the profile shown, loads it into
+    // the grid and saves it, as one change that can be undone.
+    void RestoreAnEarlierVersion();
+    // Another program changed the current profile's file: read it again,
+    // keeping the selected item selected and the top item on top where they
+    // still exist.
+    void ReloadChangedProfile();
 
     const QString &CurrentProfilePath() const { return profiles_->CurrentProfilePath(); }
     int AskAtStartup() const { return askAtStartup_; }
@@ -112,6 +133,10 @@ private:
     };
 
     void CreateControls(IFileDialogs &dialogs);
+    // The undo stacks, their keys and the grid's right-click menu.
+    void CreateHistory();
+    // The entries of the grid's right-click menu (grid_context_menu.cpp).
+    void FillGridContextMenu(QMenu &menu);
     template <typename TControl>
     TControl *Place(TControl *control, const char *name, QRect design,
                     TAnchoring anchoring = TAnchoring::anTopLeft);
@@ -165,6 +190,7 @@ private:
     IMessageBoxes &messages_;
     TForm2 *form2_ = nullptr;
     TForm3 *form3_ = nullptr;
+    IModalWindows *modal_ = nullptr;
     int askAtStartup_ = 1;
     // Shown once the window is up.
     QString startupMessage_;
@@ -204,4 +230,8 @@ private:
     QTimer *timer5_ = nullptr;
     std::unique_ptr<TProfiles> profiles_;
     std::unique_ptr<TListTotals> listTotals_;
+    std::unique_ptr<TItemHistory> history_;
+    TGridContextMenu *gridContextMenu_ = nullptr;
+    // The row of an edit being committed as it was before.
+    std::optional<std::pair<int, TRowSnapshot>> editedRow_;
 };

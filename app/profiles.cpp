@@ -68,7 +68,7 @@ QString ProfileEntryName(const QComboBox &list, int index)
 TProfiles::TProfiles(const QString &folder, TLatticeGrid &grid, QComboBox &list,
                      IMessageBoxes &messages, IFileDialogs &dialogs)
     : folder_(folder), grid_(grid), list_(list), messages_(messages),
-      currentProfilePath_(BlankProfilePath()),
+      currentProfilePath_(BlankProfilePath()), backups_(folder),
       saveDialog1_(TFileDialogKind::fdSave, QStringLiteral("Save Yearnbox Profile"), kFilter, dialogs),
       openDialog1_(TFileDialogKind::fdOpen, QStringLiteral("Load Yearnbox Profile"), kFilter, dialogs)
 {
@@ -77,11 +77,16 @@ TProfiles::TProfiles(const QString &folder, TLatticeGrid &grid, QComboBox &list,
 void TProfiles::LoadFile(const QString &path)
 {
     grid_.LoadFromTextFile(path, kSeparator, kLineBreak, TLoadFailure::lfKeepPreviousRows);
+    // Its hash is learnt when a save first replaces it.
+    watch_.Know(path, std::nullopt);
 }
 
 void TProfiles::SaveTo(const QString &path)
 {
-    grid_.SaveToTextFile(path, kSeparator, kLineBreak, TEncodingKind::ekUnicode);
+    // The version this save replaces stays restorable; what another program
+    // wrote is hashed by reading it, what this one wrote is known.
+    backups_.Keep(path, watch_.KnownHash(path));
+    watch_.Know(path, grid_.SaveToTextFile(path, kSeparator, kLineBreak, TEncodingKind::ekUnicode));
 }
 
 void TProfiles::SaveCurrent()
@@ -195,6 +200,7 @@ void TProfiles::DeleteTheActiveProfile()
         const int line = FindProfileLine(buffer, name);
         if (line < 0)
             return;
+        backups_.Keep(buffer[line]);
         QFile::remove(buffer[line]);
         buffer[line].clear();
         list_.removeItem(selected);

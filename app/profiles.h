@@ -4,6 +4,8 @@
 // and shown by name in the main window's drop-down list. TProfiles holds the
 // current profile path, the file that every automatic save writes to.
 
+#include "app/profile_backups.h"
+#include "app/profile_watch.h"
 #include "platform/file_dialog.h"
 
 #include <QString>
@@ -55,6 +57,8 @@ public:
     void DeleteTheActiveProfile();
     void CreateANewYearnbox();
 
+    TProfileBackups &Backups() { return backups_; }
+    TProfileWatch &Watch() { return watch_; }
     TFileDialog &SaveDialog1() { return saveDialog1_; }
     TFileDialog &OpenDialog1() { return openDialog1_; }
 
@@ -67,6 +71,8 @@ private:
     QComboBox &list_;
     IMessageBoxes &messages_;
     QString currentProfilePath_;
+    TProfileBackups backups_;
+    TProfileWatch watch_;
     TFileDialog saveDialog1_;
     TFileDialog openDialog1_;
 };

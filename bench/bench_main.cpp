@@ -5,7 +5,8 @@
 //   yearnbox-bench [--runs N] save FILE OUT
 //   yearnbox-bench [--runs N] clear FILE
 //   yearnbox-bench [--runs N] paint FILE
-//   yearnbox-bench [--runs N] autosave FILE
+//   yearnbox-bench [--runs N] autosave FILE [--no-backups]
+//   yearnbox-bench [--runs N] undo FILE
 //   yearnbox-bench [--runs N] search FILE WORD
 //   yearnbox-bench [--runs N] sort FILE INDEX [--descending] [--reverse]
 //   yearnbox-bench huge-cell OUT CHARS [FILL]      (huge_cell.h)
@@ -15,7 +16,9 @@
 //   yearnbox-bench [--runs N] csv-import CSV       (bench_csv.h)
 //
 // load, save and clear work on the item grid alone; paint and autosave on the
-// main window, with FILE as its profile (autosave on a copy, since it saves);
+// main window, with FILE as its profile (autosave on a copy, since it saves;
+// --no-backups blocks the backup folder, to compare; undo times Ctrl+Z after
+// a click on the first row's red cross);
 // search too (bench_search.h); scroll on the shown main window (bench_scroll.h).
 //
 // --runs 1 times a single run with no warm-up (for whole-process timings).
@@ -100,7 +103,8 @@ void Load(TLatticeGrid &grid, const QString &file)
 int Usage()
 {
     std::fputs("usage: yearnbox-bench [--runs N] load FILE | save FILE OUT | clear FILE"
-               " | paint FILE | autosave FILE | search FILE WORD | scroll FILE"
+               " | paint FILE | autosave FILE [--no-backups] | undo FILE | search FILE WORD"
+               " | scroll FILE"
                " | sort FILE INDEX [--descending] [--reverse] | huge-cell OUT CHARS [FILL]"
                " | totals FILE | csv-export FILE OUT | csv-import CSV\n",
                stderr);
@@ -169,9 +173,10 @@ int main(int argc, char **argv)
     if (op == "csv-export" || op == "csv-import")
         return RunCsvBench(args, runs);
     const bool oneFile = op == "load" || op == "clear" || op == "paint" || op == "autosave" ||
-                         op == "scroll";
+                         op == "undo" || op == "scroll";
     const bool twoArguments = op == "save" || op == "search";
-    if (!(oneFile && args.size() == 2) && !(twoArguments && args.size() == 3))
+    const bool noBackups = op == "autosave" && args.size() == 3 && args[2] == "--no-backups";
+    if (!(oneFile && args.size() == 2) && !(twoArguments && args.size() == 3) && !noBackups)
         return Usage();
     const QString file = QString::fromLocal8Bit(args[1].c_str());
 
@@ -246,9 +251,17 @@ int main(int argc, char **argv)
                 std::fprintf(stderr, "The profile has no item to mark\n");
                 return 1;
             }
-            // A click on the first row's mark, raised as the grid raises it: the
-            // window's handler recolours the row and saves.
-            seconds = Time(runs, [] {}, [&] { rig.Grid().DoCellClick(6, 0); });
+            // A file where the backup folder would be: no backup can be made.
+            if (noBackups && !QFile(rig.folder.filePath(QStringLiteral("backups"))).open(QIODevice::WriteOnly))
+                return 1;
+            if (op == "undo") {
+                // The red cross, untimed, then the undo that puts the row back.
+                seconds = Time(runs, [&] { rig.Grid().DoCellClick(5, 0); }, [&] { rig.form->Undo(); });
+            } else {
+                // A click on the first row's mark, raised as the grid raises it:
+                // the window's handler recolours the row and saves.
+                seconds = Time(runs, [] {}, [&] { rig.Grid().DoCellClick(6, 0); });
+            }
             if (rig.boxes.shown)
                 return 1;
         }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 TLtCustomGridControl::TLtCustomGridControl(const IGridColumns *columns)
     : columns_(columns), cells_(this, columns)
@@ -66,8 +67,10 @@ void TLtCustomGridControl::SetRowSize(int value)
 
 void TLtCustomGridControl::CellChangeReported(int column, int row)
 {
-    if (IsUpdating())
+    if (IsUpdating()) {
+        batchChangedCells_ = true;
         return;
+    }
     RefreshCell(column, row);
     DoChange(column, row);
 }
@@ -78,6 +81,9 @@ void TLtCustomGridControl::EndUpdate()
         return;
     if (--updateCount_ > 0)
         return;
+    // Changes made in the batch were not reported one by one.
+    if (std::exchange(batchChangedCells_, false))
+        DoRowsReset();
     RefreshBody();
     if (options_.Contains(TGridOption::goHeader))
         RefreshHeader();

@@ -207,7 +207,8 @@ public:
     TNotifyEvent OnEditExit;
     // A row is about to be deleted: its cells can still be read.
     TRowEvent OnDeletingRow;
-    // Every row was replaced at once (cleared, or a load took the file's rows).
+    // Every row was replaced at once (cleared, or a load took the file's rows),
+    // or a batch (BeginUpdate … EndUpdate) changed cells without reporting each.
     TNotifyEvent OnRowsReset;
 
     void DoCellClick(int column, int row);
@@ -235,12 +236,16 @@ public:
     void DoRowsReset();
 
     // --- text files
-    // Raises EInOutError when the file cannot be written; the old file is then unchanged.
-    void SaveToTextFile(const QString &fileName, QChar separator, QChar lineBreak,
-                        TEncodingKind encoding);
+    // Raises EInOutError when the file cannot be written; the old file is then
+    // unchanged. Returns the hash of the bytes written (TContentHash).
+    quint64 SaveToTextFile(const QString &fileName, QChar separator, QChar lineBreak,
+                           TEncodingKind encoding);
     // Raises EInOutError, EConvertError or ECellOutOfBounds.
     void LoadFromTextFile(const QString &fileName, QChar separator, QChar lineBreak,
                           TLoadFailure failure = TLoadFailure::lfKeepRowsRead);
+    // The same from the characters of a file (DecodeTextFile), without the file.
+    void LoadFromText(const QString &chars, QChar separator, QChar lineBreak,
+                      TLoadFailure failure = TLoadFailure::lfKeepRowsRead);
     // The whole grid as the text of a file (every row, fields in index order).
     QString SaveToText(QChar separator, QChar lineBreak);
 
@@ -284,6 +289,9 @@ protected:
     void KeyPressTypeAhead(QChar key);
 
 private:
+    // A file's characters into the grid: after its rows (lfKeepRowsRead, the
+    // caller has cleared them) or in place of them once read whole.
+    void ParseIntoGrid(const QString &text, QChar separator, QChar lineBreak, TLoadFailure failure);
     void CellChangeReported(int column, int row);
     void RecomputeVisibleRows();
     int NextVisibleRow(int from, int step) const;
@@ -319,6 +327,7 @@ private:
     int lastVisibleRow_ = 0;
     int lastAddedRow_ = -1;
     int updateCount_ = 0;
+    bool batchChangedCells_ = false;
     int sortedColumn_ = -1;
     QString searchText_;
     QTimer searchTimer_;

@@ -82,8 +82,8 @@ QString TLtCustomGridControl::SaveToText(QChar separator, QChar lineBreak)
     return text;
 }
 
-void TLtCustomGridControl::SaveToTextFile(const QString &fileName, QChar separator,
-                                          QChar lineBreak, TEncodingKind encoding)
+quint64 TLtCustomGridControl::SaveToTextFile(const QString &fileName, QChar separator,
+                                             QChar lineBreak, TEncodingKind encoding)
 {
     TWholeFileWriter file(fileName);
     file.Write(TextFileOrderMark(encoding));
@@ -94,19 +94,34 @@ void TLtCustomGridControl::SaveToTextFile(const QString &fileName, QChar separat
     cells_.WriteText(writer);
     writer.Finish();
     file.Commit();
+    return file.ContentHash();
 }
 
 void TLtCustomGridControl::LoadFromTextFile(const QString &fileName, QChar separator,
                                             QChar lineBreak, TLoadFailure failure)
 {
-    if (failure == TLoadFailure::lfKeepRowsRead) {
+    // Rows read up to a failure replace the old ones even when the file is missing.
+    if (failure == TLoadFailure::lfKeepRowsRead)
         ClearRows();
-        const QString text = DecodeTextFile(ReadWholeFile(fileName));
+    ParseIntoGrid(DecodeTextFile(ReadWholeFile(fileName)), separator, lineBreak, failure);
+}
+
+void TLtCustomGridControl::LoadFromText(const QString &chars, QChar separator, QChar lineBreak,
+                                        TLoadFailure failure)
+{
+    if (failure == TLoadFailure::lfKeepRowsRead)
+        ClearRows();
+    ParseIntoGrid(chars, separator, lineBreak, failure);
+}
+
+void TLtCustomGridControl::ParseIntoGrid(const QString &text, QChar separator, QChar lineBreak,
+                                         TLoadFailure failure)
+{
+    if (failure == TLoadFailure::lfKeepRowsRead) {
         TGridTarget target(*this);
         ParseTextFile(text, separator, lineBreak, target);
         return;
     }
-    const QString text = DecodeTextFile(ReadWholeFile(fileName));
     TCells staging(this, columns_);
     staging.SetDefaultRowHeight(cells_.DefaultRowHeight());
     for (int c = 0; c < cells_.ColumnCount(); ++c)

@@ -92,6 +92,7 @@ void TWholeFileWriter::Write(const QByteArray &bytes)
 {
     // Straight to the descriptor: a short write then still carries the
     // system's reason.
+    hash_.Add(bytes.constData(), bytes.size());
     const char *data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
@@ -130,4 +131,11 @@ void TWholeFileWriter::Fail(const QString &what, const QString &reason)
 bool FileExists(const QString &path)
 {
     return QFileInfo(path).isFile();
+}
+
+bool LinkOrCopyFile(const QString &from, const QString &to)
+{
+    if (::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return true;
+    return QFile::copy(from, to);
 }

@@ -2,6 +2,8 @@
 // Whole-file reading and atomic whole-file writing.
 
 #include <QByteArray>
+#include "platform/content_hash.h"
+
 #include <QSaveFile>
 #include <QString>
 
@@ -28,6 +30,8 @@ public:
 
     void Write(const QByteArray &bytes);
     void Commit();
+    // The hash of every byte written so far (TContentHash).
+    quint64 ContentHash() const { return hash_.Value(); }
 
 private:
     // Cancels the save and raises the error for what failed, with the reason.
@@ -35,6 +39,12 @@ private:
 
     QString path_;
     QSaveFile file_;
+    TContentHash hash_;
 };
 
 bool FileExists(const QString &path);
+
+// A second name for the file at from (a hard link), or where the file system
+// has none, a copy. False when neither could be made; never raises.
+bool LinkOrCopyFile(const QString &from, const QString &to);
+

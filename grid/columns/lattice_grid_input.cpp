@@ -94,7 +94,8 @@ void TLatticeGrid::PressBody(QMouseEvent *event)
     // (a save that cannot be written) the cell is still selected, then the
     // failure goes on to be reported.
     std::exception_ptr failure;
-    if (column >= 0 && column < columns_.Count()) {
+    // Only the left button works the interactive elements.
+    if (event->button() == Qt::LeftButton && column >= 0 && column < columns_.Count()) {
         const TLtCustomColumn &item = *columns_.Item(column);
         if (ElementRuns(item) && item.GetColumnPlayClass() == TColumnPlayClass::pcRateColumnPlay) {
             const QRect cell = CellRect(column, row);
@@ -134,6 +135,8 @@ void TLatticeGrid::mousePressEvent(QMouseEvent *event)
     }
     if (event->button() == Qt::LeftButton && ViewState() == TViewState::vsNormal &&
         !header_.Press(event->position().toPoint(), false))
+        PressBody(event);
+    else if (event->button() == Qt::RightButton && ViewState() == TViewState::vsNormal && !inHeader)
         PressBody(event);
     TLtScrollControl::mousePressEvent(event);
     if (failure)

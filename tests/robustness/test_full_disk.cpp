@@ -86,14 +86,14 @@ protected:
         form->Edit3()->setText(price);
         form->BitBtn2()->click();
     }
-    // Every file of the folder but the filler, with its bytes.
+    // Every file of the folder but the filler and the backups, with its bytes.
     std::map<QString, QByteArray> Files() const
     {
         std::map<QString, QByteArray> files;
         const QDir folder(disk.Path());
         for (const QString &name :
              folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
-            if (name == QLatin1String("filler"))
+            if (name == QLatin1String("filler") || name == QLatin1String("backups"))
                 continue;
             QFile file(folder.filePath(name));
             files[name] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");

@@ -156,6 +156,11 @@ TEST_F(ListTotalsTest, KeptThroughAddEditMarkDeleteSortAndLoad)
                                          u"\u20ac80 \u00b7 marked: $1,220\u2013$1,230 and \u20ac80"));
     ExpectSameAsRecount();
 
+    grid.BeginUpdate();
+    grid.GetCell(icPrice, 4)->SetAsString(QStringLiteral("$5"));
+    grid.EndUpdate();
+    ExpectSameAsRecount();
+
     grid.SortColumn(icPrice, true);
     grid.DeleteRow(0);
     grid.DeleteRow(grid.RowCount() - 1);

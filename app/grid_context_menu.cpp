@@ -1,0 +1,58 @@
+#include "app/grid_context_menu.h"
+
+#include "app/application.h"
+#include "app/item_history.h"
+#include "app/main_window.h"
+#include "grid/columns/lattice_grid.h"
+
+#include <QMenu>
+#include <QMouseEvent>
+#include <QUndoStack>
+
+TGridContextMenu::TGridContextMenu(TLatticeGrid &grid, std::function<void(QMenu &)> fill)
+    : QObject(&grid), grid_(grid), fill_(std::move(fill))
+{
+    grid.viewport()->installEventFilter(this);
+}
+
+QMenu *TGridContextMenu::Open(QPoint at)
+{
+    auto *menu = new QMenu(&grid_);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    fill_(*menu);
+    menu->popup(grid_.viewport()->mapToGlobal(at));
+    return menu;
+}
+
+bool TGridContextMenu::eventFilter(QObject *, QEvent *event)
+{
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonRelease)
+        return false;
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    if (mouse->button() != Qt::RightButton)
+        return false;
+    const QPoint at = mouse->position().toPoint();
+    const bool inBody = grid_.BodyRect().contains(at);
+    if (event->type() == QEvent::MouseButtonPress) {
+        pressed_ = inBody;
+    } else if (std::exchange(pressed_, false) && inBody) {
+        // After the grid's own release, which closes an open editor.
+        QMetaObject::invokeMethod(this, [this, at] { Open(at); }, Qt::QueuedConnection);
+    }
+    return false;
+}
+
+void TForm1::FillGridContextMenu(QMenu &menu)
+{
+    const auto add = [&](const QString &text, bool enabled, void (TForm1::*action)()) {
+        QAction *entry = menu.addAction(text);
+        entry->setEnabled(enabled);
+        connect(entry, &QAction::triggered, this, Guarded(&messages_, [this, action] { (this->*action)(); }));
+    };
+    add(QStringLiteral("Undo"), history_->Stack().canUndo(), &TForm1::Undo);
+    add(QStringLiteral("Redo"), history_->Stack().canRedo(), &TForm1::Redo);
+    menu.addSeparator();
+    add(QStringLiteral("Restore an Earlier Version\u2026"),
+        !profiles_->Backups().List(CurrentProfilePath()).isEmpty(),
+        &TForm1::RestoreAnEarlierVersion);
+}

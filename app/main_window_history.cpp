@@ -1,0 +1,88 @@
+// The main window's undo and redo: the stacks per profile, the keys on the
+// window and the grid's right-click menu that offers them.
+
+#include "app/application.h"
+#include "app/grid_context_menu.h"
+#include "app/item_columns.h"
+#include "app/main_window.h"
+#include "app/restore_dialog.h"
+#include "app/row_marks.h"
+#include "grid/columns/lattice_grid.h"
+#include "platform/errors.h"
+#include "platform/modal_windows.h"
+
+#include <QKeySequence>
+#include <QShortcut>
+
+void TForm1::CreateHistory()
+{
+    history_ = std::make_unique<TItemHistory>(
+        *latticeGrid1_, [this] { return profiles_->CurrentProfilePath(); },
+        [this] { profiles_->SaveCurrent(); });
+    // An edit is recorded with the row as it was when the grid accepted it.
+    latticeGrid1_->OnEditAccept = [this](TLtCustomGridControl &grid, int, int row, const QString &,
+                                         bool &) { editedRow_.emplace(row, TakeRow(grid, row)); };
+    const auto addKey = [this](QKeyCombination key, void (TForm1::*action)()) {
+        auto *shortcut = new QShortcut(QKeySequence(key), this);
+        connect(shortcut, &QShortcut::activated, this,
+                Guarded(&messages_, [this, action] { (this->*action)(); }));
+    };
+    addKey(Qt::CTRL | Qt::Key_Z, &TForm1::Undo);
+    addKey(Qt::CTRL | Qt::Key_Y, &TForm1::Redo);
+    addKey(Qt::CTRL | Qt::SHIFT | Qt::Key_Z, &TForm1::Redo);
+    profiles_->Watch().OnChangedOutside = Guarded(&messages_, [this] { ReloadChangedProfile(); });
+    gridContextMenu_ = new TGridContextMenu(*latticeGrid1_,
+                                            [this](QMenu &menu) { FillGridContextMenu(menu); });
+}
+
+void TForm1::Undo() { history_->Undo(); }
+void TForm1::Redo() { history_->Redo(); }
+
+void TForm1::RestoreAnEarlierVersion()
+{
+    TLatticeGrid &grid = *latticeGrid1_;
+    QStringList names;
+    names.reserve(grid.RowCount());
+    for (int row = 0; row < grid.RowCount(); ++row)
+        names.append(grid.GetCells(icName, row));
+    TRestoreDialog dialog(profiles_->Backups().List(CurrentProfilePath()), names, this);
+    TModalWindows exec;
+    (modal_ ? *modal_ : exec).ShowModal(dialog);
+    const QString chosen = dialog.ChosenPath();
+    if (dialog.result() != QDialog::Accepted || chosen.isEmpty())
+        return;
+    history_->ReplaceAll([&] {
+        profiles_->LoadFile(chosen);
+        ApplyRowMarks(grid);
+    });
+}
+
+void TForm1::ReloadChangedProfile()
+{
+    TLatticeGrid &grid = *latticeGrid1_;
+    const int selected = grid.SelectedRow();
+    const int top = grid.TopRow();
+    const auto itemAt = [&](int row) {
+        return grid.RowExist(row) ? std::optional(TakeRow(grid, row)) : std::nullopt;
+    };
+    const std::optional<TRowSnapshot> selectedItem = itemAt(selected);
+    const std::optional<TRowSnapshot> topItem = itemAt(top);
+    try {
+        profiles_->LoadFile(CurrentProfilePath());
+    } catch (const EYearnboxError &) {
+        // Gone or unreadable: the list stays, and the next save writes it.
+        return;
+    }
+    ApplyRowMarks(grid);
+    if (topItem) {
+        if (const int row = FindRow(grid, *topItem, top); row >= 0) {
+            // From the end back up, the row comes to the top.
+            grid.ScrollToRow(grid.RowCount() - 1);
+            grid.ScrollToRow(row);
+        }
+    }
+    if (selectedItem) {
+        if (const int row = FindRow(grid, *selectedItem, selected); row >= 0)
+            grid.SelectCell(std::max(grid.SelectedColumn(), 0), row, true, {});
+    }
+}

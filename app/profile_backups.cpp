@@ -1,0 +1,110 @@
+#include "app/profile_backups.h"
+
+#include "platform/content_hash.h"
+#include "platform/files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+const QString kTimeFormat = QStringLiteral("yyyyMMdd-HHmmss-zzz");
+const QString kExtension = QStringLiteral(".ybk");
+// <time>-<hash as 16 hex digits>.ybk
+const qsizetype kNameSize = 19 + 1 + 16 + 4;
+} // namespace
+
+QList<int> BackupsToDrop(const QList<TBackupEntry> &newestFirst, qint64 profileSize,
+                         const QDate &today, const TBackupRules &rules)
+{
+    QList<bool> kept(newestFirst.size(), false);
+    QSet<QDate> daysKept;
+    for (int i = 0; i < newestFirst.size(); ++i) {
+        const QDate day = newestFirst[i].time.date();
+        const bool recentDay = day.daysTo(today) < rules.days && !daysKept.contains(day);
+        if (recentDay)
+            daysKept.insert(day);
+        kept[i] = i < rules.newest || recentDay;
+    }
+    const qint64 cap = std::max(rules.minimumCap, rules.capTimesProfile * profileSize);
+    qint64 total = 0;
+    for (int i = 0; i < newestFirst.size(); ++i)
+        if (kept[i])
+            total += newestFirst[i].size;
+    // Over the cap the oldest go, but never the newest version.
+    for (int i = int(newestFirst.size()) - 1; i > 0 && total > cap; --i)
+        if (std::exchange(kept[i], false))
+            total -= newestFirst[i].size;
+    QList<int> drop;
+    for (int i = 0; i < newestFirst.size(); ++i)
+        if (!kept[i])
+            drop.append(i);
+    return drop;
+}
+
+QString BackupFolderName(const QString &profilePath)
+{
+    const QString fileName = QFileInfo(profilePath).fileName();
+    const bool profile = fileName.endsWith(kExtension) && fileName.size() > kExtension.size();
+    return profile ? fileName.chopped(kExtension.size()) : fileName;
+}
+
+QString TProfileBackups::FolderFor(const QString &profilePath) const
+{
+    return folder_ + QStringLiteral("backups/") + BackupFolderName(profilePath) + QLatin1Char('/');
+}
+
+QList<TBackupEntry> TProfileBackups::List(const QString &profilePath) const
+{
+    QList<TBackupEntry> entries;
+    const QDir dir(FolderFor(profilePath));
+    for (const QFileInfo &info : dir.entryInfoList({QStringLiteral("*") + kExtension}, QDir::Files)) {
+        const QString name = info.fileName();
+        const QDateTime time = QDateTime::fromString(name.left(kTimeFormat.size()), kTimeFormat);
+        bool hex = false;
+        const quint64 hash = name.mid(kTimeFormat.size() + 1, 16).toULongLong(&hex, 16);
+        if (time.isValid() && hex && name.size() == kNameSize)
+            entries.append({info.filePath(), time, info.size(), hash});
+    }
+    std::sort(entries.begin(), entries.end(), [](const TBackupEntry &a, const TBackupEntry &b) {
+        return a.time > b.time || (a.time == b.time && a.path > b.path);
+    });
+    return entries;
+}
+
+void TProfileBackups::Keep(const QString &profilePath, std::optional<quint64> hash) noexcept
+{
+    try {
+        KeepOrThrow(profilePath, hash);
+    } catch (...) {
+        // A backup is never a reason for the save not to happen.
+    }
+}
+
+void TProfileBackups::KeepOrThrow(const QString &profilePath, std::optional<quint64> hash)
+{
+    const QFileInfo profile(profilePath);
+    if (!profile.isFile())
+        return;
+    const QString folder = FolderFor(profilePath);
+    if (!QDir().mkpath(folder))
+        return;
+    if (!hash)
+        hash = HashOfFile(profilePath);
+    if (!hash)
+        return;
+    QList<TBackupEntry> entries = List(profilePath);
+    for (const TBackupEntry &entry : entries)
+        if (entry.hash == *hash)
+            return;
+    const QString stamp = QDateTime::currentDateTime().toString(kTimeFormat);
+    const QString target = folder + stamp + QStringLiteral("-%1").arg(*hash, 16, 16, QLatin1Char('0')) + kExtension;
+    if (!LinkOrCopyFile(profilePath, target))
+        return;
+    entries.prepend({target, QDateTime::fromString(stamp, kTimeFormat), profile.size(), *hash});
+    for (const int i : BackupsToDrop(entries, profile.size(), QDate::currentDate()))
+        QFile::remove(entries[i].path);
+}

@@ -1,0 +1,60 @@
+#pragma once
+// Rolling backups of the profiles. Before a save replaces a profile's file,
+// the file it replaces is kept in <application folder>/backups/<name>/, named
+// after the time it was replaced and the hash of its bytes (a hard link where
+// the file system allows, else a copy), unless a kept version already has
+// that hash. The hash of a file this program wrote is known from writing it,
+// so a backup reads no file; only a file read or changed from outside is
+// hashed by reading it, once. Kept: the
+// newest 20 versions and the newest of each of the last 30 days, never more
+// than the cap per profile (10 x the profile, at least 5 MiB): the oldest go
+// first. A backup that fails is skipped: it never stops the save.
+//
+// <name> is the profile file's name less ".ybk" ("blank.yearnbox" for the
+// blank profile), so profiles of one name in two folders share their folder.
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+struct TBackupEntry {
+    QString path;
+    QDateTime time;
+    qint64 size = 0;
+    quint64 hash = 0;
+};
+
+struct TBackupRules {
+    int newest = 20;
+    int days = 30;
+    qint64 minimumCap = 5 << 20;
+    int capTimesProfile = 10;
+};
+
+// Indexes into the backups (newest first) that the rules let go, given the
+// size of the profile and today's date.
+QList<int> BackupsToDrop(const QList<TBackupEntry> &newestFirst, qint64 profileSize,
+                         const QDate &today, const TBackupRules &rules = {});
+
+// The backup folder's name for a profile file.
+QString BackupFolderName(const QString &profilePath);
+
+class TProfileBackups {
+public:
+    // folder is the application folder, ending with '/'.
+    explicit TProfileBackups(const QString &folder) : folder_(folder) {}
+
+    QString FolderFor(const QString &profilePath) const;
+    // The kept versions of a profile, newest first.
+    QList<TBackupEntry> List(const QString &profilePath) const;
+    // Keeps the file at profilePath (when there is one) as a version, then
+    // prunes; hash is its bytes' when known. Never raises.
+    void Keep(const QString &profilePath, std::optional<quint64> hash = std::nullopt) noexcept;
+
+private:
+    void KeepOrThrow(const QString &profilePath, std::optional<quint64> hash);
+
+    QString folder_;
+};

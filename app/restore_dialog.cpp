@@ -1,0 +1,61 @@
+#include "app/restore_dialog.h"
+
+#include "app/version_summary.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLocale>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+TRestoreDialog::TRestoreDialog(const QList<TBackupEntry> &versions, const QStringList &names,
+                               QWidget *parent)
+    : QDialog(parent), versions_(new QTreeWidget(this))
+{
+    setWindowTitle(QStringLiteral("Restore an Earlier Version"));
+    versions_->setHeaderLabels(
+        {QStringLiteral("Saved"), QStringLiteral("Items"), QStringLiteral("First differences")});
+    versions_->setRootIsDecorated(false);
+    const QLocale locale;
+    for (const TBackupEntry &version : versions) {
+        QString items;
+        QString differences;
+        try {
+            const TVersionSummary summary = SummarizeVersion(ReadWholeFile(version.path), names);
+            items = locale.toString(summary.items);
+            differences = summary.firstDifferences.join(QStringLiteral(", "));
+        } catch (const EYearnboxError &error) {
+            differences = error.Message();
+        }
+        // Several saves a minute are usual: the seconds tell them apart.
+        const QString saved = locale.toString(version.time.date(), QLocale::ShortFormat) +
+                              QLatin1Char(' ') + version.time.time().toString(QStringLiteral("HH:mm:ss"));
+        auto *row = new QTreeWidgetItem(versions_, {saved, items, differences});
+        row->setData(0, Qt::UserRole, version.path);
+        row->setTextAlignment(1, Qt::AlignRight);
+    }
+    versions_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    QPushButton *restore = buttons->addButton(QStringLiteral("Restore"), QDialogButtonBox::AcceptRole);
+    restore->setEnabled(!versions.isEmpty());
+    connect(versions_, &QTreeWidget::currentItemChanged, restore,
+            [restore](QTreeWidgetItem *current) { restore->setEnabled(current != nullptr); });
+    connect(versions_, &QTreeWidget::itemActivated, this, &QDialog::accept);
+    // The newest version is the likeliest choice.
+    versions_->setCurrentItem(versions_->topLevelItem(0));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(versions_);
+    layout->addWidget(buttons);
+    resize(520, 300);
+}
+
+QString TRestoreDialog::ChosenPath() const
+{
+    const QTreeWidgetItem *current = versions_->currentItem();
+    return current ? current->data(0, Qt::UserRole).toString() : QString();
+}

@@ -1,0 +1,75 @@
+// Two writers on one profile: another program's write makes the window read
+// the file again, keeping the selected item selected; a save after such a
+// write keeps the other program's version among the backups.
+
+#include "app/item_columns.h"
+#include "app/main_window.h"
+#include "grid/columns/lattice_grid.h"
+#include "platform/files.h"
+#include "tests/support/recorded_message_boxes.h"
+#include "tests/support/scripted_file_dialogs.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/wait_until.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+const QString kKite = QStringLiteral("Kite,red,$20,2,12/7/2026,0,True");
+const QString kBall = QStringLiteral("Ball,,$5,1,12/7/2026,0,False");
+const QString kBook = QStringLiteral("Book,,$9,4,12/7/2026,0,False");
+const QString kDrum = QStringLiteral("Drum,,$3,1,12/7/2026,0,True");
+
+void WriteInPlace(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+} // namespace
+
+TEST(ProfileWatch, AnotherProgramsWriteIsReadAgainKeepingTheSelection)
+{
+    struct Case {
+        const char *name;
+        std::function<void(const QString &, const QByteArray &)> write;
+    };
+    const Case cases[] = {{"renamed over", WriteWholeFile}, {"written in place", WriteInPlace}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TTempFolder folder;
+        TRecordedMessageBoxes boxes;
+        TScriptedFileDialogs dialogs;
+        folder.Write("blank.yearnbox", ProfileBytes({kKite, kBall, kBook}));
+        TForm1 form(folder.Path(), QString(), boxes, dialogs);
+        TLatticeGrid &grid = *form.LatticeGrid1();
+        // One save of our own first: the watch follows the file it renames in.
+        grid.DoCellClick(icMark, 2);
+        grid.SelectCell(icName, 1, true, {});
+        c.write(folder.File("blank.yearnbox"), ProfileBytes({kDrum, kKite, kBall}));
+        ASSERT_TRUE(WaitUntil([&] { return grid.RowCount() == 3 && grid.GetCells(icName, 0) == "Drum"; }, 5000));
+        EXPECT_EQ(grid.SelectedRow(), 2);
+        EXPECT_EQ(grid.GetCell(icNotes, 0)->GetColor(), clYellow);
+        EXPECT_TRUE(boxes.shown.isEmpty());
+    }
+}
+
+TEST(ProfileWatch, ASaveAfterAnotherProgramsWriteKeepsThatVersion)
+{
+    TTempFolder folder;
+    TRecordedMessageBoxes boxes;
+    TScriptedFileDialogs dialogs;
+    folder.Write("blank.yearnbox", ProfileBytes({kKite, kBall}));
+    TForm1 form(folder.Path(), QString(), boxes, dialogs);
+    const QByteArray outside = ProfileBytes({kBook});
+    WriteWholeFile(folder.File("blank.yearnbox"), outside);
+    ASSERT_TRUE(form.Profiles().Watch().ChangedOutside(folder.File("blank.yearnbox")));
+    form.LatticeGrid1()->DoCellClick(icMark, 1);
+    EXPECT_EQ(folder.Read("blank.yearnbox"), ProfileBytes({kKite, "Ball,,$5,1,12/7/2026,0,True"}));
+    const QList<TBackupEntry> kept = form.Profiles().Backups().List(form.CurrentProfilePath());
+    ASSERT_FALSE(kept.isEmpty());
+    EXPECT_EQ(ReadWholeFile(kept.first().path), outside);
+}
