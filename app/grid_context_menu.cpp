@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "grid/columns/lattice_grid.h"
 
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QUndoStack>
@@ -13,6 +14,7 @@ TGridContextMenu::TGridContextMenu(TLatticeGrid &grid, std::function<void(QMenu 
     : QObject(&grid), grid_(grid), fill_(std::move(fill))
 {
     grid.viewport()->installEventFilter(this);
+    grid.installEventFilter(this);
 }
 
 QMenu *TGridContextMenu::Open(QPoint at)
@@ -26,6 +28,15 @@ QMenu *TGridContextMenu::Open(QPoint at)
 
 bool TGridContextMenu::eventFilter(QObject *, QEvent *event)
 {
+    // The Menu key opens it too, under the selected cell (or the body's corner).
+    if (event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard) {
+        const int row = grid_.SelectedRow();
+        const QRect cell = row >= 0 ? grid_.CellRect(std::max(grid_.SelectedColumn(), 0), row)
+                                    : QRect(grid_.BodyRect().topLeft(), QSize());
+        Open(QPoint(cell.left(), cell.bottom() + 1));
+        return true;
+    }
     if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonRelease)
         return false;
     const auto *mouse = static_cast<QMouseEvent *>(event);

@@ -1,8 +1,9 @@
 #pragma once
 // The item grid's right-click menu. The grid selects the cell under a right
 // press itself; the menu opens when that button is released over the grid's
-// body. Its entries are listed in one place, TForm1::FillGridContextMenu
-// (grid_context_menu.cpp), each a text and what it does.
+// body, or at once with the Menu key, under the selected cell. Its entries
+// are listed in one place, TForm1::FillGridContextMenu (grid_context_menu.cpp),
+// each a text and what it does.
 
 #include <QObject>
 #include <QPoint>

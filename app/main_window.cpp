@@ -6,6 +6,7 @@
 #include "app/centring.h"
 #include "app/file_association.h"
 #include "app/item_columns.h"
+#include "app/item_keys.h"
 #include "app/line_file.h"
 #include "app/list_totals.h"
 #include "app/row_marks.h"
@@ -159,7 +160,29 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         // A character set to 0 is swallowed.
         return key.isNull();
     }
+    if (watched == latticeGrid1_ && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        return GridItemKey(key->key(), key->modifiers(), key->text());
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+bool TForm1::GridItemKey(int key, Qt::KeyboardModifiers modifiers, const QString &text)
+{
+    TLatticeGrid &grid = *latticeGrid1_;
+    const int row = grid.SelectedRow();
+    const TItemKey action =
+        ItemKeyFor(key, modifiers, text,
+                   {grid.SelectedColumn(), grid.RowExist(row), grid.ActiveEditor() != nullptr,
+                    !grid.SearchText().isEmpty()});
+    if (action == TItemKey::ikNone)
+        return false;
+    try {
+        LatticeGrid1CellClick(action == TItemKey::ikDeleteItem ? icDelete : icMark, row);
+    } catch (...) {
+        ReportCurrentError(&messages_);
+    }
+    return true;
 }
 
 void TForm1::FormCreate(const QString &commandLineFile)

@@ -180,6 +180,8 @@ private:
     void Image1Click();
     void LatticeGrid1CellClick(int ACol, int ARow);
     void LatticeGrid1AfterEdit(int ACol, int ARow, const QString &Value);
+    // Delete and the blank on a mark (item_keys.h); true when the key was taken.
+    bool GridItemKey(int key, Qt::KeyboardModifiers modifiers, const QString &text);
     void SpeedButton1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();

@@ -184,6 +184,8 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
     latticeGrid1_ = Place(new TLatticeGrid(this), "LatticeGrid1", QRect(8, 59, 451, 327),
                           TAnchoring::anAllSides);
     latticeGrid1_->setFocusPolicy(Qt::StrongFocus);
+    // Delete and the blank on a mark reach the click handler (item_keys.h).
+    latticeGrid1_->installEventFilter(this);
     latticeGrid1_->SetOptions({TGridOption::goHeader, TGridOption::goSelectFullRow,
                                TGridOption::goInplaceEditEvents});
     latticeGrid1_->SetAppearanceOptions({TAppearanceOption::aoHideFocus,

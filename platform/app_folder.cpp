@@ -22,10 +22,17 @@ bool CanCreateFilesIn(const QString &folder)
 
 } // namespace
 
+bool IsInstalledCopy(const QString &executableFolder)
+{
+    const QDir bin(executableFolder);
+    return bin.dirName() == QLatin1String("bin") &&
+           QFileInfo::exists(bin.filePath(QStringLiteral("../share/applications/yearnbox.desktop")));
+}
+
 QString ChooseApplicationFolder(const QString &executableFolder, const QString &dataHome)
 {
     const QString own = WithSlash(executableFolder);
-    if (CanCreateFilesIn(own))
+    if (!IsInstalledCopy(executableFolder) && CanCreateFilesIn(own))
         return own;
     const QString data = WithSlash(dataHome) + QStringLiteral("yearnbox/");
     QDir().mkpath(data);

@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
-"""Draws Yearnbox's 64 x 64 icon (a gold star over a dark rounded square, as
-an RGBA PNG), the icon the desktop shows for the program and its profiles.
+"""Draws Yearnbox's icon, a gold star over a dark rounded square: the 64 x 64
+RGBA PNG compiled into the program, the same drawing as SVG, and PNGs in the
+hicolor theme's sizes for an installed copy. All are drawn from one set of
+shapes in a 64-unit square.
 
 Run from this folder: python3 make_icon.py"""
 import math
@@ -52,17 +54,22 @@ def sample(x, y, star, star_inner):
     return colour
 
 
-def draw():
-    star = star_points(32, 34, 24, 10)
-    star_inner = star_points(32, 34, 21, 8.6)
+STAR = star_points(32, 34, 24, 10)
+STAR_INNER = star_points(32, 34, 21, 8.6)
+HICOLOR_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+
+
+def draw(size):
+    scale = S / size
     rows = []
-    for py in range(S):
+    for py in range(size):
         row = bytearray()
-        for px in range(S):
+        for px in range(size):
             acc = [0, 0, 0, 0]
             for sy in range(SUB):
                 for sx in range(SUB):
-                    r, g, b, a = sample(px + (sx + 0.5) / SUB, py + (sy + 0.5) / SUB, star, star_inner)
+                    r, g, b, a = sample((px + (sx + 0.5) / SUB) * scale, (py + (sy + 0.5) / SUB) * scale,
+                                        STAR, STAR_INNER)
                     acc[0] += r * a
                     acc[1] += g * a
                     acc[2] += b * a
@@ -76,14 +83,40 @@ def draw():
     return rows
 
 
+def svg():
+    def points(pts):
+        return ' '.join('%g,%g' % (round(x, 3), round(y, 3)) for x, y in pts)
+    return ('<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d" viewBox="0 0 %d %d">\n'
+            '  <defs>\n'
+            '    <linearGradient id="face" gradientUnits="userSpaceOnUse" x1="0" y1="0" x2="%d" y2="%d">\n'
+            '      <stop offset="0" stop-color="rgb(24,28,70)"/>\n'
+            '      <stop offset="1" stop-color="rgb(54,38,110)"/>\n'
+            '    </linearGradient>\n'
+            '  </defs>\n'
+            '  <rect x="2" y="2" width="60" height="60" rx="11" fill="rgb(12,14,40)"/>\n'
+            '  <rect x="4" y="4" width="56" height="56" rx="9" fill="url(#face)"/>\n'
+            '  <polygon points="%s" fill="rgb(190,120,0)"/>\n'
+            '  <polygon points="%s" fill="rgb(250,200,40)"/>\n'
+            '</svg>\n') % (S, S, S, S, S, S, points(STAR), points(STAR_INNER))
+
+
 def png(rows):
     def chunk(kind, data):
         return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
     raw = b''.join(b'\x00' + r for r in rows)
-    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', S, S, 8, 6, 0, 0, 0)) +
+    size = len(rows)
+    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', size, size, 8, 6, 0, 0, 0)) +
             chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
 
 
 if __name__ == '__main__':
+    import os
     with open('icons/yearnbox.png', 'wb') as f:
-        f.write(png(draw()))
+        f.write(png(draw(S)))
+    with open('icons/yearnbox.svg', 'w') as f:
+        f.write(svg())
+    for size in HICOLOR_SIZES:
+        folder = 'icons/hicolor/%dx%d' % (size, size)
+        os.makedirs(folder, exist_ok=True)
+        with open(folder + '/yearnbox.png', 'wb') as f:
+            f.write(png(draw(size)))

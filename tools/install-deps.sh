@@ -5,7 +5,7 @@ set -euo pipefail
 # Each for: the build; the backgrounds; the Tahoma font; the tests; the
 # microbenchmarks; the bench smoke test's checks (python3), the peer
 # comparison (time, sqlite3); the fuzz run; the end-to-end tests (the last
-# line: the desktop's file associations).
+# line: the desktop's file associations); the install and package tests.
 packages=(
   build-essential cmake qt6-base-dev
   libjpeg62-turbo-dev
@@ -16,6 +16,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xdotool imagemagick
   xdg-utils shared-mime-info desktop-file-utils libglib2.0-bin
+  dpkg-dev lintian appstream groff-base
 )
 
 missing=()

@@ -122,7 +122,6 @@ void TLatticeGrid::RefreshColumn(TLtCustomColumn &, TGridArea)
 // widths and visibility also change how far the grid scrolls sideways.
 void TLatticeGrid::ColumnChanged(TLtCustomColumn &column, TColumnChangeKind kind, int parameter)
 {
-    UpdateHorzScrollBar();
     if (GridState().Contains(TGridStateFlag::gtEdit))
         RefreshCellEditor();
     switch (kind) {
@@ -148,6 +147,10 @@ void TLatticeGrid::ColumnChanged(TLtCustomColumn &column, TColumnChangeKind kind
         viewport()->update();
         DoColumnResize(column.Index());
         UpdateScrollBars();
+        return;
+    case TColumnChangeKind::ccVisible:
+        UpdateHorzScrollBar();
+        viewport()->update();
         return;
     default: viewport()->update(); return;
     }

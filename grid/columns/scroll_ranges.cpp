@@ -7,26 +7,24 @@ int VisibleRowsThatFit(int height, int topRow, int rowCount, bool fromEnd,
 {
     int total = 0;
     int count = 0;
-    for (int r = std::max(topRow, 0); r < rowCount; ++r) {
+    // Counts row r in while rows still fit; hidden rows (height < 0) take no room.
+    const auto fits = [&](int r) {
         const int h = rowHeight(r);
         if (h < 0)
-            continue;
+            return true;
         total += h;
         if (total > height)
-            return count;
+            return false;
         ++count;
-    }
-    if (!fromEnd)
-        return count;
-    for (int r = std::min(topRow, rowCount) - 1; r >= 0; --r) {
-        const int h = rowHeight(r);
-        if (h < 0)
-            continue;
-        total += h;
-        if (total > height)
+        return true;
+    };
+    for (int r = std::max(topRow, 0); r < rowCount; ++r)
+        if (!fits(r))
             return count;
-        ++count;
-    }
+    if (fromEnd)
+        for (int r = std::min(topRow, rowCount) - 1; r >= 0; --r)
+            if (!fits(r))
+                return count;
     return count;
 }
 

@@ -17,6 +17,7 @@
 #include <QDate>
 #include <QLineEdit>
 #include <QLocale>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -196,4 +197,13 @@ TEST_F(ItemHistoryTest, ARightPressSelectsAndItsReleaseOpensTheMenu)
     menu->actions().first()->trigger();
     menu->close();
     EXPECT_EQ(Blank(), ProfileBytes({kKite, kBall}));
+
+    // The Menu key opens it under the selected cell, without the mouse.
+    Grid().SelectCell(icName, 1, true, {});
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint());
+    QApplication::sendEvent(&Grid(), &key);
+    ASSERT_TRUE(WaitUntil([] { return QApplication::activePopupWidget() != nullptr; }, 2000));
+    EXPECT_EQ(QApplication::activePopupWidget()->pos(),
+              Grid().viewport()->mapToGlobal(Grid().CellRect(icName, 1).bottomLeft() + QPoint(0, 1)));
+    QApplication::activePopupWidget()->close();
 }

@@ -1,0 +1,16 @@
+#include "app/item_keys.h"
+
+#include "app/item_columns.h"
+
+TItemKey ItemKeyFor(int key, Qt::KeyboardModifiers modifiers, const QString &text,
+                    const TItemKeyContext &context)
+{
+    if (!context.rowSelected || context.editorOpen)
+        return TItemKey::ikNone;
+    const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
+    if (key == Qt::Key_Delete && held == Qt::NoModifier)
+        return TItemKey::ikDeleteItem;
+    if (text == QStringLiteral(" ") && context.selectedColumn == icMark && !context.typeAheadRunning)
+        return TItemKey::ikToggleMark;
+    return TItemKey::ikNone;
+}

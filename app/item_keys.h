@@ -1,0 +1,23 @@
+#pragma once
+// Keys of the main grid that stand in for mouse-only actions: Delete on a
+// selected row deletes the item, as its red cross does; the blank on a
+// selected mark cell toggles the mark, as a click on it does. Both reach the
+// grid's cell-click handler, so they save and recolour exactly as a click.
+// Every other key is left to the grid.
+
+#include <QString>
+#include <Qt>
+
+enum class TItemKey { ikNone, ikDeleteItem, ikToggleMark };
+
+struct TItemKeyContext {
+    int selectedColumn = -1;
+    bool rowSelected = false;
+    bool editorOpen = false;
+    // A blank that continues a type-ahead prefix stays type-ahead.
+    bool typeAheadRunning = false;
+};
+
+// The action of a key pressed on the grid.
+TItemKey ItemKeyFor(int key, Qt::KeyboardModifiers modifiers, const QString &text,
+                    const TItemKeyContext &context);

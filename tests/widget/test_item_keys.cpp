@@ -1,0 +1,70 @@
+// Keys that stand in for the mouse on the item grid: Delete deletes the
+// selected item and the blank toggles a selected mark, each saved at once.
+
+#include "app/item_columns.h"
+#include "app/main_window.h"
+#include "grid/columns/lattice_grid.h"
+#include "tests/support/recorded_message_boxes.h"
+#include "tests/support/scripted_file_dialogs.h"
+#include "tests/support/temp_folder.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TKeyCase {
+    const char *name;
+    int column; // selected column, -1 for no selected row
+    int row;
+    QList<QPair<Qt::Key, Qt::KeyboardModifiers>> keys;
+    QStringList saved; // the lines saved afterwards; empty: the file is untouched
+    bool firstRowYellow;
+};
+
+const QString kKite = QStringLiteral("Kite,,$20,2,12/7/2026,0,False");
+const QString kBall = QStringLiteral("Ball,,$5,3,12/7/2026,0,False");
+const QString kKiteMarked = QStringLiteral("Kite,,$20,2,12/7/2026,0,True");
+
+class ItemKeysTest : public ::testing::TestWithParam<TKeyCase> {};
+
+TEST_P(ItemKeysTest, KeyActsAsTheClickAndSaves)
+{
+    const TKeyCase &c = GetParam();
+    TTempFolder folder;
+    TRecordedMessageBoxes boxes;
+    TScriptedFileDialogs dialogs;
+    const QByteArray before = ProfileBytes({kKite, kBall});
+    folder.Write("blank.yearnbox", before);
+    TForm1 form(folder.Path(), QString(), boxes, dialogs);
+    form.show();
+    TLatticeGrid &grid = *form.LatticeGrid1();
+    grid.setFocus();
+    if (c.column >= 0)
+        grid.SelectCell(c.column, c.row, true, {});
+    for (const auto &[key, modifiers] : c.keys)
+        QTest::keyClick(&grid, key, modifiers);
+    EXPECT_EQ(folder.Read("blank.yearnbox"), c.saved.isEmpty() ? before : ProfileBytes(c.saved));
+    if (grid.RowExist(0)) {
+        for (int column = icName; column <= icMark; ++column)
+            EXPECT_EQ(grid.GetCell(column, 0)->GetColor(), c.firstRowYellow ? clYellow : clWhite)
+                << column;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, ItemKeysTest,
+    ::testing::Values(
+        TKeyCase{"DeleteDeletesTheSelectedRow", icName, 0, {{Qt::Key_Delete, {}}}, {kBall}, false},
+        TKeyCase{"DeleteFromTheKeypad", icPrice, 1, {{Qt::Key_Delete, Qt::KeypadModifier}}, {kKite}, false},
+        TKeyCase{"ShiftDeleteIsLeftToTheGrid", icName, 0, {{Qt::Key_Delete, Qt::ShiftModifier}}, {}, false},
+        TKeyCase{"DeleteWithoutASelectedRow", -1, 0, {{Qt::Key_Delete, {}}}, {}, false},
+        TKeyCase{"BlankOnTheMarkMarks", icMark, 0, {{Qt::Key_Space, {}}}, {kKiteMarked, kBall}, true},
+        TKeyCase{"TwoBlanksUnmarkAgain", icMark, 0, {{Qt::Key_Space, {}}, {Qt::Key_Space, {}}}, {kKite, kBall}, false},
+        TKeyCase{"BlankOnAnotherColumnIsTypeAhead", icName, 0, {{Qt::Key_Space, {}}}, {}, false},
+        TKeyCase{"BlankAfterATypedLetterIsTypeAhead", icMark, 0, {{Qt::Key_K, {}}, {Qt::Key_Space, {}}}, {}, false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
