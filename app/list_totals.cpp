@@ -1,25 +1,21 @@
 #include "app/list_totals.h"
 
 #include "app/item_columns.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid/grid_control.h"
 
-TListTotals::TListTotals(TLatticeGrid &grid, QLocale locale)
+TListTotals::TListTotals(TLtCustomGridControl &grid, QLocale locale)
     : grid_(grid), totals_(std::move(locale))
 {
-    grid.OnChange = [this](TLtCustomGridControl &, int column, int row) {
-        if (column == icPrice || column == icPriority || column == icMark)
-            RowChanged(row);
-    };
-    grid.OnDeletingRow = [this](TLtCustomGridControl &, int row) { RowDeleting(row); };
-    grid.OnRowsReset = [this](TLtCustomGridControl &) { Recount(); };
-    Recount();
+    grid.AddRowsListener(this);
 }
 
-TListTotals::~TListTotals()
+TListTotals::~TListTotals() { grid_.RemoveRowsListener(this); }
+
+const TPriceTotals &TListTotals::Totals()
 {
-    grid_.OnChange = nullptr;
-    grid_.OnDeletingRow = nullptr;
-    grid_.OnRowsReset = nullptr;
+    if (!counted_)
+        Count();
+    return totals_;
 }
 
 TItemFigure TListTotals::FigureOfRow(int row)
@@ -31,7 +27,7 @@ TItemFigure TListTotals::FigureOfRow(int row)
     return totals_.Figure(price, priority, marked);
 }
 
-void TListTotals::Recount()
+void TListTotals::Count()
 {
     totals_.Clear();
     figures_.clear();
@@ -43,11 +39,13 @@ void TListTotals::Recount()
         totals_.Add(figure);
         figures_.insert(grid_.Cells().GetRow(r), figure);
     }
-    ShowInHeader();
+    counted_ = true;
 }
 
-void TListTotals::RowChanged(int row)
+void TListTotals::CellChanged(int column, int row)
 {
+    if (!counted_ || (column != icPrice && column != icPriority && column != icMark))
+        return;
     const TRow *record = grid_.Cells().GetRow(row);
     const auto old = figures_.constFind(record);
     if (old != figures_.constEnd()) {
@@ -59,20 +57,23 @@ void TListTotals::RowChanged(int row)
         totals_.Add(figure);
         figures_.insert(record, figure);
     }
-    ShowInHeader();
 }
 
 void TListTotals::RowDeleting(int row)
 {
+    if (!counted_)
+        return;
     const auto old = figures_.constFind(grid_.Cells().GetRow(row));
     if (old == figures_.constEnd())
         return;
     totals_.Remove(*old);
     figures_.erase(old);
-    ShowInHeader();
 }
 
-void TListTotals::ShowInHeader()
+void TListTotals::RowsReset()
 {
-    grid_.Columns().Item(icPrice)->Header().SetHint(totals_.HintText());
+    // Stale until asked for; the table's memory goes back at once.
+    counted_ = false;
+    totals_.Clear();
+    figures_ = {};
 }

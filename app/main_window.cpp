@@ -62,6 +62,10 @@ TForm1::TForm1(const QString &folder, const QString &commandLineFile, IMessageBo
     resize(kDesignClient);
     CreateControls(dialogs);
     listTotals_ = std::make_unique<TListTotals>(*latticeGrid1_);
+    latticeGrid1_->OnHeaderHint = [this](TLatticeGrid &, int column, QString &text) {
+        if (column == icPrice)
+            text = listTotals_->HintText();
+    };
     CreateHistory();
     timer5_->start();
 

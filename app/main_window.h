@@ -84,7 +84,7 @@ public:
     QTimer *Timer5() const { return timer5_; }
     TProfiles &Profiles() { return *profiles_; }
     // What the list costs, shown in the "Price:" header's hint.
-    const TListTotals &ListTotals() const { return *listTotals_; }
+    TListTotals &ListTotals() { return *listTotals_; }
     TItemHistory &History() { return *history_; }
     TGridContextMenu &GridContextMenu() { return *gridContextMenu_; }
 

@@ -1,7 +1,6 @@
 #include "app/price_totals.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace {
 
@@ -92,29 +91,36 @@ const TPriceTotals::TGroup &TPriceTotals::Priority(int priority) const
     return found == priorities_.end() ? kEmptyGroup : found->second;
 }
 
-QString TPriceTotals::SumsText(const TGroup &group) const
+std::vector<size_t> TPriceTotals::CurrencyOrder(const TGroup &group) const
 {
-    // The locale's money first, then the others by code.
     const QString own = LocaleCurrency(locale_);
-    std::vector<size_t> order(group.sums.size());
-    std::iota(order.begin(), order.end(), size_t(0));
+    std::vector<size_t> order;
+    for (size_t c = 0; c < group.sums.size(); ++c)
+        if (group.sums[c].count != 0)
+            order.push_back(c);
     std::sort(order.begin(), order.end(), [&](size_t a, size_t b) {
         const bool ownA = currencies_[a] == own;
         const bool ownB = currencies_[b] == own;
         return ownA != ownB ? ownA : currencies_[a] < currencies_[b];
     });
+    return order;
+}
+
+QString TPriceTotals::SumText(const TSum &sum, size_t currency) const
+{
+    QString text = FormatMoney(sum.low, currencies_[currency], locale_);
+    if (sum.high != sum.low)
+        text += QChar(u'\u2013') + FormatMoney(sum.high, currencies_[currency], locale_);
+    return text;
+}
+
+QString TPriceTotals::SumsText(const TGroup &group) const
+{
     QStringList parts;
-    for (const size_t c : order) {
-        const TSum &sum = group.sums[c];
-        if (sum.count == 0)
-            continue;
-        QString text = FormatMoney(sum.low, currencies_[c], locale_);
-        if (sum.high != sum.low)
-            text += QChar(u'\u2013') + FormatMoney(sum.high, currencies_[c], locale_);
-        parts.append(text);
-    }
+    for (const size_t c : CurrencyOrder(group))
+        parts.append(SumText(group.sums[c], c));
     if (parts.isEmpty())
-        return FormatMoney(0, own, locale_);
+        return FormatMoney(0, LocaleCurrency(locale_), locale_);
     return JoinWithAnd(parts);
 }
 
@@ -138,12 +144,39 @@ QString TPriceTotals::GroupLine(const QString &title, const TGroup &group) const
     return line;
 }
 
+std::vector<std::pair<QString, const TPriceTotals::TGroup *>> TPriceTotals::Groups() const
+{
+    std::vector<std::pair<QString, const TGroup *>> groups{
+        {QStringLiteral("All items"), &all_},
+        {QStringLiteral("Marked"), &marked_},
+        {QStringLiteral("Not marked"), &unmarked_}};
+    for (const int priority : Priorities())
+        groups.emplace_back(QStringLiteral("Priority %1").arg(priority), &Priority(priority));
+    return groups;
+}
+
 QStringList TPriceTotals::SummaryLines() const
 {
-    QStringList lines{GroupLine(QStringLiteral("All items"), all_),
-                      GroupLine(QStringLiteral("Marked"), marked_),
-                      GroupLine(QStringLiteral("Not marked"), unmarked_)};
-    for (const int priority : Priorities())
-        lines.append(GroupLine(QStringLiteral("Priority %1").arg(priority), Priority(priority)));
+    QStringList lines;
+    for (const auto &[title, group] : Groups())
+        lines.append(GroupLine(title, *group));
     return lines;
+}
+
+TPriceTotals::TTable TPriceTotals::SummaryTable() const
+{
+    TTable table;
+    table.header = QStringList{QString(), QStringLiteral("Prices"), QStringLiteral("Not read")};
+    const std::vector<size_t> currencies = CurrencyOrder(all_);
+    for (const size_t c : currencies)
+        table.header.append(currencies_[c]);
+    for (const auto &[title, group] : Groups()) {
+        QStringList row{title, locale_.toString(group->prices), locale_.toString(group->notRead)};
+        for (const size_t c : currencies) {
+            const bool has = c < group->sums.size() && group->sums[c].count != 0;
+            row.append(has ? SumText(group->sums[c], c) : QString());
+        }
+        table.rows.append(row);
+    }
+    return table;
 }

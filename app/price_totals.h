@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <map>
+#include <utility>
 #include <vector>
 
 // One item's share of the totals.
@@ -58,11 +59,21 @@ public:
     std::vector<int> Priorities() const;
     const TGroup &Priority(int priority) const;
 
+    // The summary as a table: a header ("", "Prices", "Not read", then each
+    // currency that has a price, the locale's own first) and a row per group:
+    // all, marked, not marked, then each priority; an empty cell where a group
+    // has nothing in that currency.
+    struct TTable {
+        QStringList header;
+        QList<QStringList> rows;
+    };
+
     // "Total of 12 prices: $1,234.50 and €80 · marked: $200 · 2 prices not
     // read"; empty when no item has a price.
     QString HintText() const;
     // The summary: all, marked, not marked, then each priority.
     QStringList SummaryLines() const;
+    TTable SummaryTable() const;
     // "$1,234.50 and €80" (ranges "$20–$30"); the locale's "$0" when nothing.
     QString SumsText(const TGroup &group) const;
 
@@ -70,6 +81,11 @@ private:
     void Fold(const TItemFigure &figure, int sign);
     static void FoldInto(TGroup &group, const TItemFigure &figure, int sign);
     QString GroupLine(const QString &title, const TGroup &group) const;
+    // Indexes of the group's currencies with a count, the locale's own first.
+    std::vector<size_t> CurrencyOrder(const TGroup &group) const;
+    QString SumText(const TSum &sum, size_t currency) const;
+    // Each group of the summary with its title.
+    std::vector<std::pair<QString, const TGroup *>> Groups() const;
 
     QLocale locale_;
     TPriceReader reader_;

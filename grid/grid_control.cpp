@@ -685,22 +685,34 @@ bool TLtCustomGridControl::DoBeforeSelect(int column, int row)
     return accept;
 }
 
+void TLtCustomGridControl::AddRowsListener(IRowsListener *listener)
+{
+    rowsListeners_.push_back(listener);
+}
+
+void TLtCustomGridControl::RemoveRowsListener(IRowsListener *listener)
+{
+    std::erase(rowsListeners_, listener);
+}
+
 void TLtCustomGridControl::DoDeletingRow(int row)
 {
-    if (OnDeletingRow)
-        OnDeletingRow(*this, row);
+    for (IRowsListener *listener : rowsListeners_)
+        listener->RowDeleting(row);
 }
 
 void TLtCustomGridControl::DoRowsReset()
 {
-    if (OnRowsReset)
-        OnRowsReset(*this);
+    for (IRowsListener *listener : rowsListeners_)
+        listener->RowsReset();
 }
 
 void TLtCustomGridControl::DoChange(int column, int row)
 {
     if (OnChange)
         OnChange(*this, column, row);
+    for (IRowsListener *listener : rowsListeners_)
+        listener->CellChanged(column, row);
 }
 
 bool TLtCustomGridControl::DoEditAccept(int column, int row, const QString &value)

@@ -17,12 +17,14 @@
 #include "grid/cells_host.h"
 #include "grid/grid_options.h"
 #include "grid/grid_search.h"
+#include "grid/rows_listener.h"
 #include "grid/text_file.h"
 
 #include <QString>
 #include <QTimer>
 
 #include <functional>
+#include <vector>
 
 class IGridColumns;
 
@@ -52,7 +54,6 @@ public:
     using TEditTextEvent =
         std::function<void(TLtCustomGridControl &sender, int column, int row, QString &value)>;
     using TNotifyEvent = std::function<void(TLtCustomGridControl &sender)>;
-    using TRowEvent = std::function<void(TLtCustomGridControl &sender, int row)>;
 
     // columns is only stored here; it may be a member still being constructed.
     explicit TLtCustomGridControl(const IGridColumns *columns);
@@ -205,11 +206,9 @@ public:
     TEditEvent OnEdit;
     TEditTextEvent OnEditText;
     TNotifyEvent OnEditExit;
-    // A row is about to be deleted: its cells can still be read.
-    TRowEvent OnDeletingRow;
-    // Every row was replaced at once (cleared, or a load took the file's rows),
-    // or a batch (BeginUpdate … EndUpdate) changed cells without reporting each.
-    TNotifyEvent OnRowsReset;
+    // Listeners of the rows (rows_listener.h); a listener is removed before it goes.
+    void AddRowsListener(IRowsListener *listener);
+    void RemoveRowsListener(IRowsListener *listener);
 
     void DoCellClick(int column, int row);
     void DoCellDblClick(int column, int row);
@@ -232,6 +231,7 @@ public:
     void DoEdit(int column, int row, const QString &value);
     void DoEditText(int column, int row, QString &value);
     void DoEditExit();
+    // Tell the rows' listeners.
     void DoDeletingRow(int row);
     void DoRowsReset();
 
@@ -328,6 +328,7 @@ private:
     int lastAddedRow_ = -1;
     int updateCount_ = 0;
     bool batchChangedCells_ = false;
+    std::vector<IRowsListener *> rowsListeners_;
     int sortedColumn_ = -1;
     QString searchText_;
     QTimer searchTimer_;

@@ -1,4 +1,5 @@
-// Reading free-text prices and the running totals of the item grid.
+// Reading free-text prices, the totals and their texts, and the running totals
+// of the main window kept through every kind of change.
 
 #include "app/item_columns.h"
 #include "app/list_totals.h"
@@ -10,9 +11,15 @@
 #include "tests/support/temp_folder.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -102,116 +109,154 @@ TEST(PriceReading, MoneyIsWrittenInTheLocalesWay)
                   QString::fromUtf16(row.text));
 }
 
-namespace {
-
-struct TItemGrid : TLatticeGrid {
-    TItemGrid() { BuildItemColumns(*this); }
-};
-
-class ListTotalsTest : public ::testing::Test {
-protected:
-    void Add(const QString &price, int priority, bool marked)
-    {
-        grid.AddRow(1);
-        const int row = grid.RowCount() - 1;
-        grid.GetCell(icName, row)->SetAsString(QStringLiteral("item"));
-        grid.GetCell(icPrice, row)->SetAsString(price);
-        grid.GetCell(icPriority, row)->SetAsInteger(priority);
-        grid.GetCell(icMark, row)->SetAsBoolean(marked);
-    }
-    QString Hint() { return grid.Columns().Item(icPrice)->Header().Hint(); }
-    // The kept totals must equal a count made from nothing.
-    void ExpectSameAsRecount()
-    {
-        const QString kept = Hint();
-        const QStringList keptSummary = totals.Totals().SummaryLines();
-        totals.Recount();
-        EXPECT_EQ(kept, Hint());
-        EXPECT_EQ(keptSummary, totals.Totals().SummaryLines());
-    }
-
-    TItemGrid grid;
-    TListTotals totals{grid, QLocale(QStringLiteral("en_US"))};
-};
-
-} // namespace
-
-TEST_F(ListTotalsTest, KeptThroughAddEditMarkDeleteSortAndLoad)
+TEST(PriceTotals, HintAndSummaryTexts)
 {
-    EXPECT_EQ(Hint(), "");
-    Add(QStringLiteral("$1,200"), 3, false);
-    Add(QStringLiteral("\u20ac80"), 5, true);
-    Add(QStringLiteral("ask Tom"), 1, false);
-    Add(QStringLiteral("$20-30"), 5, true);
-    Add(QString(), 2, false);
-    EXPECT_EQ(Hint(), QString::fromUtf16(u"Total of 3 prices: $1,220\u2013$1,230 and \u20ac80 "
-                                         u"\u00b7 marked: $20\u2013$30 and \u20ac80 "
-                                         u"\u00b7 1 price not read"));
-    ExpectSameAsRecount();
-
-    grid.GetCell(icPrice, 2)->SetAsString(QStringLiteral("$14.50"));
-    grid.GetCell(icMark, 0)->SetAsBoolean(true);
-    grid.GetCell(icPriority, 1)->SetAsInteger(2);
-    EXPECT_EQ(Hint(), QString::fromUtf16(u"Total of 4 prices: $1,234.50\u2013$1,244.50 and "
-                                         u"\u20ac80 \u00b7 marked: $1,220\u2013$1,230 and \u20ac80"));
-    ExpectSameAsRecount();
-
-    grid.BeginUpdate();
-    grid.GetCell(icPrice, 4)->SetAsString(QStringLiteral("$5"));
-    grid.EndUpdate();
-    ExpectSameAsRecount();
-
-    grid.SortColumn(icPrice, true);
-    grid.DeleteRow(0);
-    grid.DeleteRow(grid.RowCount() - 1);
-    ExpectSameAsRecount();
-    const QStringList summary = totals.Totals().SummaryLines();
-    EXPECT_EQ(summary.size(), 3 + int(totals.Totals().Priorities().size()));
-
-    TTempFolder folder;
-    const QString path = folder.Path() + QStringLiteral("list.ybk");
-    grid.SaveToTextFile(path, u',', u'|', TEncodingKind::ekUnicode);
-    grid.ClearRows();
-    EXPECT_EQ(Hint(), "");
-    grid.LoadFromTextFile(path, u',', u'|', TLoadFailure::lfKeepPreviousRows);
-    EXPECT_EQ(totals.Totals().SummaryLines(), summary);
+    struct Item { const char16_t *price; int priority; bool marked; };
+    struct Row { std::vector<Item> items; const char16_t *hint; };
+    const Row rows[] = {
+        {{}, u""},
+        {{{u"", 2, false}}, u""},
+        {{{u"$1,200", 3, false}, {u"\u20ac80", 5, true}, {u"ask Tom", 1, false},
+          {u"$20-30", 5, true}, {u"", 2, false}},
+         u"Total of 3 prices: $1,220\u2013$1,230 and \u20ac80 \u00b7 marked: $20\u2013$30 and "
+         u"\u20ac80 \u00b7 1 price not read"},
+        {{{u"\u00a35", 1, false}, {u"\u20ac1", 1, false}, {u"CHF 2", 1, false}},
+         u"Total of 3 prices: CHF2, \u20ac1 and \u00a35"},
+        {{{u"free", 1, true}}, u"Total of 1 price: $0 \u00b7 marked: $0"},
+    };
+    for (const Row &row : rows) {
+        TPriceTotals totals(QLocale(QStringLiteral("en_US")));
+        for (const Item &item : row.items)
+            totals.Add(totals.Figure(QString::fromUtf16(item.price), item.priority, item.marked));
+        EXPECT_EQ(totals.HintText(), QString::fromUtf16(row.hint));
+    }
 }
 
-TEST(PriceTotals, SummaryPerGroup)
+TEST(PriceTotals, SummaryPerGroupAsLinesAndTableAndRemoveUndoesAdd)
 {
     TPriceTotals totals(QLocale(QStringLiteral("en_US")));
+    const TItemFigure passing = totals.Figure(u"$99-100", 3, true);
     totals.Add(totals.Figure(u"$10", 5, true));
+    totals.Add(passing);
     totals.Add(totals.Figure(u"free", 5, false));
     totals.Add(totals.Figure(u"?", 1, false));
+    totals.Remove(passing);
     EXPECT_EQ(totals.SummaryLines(),
               QStringList({"All items: 2 prices, $10; 1 price not read",
                            "Marked: 1 price, $10", "Not marked: 1 price, $0; 1 price not read",
                            "Priority 5: 2 prices, $10", "Priority 1: 0 prices, $0; 1 price not read"}));
+    totals.Add(totals.Figure(u"\u20ac4-5", 1, false));
+    const TPriceTotals::TTable table = totals.SummaryTable();
+    EXPECT_EQ(table.header, QStringList({"", "Prices", "Not read", "USD", "EUR"}));
+    EXPECT_EQ(table.rows, QList<QStringList>({{"All items", "3", "1", "$10", "\u20ac4\u2013\u20ac5"},
+                                              {"Marked", "1", "0", "$10", ""},
+                                              {"Not marked", "2", "1", "", "\u20ac4\u2013\u20ac5"},
+                                              {"Priority 5", "2", "0", "$10", ""},
+                                              {"Priority 1", "1", "1", "", "\u20ac4\u2013\u20ac5"}}));
 }
 
-TEST(PriceHeaderHint, TheMainWindowShowsTheTotalsOverThePriceHeader)
-{
+namespace {
+
+const QString kKite = QStringLiteral("Kite,red,$20,2,12/7/2026,0,True");
+const QString kBall = QStringLiteral("Ball,,$5,1,12/7/2026,0,False");
+const QString kBook = QStringLiteral("Book,,ask Tom,4,12/7/2026,0,False");
+
+class WindowTotalsTest : public ::testing::Test {
+public:
+    void Start(const QStringList &lines)
+    {
+        folder.Write("blank.yearnbox", ProfileBytes(lines));
+        form = std::make_unique<TForm1>(folder.Path(), QString(), boxes, dialogs);
+        form->show();
+        QApplication::setActiveWindow(form.get());
+    }
+    TLatticeGrid &Grid() { return *form->LatticeGrid1(); }
+    void Click(int column, int row)
+    {
+        QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, Grid().CellRect(column, row).center());
+    }
+    void EditInPlace(int column, int row, const QString &text)
+    {
+        Click(column, row);
+        ASSERT_TRUE(Grid().ActiveEditor());
+        Grid().ActiveEditor()->selectAll();
+        QTest::keyClicks(Grid().ActiveEditor(), text);
+        QTest::keyClick(Grid().ActiveEditor(), Qt::Key_Return);
+    }
+
     TTempFolder folder;
-    folder.Write(QStringLiteral("list.ybk"),
-                 QByteArray("\xFF\xFE") +
-                     QByteArray(reinterpret_cast<const char *>(
-                                    u"Bike,,$450,4,12/7/2026,0,True\r\nLamp,,ask Tom,2,12/7/2026,0,False\r\n"),
-                                2 * 66));
     TRecordedMessageBoxes boxes;
     TScriptedFileDialogs dialogs;
-    TForm1 form(folder.Path(), folder.File(QStringLiteral("list.ybk")), boxes, dialogs);
-    form.show();
-    QApplication::setActiveWindow(&form);
-    TLatticeGrid &grid = *form.LatticeGrid1();
-    ASSERT_EQ(grid.RowCount(), 2);
+    std::unique_ptr<TForm1> form;
+};
+
+} // namespace
+
+TEST_F(WindowTotalsTest, KeptRightThroughAddDeleteEditUndoAndLoad)
+{
+    Start({kKite, kBall, kBook});
+    // A load counts nothing until the totals are asked for.
+    EXPECT_FALSE(form->ListTotals().Counted());
+    struct Step {
+        const char *name;
+        std::function<void(WindowTotalsTest &)> change;
+        const char16_t *hint;
+    };
+    const Step steps[] = {
+        {"first asked", [](WindowTotalsTest &) {},
+         u"Total of 2 prices: $25 \u00b7 marked: $20 \u00b7 1 price not read"},
+        {"add",
+         [](WindowTotalsTest &t) {
+             t.form->Edit1()->setText("Drum");
+             t.form->Edit3()->setText("\u20ac3");
+             t.form->BitBtn2()->click();
+         },
+         u"Total of 3 prices: $25 and \u20ac3 \u00b7 marked: $20 \u00b7 1 price not read"},
+        {"delete a marked row", [](WindowTotalsTest &t) { t.Click(icDelete, 0); },
+         u"Total of 2 prices: $5 and \u20ac3 \u00b7 1 price not read"},
+        {"undo the delete", [](WindowTotalsTest &t) { t.form->Undo(); },
+         u"Total of 3 prices: $25 and \u20ac3 \u00b7 marked: $20 \u00b7 1 price not read"},
+        {"mark", [](WindowTotalsTest &t) { t.Click(icMark, 1); },
+         u"Total of 3 prices: $25 and \u20ac3 \u00b7 marked: $25 \u00b7 1 price not read"},
+        {"edit a price in place", [](WindowTotalsTest &t) { t.EditInPlace(icPrice, 2, "$1.2k"); },
+         u"Total of 4 prices: $1,225 and \u20ac3 \u00b7 marked: $25"},
+        {"undo the edit", [](WindowTotalsTest &t) { t.form->Undo(); },
+         u"Total of 3 prices: $25 and \u20ac3 \u00b7 marked: $25 \u00b7 1 price not read"},
+        {"redo the edit", [](WindowTotalsTest &t) { t.form->Redo(); },
+         u"Total of 4 prices: $1,225 and \u20ac3 \u00b7 marked: $25"},
+        {"sort", [](WindowTotalsTest &t) { t.Grid().SortColumn(icPrice, true); },
+         u"Total of 4 prices: $1,225 and \u20ac3 \u00b7 marked: $25"},
+        {"load",
+         [](WindowTotalsTest &t) {
+             t.folder.Write("blank.yearnbox", ProfileBytes({kBall, kBook}));
+             t.form->ReloadChangedProfile();
+             EXPECT_FALSE(t.form->ListTotals().Counted());
+         },
+         u"Total of 1 price: $5 \u00b7 1 price not read"},
+    };
+    for (const Step &step : steps) {
+        SCOPED_TRACE(step.name);
+        step.change(*this);
+        EXPECT_EQ(form->ListTotals().HintText(), QString::fromUtf16(step.hint));
+        // Kept totals equal a count made from nothing.
+        TListTotals fresh(Grid());
+        EXPECT_EQ(form->ListTotals().SummaryLines(), fresh.SummaryLines());
+    }
+}
+
+TEST_F(WindowTotalsTest, TheHintShowsOverThePriceHeader)
+{
+    Start({kKite, kBook});
     // Name 90 and Notes 69 wide: "Price:" starts 160 pixels in.
-    QTest::mouseMove(grid.viewport(), QPoint(120, 10));
-    QTest::mouseMove(grid.viewport(), QPoint(200, 10));
-    ASSERT_TRUE(grid.HintWindow().isVisible());
-    EXPECT_EQ(grid.HintWindow().text(),
-              QString::fromUtf16(u"Total of 1 price: $450 \u00b7 marked: $450 \u00b7 1 price not read"));
-    // A click on the mark changes the hint at once.
-    grid.DoCellClick(icMark, 0);
-    EXPECT_EQ(grid.Columns().Item(icPrice)->Header().Hint(),
-              QString::fromUtf16(u"Total of 1 price: $450 \u00b7 1 price not read"));
+    QTest::mouseMove(Grid().viewport(), QPoint(120, 10));
+    QTest::mouseMove(Grid().viewport(), QPoint(200, 10));
+    ASSERT_TRUE(Grid().HintWindow().isVisible());
+    EXPECT_EQ(Grid().HintWindow().text(),
+              QString::fromUtf16(u"Total of 1 price: $20 \u00b7 marked: $20 \u00b7 1 price not read"));
+    // A change shows in the next hint.
+    Click(icMark, 0);
+    QTest::mouseMove(Grid().viewport(), QPoint(120, 10));
+    QTest::mouseMove(Grid().viewport(), QPoint(200, 10));
+    EXPECT_EQ(Grid().HintWindow().text(),
+              QString::fromUtf16(u"Total of 1 price: $20 \u00b7 1 price not read"));
 }
