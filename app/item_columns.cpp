@@ -84,8 +84,10 @@ void BuildItemColumns(TLatticeGrid &grid)
     const QImage cross = GlyphImage("cancel");
     SetUpRate(*remove, 1, cross, cross);
     remove->SetCursor(Qt::PointingHandCursor);
-    ReadColumn<TLtCheckBoxColumn>(
+    remove->SetAccessibleName(QStringLiteral("Delete"));
+    auto *mark = ReadColumn<TLtCheckBoxColumn>(
         columns, icMark,
         {"LtCheckBoxColumn1", "", left, 25, clBlack, kBaseOptions, TSortType::stBoolean});
+    mark->SetAccessibleName(QStringLiteral("Marked"));
     columns.EndRead();
 }

@@ -72,6 +72,7 @@ void TLtCustomGridControl::CellChangeReported(int column, int row)
         return;
     }
     RefreshCell(column, row);
+    CellChangeHeard(column, row);
     DoChange(column, row);
 }
 
@@ -667,6 +668,7 @@ void TLtCustomGridControl::DoCellDblClick(int column, int row)
 
 void TLtCustomGridControl::DoSelectCell(int column, int row)
 {
+    SelectedCellReported(column, row);
     if (OnSelectCell)
         OnSelectCell(*this, column, row);
 }

@@ -269,6 +269,10 @@ protected:
     virtual void UpdateScrollBars();
     // The rows were replaced as a whole.
     virtual void RowsReplaced();
+    // The selected cell was set; the store reported a change of a cell. For
+    // listeners of the window (assistive tools); nothing here.
+    virtual void SelectedCellReported(int, int) {}
+    virtual void CellChangeHeard(int, int) {}
     // gtEdit on, the editing cell := (column, row).
     void StartEditingState(int column, int row);
     // The commit rule for the open editor's text: nothing when it equals the

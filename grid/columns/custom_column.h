@@ -105,6 +105,10 @@ public:
     void SetSortKind(TSortKind value);
     TSortType SortType() const { return sortType_; }
     void SetSortType(TSortType value);
+    // The name an assistive tool reads for the column (its caption without
+    // the colon when empty).
+    const QString &AccessibleName() const { return accessibleName_; }
+    void SetAccessibleName(const QString &value) { accessibleName_ = value; }
     const QString &StyleClass() const { return styleClass_; }
     void SetStyleClass(const QString &value) { styleClass_ = value; }
     TVerticalAlignment VerticalAlignment() const { return verticalAlignment_; }
@@ -225,6 +229,7 @@ private:
     bool sorted_ = false;
     TSortKind sortKind_ = TSortKind::skAscending;
     TSortType sortType_ = TSortType::stAlphabetic;
+    QString accessibleName_;
     QString styleClass_;
     TVerticalAlignment verticalAlignment_ = TVerticalAlignment::taVerticalCenter;
     bool visible_ = true;

@@ -1,6 +1,7 @@
 #include "grid/columns/lattice_grid.h"
 
 #include "grid/columns/colors.h"
+#include "grid/columns/grid_accessible.h"
 #include "grid/columns/hint_window.h"
 
 #include <QEvent>
@@ -16,6 +17,7 @@ TLatticeGrid::TLatticeGrid(QWidget *parent)
     setFrameStyle(QFrame::NoFrame);
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    InstallGridAccessibility();
     viewport()->setMouseTracking(true);
     columns_.OnChange = [this](TColumnsOperation operation, int index, int second) {
         EndEditing();
@@ -284,4 +286,27 @@ void TLatticeGrid::ScrollRows(int row, int)
 void TLatticeGrid::RowsReplaced()
 {
     viewport()->update();
+    toldRowCount_ = RowCount();
+    AccessibleRowsChanged(*this);
+}
+
+void TLatticeGrid::SelectedCellReported(int column, int row)
+{
+    AccessibleSelectionMoved(*this, column, row);
+}
+
+void TLatticeGrid::CellChangeHeard(int column, int row)
+{
+    AccessibleCellChanged(*this, column, row);
+}
+
+QString TLatticeGrid::CellDisplayText(int column, int row)
+{
+    if (!CellBounds(column, row))
+        return {};
+    TCellInfo info;
+    info.AsString = GetCell(column, row)->GetAsString();
+    QString text = columns_.Item(column)->GetDrawText(info);
+    DoApplyCell(column, row, text);
+    return text;
 }

@@ -101,6 +101,12 @@ public:
     // The open editor, none while closed.
     TLtCustomEdit *ActiveEditor() const { return activeEditor_; }
     bool CanEdit() const { return true; }
+    // The text a cell shows: its column's draw text after OnApplyCell.
+    QString CellDisplayText(int column, int row);
+    // What a click on a cell does, for a user without a mouse: the element's
+    // new value where the column's element runs (value), then the selection
+    // and OnCellClick.
+    void ActivateCell(int column, int row, std::optional<int> value);
     void PrepareEdit() {}
     // The colour a cell has of its own: its stored colour, or the column's
     // with ParentCellColor.
@@ -206,6 +212,8 @@ protected:
     void RefreshBody() override;
     void RefreshHeader() override;
     void RowsReplaced() override;
+    void SelectedCellReported(int column, int row) override;
+    void CellChangeHeard(int column, int row) override;
     // Rows from row down moved up or down: repaints them and whatever a
     // delete uncovered below the last row.
     void ScrollRows(int row, int dy) override;
@@ -287,6 +295,8 @@ private:
     bool loadingEditor_ = false;
     std::pair<int, int> hoveredCell_{-1, -1};
     int hoveredHeader_ = -1;
+    // The row count assistive tools were last told of.
+    int toldRowCount_ = 0;
     enum class THintKind { hkNone, hkTextFit, hkCell, hkHeader } hintKind_ = THintKind::hkNone;
     bool secondOfDouble_ = false;
     bool pressIsDouble_ = false;

@@ -230,6 +230,24 @@ bool TLatticeGrid::KeyDown(QKeyEvent &event)
     }
 }
 
+void TLatticeGrid::ActivateCell(int column, int row, std::optional<int> value)
+{
+    if (!CellBounds(column, row))
+        return;
+    if (GridState().Contains(TGridStateFlag::gtEdit))
+        ApplyAndEndEditing();
+    const TLtCustomColumn &item = *columns_.Item(column);
+    if (value && ElementRuns(item)) {
+        if (item.GetColumnPlayClass() == TColumnPlayClass::pcRateColumnPlay)
+            ApplyElementValue(column, row, QString(), false, *value);
+        else
+            ApplyElementValue(column, row, *value ? QStringLiteral("True") : QStringLiteral("False"),
+                              *value != 0, 0);
+    }
+    SelectCell(column, row, true, {});
+    DoCellClick(column, row);
+}
+
 bool TLatticeGrid::KeyPress(QChar key)
 {
     const int column = SelectedColumn();

@@ -4,6 +4,7 @@
 // position moves the first row in view (or the columns) and the viewport's
 // pixels with it.
 
+#include "grid/columns/grid_accessible.h"
 #include "grid/columns/lattice_grid.h"
 #include "grid/columns/scroll_ranges.h"
 
@@ -36,6 +37,11 @@ int TLatticeGrid::GetHorzMax() const
 
 void TLatticeGrid::UpdateVertScrollBar()
 {
+    // Runs after every change of the rows: assistive tools hear of a new count.
+    if (RowCount() != toldRowCount_) {
+        toldRowCount_ = RowCount();
+        AccessibleRowsChanged(*this);
+    }
     TLtScrollBar &bar = VertScrollBar();
     // Rows added, deleted or hidden above the first row in view change how
     // many visible rows lie above it: the position follows without moving.
