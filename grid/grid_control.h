@@ -267,7 +267,7 @@ protected:
     virtual void ScrollRows(int row, int dy);
     virtual void ScrollHorizontally(int steps);
     virtual void UpdateScrollBars();
-    // The rows were replaced as a whole.
+    // The rows were replaced or reordered as a whole.
     virtual void RowsReplaced();
     // The selected cell was set; the store reported a change of a cell. For
     // listeners of the window (assistive tools); nothing here.

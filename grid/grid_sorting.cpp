@@ -28,6 +28,7 @@ void TLtCustomGridControl::SortColumn(int column, bool ascending)
     RefreshBody();
     if (options_.Contains(TGridOption::goIndicator))
         RefreshIndicator(-1);
+    RowsReplaced();
     DoAfterSort(column);
 }
 

@@ -5,8 +5,9 @@ set -euo pipefail
 # Each for: the build; the backgrounds; the Tahoma font; the tests; the
 # microbenchmarks; the bench smoke test's checks (python3), the peer
 # comparison (time, sqlite3); the fuzz run; the end-to-end tests (the last
-# line: the desktop's file associations); the install and package tests; PDF
-# pages turned into text and pictures (pdftotext, pdftoppm).
+# line: the desktop's file associations); the install and package tests; the
+# accessibility tests (Qt's switch for it, and a real AT-SPI bus and client);
+# PDF pages turned into text and pictures (pdftotext, pdftoppm).
 packages=(
   build-essential cmake qt6-base-dev
   libjpeg62-turbo-dev
@@ -18,6 +19,7 @@ packages=(
   xvfb xdotool imagemagick
   xdg-utils shared-mime-info desktop-file-utils libglib2.0-bin
   dpkg-dev lintian appstream groff-base
+  qt6-base-private-dev at-spi2-core python3-pyatspi dbus
   poppler-utils
 )
 

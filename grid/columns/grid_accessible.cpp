@@ -9,6 +9,9 @@
 #include <QHash>
 #include <QPointer>
 
+#include <algorithm>
+#include <exception>
+
 namespace {
 
 // Cells kept at most; the cache is emptied when it is full.
@@ -66,6 +69,31 @@ QString CellText(TLatticeGrid &grid, const TLtCustomColumn &column, int row)
     }
 }
 
+// Runs an action as a click runs: a failure (a save that cannot be written)
+// is raised again from a queued call, while Qt delivers an event, where the
+// application reports it; it never travels back through the bridge.
+template <typename F>
+void Perform(TLatticeGrid &grid, F act)
+{
+    try {
+        act();
+    } catch (...) {
+        QMetaObject::invokeMethod(
+            &grid, [failure = std::current_exception()] { std::rethrow_exception(failure); },
+            Qt::QueuedConnection);
+    }
+}
+
+// A check-box cell whose value does not convert counts as not checked.
+bool IsChecked(TCell &cell)
+{
+    try {
+        return cell.GetAsBoolean();
+    } catch (...) {
+        return false;
+    }
+}
+
 class TGridAccessible;
 
 // A header (row -1) or a body cell, by table column and row.
@@ -97,8 +125,13 @@ public:
         const TLtCustomColumn *column = Column();
         if (!column || kind != QAccessible::Name || (row_ >= 0 && !grid_->RowExist(row_)))
             return {};
-        return row_ < 0 ? ColumnName(*column) : CellText(*grid_, *column, row_);
+        told_ = row_ < 0 ? ColumnName(*column) : CellText(*grid_, *column, row_);
+        return told_;
     }
+    // The text last read, so that a change of colour alone tells nothing.
+    const QString &Told() const { return told_; }
+    bool IsCheckBox() const { return Play() == TColumnPlayClass::pcCheckBoxColumnPlay; }
+    bool HasValue() const { return IsRate() && !IsButton(Rate()); }
     void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override
     {
@@ -131,7 +164,7 @@ public:
         state.offscreen = rect().isEmpty();
         if (Play() == TColumnPlayClass::pcCheckBoxColumnPlay) {
             state.checkable = true;
-            state.checked = grid_->GetCell(column->Index(), row_)->GetAsBoolean();
+            state.checked = IsChecked(*grid_->GetCell(column->Index(), row_));
         }
         return state;
     }
@@ -141,7 +174,7 @@ public:
             return static_cast<QAccessibleTableCellInterface *>(this);
         if (type == QAccessible::ActionInterface && row_ >= 0 && Play() != TColumnPlayClass::pcNone)
             return static_cast<QAccessibleActionInterface *>(this);
-        if (type == QAccessible::ValueInterface && IsRate() && !IsButton(Rate()))
+        if (type == QAccessible::ValueInterface && HasValue())
             return static_cast<QAccessibleValueInterface *>(this);
         return nullptr;
     }
@@ -173,10 +206,13 @@ public:
         if (!isValid() || row_ < 0)
             return;
         const int column = Column()->Index();
+        TLatticeGrid &grid = *grid_;
         if (name == toggleAction() && Play() == TColumnPlayClass::pcCheckBoxColumnPlay)
-            grid_->ActivateCell(column, row_, grid_->GetCell(column, row_)->GetAsBoolean() ? 0 : 1);
+            Perform(grid, [&] {
+                grid.ActivateCell(column, row_, IsChecked(*grid.GetCell(column, row_)) ? 0 : 1);
+            });
         else if (name == pressAction() && IsRate() && IsButton(Rate()))
-            grid_->ActivateCell(column, row_, std::nullopt);
+            Perform(grid, [&] { grid.ActivateCell(column, row_, std::nullopt); });
         else if (name == increaseAction() || name == decreaseAction())
             setCurrentValue(currentValue().toInt() + (name == increaseAction() ? 1 : -1));
     }
@@ -185,7 +221,15 @@ public:
     // Value of a rate cell.
     QVariant currentValue() const override
     {
-        return isValid() && row_ >= 0 ? grid_->GetCell(Column()->Index(), row_)->GetAsInteger() : 0;
+        if (!isValid() || row_ < 0)
+            return 0;
+        TCell &cell = *grid_->GetCell(Column()->Index(), row_);
+        try {
+            return cell.GetAsInteger();
+        } catch (...) {
+            // A value that does not convert counts as none.
+            return 0;
+        }
     }
     void setCurrentValue(const QVariant &value) override
     {
@@ -193,7 +237,7 @@ public:
             return;
         const int wanted = std::clamp(value.toInt(), 0, Rate().Max());
         if (wanted != currentValue().toInt())
-            grid_->ActivateCell(Column()->Index(), row_, wanted);
+            Perform(*grid_, [&] { grid_->ActivateCell(Column()->Index(), row_, wanted); });
     }
     QVariant maximumValue() const override { return IsRate() ? Rate().Max() : 0; }
     QVariant minimumValue() const override { return 0; }
@@ -212,6 +256,7 @@ private:
     QPointer<TLatticeGrid> grid_;
     int row_;
     int tableColumn_;
+    mutable QString told_;
 };
 
 class TGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
@@ -307,23 +352,38 @@ public:
     {
         if (tableColumn < 0 || tableColumn >= columnCount() || row < -1 || row >= rowCount())
             return nullptr;
-        const quint64 key = (quint64(quint32(row + 1)) << 32) | quint32(tableColumn);
-        if (const auto found = cells_.constFind(key); found != cells_.constEnd())
-            return QAccessible::accessibleInterface(*found);
+        if (QAccessibleInterface *known = KnownCell(row, tableColumn))
+            return known;
         if (cells_.size() >= kCellCacheLimit)
             const_cast<TGridAccessible *>(this)->ForgetCells();
         auto *cell = new TGridCellAccessible(&Grid(), row, tableColumn);
-        cells_.insert(key, QAccessible::registerAccessibleInterface(cell));
+        cells_.insert(Key(row, tableColumn), QAccessible::registerAccessibleInterface(cell));
         return cell;
     }
+    // A cell a tool has asked for; none for the others, which no tool knows.
+    TGridCellAccessible *KnownCell(int row, int tableColumn) const
+    {
+        const auto found = cells_.constFind(Key(row, tableColumn));
+        return found == cells_.constEnd()
+                   ? nullptr
+                   : static_cast<TGridCellAccessible *>(QAccessible::accessibleInterface(*found));
+    }
+    // The selected cell tools were last told of, as a child index.
+    int toldSelection = -1;
     void ForgetCells()
     {
         for (const QAccessible::Id id : std::as_const(cells_))
             QAccessible::deleteAccessibleInterface(id);
         cells_.clear();
+        toldSelection = -1;
     }
 
 private:
+    static quint64 Key(int row, int tableColumn)
+    {
+        return (quint64(quint32(row + 1)) << 32) | quint32(tableColumn);
+    }
+
     mutable QHash<quint64, QAccessible::Id> cells_;
 };
 
@@ -344,7 +404,14 @@ QAccessibleInterface *GridFactory(const QString &key, QObject *object)
 
 TGridAccessible *TableOf(TLatticeGrid &grid)
 {
-    return static_cast<TGridAccessible *>(QAccessible::queryAccessibleInterface(&grid));
+    return dynamic_cast<TGridAccessible *>(QAccessible::queryAccessibleInterface(&grid));
+}
+
+void Tell(TLatticeGrid &grid, QAccessible::Event type, int child)
+{
+    QAccessibleEvent event(&grid, type);
+    event.setChild(child);
+    QAccessible::updateAccessibility(&event);
 }
 
 } // namespace
@@ -367,40 +434,53 @@ void AccessibleSelectionMoved(TLatticeGrid &grid, int column, int row)
     if (!table || tableColumn < 0)
         return;
     const int child = (row + 1) * table->columnCount() + tableColumn;
-    QAccessibleEvent selection(&grid, QAccessible::Selection);
-    selection.setChild(child);
-    QAccessible::updateAccessibility(&selection);
-    if (grid.GridHasFocus()) {
-        QAccessibleEvent focus(&grid, QAccessible::Focus);
-        focus.setChild(child);
-        QAccessible::updateAccessibility(&focus);
-    }
+    if (child == table->toldSelection)
+        return;
+    table->toldSelection = child;
+    Tell(grid, QAccessible::Selection, child);
+    if (grid.GridHasFocus())
+        Tell(grid, QAccessible::Focus, child);
+}
+
+void AccessibleFocusEntered(TLatticeGrid &grid)
+{
+    if (!QAccessible::isActive())
+        return;
+    TGridAccessible *table = TableOf(grid);
+    const int tableColumn = TableColumns(grid).indexOf(grid.SelectedColumn());
+    if (table && tableColumn >= 0 && grid.RowExist(grid.SelectedRow()))
+        Tell(grid, QAccessible::Focus, (grid.SelectedRow() + 1) * table->columnCount() + tableColumn);
 }
 
 void AccessibleCellChanged(TLatticeGrid &grid, int column, int row)
 {
     if (!QAccessible::isActive() || !grid.RowExist(row))
         return;
-    const QList<int> columns = TableColumns(grid);
-    const int tableColumn = columns.indexOf(column);
-    if (tableColumn < 0)
+    TGridAccessible *table = TableOf(grid);
+    const int tableColumn = TableColumns(grid).indexOf(column);
+    TGridCellAccessible *cell = table && tableColumn >= 0 ? table->KnownCell(row, tableColumn) : nullptr;
+    if (!cell)
         return;
-    // Told by child index, so that no cell is made for the event.
-    const int child = (row + 1) * int(columns.size()) + tableColumn;
-    const TLtCustomColumn &item = *grid.Columns().Item(column);
-    if (item.GetColumnPlayClass() == TColumnPlayClass::pcRateColumnPlay &&
-        !IsButton(static_cast<const TLtRateColumn &>(item))) {
-        QAccessibleValueChangeEvent event(&grid, grid.GetCell(column, row)->GetAsInteger());
-        event.setChild(child);
-        QAccessible::updateAccessibility(&event);
-    } else {
-        QAccessibleEvent event(&grid, QAccessible::NameChanged);
-        event.setChild(child);
-        QAccessible::updateAccessibility(&event);
+    const QString before = cell->Told();
+    if (cell->text(QAccessible::Name) == before)
+        return;
+    const int child = (row + 1) * table->columnCount() + tableColumn;
+    if (cell->HasValue()) {
+        QAccessibleValueChangeEvent value(&grid, cell->valueInterface()->currentValue());
+        value.setChild(child);
+        QAccessible::updateAccessibility(&value);
     }
+    if (cell->IsCheckBox()) {
+        QAccessible::State checked;
+        checked.checked = true;
+        QAccessibleStateChangeEvent state(&grid, checked);
+        state.setChild(child);
+        QAccessible::updateAccessibility(&state);
+    }
+    Tell(grid, QAccessible::NameChanged, child);
 }
 
-void AccessibleRowsChanged(TLatticeGrid &grid)
+void AccessibleTableChanged(TLatticeGrid &grid)
 {
     if (!QAccessible::isActive())
         return;

@@ -7,6 +7,8 @@
 // one (cellAt, child) and kept in a small cache of ids, emptied when the rows
 // change; nothing walks the rows. The grid reports what changes through the
 // Accessible... functions below, which do nothing while no tool listens.
+// A change is told only for a cell a tool has asked for, and only when its
+// text changed (a row recoloured tells nothing).
 // Table columns are the visible columns in display order.
 //
 // Actions go through the grid's own click path (TLatticeGrid::ActivateCell),
@@ -16,9 +18,13 @@ class TLatticeGrid;
 
 void InstallGridAccessibility();
 
-// The selected cell moved to (column index, row).
+// The selected cell moved to (column index, row): Selection, and Focus while
+// the grid holds the keyboard focus.
 void AccessibleSelectionMoved(TLatticeGrid &grid, int column, int row);
-// The store reported a change of a cell.
+// The grid took the keyboard focus: Focus on its selected cell.
+void AccessibleFocusEntered(TLatticeGrid &grid);
+// The store reported a change of a cell: ValueChanged for a rate, StateChanged
+// (checked) for a check box, and NameChanged.
 void AccessibleCellChanged(TLatticeGrid &grid, int column, int row);
-// Rows were added, deleted, cleared or replaced.
-void AccessibleRowsChanged(TLatticeGrid &grid);
+// Rows were added, deleted, cleared, replaced or sorted, or the columns changed.
+void AccessibleTableChanged(TLatticeGrid &grid);

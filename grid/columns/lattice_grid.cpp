@@ -30,6 +30,7 @@ TLatticeGrid::TLatticeGrid(QWidget *parent)
             Cells().ColumnsChange(operation, index, second);
             FollowColumnsChange(operation, index, second);
         }
+        AccessibleTableChanged(*this);
     };
     columns_.OnRepaint = [this](TColumnsOperation, int, int) {
         UpdateHorzScrollBar();
@@ -287,7 +288,7 @@ void TLatticeGrid::RowsReplaced()
 {
     viewport()->update();
     toldRowCount_ = RowCount();
-    AccessibleRowsChanged(*this);
+    AccessibleTableChanged(*this);
 }
 
 void TLatticeGrid::SelectedCellReported(int column, int row)

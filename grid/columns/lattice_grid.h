@@ -103,9 +103,9 @@ public:
     bool CanEdit() const { return true; }
     // The text a cell shows: its column's draw text after OnApplyCell.
     QString CellDisplayText(int column, int row);
-    // What a click on a cell does, for a user without a mouse: the element's
-    // new value where the column's element runs (value), then the selection
-    // and OnCellClick.
+    // What a click on a cell does, for a user without a mouse: the selection,
+    // OnCellClick, and the element's new value where the column's element
+    // runs (value), in the mouse's order.
     void ActivateCell(int column, int row, std::optional<int> value);
     void PrepareEdit() {}
     // The colour a cell has of its own: its stored colour, or the column's

@@ -4,6 +4,7 @@
 
 #include "grid/columns/column_kinds.h"
 #include "grid/columns/column_plays.h"
+#include "grid/columns/grid_accessible.h"
 #include "grid/columns/hint_window.h"
 #include "grid/columns/lattice_grid.h"
 #include "grid/columns/text_areas.h"
@@ -237,15 +238,20 @@ void TLatticeGrid::ActivateCell(int column, int row, std::optional<int> value)
     if (GridState().Contains(TGridStateFlag::gtEdit))
         ApplyAndEndEditing();
     const TLtCustomColumn &item = *columns_.Item(column);
-    if (value && ElementRuns(item)) {
-        if (item.GetColumnPlayClass() == TColumnPlayClass::pcRateColumnPlay)
-            ApplyElementValue(column, row, QString(), false, *value);
-        else
-            ApplyElementValue(column, row, *value ? QStringLiteral("True") : QStringLiteral("False"),
-                              *value != 0, 0);
-    }
+    const bool runs = value && ElementRuns(item);
+    const bool box = item.GetColumnPlayClass() == TColumnPlayClass::pcCheckBoxColumnPlay;
+    // The mouse's order: a press sets a rate before the selection, a release
+    // raises OnCellClick and then flips a check box.
+    if (runs && !box)
+        ApplyElementValue(column, row, QString(), false, *value);
     SelectCell(column, row, true, {});
+    const QRect cell = CellRect(column, row);
+    if (cell.isNull() || cell.bottom() > BodyRect().bottom())
+        ScrollToRow(row);
     DoCellClick(column, row);
+    if (runs && box && CellBounds(column, row))
+        ApplyElementValue(column, row, *value ? QStringLiteral("True") : QStringLiteral("False"),
+                          *value != 0, 0);
 }
 
 bool TLatticeGrid::KeyPress(QChar key)
@@ -302,6 +308,7 @@ void TLatticeGrid::focusInEvent(QFocusEvent *event)
 {
     TLtScrollControl::focusInEvent(event);
     RefreshSelectedRows();
+    AccessibleFocusEntered(*this);
 }
 
 void TLatticeGrid::focusOutEvent(QFocusEvent *event)

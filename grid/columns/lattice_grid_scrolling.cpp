@@ -40,7 +40,7 @@ void TLatticeGrid::UpdateVertScrollBar()
     // Runs after every change of the rows: assistive tools hear of a new count.
     if (RowCount() != toldRowCount_) {
         toldRowCount_ = RowCount();
-        AccessibleRowsChanged(*this);
+        AccessibleTableChanged(*this);
     }
     TLtScrollBar &bar = VertScrollBar();
     // Rows added, deleted or hidden above the first row in view change how

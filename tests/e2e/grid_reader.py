@@ -1,0 +1,75 @@
+"""An assistive tool's view of the running program over AT-SPI (pyatspi):
+finds the Yearnbox application and its table, prints what a screen reader
+reads, then marks a row and sets a priority through the actions a
+screen-reader user has. The calling script checks the saved profile.
+
+Usage: grid_reader.py read | toggle ROW | rate ROW VALUE
+"""
+import sys
+import time
+
+import pyatspi
+
+
+def application():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for _ in range(100):
+        for app in desktop:
+            if app is not None and app.name.lower().startswith("yearnbox"):
+                return app
+        time.sleep(0.1)
+    sys.exit("no Yearnbox application on the accessibility bus")
+
+
+def table_of(node):
+    # Breadth first, never into a table's cells.
+    queue = [node]
+    while queue:
+        item = queue.pop(0)
+        if item is None:
+            continue
+        if item.getRole() == pyatspi.ROLE_TABLE:
+            return item
+        queue.extend(item)
+    sys.exit("no table in the Yearnbox window")
+
+
+def cell(table, row, column):
+    return table.queryTable().getAccessibleAt(row, column)
+
+
+def column_of(table, name):
+    grid = table.queryTable()
+    for column in range(grid.nColumns):
+        if grid.getColumnHeader(column).name == name:
+            return column
+    sys.exit("no column " + name)
+
+
+def act(accessible, name):
+    action = accessible.queryAction()
+    for index in range(action.nActions):
+        if action.getName(index) == name:
+            action.doAction(index)
+            return
+    sys.exit("no action %s among %s" % (name, [action.getName(i) for i in range(action.nActions)]))
+
+
+def main():
+    table = table_of(application())
+    grid = table.queryTable()
+    command = sys.argv[1]
+    if command == "read":
+        print("rows", grid.nRows, "columns", grid.nColumns)
+        print("headers", "|".join(grid.getColumnHeader(c).name for c in range(grid.nColumns)))
+        for row in range(grid.nRows):
+            print("row", row, "|".join(cell(table, row, c).name for c in range(grid.nColumns)))
+    elif command == "toggle":
+        act(cell(table, int(sys.argv[2]), column_of(table, "Marked")), "Toggle")
+    elif command == "rate":
+        target = cell(table, int(sys.argv[2]), column_of(table, "Priority"))
+        target.queryValue().currentValue = float(sys.argv[3])
+        print(target.name)
+
+
+main()

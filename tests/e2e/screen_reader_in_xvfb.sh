@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The grid as a screen reader meets it: the real program on an AT-SPI bus of
+# its own (dbus-run-session, at-spi2-core's bus launcher), read and driven by
+# a real AT-SPI client (python3-pyatspi, grid_reader.py): the table's size,
+# headers and cell texts, a mark toggled and a priority set through the
+# accessibility actions, each saved at once.
+if [ -z "${YB_ON_OWN_BUS:-}" ]; then
+  for tool in dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
+  done
+  /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is missing"; exit 77; }
+  YB_ON_OWN_BUS=1 exec dbus-run-session -- "$0" "$@"
+fi
+source "$(dirname "$0")/xvfb_session.sh"
+reader() { timeout 60 /usr/bin/python3 "$(dirname "$0")/grid_reader.py" "$@"; }
+xvfb_start "$1"
+/usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 >/dev/null 2>&1 &
+bus=$!
+trap 'kill $bus 2>/dev/null || true; cleanup' EXIT
+kite='Kite,red,$20,2,12/7/2026,0,False'
+ball='Ball,,$5,3,12/7/2026,0,True'
+{ printf '\xff\xfe'; printf '%s\r\n' "$kite" "$ball" | iconv -f UTF-8 -t UTF-16LE; } > blank.yearnbox
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+app_start
+
+read=$(reader read)
+want='rows 2 columns 7
+headers Name|Notes|Price|Priority|Date Added|Delete|Marked
+row 0 Kite|red|$20|Priority: 2 of 5 stars|12/7/2026|Delete|Not marked
+row 1 Ball||$5|Priority: 3 of 5 stars|12/7/2026|Delete|Marked'
+[ "$read" = "$want" ] || fail "the reader read:
+$read
+want:
+$want"
+
+reader toggle 0
+expect_profile "${kite%False}True" "$ball"
+[ "$(reader rate 1 5)" = "Priority: 5 of 5 stars" ] || fail "the priority reads otherwise after it was set"
+expect_profile "${kite%False}True" 'Ball,,$5,5,12/7/2026,0,True'
+echo "a screen reader's client read and changed the grid: all checks passed"
