@@ -128,7 +128,8 @@ public:
         told_ = row_ < 0 ? ColumnName(*column) : CellText(*grid_, *column, row_);
         return told_;
     }
-    // The text last read, so that a change of colour alone tells nothing.
+    // The text when last read or made, so that a change of colour alone
+    // tells nothing.
     const QString &Told() const { return told_; }
     bool IsCheckBox() const { return Play() == TColumnPlayClass::pcCheckBoxColumnPlay; }
     bool HasValue() const { return IsRate() && !IsButton(Rate()); }
@@ -358,6 +359,8 @@ public:
             const_cast<TGridAccessible *>(this)->ForgetCells();
         auto *cell = new TGridCellAccessible(&Grid(), row, tableColumn);
         cells_.insert(Key(row, tableColumn), QAccessible::registerAccessibleInterface(cell));
+        // Its text now is what a change is measured against, read or not.
+        cell->text(QAccessible::Name);
         return cell;
     }
     // A cell a tool has asked for; none for the others, which no tool knows.

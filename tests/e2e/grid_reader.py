@@ -3,7 +3,8 @@ finds the Yearnbox application and its table, prints what a screen reader
 reads, then marks a row and sets a priority through the actions a
 screen-reader user has. The calling script checks the saved profile.
 
-Usage: grid_reader.py read | toggle ROW | rate ROW VALUE
+Usage: grid_reader.py read | toggle ROW | rate ROW VALUE | press ROW |
+       listen COMMAND... (the events heard while COMMAND runs)
 """
 import sys
 import time
@@ -55,7 +56,31 @@ def act(accessible, name):
     sys.exit("no action %s among %s" % (name, [action.getName(i) for i in range(action.nActions)]))
 
 
+def listen(command):
+    from gi.repository import GLib
+    import subprocess
+
+    heard = []
+    kinds = {"object:state-changed:focused": "focus", "object:state-changed:checked": "checked",
+             "object:property-change:accessible-name": "name",
+             "object:property-change:accessible-value": "value"}
+
+    def hear(event):
+        kind = kinds.get(event.type)
+        if kind and (kind != "focus" or event.detail1):
+            heard.append("%s %s" % (kind, event.source.name))
+
+    pyatspi.Registry.registerEventListener(hear, *kinds)
+    GLib.timeout_add(300, lambda: subprocess.run(command) and False)
+    GLib.timeout_add(2000, pyatspi.Registry.stop)
+    pyatspi.Registry.start()
+    print("\n".join(heard))
+
+
 def main():
+    if sys.argv[1] == "listen":
+        listen(sys.argv[2:])
+        return
     table = table_of(application())
     grid = table.queryTable()
     command = sys.argv[1]
@@ -66,6 +91,8 @@ def main():
             print("row", row, "|".join(cell(table, row, c).name for c in range(grid.nColumns)))
     elif command == "toggle":
         act(cell(table, int(sys.argv[2]), column_of(table, "Marked")), "Toggle")
+    elif command == "press":
+        act(cell(table, int(sys.argv[2]), column_of(table, "Delete")), "Press")
     elif command == "rate":
         target = cell(table, int(sys.argv[2]), column_of(table, "Priority"))
         target.queryValue().currentValue = float(sys.argv[3])
