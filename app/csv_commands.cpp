@@ -7,7 +7,6 @@
 #include "platform/errors.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -37,24 +36,19 @@ int ExportCsvCommand(const QString &profile, const QString &csv)
     } catch (const EYearnboxError &error) {
         return Fail(profile, error.Message());
     }
-    QSaveFile file(csv);
-    if (!file.open(QIODevice::WriteOnly))
-        return Fail(csv, file.errorString());
-    WriteItemsCsv(grid, [&](const QString &text) { file.write(text.toUtf8()); });
-    if (!file.commit())
-        return Fail(csv, file.errorString());
+    try {
+        SaveItemsCsvFile(grid, csv);
+    } catch (const EYearnboxError &error) {
+        return Fail(csv, error.Message());
+    }
     return 0;
 }
 
 int ImportCsvCommand(const QString &csv, const QString &profile)
 {
-    QFile in(csv);
-    if (!in.open(QIODevice::ReadOnly))
-        return Fail(csv, in.errorString());
-    const QByteArray bytes = in.readAll();
     std::vector<QStringList> items;
     try {
-        items = ReadItemsCsv(bytes, DateTimeToStr(Today()));
+        items = ReadItemsCsvFile(csv, DateTimeToStr(Today()));
     } catch (const EYearnboxError &error) {
         return Fail(csv, error.Message());
     }

@@ -4,6 +4,7 @@
 #include "app/item_columns.h"
 #include "grid/grid_control.h"
 #include "platform/errors.h"
+#include "platform/files.h"
 
 #include <array>
 
@@ -159,6 +160,18 @@ std::vector<QStringList> ReadItemsCsv(const QByteArray &bytes, const QString &to
         items.push_back(std::move(item));
     }
     return items;
+}
+
+void SaveItemsCsvFile(TLtCustomGridControl &grid, const QString &path)
+{
+    TWholeFileWriter file(path);
+    WriteItemsCsv(grid, [&](const QString &text) { file.Write(text.toUtf8()); });
+    file.Commit();
+}
+
+std::vector<QStringList> ReadItemsCsvFile(const QString &path, const QString &today)
+{
+    return ReadItemsCsv(ReadWholeFile(path), today);
 }
 
 void AppendItems(TLtCustomGridControl &grid, const std::vector<QStringList> &items)

@@ -28,5 +28,11 @@ void WriteItemsCsv(TLtCustomGridControl &grid, const std::function<void(const QS
 // Each item as its seven profile fields. Raises EConvertError naming the line.
 std::vector<QStringList> ReadItemsCsv(const QByteArray &bytes, const QString &today);
 
+// The same with files: writes the grid to a CSV file in UTF-8, replacing it
+// whole (a failure leaves the old file); reads a CSV file whole. Both raise
+// EInOutError naming the file; reading raises EConvertError naming the line.
+void SaveItemsCsvFile(TLtCustomGridControl &grid, const QString &path);
+std::vector<QStringList> ReadItemsCsvFile(const QString &path, const QString &today);
+
 // Adds the items after the grid's last row, in one batch.
 void AppendItems(TLtCustomGridControl &grid, const std::vector<QStringList> &items);

@@ -66,4 +66,8 @@ void TForm1::FillGridContextMenu(QMenu &menu)
     add(QStringLiteral("Restore an Earlier Version\u2026"),
         !profiles_->Backups().List(CurrentProfilePath()).isEmpty(),
         &TForm1::RestoreAnEarlierVersion);
+    menu.addSeparator();
+    add(QStringLiteral("Summary\u2026"), true, &TForm1::ShowSummary);
+    add(QStringLiteral("Export\u2026"), true, &TForm1::ExportItems);
+    add(QStringLiteral("Import\u2026"), true, &TForm1::ImportItems);
 }

@@ -15,6 +15,7 @@
 #include "grid/columns/lattice_grid.h"
 #include "platform/conversions.h"
 #include "platform/errors.h"
+#include "platform/file_dialog.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 
@@ -67,6 +68,7 @@ TForm1::TForm1(const QString &folder, const QString &commandLineFile, IMessageBo
             text = listTotals_->HintText();
     };
     CreateHistory();
+    CreateSharing(dialogs);
     timer5_->start();
 
     FormCreate(commandLineFile);

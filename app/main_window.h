@@ -34,6 +34,7 @@ class TForm2;
 class TForm3;
 class TGridContextMenu;
 class TLatticeGrid;
+class TFileDialog;
 class TListTotals;
 
 class TForm1 : public QWidget {
@@ -94,6 +95,14 @@ public:
     // Lets the user choose a kept version of the profile shown, loads it into
     // the grid and saves it, as one change that can be undone.
     void RestoreAnEarlierVersion();
+    // "Summary…": the totals per currency, marked and not, and per priority.
+    void ShowSummary();
+    // "Export…": the list as a CSV file the user chooses.
+    void ExportItems();
+    // "Import…": a CSV file's items appended to the profile shown and saved at
+    // once, as one change that can be undone; a file that cannot be read is
+    // refused with its line and changes nothing.
+    void ImportItems();
     // Another program changed the current profile's file: read it again,
     // keeping the selected item selected and the top item on top where they
     // still exist.
@@ -135,6 +144,8 @@ private:
     void CreateControls(IFileDialogs &dialogs);
     // The undo stacks, their keys and the grid's right-click menu.
     void CreateHistory();
+    // The file dialogs of Export… and Import… (main_window_sharing.cpp).
+    void CreateSharing(IFileDialogs &dialogs);
     // The entries of the grid's right-click menu (grid_context_menu.cpp).
     void FillGridContextMenu(QMenu &menu);
     template <typename TControl>
@@ -232,6 +243,8 @@ private:
     QTimer *timer5_ = nullptr;
     std::unique_ptr<TProfiles> profiles_;
     std::unique_ptr<TListTotals> listTotals_;
+    std::unique_ptr<TFileDialog> exportDialog_;
+    std::unique_ptr<TFileDialog> importDialog_;
     std::unique_ptr<TItemHistory> history_;
     TGridContextMenu *gridContextMenu_ = nullptr;
     // The row of an edit being committed as it was before.
