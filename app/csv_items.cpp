@@ -42,6 +42,14 @@ QString GridLineBreaks(const QString &text)
     return result;
 }
 
+bool IsBlank(QStringView text)
+{
+    for (const QChar c : text)
+        if (!c.isSpace())
+            return false;
+    return true;
+}
+
 [[noreturn]] void Refuse(int line, const QString &what)
 {
     throw EConvertError(QStringLiteral("line %1: %2").arg(line).arg(what));
@@ -119,26 +127,21 @@ void WriteItemsCsv(TLtCustomGridControl &grid, const std::function<void(const QS
 std::vector<QStringList> ReadItemsCsv(const QByteArray &bytes, const QString &today)
 {
     const QString text = DecodeCsvBytes(bytes);
-    const std::vector<TCsvRecord> records = ParseCsv(text, DetectCsvSeparator(text));
     std::vector<int> columns;
-    size_t first = 0;
-    if (!records.empty()) {
-        columns = HeaderColumns(records[0].fields);
-        first = columns.empty() ? 0 : 1;
-    }
-    if (columns.empty())
-        columns.assign(kCsvColumns.begin(), kCsvColumns.end());
-
     std::vector<QStringList> items;
-    items.reserve(records.size() - first);
-    for (size_t i = first; i < records.size(); ++i) {
-        const TCsvRecord &record = records[i];
+    ForEachCsvRecord(text, DetectCsvSeparator(text), [&](const TCsvRecord &record) {
+        if (columns.empty()) {
+            columns = HeaderColumns(record.fields);
+            if (!columns.empty())
+                return;
+            columns.assign(kCsvColumns.begin(), kCsvColumns.end());
+        }
         QStringList item{QString(), QString(), QString(), QString(), QString(),
                          QStringLiteral("0"), QString()};
         bool empty = true;
         for (qsizetype f = 0; f < record.fields.size(); ++f) {
             const QString &field = record.fields[f];
-            empty = empty && field.trimmed().isEmpty();
+            empty = empty && IsBlank(field);
             if (f >= qsizetype(columns.size())) {
                 if (!field.isEmpty())
                     Refuse(record.line, QStringLiteral("%1 fields, but only %2 are read")
@@ -150,15 +153,15 @@ std::vector<QStringList> ReadItemsCsv(const QByteArray &bytes, const QString &to
                 item[columns[size_t(f)]] = field;
         }
         if (empty)
-            continue;
+            return;
         for (const int column : {icName, icNotes, icPrice, icDateAdded})
             item[column] = GridLineBreaks(item[column]);
         item[icPriority] = PriorityField(item[icPriority], record.line);
         item[icMark] = MarkField(item[icMark], record.line);
-        if (item[icDateAdded].trimmed().isEmpty())
+        if (IsBlank(item[icDateAdded]))
             item[icDateAdded] = today;
         items.push_back(std::move(item));
-    }
+    });
     return items;
 }
 

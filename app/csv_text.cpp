@@ -5,6 +5,7 @@
 #include <QStringDecoder>
 
 #include <array>
+#include <functional>
 
 namespace {
 
@@ -124,9 +125,9 @@ QChar DetectCsvSeparator(QStringView text)
     return candidates[best];
 }
 
-std::vector<TCsvRecord> ParseCsv(QStringView text, QChar separator)
+void ForEachCsvRecord(QStringView text, QChar separator,
+                      const std::function<void(const TCsvRecord &)> &take)
 {
-    std::vector<TCsvRecord> records;
     const qsizetype n = text.size();
     qsizetype i = 0;
     int line = 1;
@@ -137,31 +138,32 @@ std::vector<TCsvRecord> ParseCsv(QStringView text, QChar separator)
         ++i;
         ++line;
     };
+    TCsvRecord record;
     while (i < n) {
-        TCsvRecord record;
         record.line = line;
+        record.fields.clear();
         for (;;) {
             QString field;
             if (i < n && text[i] == u'"') {
                 const int opened = line;
                 ++i;
                 for (;;) {
-                    if (i >= n)
+                    // Whole runs up to the next quote at once.
+                    const qsizetype quote = text.indexOf(u'"', i);
+                    if (quote < 0)
                         Refuse(opened, QStringLiteral("a quoted field is not closed"));
-                    const QChar c = text[i];
-                    if (c == u'"') {
-                        if (i + 1 < n && text[i + 1] == u'"') {
-                            field += u'"';
-                            i += 2;
-                            continue;
-                        }
+                    const QStringView run = text.sliced(i, quote - i);
+                    for (qsizetype k = 0; k < run.size(); ++k)
+                        if (run[k] == u'\n' || (run[k] == u'\r' && !(k + 1 < run.size() && run[k + 1] == u'\n')))
+                            ++line;
+                    field += run;
+                    i = quote + 1;
+                    if (i < n && text[i] == u'"') {
+                        field += u'"';
                         ++i;
-                        break;
+                        continue;
                     }
-                    if (c == u'\n' || (c == u'\r' && !(i + 1 < n && text[i + 1] == u'\n')))
-                        ++line;
-                    field += c;
-                    ++i;
+                    break;
                 }
                 if (i < n && text[i] != separator && text[i] != u'\r' && text[i] != u'\n')
                     Refuse(line, QStringLiteral("text after the closing quote of a field"));
@@ -171,7 +173,7 @@ std::vector<TCsvRecord> ParseCsv(QStringView text, QChar separator)
                     ++i;
                 field = text.sliced(start, i - start).toString();
             }
-            record.fields.append(field);
+            record.fields.append(std::move(field));
             if (i < n && text[i] == separator) {
                 ++i;
                 continue;
@@ -180,7 +182,13 @@ std::vector<TCsvRecord> ParseCsv(QStringView text, QChar separator)
                 takeLineEnd();
             break;
         }
-        records.push_back(std::move(record));
+        take(record);
     }
+}
+
+std::vector<TCsvRecord> ParseCsv(QStringView text, QChar separator)
+{
+    std::vector<TCsvRecord> records;
+    ForEachCsvRecord(text, separator, [&](const TCsvRecord &record) { records.push_back(record); });
     return records;
 }

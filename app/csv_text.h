@@ -18,6 +18,7 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <functional>
 #include <vector>
 
 struct TCsvRecord {
@@ -32,4 +33,7 @@ void AppendCsvRecord(QString &out, const QStringList &fields);
 // The text of a CSV file's bytes.
 QString DecodeCsvBytes(const QByteArray &bytes);
 QChar DetectCsvSeparator(QStringView text);
+// Hands each record to take as it is read, then ParseCsv the whole list.
+void ForEachCsvRecord(QStringView text, QChar separator,
+                      const std::function<void(const TCsvRecord &)> &take);
 std::vector<TCsvRecord> ParseCsv(QStringView text, QChar separator);

@@ -42,8 +42,8 @@ void TForm1::ExportItems()
     // The profile's name beside it, until the user chose a file.
     if (exportDialog_->FileName().isEmpty()) {
         const QFileInfo profile(CurrentProfilePath());
-        exportDialog_->SetFileName(profile.dir().filePath(ProfileName(CurrentProfilePath()) +
-                                                          QStringLiteral(".csv")));
+        exportDialog_->SetFileName(
+            profile.dir().filePath(profile.completeBaseName() + QStringLiteral(".csv")));
     }
     if (!exportDialog_->Execute())
         return;
