@@ -8,7 +8,6 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QUndoStack>
 
 TGridContextMenu::TGridContextMenu(TLatticeGrid &grid, std::function<void(QMenu &)> fill)
     : QObject(&grid), grid_(grid), fill_(std::move(fill))
@@ -60,8 +59,8 @@ void TForm1::FillGridContextMenu(QMenu &menu)
         entry->setEnabled(enabled);
         connect(entry, &QAction::triggered, this, Guarded(&messages_, [this, action] { (this->*action)(); }));
     };
-    add(QStringLiteral("Undo"), history_->Stack().canUndo(), &TForm1::Undo);
-    add(QStringLiteral("Redo"), history_->Stack().canRedo(), &TForm1::Redo);
+    add(QStringLiteral("Undo"), history_->CanUndo(), &TForm1::Undo);
+    add(QStringLiteral("Redo"), history_->CanRedo(), &TForm1::Redo);
     menu.addSeparator();
     add(QStringLiteral("Restore an Earlier Version\u2026"),
         !profiles_->Backups().List(CurrentProfilePath()).isEmpty(),

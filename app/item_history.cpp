@@ -9,55 +9,102 @@
 #include <utility>
 
 namespace {
-class TRowCommand : public QUndoCommand {
+// A command that remembers when it was last done and undone. It is pushed
+// after the user's own change, so its first redo is that change.
+class TStampedCommand : public QUndoCommand {
+public:
+    explicit TStampedCommand(TItemHistory &history) : history_(history) {}
+    void undo() final
+    {
+        undone_ = history_.NextStamp();
+        history_.Run([this] { Undo(); });
+    }
+    void redo() final
+    {
+        done_ = history_.NextStamp();
+        if (std::exchange(first_, false))
+            return;
+        history_.Run([this] { Redo(); });
+    }
+    quint64 Done() const { return done_; }
+    quint64 Undone() const { return undone_; }
+
+protected:
+    virtual void Undo() = 0;
+    virtual void Redo() = 0;
+    TItemHistory &history_;
+
+private:
+    bool first_ = true;
+    quint64 done_ = 0;
+    quint64 undone_ = 0;
+};
+
+const TStampedCommand *Stamped(const QUndoCommand *command)
+{
+    return static_cast<const TStampedCommand *>(command);
+}
+
+class TRowCommand : public TStampedCommand {
 public:
     TRowCommand(TItemHistory &history, int row, std::optional<TRowSnapshot> before,
                 std::optional<TRowSnapshot> after)
-        : history_(history), row_(row), before_(std::move(before)), after_(std::move(after))
+        : TStampedCommand(history), row_(row), before_(std::move(before)), after_(std::move(after))
     {
     }
-    void undo() override { history_.Move(row_, after_, before_); }
-    void redo() override
-    {
-        // Pushed after the user's own change: the first redo is that change.
-        if (std::exchange(done_, false))
-            return;
-        history_.Move(row_, before_, after_);
-    }
+    void Undo() override { history_.Move(row_, after_, before_); }
+    void Redo() override { history_.Move(row_, before_, after_); }
 
 private:
-    TItemHistory &history_;
     int row_;
     std::optional<TRowSnapshot> before_;
     std::optional<TRowSnapshot> after_;
-    bool done_ = true;
 };
 
-class TListCommand : public QUndoCommand {
+class TListCommand : public TStampedCommand {
 public:
     TListCommand(TItemHistory &history, QList<TRowSnapshot> before, QList<TRowSnapshot> after)
-        : history_(history), before_(std::move(before)), after_(std::move(after))
+        : TStampedCommand(history), before_(std::move(before)), after_(std::move(after))
     {
     }
-    void undo() override { history_.PutAll(before_); }
-    void redo() override
-    {
-        if (std::exchange(done_, false))
-            return;
-        history_.PutAll(after_);
-    }
+    void Undo() override { history_.PutAll(before_); }
+    void Redo() override { history_.PutAll(after_); }
 
 private:
-    TItemHistory &history_;
     QList<TRowSnapshot> before_;
     QList<TRowSnapshot> after_;
-    bool done_ = true;
 };
+
+class TProfileCommand : public TStampedCommand {
+public:
+    TProfileCommand(TItemHistory &history, QString before, QString after,
+                    std::function<void()> undo, std::function<void()> redo)
+        : TStampedCommand(history), before_(std::move(before)), after_(std::move(after)),
+          undo_(std::move(undo)), redo_(std::move(redo))
+    {
+    }
+    void Undo() override { undo_(); }
+    void Redo() override { redo_(); }
+    const QString &Before() const { return before_; }
+    const QString &After() const { return after_; }
+
+private:
+    QString before_;
+    QString after_;
+    std::function<void()> undo_;
+    std::function<void()> redo_;
+};
+
+const TProfileCommand *ProfileCommand(const QUndoCommand *command)
+{
+    return static_cast<const TProfileCommand *>(command);
+}
 } // namespace
 
 TItemHistory::TItemHistory(TLtCustomGridControl &grid, std::function<QString()> profile,
                            std::function<void()> save)
-    : grid_(grid), profile_(std::move(profile)), save_(std::move(save))
+    : grid_(grid), profile_(std::move(profile)), save_(std::move(save)),
+      profileStack_(std::make_unique<QUndoStack>())
 {
 }
 
@@ -86,15 +133,69 @@ void TItemHistory::Changed(int row, const TRowSnapshot &before)
     Push(row, before, TakeRow(grid_, row));
 }
 
-void TItemHistory::Undo() { Step(&QUndoStack::undo); }
-void TItemHistory::Redo() { Step(&QUndoStack::redo); }
+void TItemHistory::ProfileChanged(const QString &before, const QString &after,
+                                  std::function<void()> undo, std::function<void()> redo)
+{
+    profileStack_->push(new TProfileCommand(*this, before, after, std::move(undo), std::move(redo)));
+}
 
-void TItemHistory::Step(void (QUndoStack::*step)())
+QUndoStack *TItemHistory::UndoStack()
+{
+    QUndoStack &items = Stack();
+    const QUndoStack &profiles = *profileStack_;
+    const QUndoCommand *item = items.canUndo() ? items.command(items.index() - 1) : nullptr;
+    const QUndoCommand *profile =
+        profiles.canUndo() ? profiles.command(profiles.index() - 1) : nullptr;
+    if (profile && ProfileCommand(profile)->After() == profile_() &&
+        (!item || Stamped(profile)->Done() > Stamped(item)->Done()))
+        return profileStack_.get();
+    return item ? &items : nullptr;
+}
+
+QUndoStack *TItemHistory::RedoStack()
+{
+    QUndoStack &items = Stack();
+    const QUndoStack &profiles = *profileStack_;
+    const QUndoCommand *item = items.canRedo() ? items.command(items.index()) : nullptr;
+    const QUndoCommand *profile = profiles.canRedo() ? profiles.command(profiles.index()) : nullptr;
+    if (profile && ProfileCommand(profile)->Before() == profile_() &&
+        (!item || Stamped(profile)->Undone() > Stamped(item)->Undone()))
+        return profileStack_.get();
+    return item ? &items : nullptr;
+}
+
+bool TItemHistory::CanUndo() { return UndoStack() != nullptr; }
+bool TItemHistory::CanRedo() { return RedoStack() != nullptr; }
+
+void TItemHistory::Undo()
+{
+    if (QUndoStack *stack = UndoStack())
+        Step(*stack, &QUndoStack::undo);
+}
+
+void TItemHistory::Redo()
+{
+    if (QUndoStack *stack = RedoStack())
+        Step(*stack, &QUndoStack::redo);
+}
+
+void TItemHistory::Step(QUndoStack &stack, void (QUndoStack::*step)())
 {
     failure_ = nullptr;
-    (Stack().*step)();
+    (stack.*step)();
     if (failure_)
         std::rethrow_exception(std::exchange(failure_, nullptr));
+}
+
+void TItemHistory::Run(const std::function<void()> &step)
+{
+    // As after the user's own change, a failure leaves what was done in
+    // place; it is reported once the stack has moved.
+    try {
+        step();
+    } catch (...) {
+        failure_ = std::current_exception();
+    }
 }
 
 void TItemHistory::Move(int row, const std::optional<TRowSnapshot> &from,
@@ -113,18 +214,7 @@ void TItemHistory::Move(int row, const std::optional<TRowSnapshot> &from,
             grid_.InsertRow(at);
         PutRow(grid_, at, *to);
     }
-    Save();
-}
-
-void TItemHistory::Save()
-{
-    // As after the user's own change, a failed save leaves the change in the
-    // grid; it is reported once the stack has moved.
-    try {
-        save_();
-    } catch (...) {
-        failure_ = std::current_exception();
-    }
+    save_();
 }
 
 QList<TRowSnapshot> TItemHistory::TakeAll()
@@ -145,7 +235,7 @@ void TItemHistory::PutAll(const QList<TRowSnapshot> &rows)
     for (int row = 0; row < rows.size(); ++row)
         PutRow(grid_, row, rows[row]);
     grid_.EndUpdate();
-    Save();
+    save_();
 }
 
 void TItemHistory::ReplaceAll(const std::function<void()> &load)

@@ -9,6 +9,13 @@
 // sorts. A row that is no longer in the list is left alone; a deleted row
 // always comes back, at its index. A restore replaces the whole list and is
 // undone as one change.
+//
+// A profile's "Delete" and "New" change which profile is shown: they go on
+// one stack for the run, each knowing the profile shown before it and after
+// it (the blank profile). Ctrl+Z takes the newest done change that leads to
+// the profile shown, from its own stack or that one; Ctrl+Y the change undone
+// last that starts from it. So right after a delete, Ctrl+Z brings the
+// profile back, and Ctrl+Y deletes it again from there.
 
 #include "app/row_snapshot.h"
 
@@ -41,25 +48,40 @@ public:
     // and saves it. Nothing is recorded when load raises.
     void ReplaceAll(const std::function<void()> &load);
 
+    // A change of the profile shown, from before to after, already done;
+    // undo and redo raise what the history reports once the stack moved.
+    void ProfileChanged(const QString &before, const QString &after,
+                        std::function<void()> undo, std::function<void()> redo);
+
     // Raise the save's failure, after the stack has moved.
     void Undo();
     void Redo();
+    bool CanUndo();
+    bool CanRedo();
 
     // Moves a row from one state to the other and saves; used by the commands.
     void Move(int row, const std::optional<TRowSnapshot> &from,
               const std::optional<TRowSnapshot> &to);
     // Puts the rows into the grid in place of its own and saves.
     void PutAll(const QList<TRowSnapshot> &rows);
+    // Runs a step of a command; its failure is raised once the stack moved.
+    void Run(const std::function<void()> &step);
+    // Counts the steps done and undone, so the newest can be told.
+    quint64 NextStamp() { return ++stamps_; }
 
 private:
     void Push(int row, std::optional<TRowSnapshot> before, std::optional<TRowSnapshot> after);
-    void Step(void (QUndoStack::*step)());
+    void Step(QUndoStack &stack, void (QUndoStack::*step)());
+    // The stack whose next undo (or redo) is the one to take.
+    QUndoStack *UndoStack();
+    QUndoStack *RedoStack();
     QList<TRowSnapshot> TakeAll();
-    void Save();
 
     TLtCustomGridControl &grid_;
     std::function<QString()> profile_;
     std::function<void()> save_;
     std::map<QString, std::unique_ptr<QUndoStack>> stacks_;
+    std::unique_ptr<QUndoStack> profileStack_;
     std::exception_ptr failure_;
+    quint64 stamps_ = 0;
 };

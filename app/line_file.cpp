@@ -21,17 +21,27 @@ QStringList SplitLines(const QString &text)
     return lines;
 }
 
-QStringList ReadLines(const QString &path)
+QStringList DecodeLines(const QByteArray &bytes)
 {
-    return SplitLines(QString::fromLocal8Bit(ReadWholeFile(path)));
+    return SplitLines(QString::fromLocal8Bit(bytes));
 }
 
-void WriteLines(const QString &path, const QStringList &lines)
+QByteArray EncodeLines(const QStringList &lines)
 {
     QByteArray bytes;
     for (const QString &line : lines) {
         bytes += line.toLocal8Bit();
         bytes += "\r\n";
     }
-    WriteWholeFile(path, bytes);
+    return bytes;
+}
+
+QStringList ReadLines(const QString &path)
+{
+    return DecodeLines(ReadWholeFile(path));
+}
+
+void WriteLines(const QString &path, const QStringList &lines)
+{
+    WriteWholeFile(path, EncodeLines(lines));
 }

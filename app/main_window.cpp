@@ -456,8 +456,6 @@ void TForm1::LatticeGrid1AfterEdit(int, int ARow, const QString &)
 
 void TForm1::SpeedButton1Click() { profiles_->SaveThisProfile(); }
 void TForm1::SpeedButton2Click() { profiles_->LoadAProfile(); }
-void TForm1::SpeedButton3Click() { profiles_->DeleteTheActiveProfile(); }
-void TForm1::SpeedButton4Click() { profiles_->CreateANewYearnbox(); }
 
 void TForm1::ComboBox1Change()
 {

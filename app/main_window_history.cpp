@@ -12,7 +12,10 @@
 #include "platform/modal_windows.h"
 
 #include <QKeySequence>
+#include <QScopeGuard>
 #include <QShortcut>
+
+#include <memory>
 
 void TForm1::CreateHistory()
 {
@@ -33,6 +36,31 @@ void TForm1::CreateHistory()
     profiles_->Watch().OnChangedOutside = Guarded(&messages_, [this] { ReloadChangedProfile(); });
     gridContextMenu_ = new TGridContextMenu(*latticeGrid1_,
                                             [this](QMenu &menu) { FillGridContextMenu(menu); });
+}
+
+void TForm1::SpeedButton3Click()
+{
+    std::optional<TDeletedProfile> deleted = profiles_->DeleteTheActiveProfile();
+    if (!deleted)
+        return;
+    // Shared by the two steps: a redo keeps the version it deletes.
+    auto kept = std::make_shared<TDeletedProfile>(std::move(*deleted));
+    history_->ProfileChanged(
+        kept->path, CurrentProfilePath(), [this, kept] { profiles_->PutBack(*kept); },
+        [this, kept] { profiles_->DeleteAgain(*kept); });
+}
+
+void TForm1::SpeedButton4Click()
+{
+    auto replaced = std::make_shared<TNewYearnbox>();
+    // Recorded also when the save fails: the list it emptied can come back.
+    const auto record = qScopeGuard([&] {
+        history_->ProfileChanged(
+            replaced->previousPath, profiles_->BlankProfilePath(),
+            [this, replaced] { profiles_->PutBack(*replaced); },
+            [this, replaced] { profiles_->CreateANewYearnbox(replaced.get()); });
+    });
+    profiles_->CreateANewYearnbox(replaced.get());
 }
 
 void TForm1::Undo() { history_->Undo(); }

@@ -75,36 +75,80 @@ QList<TBackupEntry> TProfileBackups::List(const QString &profilePath) const
     return entries;
 }
 
-void TProfileBackups::Keep(const QString &profilePath, std::optional<quint64> hash) noexcept
+std::optional<TBackupEntry> TProfileBackups::Keep(const QString &profilePath,
+                                                  std::optional<quint64> hash) noexcept
 {
     try {
-        KeepOrThrow(profilePath, hash);
+        return KeepOrThrow(profilePath, hash);
     } catch (...) {
         // A backup is never a reason for the save not to happen.
+        return std::nullopt;
     }
 }
 
-void TProfileBackups::KeepOrThrow(const QString &profilePath, std::optional<quint64> hash)
+TFileVersion TProfileBackups::KeepVersion(const QString &profilePath,
+                                          std::optional<quint64> hash) noexcept
+{
+    TFileVersion version;
+    version.exists = QFileInfo(profilePath).isFile();
+    if (!version.exists)
+        return version;
+    if (const std::optional<TBackupEntry> kept = Keep(profilePath, hash)) {
+        version.backup = kept->path;
+        return version;
+    }
+    try {
+        version.bytes = ReadWholeFile(profilePath);
+    } catch (...) {
+        // Unreadable: nothing of it can be held, and nothing can be lost by
+        // the operation that follows either, as it was never readable.
+        version.exists = false;
+    }
+    return version;
+}
+
+std::optional<quint64> TProfileBackups::PutBack(const QString &profilePath,
+                                                const TFileVersion &version)
+{
+    // Read before keeping: the keeping may prune the version read.
+    const QByteArray bytes = !version.exists || version.backup.isEmpty()
+                                 ? version.bytes
+                                 : ReadWholeFile(version.backup);
+    Keep(profilePath);
+    if (!version.exists) {
+        QFile::remove(profilePath);
+        return std::nullopt;
+    }
+    WriteWholeFile(profilePath, bytes);
+    TContentHash hash;
+    hash.Add(bytes.constData(), bytes.size());
+    return hash.Value();
+}
+
+std::optional<TBackupEntry> TProfileBackups::KeepOrThrow(const QString &profilePath,
+                                                         std::optional<quint64> hash)
 {
     const QFileInfo profile(profilePath);
     if (!profile.isFile())
-        return;
+        return std::nullopt;
     const QString folder = FolderFor(profilePath);
     if (!QDir().mkpath(folder))
-        return;
+        return std::nullopt;
     if (!hash)
         hash = HashOfFile(profilePath);
     if (!hash)
-        return;
+        return std::nullopt;
     QList<TBackupEntry> entries = List(profilePath);
     for (const TBackupEntry &entry : entries)
         if (entry.hash == *hash)
-            return;
+            return entry;
     const QString stamp = QDateTime::currentDateTime().toString(kTimeFormat);
     const QString target = folder + stamp + QStringLiteral("-%1").arg(*hash, 16, 16, QLatin1Char('0')) + kExtension;
     if (!LinkOrCopyFile(profilePath, target))
-        return;
-    entries.prepend({target, QDateTime::fromString(stamp, kTimeFormat), profile.size(), *hash});
+        return std::nullopt;
+    const TBackupEntry kept{target, QDateTime::fromString(stamp, kTimeFormat), profile.size(), *hash};
+    entries.prepend(kept);
     for (const int i : BackupsToDrop(entries, profile.size(), QDate::currentDate()))
         QFile::remove(entries[i].path);
+    return kept;
 }

@@ -13,6 +13,7 @@
 // <name> is the profile file's name less ".ybk" ("blank.yearnbox" for the
 // blank profile), so profiles of one name in two folders share their folder.
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -24,6 +25,15 @@ struct TBackupEntry {
     QDateTime time;
     qint64 size = 0;
     quint64 hash = 0;
+};
+
+// What a profile's file held before an operation replaced or deleted it, to
+// be put back by an undo: the kept version among the backups, or where none
+// could be kept, its bytes.
+struct TFileVersion {
+    bool exists = false;
+    QString backup;
+    QByteArray bytes;
 };
 
 struct TBackupRules {
@@ -51,10 +61,20 @@ public:
     QList<TBackupEntry> List(const QString &profilePath) const;
     // Keeps the file at profilePath (when there is one) as a version, then
     // prunes; hash is its bytes' when known. Never raises.
-    void Keep(const QString &profilePath, std::optional<quint64> hash = std::nullopt) noexcept;
+    // The kept version holding the file's bytes, none when the file was
+    // missing or the backup failed.
+    std::optional<TBackupEntry> Keep(const QString &profilePath,
+                                     std::optional<quint64> hash = std::nullopt) noexcept;
+    // Keeps the file as Keep does; where that fails, holds its bytes.
+    TFileVersion KeepVersion(const QString &profilePath, std::optional<quint64> hash) noexcept;
+    // Keeps what the file holds now, then puts the version back (removes the
+    // file when the version had none). Raises EInOutError; the hash of the
+    // bytes put back, when it is known.
+    std::optional<quint64> PutBack(const QString &profilePath, const TFileVersion &version);
 
 private:
-    void KeepOrThrow(const QString &profilePath, std::optional<quint64> hash);
+    std::optional<TBackupEntry> KeepOrThrow(const QString &profilePath,
+                                            std::optional<quint64> hash);
 
     QString folder_;
 };

@@ -1,11 +1,11 @@
 #include "app/profiles.h"
 
 #include "app/item_columns.h"
-#include "app/line_file.h"
 #include "app/row_marks.h"
 #include "grid/columns/lattice_grid.h"
 #include "grid/visible_text.h"
 #include "platform/errors.h"
+#include "platform/files.h"
 #include "platform/message_box.h"
 
 #include <QComboBox>
@@ -17,32 +17,7 @@ const QChar kSeparator(u',');
 const QChar kLineBreak(u'|');
 const QString kFilter = QStringLiteral("Yearnbox Profile (*.ybk)");
 
-// The first line whose profile name is name, or -1.
-int FindProfileLine(const QStringList &lines, const QString &name)
-{
-    for (int i = 0; i < lines.size(); ++i)
-        if (ProfileName(lines[i]) == name)
-            return i;
-    return -1;
-}
 } // namespace
-
-QString ProfileName(const QString &path)
-{
-    const QString fileName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-    return fileName.size() <= 4 ? QString() : fileName.chopped(4);
-}
-
-QStringList ProfileEntries(const QStringList &lines)
-{
-    QStringList entries;
-    for (const QString &line : lines) {
-        const QString name = ProfileName(line);
-        if (!name.isEmpty() && name != QLatin1String("0"))
-            entries.append(name);
-    }
-    return entries;
-}
 
 QString WithProfileExtension(const QString &fileName)
 {
@@ -53,11 +28,16 @@ QString WithProfileExtension(const QString &fileName)
 
 void AddProfileEntry(QComboBox &list, const QString &name)
 {
+    InsertProfileEntry(list, list.count(), name);
+}
+
+void InsertProfileEntry(QComboBox &list, int index, const QString &name)
+{
     const QScreen *screen = list.screen();
     const int width = screen ? screen->availableGeometry().width() : 0;
     const int line = list.fontMetrics().lineSpacing();
     const qsizetype shown = VisibleText(name, TVisibleArea{width, line, line, true}).size();
-    list.addItem(shown == name.size() ? name : name.left(shown), name);
+    list.insertItem(index, shown == name.size() ? name : name.left(shown), name);
 }
 
 QString ProfileEntryName(const QComboBox &list, int index)
@@ -86,6 +66,11 @@ void TProfiles::SaveTo(const QString &path)
     // The version this save replaces stays restorable; what another program
     // wrote is hashed by reading it, what this one wrote is known.
     backups_.Keep(path, watch_.KnownHash(path));
+    WriteTo(path);
+}
+
+void TProfiles::WriteTo(const QString &path)
+{
     watch_.Know(path, grid_.SaveToTextFile(path, kSeparator, kLineBreak, TEncodingKind::ekUnicode));
 }
 
@@ -105,7 +90,7 @@ bool TProfiles::ListHasEntry(const QString &name) const
 void TProfiles::FillProfileList()
 {
     try {
-        const QStringList entries = ProfileEntries(ReadLines(ProfileListPath()));
+        const QStringList entries = ProfileEntries(ReadProfileList(ReadWholeFile(ProfileListPath())));
         list_.clear();
         for (const QString &entry : entries)
             AddProfileEntry(list_, entry);
@@ -120,16 +105,16 @@ void TProfiles::AppendToProfileList(const QString &path)
     QStringList buffer;
     bool appended = false;
     try {
-        buffer = ReadLines(ProfileListPath());
+        buffer = ReadProfileList(ReadWholeFile(ProfileListPath()));
         buffer.append(path);
         appended = true;
-        WriteLines(ProfileListPath(), buffer);
+        WriteWholeFile(ProfileListPath(), ProfileListBytes(buffer));
     } catch (const EYearnboxError &) {
         // The first save creates the list. The path goes in once, even when it
         // was the write that failed.
         if (!appended)
             buffer.append(path);
-        WriteLines(ProfileListPath(), buffer);
+        WriteWholeFile(ProfileListPath(), ProfileListBytes(buffer));
     }
 }
 
@@ -142,7 +127,7 @@ void TProfiles::LoadProfileByName(const QString &name)
         return;
     }
     try {
-        const QStringList lines = ReadLines(ProfileListPath());
+        const QStringList lines = ReadProfileList(ReadWholeFile(ProfileListPath()));
         const int line = FindProfileLine(lines, name);
         if (line < 0)
             throw EInOutError(QStringLiteral("File not found"));
@@ -189,38 +174,53 @@ void TProfiles::LoadAProfile()
     }
 }
 
-void TProfiles::DeleteTheActiveProfile()
+std::optional<TDeletedProfile> TProfiles::DeleteTheActiveProfile()
 {
     const int selected = list_.currentIndex();
     if (selected < 0)
-        return;
+        return std::nullopt;
     const QString name = ProfileEntryName(list_, selected);
+    TDeletedProfile deleted;
     try {
-        QStringList buffer = ReadLines(ProfileListPath());
+        QStringList buffer = ReadProfileList(ReadWholeFile(ProfileListPath()));
         const int line = FindProfileLine(buffer, name);
         if (line < 0)
-            return;
-        backups_.Keep(buffer[line]);
-        QFile::remove(buffer[line]);
-        buffer[line].clear();
-        list_.removeItem(selected);
-        WriteLines(ProfileListPath(), buffer);
-        LoadFile(BlankProfilePath());
-        currentProfilePath_ = BlankProfilePath();
-        ApplyRowMarks(grid_);
-        list_.setCurrentIndex(list_.count() > 0 ? 0 : -1);
+            return std::nullopt;
+        deleted = {buffer[line], line, selected, {}};
+        Delete(deleted, buffer);
         messages_.ShowMessage(name + QStringLiteral(" has been deleted. A new Yearnbox was loaded!"));
     } catch (const EYearnboxError &) {
         messages_.ShowMessage(QStringLiteral("The current profile could not be deleted, sorry."));
     }
+    if (deleted.line < 0)
+        return std::nullopt;
+    return deleted;
 }
 
-void TProfiles::CreateANewYearnbox()
+void TProfiles::Delete(TDeletedProfile &deleted, QStringList &buffer)
 {
+    deleted.file = backups_.KeepVersion(deleted.path, watch_.KnownHash(deleted.path));
+    QFile::remove(deleted.path);
+    buffer[deleted.line].clear();
+    list_.removeItem(deleted.entry);
+    WriteWholeFile(ProfileListPath(), ProfileListBytes(buffer));
+    LoadFile(BlankProfilePath());
+    currentProfilePath_ = BlankProfilePath();
+    ApplyRowMarks(grid_);
+    list_.setCurrentIndex(list_.count() > 0 ? 0 : -1);
+}
+
+void TProfiles::CreateANewYearnbox(TNewYearnbox *replaced)
+{
+    const QString blank = BlankProfilePath();
+    // Kept first, as every save does.
+    TFileVersion version = backups_.KeepVersion(blank, watch_.KnownHash(blank));
+    if (replaced)
+        *replaced = {currentProfilePath_, std::move(version)};
     grid_.ClearRows();
     // The emptied list is the blank profile's even when the save below fails,
     // so no later automatic save can write it over the profile it replaced.
-    currentProfilePath_ = BlankProfilePath();
+    currentProfilePath_ = blank;
     // Not guarded: a failure reaches the default error report.
-    SaveTo(BlankProfilePath());
+    WriteTo(blank);
 }

@@ -5,23 +5,18 @@
 // current profile path, the file that every automatic save writes to.
 
 #include "app/profile_backups.h"
+#include "app/profile_list.h"
 #include "app/profile_watch.h"
 #include "platform/file_dialog.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class IMessageBoxes;
 class QComboBox;
 class TLatticeGrid;
-
-// The file name after the last '/', less its last four characters (whatever
-// they are); empty when the file name has four characters or fewer.
-QString ProfileName(const QString &path);
-
-// The drop-down entries for the lines of "mpl.mpl", in file order: every
-// line's profile name except "" and "0". Equal names are kept.
-QStringList ProfileEntries(const QStringList &lines);
 
 // A chosen file name with ".ybk" appended unless it ends in exactly ".ybk".
 QString WithProfileExtension(const QString &fileName);
@@ -30,7 +25,22 @@ QString WithProfileExtension(const QString &fileName);
 // fits on the screen and keeps the whole name, which is what every lookup
 // compares.
 void AddProfileEntry(QComboBox &list, const QString &name);
+void InsertProfileEntry(QComboBox &list, int index, const QString &name);
 QString ProfileEntryName(const QComboBox &list, int index);
+
+// A profile deleted by "Delete the active profile", as an undo puts it back.
+struct TDeletedProfile {
+    QString path;   // its line of "mpl.mpl"
+    int line = -1;  // the line's index
+    int entry = -1; // the index of its drop-down entry
+    TFileVersion file;
+};
+
+// What "Create a New Yearnbox" left, as an undo puts it back.
+struct TNewYearnbox {
+    QString previousPath;
+    TFileVersion blank;
+};
 
 class TProfiles {
 public:
@@ -54,8 +64,20 @@ public:
 
     void SaveThisProfile();
     void LoadAProfile();
-    void DeleteTheActiveProfile();
-    void CreateANewYearnbox();
+    // What was deleted, for an undo; also when a later step failed once the
+    // file was gone.
+    std::optional<TDeletedProfile> DeleteTheActiveProfile();
+    // replaced, when given, is filled before the save, which may raise.
+    void CreateANewYearnbox(TNewYearnbox *replaced = nullptr);
+
+    // Undo and redo of the two (profiles_undo.cpp). Each keeps the file it
+    // replaces among the backups first. Raise EInOutError.
+    // The file, its line and its entry come back, and it is loaded.
+    void PutBack(const TDeletedProfile &deleted);
+    // As the user's delete, without the message; deleted takes the version.
+    void DeleteAgain(TDeletedProfile &deleted);
+    // The blank profile's file as it was, and the profile shown before.
+    void PutBack(const TNewYearnbox &created);
 
     TProfileBackups &Backups() { return backups_; }
     TProfileWatch &Watch() { return watch_; }
@@ -64,6 +86,11 @@ public:
 
 private:
     void SaveTo(const QString &path);
+    // Writes the grid to path; the replaced file was kept before.
+    void WriteTo(const QString &path);
+    // Steps of a delete once its line is found; deleted.file is filled first.
+    void Delete(TDeletedProfile &deleted, QStringList &buffer);
+    void LoadAndShow(const QString &path);
     bool ListHasEntry(const QString &name) const;
 
     QString folder_;

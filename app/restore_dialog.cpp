@@ -13,7 +13,7 @@
 
 TRestoreDialog::TRestoreDialog(const QList<TBackupEntry> &versions, const QStringList &names,
                                QWidget *parent)
-    : QDialog(parent), versions_(new QTreeWidget(this))
+    : QDialog(parent), versions_(new QTreeWidget(this)), names_(names)
 {
     setWindowTitle(QStringLiteral("Restore an Earlier Version"));
     versions_->setHeaderLabels(
@@ -21,22 +21,19 @@ TRestoreDialog::TRestoreDialog(const QList<TBackupEntry> &versions, const QStrin
     versions_->setRootIsDecorated(false);
     const QLocale locale;
     for (const TBackupEntry &version : versions) {
-        QString items;
-        QString differences;
-        try {
-            const TVersionSummary summary = SummarizeVersion(ReadWholeFile(version.path), names);
-            items = locale.toString(summary.items);
-            differences = summary.firstDifferences.join(QStringLiteral(", "));
-        } catch (const EYearnboxError &error) {
-            differences = error.Message();
-        }
         // Several saves a minute are usual: the seconds tell them apart.
         const QString saved = locale.toString(version.time.date(), QLocale::ShortFormat) +
                               QLatin1Char(' ') + version.time.time().toString(QStringLiteral("HH:mm:ss"));
-        auto *row = new QTreeWidgetItem(versions_, {saved, items, differences});
+        auto *row = new QTreeWidgetItem(versions_, {saved, QStringLiteral("\u2026"), QString()});
         row->setData(0, Qt::UserRole, version.path);
         row->setTextAlignment(1, Qt::AlignRight);
     }
+    summarize_.setInterval(0);
+    connect(&summarize_, &QTimer::timeout, this, [this] {
+        if (!SummarizeNext())
+            summarize_.stop();
+    });
+    summarize_.start();
     versions_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     QPushButton *restore = buttons->addButton(QStringLiteral("Restore"), QDialogButtonBox::AcceptRole);
@@ -58,4 +55,22 @@ QString TRestoreDialog::ChosenPath() const
 {
     const QTreeWidgetItem *current = versions_->currentItem();
     return current ? current->data(0, Qt::UserRole).toString() : QString();
+}
+
+bool TRestoreDialog::SummarizeNext()
+{
+    QTreeWidgetItem *row = versions_->topLevelItem(summarized_);
+    if (!row)
+        return false;
+    ++summarized_;
+    try {
+        const TVersionSummary summary =
+            SummarizeVersion(ReadWholeFile(row->data(0, Qt::UserRole).toString()), names_);
+        row->setText(1, QLocale().toString(summary.items));
+        row->setText(2, summary.firstDifferences.join(QStringLiteral(", ")));
+    } catch (const EYearnboxError &error) {
+        row->setText(1, QString());
+        row->setText(2, error.Message());
+    }
+    return true;
 }

@@ -3,11 +3,16 @@
 // first, each with the time it was replaced, its item count and the names
 // where it first differs from the list shown. Choosing one and "Restore"
 // accepts the dialog with that version's file.
+//
+// Opening reads no version: the counts and names are filled in afterwards,
+// one version per turn of the event loop, newest first, so a dialog of
+// twenty versions of a huge profile opens at once and stays responsive.
 
 #include "app/profile_backups.h"
 
 #include <QDialog>
 #include <QStringList>
+#include <QTimer>
 
 class QTreeWidget;
 
@@ -20,7 +25,12 @@ public:
     QTreeWidget *Versions() const { return versions_; }
     // The chosen version's file; empty when none is chosen.
     QString ChosenPath() const;
+    // Fills in the next version still to be read; false when none is left.
+    bool SummarizeNext();
 
 private:
     QTreeWidget *versions_;
+    QStringList names_;
+    int summarized_ = 0;
+    QTimer summarize_;
 };

@@ -2,6 +2,7 @@
 
 #include "grid/page_memory.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <new>
 
@@ -30,6 +31,8 @@ TSlabPool::TSegmentHeader *TSlabPool::HeaderOf(const void *slot)
 
 void TSlabPool::EnterSegment(char *segment)
 {
+    // Written on entry, so a block's pages are touched only as it fills.
+    new (segment) TSegmentHeader{this, tag_};
     bump_ = segment + sizeof(TSegmentHeader);
     bumpEnd_ = bump_ + (kSegmentBytes - sizeof(TSegmentHeader)) / slotSize_ * slotSize_;
     nextSegment_ = segment + kSegmentBytes;
@@ -37,12 +40,11 @@ void TSlabPool::EnterSegment(char *segment)
 
 void TSlabPool::NewBlock()
 {
-    const bool first = blocks_.empty();
-    const size_t bytes = first ? kSegmentBytes : kBlockBytes;
+    // Each block twice the last, from one segment up to kBlockBytes: a store
+    // of a few hundred rows takes tens of kilobytes, not megabytes per pool.
+    const size_t bytes = blocks_.empty() ? kSegmentBytes : std::min(kBlockBytes, 2 * blocks_.back().bytes);
     auto *memory = static_cast<char *>(AllocatePages(
-        bytes, kSegmentBytes, first ? TPageSize::psNormal : TPageSize::psHuge));
-    for (size_t at = 0; at < bytes; at += kSegmentBytes)
-        new (memory + at) TSegmentHeader{this, tag_};
+        bytes, kSegmentBytes, bytes == kBlockBytes ? TPageSize::psHuge : TPageSize::psNormal));
     blocks_.push_back({memory, bytes});
     blockEnd_ = memory + bytes;
     EnterSegment(memory);
@@ -88,7 +90,10 @@ void TSlabPool::ReleaseAll()
 void TSlabPool::SetTag(void *tag)
 {
     tag_ = tag;
-    for (const TBlock &block : blocks_)
-        for (size_t at = 0; at < block.bytes; at += kSegmentBytes)
-            reinterpret_cast<TSegmentHeader *>(block.memory + at)->tag = tag;
+    // The segments entered so far; the others take it on entry.
+    for (const TBlock &block : blocks_) {
+        const char *end = block.memory + block.bytes == blockEnd_ ? nextSegment_ : block.memory + block.bytes;
+        for (char *segment = block.memory; segment < end; segment += kSegmentBytes)
+            reinterpret_cast<TSegmentHeader *>(segment)->tag = tag;
+    }
 }

@@ -5,9 +5,9 @@
 // A block is made of segments of kSegmentBytes, each aligned to its size and
 // beginning with a small header naming the pool and a tag (the cell store
 // that owns the slots), so a slot finds both from its own address: cells need
-// no owner pointer of their own. The first block of a pool is one segment, so
-// a small store stays small; later blocks are large and filled a segment at a
-// time.
+// no owner pointer of their own. The first block of a pool is one segment and
+// each next one twice the last, up to kBlockBytes, so a small store stays
+// small; a block's pages are touched a segment at a time, as it fills.
 
 #include <cstddef>
 #include <vector>

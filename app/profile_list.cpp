@@ -1,0 +1,32 @@
+#include "app/profile_list.h"
+
+#include "app/line_file.h"
+
+QStringList ReadProfileList(const QByteArray &bytes) { return DecodeLines(bytes); }
+
+QByteArray ProfileListBytes(const QStringList &lines) { return EncodeLines(lines); }
+
+QString ProfileName(const QString &path)
+{
+    const QString fileName = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    return fileName.size() <= 4 ? QString() : fileName.chopped(4);
+}
+
+QStringList ProfileEntries(const QStringList &lines)
+{
+    QStringList entries;
+    for (const QString &line : lines) {
+        const QString name = ProfileName(line);
+        if (!name.isEmpty() && name != QLatin1String("0"))
+            entries.append(name);
+    }
+    return entries;
+}
+
+int FindProfileLine(const QStringList &lines, const QString &name)
+{
+    for (int i = 0; i < lines.size(); ++i)
+        if (ProfileName(lines[i]) == name)
+            return i;
+    return -1;
+}
