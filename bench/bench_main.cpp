@@ -14,6 +14,7 @@
 //   yearnbox-bench [--runs N] totals FILE          (bench_totals.h)
 //   yearnbox-bench [--runs N] csv-export FILE OUT  (bench_csv.h)
 //   yearnbox-bench [--runs N] csv-import CSV       (bench_csv.h)
+//   yearnbox-bench [--runs N] restore FILE [VERSIONS]    (bench_restore.h)
 //
 // load, save and clear work on the item grid alone; paint and autosave on the
 // main window, with FILE as its profile (autosave on a copy, since it saves;
@@ -27,6 +28,7 @@
 #include "bench/huge_cell.h"
 #include "app/main_window.h"
 #include "bench/bench_csv.h"
+#include "bench/bench_restore.h"
 #include "bench/bench_search.h"
 #include "bench/bench_scroll.h"
 #include "bench/bench_sort.h"
@@ -104,7 +106,7 @@ int Usage()
 {
     std::fputs("usage: yearnbox-bench [--runs N] load FILE | save FILE OUT | clear FILE"
                " | paint FILE | autosave FILE [--no-backups] | undo FILE | search FILE WORD"
-               " | scroll FILE"
+               " | scroll FILE | restore FILE [VERSIONS]"
                " | sort FILE INDEX [--descending] [--reverse] | huge-cell OUT CHARS [FILL]"
                " | totals FILE | csv-export FILE OUT | csv-import CSV\n",
                stderr);
@@ -172,6 +174,10 @@ int main(int argc, char **argv)
         return RunTotalsBench(args, runs);
     if (op == "csv-export" || op == "csv-import")
         return RunCsvBench(args, runs);
+    if (op == "restore") {
+        const int status = RunRestoreBench(args, runs);
+        return status == 2 ? Usage() : status;
+    }
     const bool oneFile = op == "load" || op == "clear" || op == "paint" || op == "autosave" ||
                          op == "undo" || op == "scroll";
     const bool twoArguments = op == "save" || op == "search";

@@ -489,4 +489,8 @@ void AccessibleTableChanged(TLatticeGrid &grid)
         return;
     QAccessibleTableModelChangeEvent event(&grid, QAccessibleTableModelChangeEvent::ModelReset);
     QAccessible::updateAccessibility(&event);
+    // The selected cell may now be another item's (the one after a deleted
+    // row): the focus is told again.
+    if (grid.GridHasFocus())
+        AccessibleFocusEntered(grid);
 }

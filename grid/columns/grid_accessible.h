@@ -26,5 +26,6 @@ void AccessibleFocusEntered(TLatticeGrid &grid);
 // The store reported a change of a cell: ValueChanged for a rate, StateChanged
 // (checked) for a check box, and NameChanged.
 void AccessibleCellChanged(TLatticeGrid &grid, int column, int row);
-// Rows were added, deleted, cleared, replaced or sorted, or the columns changed.
+// Rows were added, deleted, cleared, replaced or sorted, or the columns
+// changed: the table anew, and the focus again while the grid holds it.
 void AccessibleTableChanged(TLatticeGrid &grid);

@@ -4,7 +4,7 @@ reads, then marks a row and sets a priority through the actions a
 screen-reader user has. The calling script checks the saved profile.
 
 Usage: grid_reader.py read | toggle ROW | rate ROW VALUE | press ROW |
-       listen COMMAND... (the events heard while COMMAND runs)
+       listen EVENT COMMAND... (the events heard while COMMAND runs, until EVENT)
 """
 import sys
 import time
@@ -56,7 +56,7 @@ def act(accessible, name):
     sys.exit("no action %s among %s" % (name, [action.getName(i) for i in range(action.nActions)]))
 
 
-def listen(command):
+def listen(until, command):
     from gi.repository import GLib
     import subprocess
 
@@ -69,17 +69,21 @@ def listen(command):
         kind = kinds.get(event.type)
         if kind and (kind != "focus" or event.detail1):
             heard.append("%s %s" % (kind, event.source.name))
+            # What the same change tells after it has arrived too.
+            if heard[-1] == until:
+                GLib.timeout_add(500, pyatspi.Registry.stop)
 
     pyatspi.Registry.registerEventListener(hear, *kinds)
-    GLib.timeout_add(300, lambda: subprocess.run(command) and False)
-    GLib.timeout_add(2000, pyatspi.Registry.stop)
+    # The program hears of a new listener a moment later.
+    GLib.timeout_add(1000, lambda: subprocess.run(command) and False)
+    GLib.timeout_add(20000, pyatspi.Registry.stop)
     pyatspi.Registry.start()
     print("\n".join(heard))
 
 
 def main():
     if sys.argv[1] == "listen":
-        listen(sys.argv[2:])
+        listen(sys.argv[2], sys.argv[3:])
         return
     table = table_of(application())
     grid = table.queryTable()

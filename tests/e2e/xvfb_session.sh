@@ -30,7 +30,9 @@ xvfb_start() {
   export XDG_DATA_HOME="$work/xdg/data" XDG_CONFIG_HOME="$work/xdg/config"
   mkdir -p "$XDG_DATA_HOME/yearnbox/classes/.ybk" "$XDG_CONFIG_HOME"
   exec 3>"$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  # -noreset: when its last client leaves (app_stop) a resetting server
+  # refuses the next program for a moment, longer on a busy machine.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
   xvfb=$!
   for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
   export DISPLAY=":$(head -n1 "$work/display")"

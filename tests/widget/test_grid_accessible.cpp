@@ -182,25 +182,33 @@ TEST_F(GridAccessibleTest, ChangesAreToldAsTheyHappen)
          {}},
         {"a mark toggled",
          [&] { Cell(1, icMark)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction()); },
-         {{QAccessible::StateChanged, Child(1, icMark)},
-          {QAccessible::NameChanged, Child(1, icMark)},
-          {QAccessible::Selection, Child(1, icMark)},
-          {QAccessible::Focus, Child(1, icMark)}},
+         {{QAccessible::Selection, Child(1, icMark)},
+          {QAccessible::Focus, Child(1, icMark)},
+          {QAccessible::StateChanged, Child(1, icMark)},
+          {QAccessible::NameChanged, Child(1, icMark)}},
          // The row turns white: a colour is nothing a reader says.
          {{QAccessible::NameChanged, Child(1, icName)}}},
         {"a sort", [&] { Grid().SortColumn(icName, true); }, {{QAccessible::TableModelChanged, -1}}, {}},
         {"a row deleted",
          [&] { Cell(0, icDelete)->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); },
-         {{QAccessible::TableModelChanged, -1}},
+         // The focus stays on the selected cell, now the next item's.
+         {{QAccessible::TableModelChanged, -1}, {QAccessible::Focus, Child(0, icDelete)}},
          {}},
     };
     for (const TStep &step : steps) {
         KnowEveryCell();
         g_told.clear();
         step.act();
-        for (const TTold &told : step.told)
-            EXPECT_NE(std::find(g_told.begin(), g_told.end(), told), g_told.end())
-                << step.what << ": event " << told.type << " on child " << told.child;
+        // In this order, among others.
+        auto at = g_told.begin();
+        for (const TTold &told : step.told) {
+            at = std::find(at, g_told.end(), told);
+            if (at == g_told.end()) {
+                ADD_FAILURE() << step.what << ": event " << told.type << " on child " << told.child;
+                break;
+            }
+            ++at;
+        }
         for (const TTold &told : step.notTold)
             EXPECT_EQ(std::find(g_told.begin(), g_told.end(), told), g_told.end())
                 << step.what << ": event " << told.type << " on child " << told.child;

@@ -1,0 +1,129 @@
+// yearnbox-bench restore FILE [VERSIONS]: the main window started with a copy
+// of FILE, whose backup folder holds VERSIONS earlier versions of it (FILE
+// with 1, 2, ... more items, named as the backups name them, a minute apart).
+// "Restore an Earlier Version…" is opened and cancelled: `seconds` is the
+// median time from the call until the dialog shows (the list's names
+// gathered, the versions listed); `all_versions_seconds` the time the dialog
+// then takes, once, to fill in every version's item count and first
+// differences, one version per turn of the event loop.
+
+#include "bench/bench_restore.h"
+
+#include "app/main_window.h"
+#include "app/restore_dialog.h"
+#include "grid/columns/lattice_grid.h"
+#include "platform/content_hash.h"
+#include "platform/errors.h"
+#include "platform/file_dialog.h"
+#include "platform/files.h"
+#include "platform/message_box.h"
+#include "platform/modal_windows.h"
+
+#include <QDateTime>
+#include <QDialog>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+namespace {
+
+using TClock = std::chrono::steady_clock;
+
+class TSilentBoxes : public IMessageBoxes {
+public:
+    void ShowMessage(const QString &text) override
+    {
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+        shown = true;
+    }
+    bool shown = false;
+};
+
+class TNoDialogs : public IFileDialogs {
+public:
+    std::optional<QString> Choose(const TFileDialogRequest &) override { return std::nullopt; }
+};
+
+// Notes when the dialog shows; fills it in whole when asked to; cancels it.
+class TTimedModal : public IModalWindows {
+public:
+    void ShowModal(QDialog &window) override
+    {
+        shownAt = TClock::now();
+        if (fill) {
+            auto &dialog = static_cast<TRestoreDialog &>(window);
+            while (dialog.SummarizeNext()) {
+            }
+            filledAt = TClock::now();
+        }
+        window.reject();
+    }
+    bool fill = false;
+    TClock::time_point shownAt;
+    TClock::time_point filledAt;
+};
+
+// An item line in the profile's encoding (UTF-16LE), ended by CR LF.
+QByteArray ItemLine(int i)
+{
+    const QString line = QStringLiteral("Version %1,,$1,1,12/7/2026,0,False\r\n").arg(i);
+    return QByteArray(reinterpret_cast<const char *>(line.utf16()), line.size() * 2);
+}
+
+double Seconds(TClock::duration d) { return std::chrono::duration<double>(d).count(); }
+
+} // namespace
+
+int RunRestoreBench(const std::vector<std::string> &args, int runs)
+{
+    if (args.size() < 2 || args.size() > 3)
+        return 2;
+    const int versions = args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 20;
+    QTemporaryDir folder;
+    const QString profile = folder.filePath(QStringLiteral("restore.ybk"));
+    TSilentBoxes boxes;
+    TNoDialogs dialogs;
+    try {
+        QByteArray bytes = ReadWholeFile(QString::fromLocal8Bit(args[1].c_str()));
+        WriteWholeFile(profile, bytes);
+        const QString kept = folder.filePath(QStringLiteral("backups/restore/"));
+        QDir().mkpath(kept);
+        const QDateTime start = QDateTime::currentDateTime().addSecs(-60LL * versions);
+        for (int i = 1; i <= versions; ++i) {
+            bytes += ItemLine(i);
+            TContentHash hash;
+            hash.Add(bytes.constData(), bytes.size());
+            WriteWholeFile(kept + start.addSecs(60LL * i).toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) +
+                               QStringLiteral("-%1.ybk").arg(hash.Value(), 16, 16, QLatin1Char('0')),
+                           bytes);
+        }
+    } catch (const EYearnboxError &error) {
+        std::fprintf(stderr, "%s\n", error.Message().toLocal8Bit().constData());
+        return 1;
+    }
+    TForm1 form(folder.path() + QLatin1Char('/'), profile, boxes, dialogs);
+    if (boxes.shown)
+        return 1;
+    TTimedModal modal;
+    form.SetModalWindows(&modal);
+    std::vector<double> open;
+    for (int i = runs > 1 ? -1 : 0; i < runs; ++i) {
+        const TClock::time_point called = TClock::now();
+        form.RestoreAnEarlierVersion();
+        if (i >= 0)
+            open.push_back(Seconds(modal.shownAt - called));
+    }
+    std::sort(open.begin(), open.end());
+    modal.fill = true;
+    form.RestoreAnEarlierVersion();
+    std::printf("{\"op\":\"restore\",\"items\":%d,\"versions\":%d,\"seconds\":%.6f,"
+                "\"all_versions_seconds\":%.3f,\"runs\":%d}\n",
+                form.LatticeGrid1()->RowCount(), versions, open[open.size() / 2],
+                Seconds(modal.filledAt - modal.shownAt), runs);
+    return 0;
+}
