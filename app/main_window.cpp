@@ -57,7 +57,7 @@ TForm1::TForm1(const QString &folder, const QString &commandLineFile, IMessageBo
                IFileDialogs &dialogs, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      folder_(folder), messages_(messages)
+      folder_(folder), messages_(messages), dialogs_(dialogs)
 {
     setWindowTitle(QStringLiteral("Yearnbox"));
     resize(kDesignClient);

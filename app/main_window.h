@@ -26,6 +26,7 @@ class QLabel;
 class QMenu;
 class QLineEdit;
 class QPlainTextEdit;
+class QPrinter;
 class QPushButton;
 class QSlider;
 class QTimer;
@@ -36,6 +37,7 @@ class TGridContextMenu;
 class TLatticeGrid;
 class TFileDialog;
 class TListTotals;
+struct TPrintRequest;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -107,6 +109,10 @@ public:
     // keeping the selected item selected and the top item on top where they
     // still exist.
     void ReloadChangedProfile();
+    // "Print…" (Ctrl+P) and "Save as PDF…": the list as the grid shows it,
+    // after the options dialog (main_window_print.cpp).
+    void PrintTheList();
+    void SaveTheListAsPdf();
 
     const QString &CurrentProfilePath() const { return profiles_->CurrentProfilePath(); }
     int AskAtStartup() const { return askAtStartup_; }
@@ -146,6 +152,8 @@ private:
     void CreateHistory();
     // The file dialogs of Export… and Import… (main_window_sharing.cpp).
     void CreateSharing(IFileDialogs &dialogs);
+    // The options dialog of a printout; nothing when cancelled.
+    std::optional<TPrintRequest> AskPrintOptions(const QString &windowTitle);
     // The entries of the grid's right-click menu (grid_context_menu.cpp).
     void FillGridContextMenu(QMenu &menu);
     template <typename TControl>
@@ -201,6 +209,7 @@ private:
 
     QString folder_;
     IMessageBoxes &messages_;
+    IFileDialogs &dialogs_;
     TForm2 *form2_ = nullptr;
     TForm3 *form3_ = nullptr;
     IModalWindows *modal_ = nullptr;
@@ -247,6 +256,8 @@ private:
     std::unique_ptr<TFileDialog> importDialog_;
     std::unique_ptr<TItemHistory> history_;
     TGridContextMenu *gridContextMenu_ = nullptr;
+    // The printer last chosen in the print dialog (shared: QPrinter is incomplete here).
+    std::shared_ptr<QPrinter> printer_;
     // The row of an edit being committed as it was before.
     std::optional<std::pair<int, TRowSnapshot>> editedRow_;
 };

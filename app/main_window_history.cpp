@@ -33,6 +33,7 @@ void TForm1::CreateHistory()
     addKey(Qt::CTRL | Qt::Key_Z, &TForm1::Undo);
     addKey(Qt::CTRL | Qt::Key_Y, &TForm1::Redo);
     addKey(Qt::CTRL | Qt::SHIFT | Qt::Key_Z, &TForm1::Redo);
+    addKey(Qt::CTRL | Qt::Key_P, &TForm1::PrintTheList);
     profiles_->Watch().OnChangedOutside = Guarded(&messages_, [this] { ReloadChangedProfile(); });
     gridContextMenu_ = new TGridContextMenu(*latticeGrid1_,
                                             [this](QMenu &menu) { FillGridContextMenu(menu); });

@@ -15,6 +15,7 @@
 //   yearnbox-bench [--runs N] csv-export FILE OUT  (bench_csv.h)
 //   yearnbox-bench [--runs N] csv-import CSV       (bench_csv.h)
 //   yearnbox-bench [--runs N] restore FILE [VERSIONS]    (bench_restore.h)
+//   yearnbox-bench [--runs N] pdf FILE OUT                (bench_pdf.h)
 //
 // load, save and clear work on the item grid alone; paint and autosave on the
 // main window, with FILE as its profile (autosave on a copy, since it saves;
@@ -29,6 +30,7 @@
 #include "app/main_window.h"
 #include "bench/bench_csv.h"
 #include "bench/bench_restore.h"
+#include "bench/bench_pdf.h"
 #include "bench/bench_search.h"
 #include "bench/bench_scroll.h"
 #include "bench/bench_sort.h"
@@ -106,7 +108,7 @@ int Usage()
 {
     std::fputs("usage: yearnbox-bench [--runs N] load FILE | save FILE OUT | clear FILE"
                " | paint FILE | autosave FILE [--no-backups] | undo FILE | search FILE WORD"
-               " | scroll FILE | restore FILE [VERSIONS]"
+               " | scroll FILE | restore FILE [VERSIONS] | pdf FILE OUT"
                " | sort FILE INDEX [--descending] [--reverse] | huge-cell OUT CHARS [FILL]"
                " | totals FILE | csv-export FILE OUT | csv-import CSV\n",
                stderr);
@@ -178,6 +180,8 @@ int main(int argc, char **argv)
         const int status = RunRestoreBench(args, runs);
         return status == 2 ? Usage() : status;
     }
+    if (op == "pdf")
+        return RunPdfBench(args, runs);
     const bool oneFile = op == "load" || op == "clear" || op == "paint" || op == "autosave" ||
                          op == "undo" || op == "scroll";
     const bool twoArguments = op == "save" || op == "search";

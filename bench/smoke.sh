@@ -52,6 +52,9 @@ for flags in "0" "3 --descending" "6 --reverse"; do
   python3 -c 'import json,sys; d=json.loads(sys.argv[1]); assert d["op"]=="sort" and d["items"]==1000 and d["seconds"]>=0, d' "$line"
 done
 check scroll "$("$bench" scroll "$tmp/p.ybk")"
+line=$("$bench" --runs 1 pdf "$tmp/p.ybk" "$tmp/p.pdf")
+python3 -c 'import json,sys; d=json.loads(sys.argv[1]); assert d["op"]=="pdf" and d["items"]==1000 and d["pages"]>1 and d["pdf_bytes"]>0, d' "$line"
+[ "$(head -c 5 "$tmp/p.pdf")" = "%PDF-" ]
 
 # An eighth field on the third line.
 printf 'a,b,c,1,d,0,True\r\ne,f,g,2,h,0,False\r\ni,j,k,3,l,0,True,extra\r\n' > "$tmp/bad.ybk"

@@ -7,7 +7,7 @@ set -euo pipefail
 # comparison (time, sqlite3); the fuzz run; the end-to-end tests (the last
 # line: the desktop's file associations); the install and package tests; the
 # accessibility tests (Qt's switch for it, and a real AT-SPI bus and client);
-# PDF pages turned into text and pictures (pdftotext, pdftoppm).
+# the printed list's checks (pdfinfo, pdftotext, pdftoppm).
 packages=(
   build-essential cmake qt6-base-dev
   libjpeg62-turbo-dev

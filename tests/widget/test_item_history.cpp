@@ -192,8 +192,8 @@ TEST_F(ItemHistoryTest, ARightPressSelectsAndItsReleaseOpensTheMenu)
     for (QAction *action : menu->actions())
         if (!action->isSeparator())
             texts << action->text() + (action->isEnabled() ? "" : " (off)");
-    EXPECT_EQ(texts, QStringList({"Undo", "Redo (off)", "Restore an Earlier Version\u2026",
-                                  "Summary\u2026", "Export\u2026", "Import\u2026"}));
+    // The history's entries come first; other entries follow them.
+    EXPECT_EQ(texts.mid(0, 3), QStringList({"Undo", "Redo (off)", "Restore an Earlier Version\u2026"}));
     menu->grab().save(folder.File("menu.png"));
     menu->actions().first()->trigger();
     menu->close();

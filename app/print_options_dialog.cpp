@@ -1,0 +1,43 @@
+#include "app/print_options_dialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLocale>
+#include <QVBoxLayout>
+
+QString PrintExtentText(int items, int pages)
+{
+    const QLocale locale;
+    QString text = QStringLiteral("%1 %2 on at least %3 %4.")
+                       .arg(locale.toString(items), items == 1 ? "item" : "items",
+                            locale.toString(pages), pages == 1 ? "page" : "pages");
+    if (pages > TPrintOptionsDialog::kManyPages)
+        text += QStringLiteral("\nThat is a great deal of paper and takes a while.");
+    return text;
+}
+
+TPrintOptionsDialog::TPrintOptionsDialog(const QString &title, int items, int markedItems,
+                                         std::function<int(int)> pagesFor, QWidget *parent)
+    : QDialog(parent), items_(items), markedItems_(markedItems), pagesFor_(std::move(pagesFor)),
+      markedOnly_(new QCheckBox(QStringLiteral("Marked items only"), this)),
+      extent_(new QLabel(this))
+{
+    setWindowTitle(title);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(markedOnly_);
+    layout->addWidget(extent_);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(markedOnly_, &QCheckBox::toggled, this, [this] { ShowExtent(); });
+    ShowExtent();
+}
+
+void TPrintOptionsDialog::ShowExtent()
+{
+    const int count = markedOnly_->isChecked() ? markedItems_ : items_;
+    extent_->setText(PrintExtentText(count, pagesFor_(count)));
+}
