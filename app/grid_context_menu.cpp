@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/item_history.h"
+#include "app/item_transfer.h"
 #include "app/main_window.h"
 #include "grid/columns/lattice_grid.h"
 
@@ -72,4 +73,9 @@ void TForm1::FillGridContextMenu(QMenu &menu)
     add(QStringLiteral("Print\u2026"), true, &TForm1::PrintTheList);
     menu.actions().constLast()->setShortcut(Qt::CTRL | Qt::Key_P);
     add(QStringLiteral("Save as PDF\u2026"), true, &TForm1::SaveTheListAsPdf);
+    menu.addSeparator();
+    add(QStringLiteral("Find in All Profiles\u2026"), true, &TForm1::FindInAllProfiles);
+    menu.actions().constLast()->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_F);
+    AddTransferMenu(menu, TTransferKind::tkCopy);
+    AddTransferMenu(menu, TTransferKind::tkMove);
 }

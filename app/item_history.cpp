@@ -75,6 +75,20 @@ private:
     QList<TRowSnapshot> after_;
 };
 
+class TStepsCommand : public TStampedCommand {
+public:
+    TStepsCommand(TItemHistory &history, std::function<void()> undo, std::function<void()> redo)
+        : TStampedCommand(history), undo_(std::move(undo)), redo_(std::move(redo))
+    {
+    }
+    void Undo() override { undo_(); }
+    void Redo() override { redo_(); }
+
+private:
+    std::function<void()> undo_;
+    std::function<void()> redo_;
+};
+
 class TProfileCommand : public TStampedCommand {
 public:
     TProfileCommand(TItemHistory &history, QString before, QString after,
@@ -131,6 +145,11 @@ void TItemHistory::Deleted(int row, const TRowSnapshot &before) { Push(row, befo
 void TItemHistory::Changed(int row, const TRowSnapshot &before)
 {
     Push(row, before, TakeRow(grid_, row));
+}
+
+void TItemHistory::Recorded(std::function<void()> undo, std::function<void()> redo)
+{
+    Stack().push(new TStepsCommand(*this, std::move(undo), std::move(redo)));
 }
 
 void TItemHistory::ProfileChanged(const QString &before, const QString &after,

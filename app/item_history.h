@@ -48,6 +48,10 @@ public:
     // and saves it. Nothing is recorded when load raises.
     void ReplaceAll(const std::function<void()> &load);
 
+    // A change of the list shown made by steps of its own, already done
+    // (an item sent to another profile).
+    void Recorded(std::function<void()> undo, std::function<void()> redo);
+
     // A change of the profile shown, from before to after, already done;
     // undo and redo raise what the history reports once the stack moved.
     void ProfileChanged(const QString &before, const QString &after,

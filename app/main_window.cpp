@@ -69,6 +69,7 @@ TForm1::TForm1(const QString &folder, const QString &commandLineFile, IMessageBo
     };
     CreateHistory();
     CreateSharing(dialogs);
+    CreateFindAll();
     timer5_->start();
 
     FormCreate(commandLineFile);

@@ -14,6 +14,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -33,6 +34,9 @@ class QTimer;
 class QToolButton;
 class TForm2;
 class TForm3;
+struct TChosenItem;
+struct TSearchedProfile;
+enum class TTransferKind : uint8_t;
 class TGridContextMenu;
 class TLatticeGrid;
 class TFileDialog;
@@ -113,6 +117,16 @@ public:
     // after the options dialog (main_window_print.cpp).
     void PrintTheList();
     void SaveTheListAsPdf();
+    // Searches every profile for a word (Ctrl+Shift+F) and shows the item
+    // chosen in its profile.
+    void FindInAllProfiles();
+    // The selected item copied or moved to the end of another profile
+    // (main_window_transfer.cpp), as one change that can be undone.
+    void TransferItem(const TSearchedProfile &to, TTransferKind kind);
+    // The "Copy to Profile" or "Move to Profile" submenu, listing OtherProfiles().
+    void AddTransferMenu(QMenu &menu, TTransferKind kind);
+    // The profiles of the drop-down list and the blank profile, less the one shown.
+    QList<TSearchedProfile> OtherProfiles() const;
 
     const QString &CurrentProfilePath() const { return profiles_->CurrentProfilePath(); }
     int AskAtStartup() const { return askAtStartup_; }
@@ -154,6 +168,9 @@ private:
     void CreateSharing(IFileDialogs &dialogs);
     // The options dialog of a printout; nothing when cancelled.
     std::optional<TPrintRequest> AskPrintOptions(const QString &windowTitle);
+    // Ctrl+Shift+F, and showing a found item (main_window_find_all.cpp).
+    void CreateFindAll();
+    void ShowFoundItem(const TChosenItem &chosen);
     // The entries of the grid's right-click menu (grid_context_menu.cpp).
     void FillGridContextMenu(QMenu &menu);
     template <typename TControl>

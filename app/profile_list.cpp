@@ -12,14 +12,17 @@ QString ProfileName(const QString &path)
     return fileName.size() <= 4 ? QString() : fileName.chopped(4);
 }
 
+bool IsListedProfileName(const QString &name)
+{
+    return !name.isEmpty() && name != QLatin1String("0");
+}
+
 QStringList ProfileEntries(const QStringList &lines)
 {
     QStringList entries;
-    for (const QString &line : lines) {
-        const QString name = ProfileName(line);
-        if (!name.isEmpty() && name != QLatin1String("0"))
+    for (const QString &line : lines)
+        if (const QString name = ProfileName(line); IsListedProfileName(name))
             entries.append(name);
-    }
     return entries;
 }
 

@@ -17,8 +17,12 @@ QByteArray ProfileListBytes(const QStringList &lines);
 // they are); empty when the file name has four characters or fewer.
 QString ProfileName(const QString &path);
 
+// Whether a line of "mpl.mpl" with this profile name is an entry of the
+// drop-down list: every name but "" and "0".
+bool IsListedProfileName(const QString &name);
+
 // The drop-down entries for the lines of "mpl.mpl", in file order: every
-// line's profile name except "" and "0". Equal names are kept.
+// listed profile name. Equal names are kept.
 QStringList ProfileEntries(const QStringList &lines);
 
 // The first line whose profile name is name, or -1.

@@ -74,6 +74,21 @@ void TProfiles::WriteTo(const QString &path)
     watch_.Know(path, grid_.SaveToTextFile(path, kSeparator, kLineBreak, TEncodingKind::ekUnicode));
 }
 
+void TProfiles::ChangeProfileFile(const QString &path,
+                                  const std::function<bool(TLtCustomGridControl &other)> &change)
+{
+    TLtCustomGridControl other(&grid_.Columns());
+    for (int column = 0; column < grid_.ColumnCount(); ++column)
+        other.Cells().AddColumn();
+    other.LoadFromTextFile(path, kSeparator, kLineBreak, TLoadFailure::lfKeepPreviousRows);
+    if (!change(other))
+        return;
+    // Not the file shown, so not one this program is known to have written
+    // last: its backup is hashed by reading it.
+    backups_.Keep(path);
+    other.SaveToTextFile(path, kSeparator, kLineBreak, TEncodingKind::ekUnicode);
+}
+
 void TProfiles::SaveCurrent()
 {
     SaveTo(currentProfilePath_);
@@ -138,6 +153,26 @@ void TProfiles::LoadProfileByName(const QString &name)
         messages_.ShowMessage(
             QStringLiteral("Profile could not be loaded; it may be missing or corrupt."));
     }
+}
+
+void TProfiles::ShowProfile(const QString &path)
+{
+    LoadFile(path);
+    currentProfilePath_ = path;
+    ApplyRowMarks(grid_);
+    // The entry whose choice loads this file: the first line of its name.
+    int entry = -1;
+    const QString name = ProfileName(path);
+    try {
+        const QStringList lines = ReadProfileList(ReadWholeFile(ProfileListPath()));
+        if (const int line = FindProfileLine(lines, name); line >= 0 && lines[line] == path)
+            for (int i = 0; i < list_.count() && entry < 0; ++i)
+                if (ProfileEntryName(list_, i) == name)
+                    entry = i;
+    } catch (const EYearnboxError &) {
+        // No profile list: no entry.
+    }
+    list_.setCurrentIndex(entry);
 }
 
 void TProfiles::SaveThisProfile()

@@ -12,11 +12,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class IMessageBoxes;
 class QComboBox;
 class TLatticeGrid;
+class TLtCustomGridControl;
 
 // A chosen file name with ".ybk" appended unless it ends in exactly ".ybk".
 QString WithProfileExtension(const QString &fileName);
@@ -61,6 +63,17 @@ public:
     void FillProfileList();
     void AppendToProfileList(const QString &path);
     void LoadProfileByName(const QString &name);
+    // Loads the profile file at path as the drop-down list would (marks
+    // coloured) and selects its entry, or none for a file without one.
+    // Raises when the file cannot be loaded; nothing changes then.
+    void ShowProfile(const QString &path);
+
+    // Reads the profile file at path into a grid of its own (no window),
+    // lets change work on it and, when change answers true, saves it
+    // atomically, its old version kept among the backups. Raises when the
+    // file cannot be read or written; it is then as it was.
+    void ChangeProfileFile(const QString &path,
+                           const std::function<bool(TLtCustomGridControl &other)> &change);
 
     void SaveThisProfile();
     void LoadAProfile();

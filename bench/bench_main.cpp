@@ -16,6 +16,7 @@
 //   yearnbox-bench [--runs N] csv-import CSV       (bench_csv.h)
 //   yearnbox-bench [--runs N] restore FILE [VERSIONS]    (bench_restore.h)
 //   yearnbox-bench [--runs N] pdf FILE OUT                (bench_pdf.h)
+//   yearnbox-bench [--runs N] find-all FILE COPIES WORD   (bench_find_all.h)
 //
 // load, save and clear work on the item grid alone; paint and autosave on the
 // main window, with FILE as its profile (autosave on a copy, since it saves;
@@ -31,6 +32,7 @@
 #include "bench/bench_csv.h"
 #include "bench/bench_restore.h"
 #include "bench/bench_pdf.h"
+#include "bench/bench_find_all.h"
 #include "bench/bench_search.h"
 #include "bench/bench_scroll.h"
 #include "bench/bench_sort.h"
@@ -108,7 +110,7 @@ int Usage()
 {
     std::fputs("usage: yearnbox-bench [--runs N] load FILE | save FILE OUT | clear FILE"
                " | paint FILE | autosave FILE [--no-backups] | undo FILE | search FILE WORD"
-               " | scroll FILE | restore FILE [VERSIONS] | pdf FILE OUT"
+               " | scroll FILE | restore FILE [VERSIONS] | pdf FILE OUT | find-all FILE COPIES WORD"
                " | sort FILE INDEX [--descending] [--reverse] | huge-cell OUT CHARS [FILL]"
                " | totals FILE | csv-export FILE OUT | csv-import CSV\n",
                stderr);
@@ -182,6 +184,12 @@ int main(int argc, char **argv)
     }
     if (op == "pdf")
         return RunPdfBench(args, runs);
+    if (op == "find-all") {
+        const int code = RunFindAllBench(args, runs, [&](const auto &prepare, const auto &body) {
+            return Time(runs, prepare, body);
+        });
+        return code == 2 ? Usage() : code;
+    }
     const bool oneFile = op == "load" || op == "clear" || op == "paint" || op == "autosave" ||
                          op == "undo" || op == "scroll";
     const bool twoArguments = op == "save" || op == "search";

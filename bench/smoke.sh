@@ -55,6 +55,9 @@ check scroll "$("$bench" scroll "$tmp/p.ybk")"
 line=$("$bench" --runs 1 pdf "$tmp/p.ybk" "$tmp/p.pdf")
 python3 -c 'import json,sys; d=json.loads(sys.argv[1]); assert d["op"]=="pdf" and d["items"]==1000 and d["pages"]>1 and d["pdf_bytes"]>0, d' "$line"
 [ "$(head -c 5 "$tmp/p.pdf")" = "%PDF-" ]
+# Three copies and the empty blank profile: four profiles, the hits of one thrice.
+line=$("$bench" --runs 1 find-all "$tmp/p.ybk" 3 bike)
+python3 -c 'import json,sys; d=json.loads(sys.argv[1]); assert d["op"]=="find-all" and d["items"]==3000 and d["profiles"]==4 and d["hits"]>0 and d["hits"]%3==0 and d["seconds"]>=0, d' "$line"
 
 # An eighth field on the third line.
 printf 'a,b,c,1,d,0,True\r\ne,f,g,2,h,0,False\r\ni,j,k,3,l,0,True,extra\r\n' > "$tmp/bad.ybk"

@@ -18,12 +18,12 @@ expect_profile "$ball"
 xdotool key ctrl+z
 expect_profile "$kite" "$ball"
 
-# Right-click: the menu opens on the release; the restore comes before
-# Summary, Export, Import and the printed list's two entries at its end.
+# Right-click: the menu opens on the release; the restore follows Redo, its
+# first entry that is on now (nothing is left to undo).
 xdotool mousemove --window "$wid" 60 "$row0" click 3
 sleep 0.6
 shot menu.png
-xdotool key Up Up Up Up Up Up Return
+xdotool key Down Down Return
 sleep 1
 shot restore.png
 # The newest version comes chosen: the list as it was after the delete.

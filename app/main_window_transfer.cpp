@@ -1,0 +1,65 @@
+// "Copy to Profile" and "Move to Profile" on the grid's right-click menu:
+// the selected item goes to the end of another profile's file, saved there
+// first; a move deletes it here only once that file is saved. A file that
+// cannot be read or written is told of and changes nothing, here or there.
+
+#include "app/application.h"
+#include "app/item_transfer.h"
+#include "app/main_window.h"
+#include "app/profile_search.h"
+#include "grid/columns/lattice_grid.h"
+#include "platform/errors.h"
+#include "platform/message_box.h"
+
+#include <QMenu>
+
+QList<TSearchedProfile> TForm1::OtherProfiles() const
+{
+    QList<TSearchedProfile> others = KnownProfiles(*profiles_);
+    others.removeIf(
+        [this](const TSearchedProfile &profile) { return profile.path == CurrentProfilePath(); });
+    return others;
+}
+
+void TForm1::AddTransferMenu(QMenu &menu, TTransferKind kind)
+{
+    QMenu *sub = menu.addMenu(kind == TTransferKind::tkCopy ? QStringLiteral("Copy to Profile")
+                                                            : QStringLiteral("Move to Profile"));
+    for (const TSearchedProfile &profile : OtherProfiles())
+        connect(sub->addAction(profile.name), &QAction::triggered, this,
+                Guarded(&messages_, [this, profile, kind] { TransferItem(profile, kind); }));
+    sub->setEnabled(latticeGrid1_->RowExist(latticeGrid1_->SelectedRow()) && !sub->isEmpty());
+}
+
+void TForm1::TransferItem(const TSearchedProfile &to, TTransferKind kind)
+{
+    TLatticeGrid &grid = *latticeGrid1_;
+    const int row = grid.SelectedRow();
+    if (!grid.RowExist(row) || to.path == CurrentProfilePath())
+        return;
+    const TRowSnapshot item = TakeRow(grid, row);
+    const TChangeProfileFile change = [this](const QString &path, const auto &edit) {
+        profiles_->ChangeProfileFile(path, edit);
+    };
+    int appended = -1;
+    try {
+        change(to.path, [&](TLtCustomGridControl &other) {
+            appended = AppendItem(other, item);
+            return true;
+        });
+    } catch (const EYearnboxError &error) {
+        messages_.ShowDetailedMessage(
+            QStringLiteral("The item could not be %1 to %2.")
+                .arg(kind == TTransferKind::tkCopy ? QStringLiteral("copied")
+                                                   : QStringLiteral("moved"),
+                     to.name),
+            error.Message());
+        return;
+    }
+    if (kind == TTransferKind::tkMove)
+        grid.DeleteRow(row);
+    RecordTransfer(*history_, change, to.path, kind, row, item, appended);
+    // Not caught here, as after a delete: a failed save reaches the default error report.
+    if (kind == TTransferKind::tkMove)
+        profiles_->SaveCurrent();
+}
