@@ -47,6 +47,18 @@ TCommandLine ParseCommandLine(const QList<QByteArray> &arguments)
         } else if (argument == "--version") {
             line.action = TCommandAction::caVersion;
             return line;
+        } else if (argument == "--export-csv" || argument == "--import-csv") {
+            const bool exporting = argument == "--export-csv";
+            if (arguments.size() != i + 3 || !files.isEmpty())
+                return UsageError(QStringLiteral("%1 needs exactly two file names")
+                                      .arg(QString::fromLatin1(argument)));
+            QString first, second;
+            if (!DecodeFileName(arguments[i + 1], first) || !DecodeFileName(arguments[i + 2], second))
+                return UsageError(QStringLiteral("a file name is not valid in the system's encoding"));
+            line.action = exporting ? TCommandAction::caExportCsv : TCommandAction::caImportCsv;
+            line.file = exporting ? first : second;
+            line.csv = exporting ? second : first;
+            return line;
         } else if (argument == "--screenshot") {
             if (i + 1 >= arguments.size())
                 return UsageError(QStringLiteral("--screenshot needs a file name"));

@@ -67,6 +67,9 @@ void TForm1::FillGridContextMenu(QMenu &menu)
         !profiles_->Backups().List(CurrentProfilePath()).isEmpty(),
         &TForm1::RestoreAnEarlierVersion);
     menu.addSeparator();
+    add(QStringLiteral("Summary\u2026"), true, &TForm1::ShowSummary);
+    add(QStringLiteral("Export\u2026"), true, &TForm1::ExportItems);
+    add(QStringLiteral("Import\u2026"), true, &TForm1::ImportItems);
     add(QStringLiteral("Print\u2026"), true, &TForm1::PrintTheList);
     menu.actions().constLast()->setShortcut(Qt::CTRL | Qt::Key_P);
     add(QStringLiteral("Save as PDF\u2026"), true, &TForm1::SaveTheListAsPdf);

@@ -5,6 +5,7 @@
 #include "app/application.h"
 #include "app/association_window.h"
 #include "app/command_line.h"
+#include "app/csv_commands.h"
 #include "app/file_association.h"
 #include "app/main_window.h"
 #include "app/screenshot.h"
@@ -30,6 +31,13 @@ const char kUsage[] =
     "everything after the >>, blanks included (the form the desktop uses); a name\n"
     "that merely holds >> is an ordinary file name.\n"
     "\n"
+    "  --export-csv PROFILE OUT\n"
+    "                    write the items of PROFILE to the CSV file OUT (UTF-8, a header\n"
+    "                    of the column captions, RFC 4180 quoting) and exit; no window\n"
+    "  --import-csv IN PROFILE\n"
+    "                    add the items of the CSV file IN to PROFILE (created when it does\n"
+    "                    not exist) and exit; IN may be UTF-8 or UTF-16, separated by\n"
+    "                    ',' ';' or tab; a file that cannot be read changes nothing\n"
     "  --screenshot PNG  start as usual, save a picture of the main window, then close;\n"
     "                    an existing file that is not a PNG picture is never replaced\n"
     "  --help            show this help\n"
@@ -62,6 +70,14 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "yearnbox: %s\nTry 'yearnbox --help'.\n",
                      line.error.toLocal8Bit().constData());
         return 2;
+    case TCommandAction::caExportCsv:
+    case TCommandAction::caImportCsv: {
+        // No window is shown, so no display is needed.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        return line.action == TCommandAction::caExportCsv ? ExportCsvCommand(line.file, line.csv)
+                                                         : ImportCsvCommand(line.csv, line.file);
+    }
     case TCommandAction::caRun:
         break;
     }

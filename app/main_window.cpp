@@ -8,12 +8,14 @@
 #include "app/item_columns.h"
 #include "app/item_keys.h"
 #include "app/line_file.h"
+#include "app/list_totals.h"
 #include "app/row_marks.h"
 #include "app/settings.h"
 #include "app/window_size_rules.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/conversions.h"
 #include "platform/errors.h"
+#include "platform/file_dialog.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 
@@ -60,7 +62,13 @@ TForm1::TForm1(const QString &folder, const QString &commandLineFile, IMessageBo
     setWindowTitle(QStringLiteral("Yearnbox"));
     resize(kDesignClient);
     CreateControls(dialogs);
+    listTotals_ = std::make_unique<TListTotals>(*latticeGrid1_);
+    latticeGrid1_->OnHeaderHint = [this](TLatticeGrid &, int column, QString &text) {
+        if (column == icPrice)
+            text = listTotals_->HintText();
+    };
     CreateHistory();
+    CreateSharing(dialogs);
     CreateFindAll();
     timer5_->start();
 

@@ -39,6 +39,8 @@ struct TSearchedProfile;
 enum class TTransferKind : uint8_t;
 class TGridContextMenu;
 class TLatticeGrid;
+class TFileDialog;
+class TListTotals;
 struct TPrintRequest;
 
 class TForm1 : public QWidget {
@@ -88,6 +90,8 @@ public:
     QTimer *Timer4() const { return timer4_; }
     QTimer *Timer5() const { return timer5_; }
     TProfiles &Profiles() { return *profiles_; }
+    // What the list costs, shown in the "Price:" header's hint.
+    TListTotals &ListTotals() { return *listTotals_; }
     TItemHistory &History() { return *history_; }
     TGridContextMenu &GridContextMenu() { return *gridContextMenu_; }
 
@@ -97,6 +101,14 @@ public:
     // Lets the user choose a kept version of the profile shown, loads it into
     // the grid and saves it, as one change that can be undone.
     void RestoreAnEarlierVersion();
+    // "Summary…": the totals per currency, marked and not, and per priority.
+    void ShowSummary();
+    // "Export…": the list as a CSV file the user chooses.
+    void ExportItems();
+    // "Import…": a CSV file's items appended to the profile shown and saved at
+    // once, as one change that can be undone; a file that cannot be read is
+    // refused with its line and changes nothing.
+    void ImportItems();
     // Another program changed the current profile's file: read it again,
     // keeping the selected item selected and the top item on top where they
     // still exist.
@@ -152,6 +164,8 @@ private:
     void CreateControls(IFileDialogs &dialogs);
     // The undo stacks, their keys and the grid's right-click menu.
     void CreateHistory();
+    // The file dialogs of Export… and Import… (main_window_sharing.cpp).
+    void CreateSharing(IFileDialogs &dialogs);
     // The options dialog of a printout; nothing when cancelled.
     std::optional<TPrintRequest> AskPrintOptions(const QString &windowTitle);
     // Ctrl+Shift+F, and showing a found item (main_window_find_all.cpp).
@@ -254,6 +268,9 @@ private:
     QTimer *timer4_ = nullptr;
     QTimer *timer5_ = nullptr;
     std::unique_ptr<TProfiles> profiles_;
+    std::unique_ptr<TListTotals> listTotals_;
+    std::unique_ptr<TFileDialog> exportDialog_;
+    std::unique_ptr<TFileDialog> importDialog_;
     std::unique_ptr<TItemHistory> history_;
     TGridContextMenu *gridContextMenu_ = nullptr;
     // The printer last chosen in the print dialog (shared: QPrinter is incomplete here).

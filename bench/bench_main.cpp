@@ -11,6 +11,9 @@
 //   yearnbox-bench [--runs N] sort FILE INDEX [--descending] [--reverse]
 //   yearnbox-bench huge-cell OUT CHARS [FILL]      (huge_cell.h)
 //   yearnbox-bench scroll FILE
+//   yearnbox-bench [--runs N] totals FILE          (bench_totals.h)
+//   yearnbox-bench [--runs N] csv-export FILE OUT  (bench_csv.h)
+//   yearnbox-bench [--runs N] csv-import CSV       (bench_csv.h)
 //   yearnbox-bench [--runs N] restore FILE [VERSIONS]    (bench_restore.h)
 //   yearnbox-bench [--runs N] pdf FILE OUT                (bench_pdf.h)
 //   yearnbox-bench [--runs N] find-all FILE COPIES WORD   (bench_find_all.h)
@@ -26,12 +29,14 @@
 #include "app/item_columns.h"
 #include "bench/huge_cell.h"
 #include "app/main_window.h"
+#include "bench/bench_csv.h"
 #include "bench/bench_restore.h"
 #include "bench/bench_pdf.h"
 #include "bench/bench_find_all.h"
 #include "bench/bench_search.h"
 #include "bench/bench_scroll.h"
 #include "bench/bench_sort.h"
+#include "bench/bench_totals.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/errors.h"
 #include "platform/file_dialog.h"
@@ -106,7 +111,8 @@ int Usage()
     std::fputs("usage: yearnbox-bench [--runs N] load FILE | save FILE OUT | clear FILE"
                " | paint FILE | autosave FILE [--no-backups] | undo FILE | search FILE WORD"
                " | scroll FILE | restore FILE [VERSIONS] | pdf FILE OUT | find-all FILE COPIES WORD"
-               " | sort FILE INDEX [--descending] [--reverse] | huge-cell OUT CHARS [FILL]\n",
+               " | sort FILE INDEX [--descending] [--reverse] | huge-cell OUT CHARS [FILL]"
+               " | totals FILE | csv-export FILE OUT | csv-import CSV\n",
                stderr);
     return 2;
 }
@@ -168,6 +174,10 @@ int main(int argc, char **argv)
         return RunSortBench(args, runs);
     if (op == "huge-cell")
         return HugeCellCommand(args);
+    if (op == "totals")
+        return RunTotalsBench(args, runs);
+    if (op == "csv-export" || op == "csv-import")
+        return RunCsvBench(args, runs);
     if (op == "restore") {
         const int status = RunRestoreBench(args, runs);
         return status == 2 ? Usage() : status;

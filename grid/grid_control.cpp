@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 TLtCustomGridControl::TLtCustomGridControl(const IGridColumns *columns)
     : columns_(columns), cells_(this, columns)
@@ -66,8 +67,10 @@ void TLtCustomGridControl::SetRowSize(int value)
 
 void TLtCustomGridControl::CellChangeReported(int column, int row)
 {
-    if (IsUpdating())
+    if (IsUpdating()) {
+        batchChangedCells_ = true;
         return;
+    }
     RefreshCell(column, row);
     CellChangeHeard(column, row);
     DoChange(column, row);
@@ -79,6 +82,9 @@ void TLtCustomGridControl::EndUpdate()
         return;
     if (--updateCount_ > 0)
         return;
+    // Changes made in the batch were not reported one by one.
+    if (std::exchange(batchChangedCells_, false))
+        DoRowsReset();
     RefreshBody();
     if (options_.Contains(TGridOption::goHeader))
         RefreshHeader();
@@ -163,6 +169,7 @@ void TLtCustomGridControl::DeleteRow(int row)
     const int children = RowExist(row) ? cells_.GetChildCount(row) : 0;
     for (int i = 0; i < children; ++i)
         DeleteRow(row + 1);
+    DoDeletingRow(row);
     TRow *record = cells_.GetRow(row);
     if (record->parent)
         record->parent->DeleteChild();
@@ -200,6 +207,7 @@ void TLtCustomGridControl::ClearRows()
     RefreshBody();
     RefreshIndicator(-1);
     UpdateScrollBars();
+    DoRowsReset();
 }
 
 void TLtCustomGridControl::ClearRow(int row)
@@ -679,10 +687,34 @@ bool TLtCustomGridControl::DoBeforeSelect(int column, int row)
     return accept;
 }
 
+void TLtCustomGridControl::AddRowsListener(IRowsListener *listener)
+{
+    rowsListeners_.push_back(listener);
+}
+
+void TLtCustomGridControl::RemoveRowsListener(IRowsListener *listener)
+{
+    std::erase(rowsListeners_, listener);
+}
+
+void TLtCustomGridControl::DoDeletingRow(int row)
+{
+    for (IRowsListener *listener : rowsListeners_)
+        listener->RowDeleting(row);
+}
+
+void TLtCustomGridControl::DoRowsReset()
+{
+    for (IRowsListener *listener : rowsListeners_)
+        listener->RowsReset();
+}
+
 void TLtCustomGridControl::DoChange(int column, int row)
 {
     if (OnChange)
         OnChange(*this, column, row);
+    for (IRowsListener *listener : rowsListeners_)
+        listener->CellChanged(column, row);
 }
 
 bool TLtCustomGridControl::DoEditAccept(int column, int row, const QString &value)

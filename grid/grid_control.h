@@ -17,12 +17,14 @@
 #include "grid/cells_host.h"
 #include "grid/grid_options.h"
 #include "grid/grid_search.h"
+#include "grid/rows_listener.h"
 #include "grid/text_file.h"
 
 #include <QString>
 #include <QTimer>
 
 #include <functional>
+#include <vector>
 
 class IGridColumns;
 
@@ -204,6 +206,9 @@ public:
     TEditEvent OnEdit;
     TEditTextEvent OnEditText;
     TNotifyEvent OnEditExit;
+    // Listeners of the rows (rows_listener.h); a listener is removed before it goes.
+    void AddRowsListener(IRowsListener *listener);
+    void RemoveRowsListener(IRowsListener *listener);
 
     void DoCellClick(int column, int row);
     void DoCellDblClick(int column, int row);
@@ -226,6 +231,9 @@ public:
     void DoEdit(int column, int row, const QString &value);
     void DoEditText(int column, int row, QString &value);
     void DoEditExit();
+    // Tell the rows' listeners.
+    void DoDeletingRow(int row);
+    void DoRowsReset();
 
     // --- text files
     // Raises EInOutError when the file cannot be written; the old file is then
@@ -323,6 +331,8 @@ private:
     int lastVisibleRow_ = 0;
     int lastAddedRow_ = -1;
     int updateCount_ = 0;
+    bool batchChangedCells_ = false;
+    std::vector<IRowsListener *> rowsListeners_;
     int sortedColumn_ = -1;
     QString searchText_;
     QTimer searchTimer_;

@@ -135,6 +135,7 @@ void TLtCustomGridControl::ParseIntoGrid(const QString &text, QChar separator, Q
     if (RowCount() > 0)
         lastAddedRow_ = RowCount() - 1;
     RowsReplaced();
+    DoRowsReset();
     RefreshBody();
     UpdateScrollBars();
 }

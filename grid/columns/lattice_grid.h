@@ -132,6 +132,8 @@ public:
         OnCustomDrawCell;
     std::function<void(TLatticeGrid &, QPainter &painter)> OnPostDraw;
     std::function<void(TLatticeGrid &, int column, int row, QString &text)> OnCellHint;
+    // A header's hint is about to show; text comes in as the header's Hint.
+    std::function<void(TLatticeGrid &, int column, QString &text)> OnHeaderHint;
 
     void DoCellColoring(int column, int row, TColor &cellColor, TColor &gridLineColor,
                         TCellState state);
@@ -143,6 +145,7 @@ public:
                           TCellState state);
     void DoPostDraw(QPainter &painter);
     void DoCellHint(int column, int row, QString &text);
+    void DoHeaderHint(int column, QString &text);
 
     TSortedStyle SortedStyle() const { return sortedStyle_; }
     void SetSortedStyle(TSortedStyle value);

@@ -370,8 +370,13 @@ void TLatticeGrid::HoverHeader(int column)
     // Themed headers draw the column under the mouse hot.
     RefreshHeader();
     hoveredHeader_ = column;
-    const QString hint = column >= 0 ? columns_.Item(column)->Header().Hint() : QString();
-    if (!hint.isEmpty() && window()->isActiveWindow()) {
+    // Only a hint that can show is asked for.
+    QString hint;
+    if (column >= 0 && window()->isActiveWindow()) {
+        hint = columns_.Item(column)->Header().Hint();
+        DoHeaderHint(column, hint);
+    }
+    if (!hint.isEmpty()) {
         const QPoint at(ColumnRect(*columns_.Item(column), 0, 0).left(),
                         kFrameWidth + headerSize_ + 2);
         hint_->ShowAt(viewport()->mapToGlobal(at), hint, 0);

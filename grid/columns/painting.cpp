@@ -429,6 +429,12 @@ void TLatticeGrid::DoCellHint(int column, int row, QString &text)
         OnCellHint(*this, column, row, text);
 }
 
+void TLatticeGrid::DoHeaderHint(int column, QString &text)
+{
+    if (OnHeaderHint)
+        OnHeaderHint(*this, column, text);
+}
+
 void TLatticeGrid::SetSortedStyle(TSortedStyle value)
 {
     sortedStyle_ = value;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -361,4 +362,38 @@ TEST(GridNavigation, TabOrderWalksColumnsThenRows)
     grid.SetOptions(grid.Options().Without(TGridOption::goSelectFullRow));
     grid.MoveSelectionLeft();
     EXPECT_EQ(grid.SelectedColumn(), 5);
+}
+
+TEST(GridRowsListeners, EveryListenerIsToldOfChangesDeletionsAndResets)
+{
+    struct TLog : IRowsListener {
+        std::vector<std::string> told;
+        void CellChanged(int column, int row) override
+        {
+            told.push_back("change " + std::to_string(column) + "," + std::to_string(row));
+        }
+        void RowDeleting(int row) override { told.push_back("delete " + std::to_string(row)); }
+        void RowsReset() override { told.push_back("reset"); }
+    };
+    TRecordingGrid grid;
+    grid.Rows(3);
+    TLog first, second;
+    grid.AddRowsListener(&first);
+    grid.AddRowsListener(&second);
+    grid.GetCell(2, 1)->SetAsString(QStringLiteral("$5"));
+    grid.DeleteRow(0);
+    grid.BeginUpdate();
+    grid.EndUpdate(); // a batch that changed nothing resets nothing
+    grid.BeginUpdate();
+    grid.GetCell(2, 0)->SetAsString(QStringLiteral("$6"));
+    grid.EndUpdate();
+    grid.ClearRows();
+    grid.RemoveRowsListener(&first);
+    grid.AddRow(1);
+    grid.GetCell(0, 0)->SetAsString(QStringLiteral("x"));
+    const std::vector<std::string> told{"change 2,1", "delete 0", "reset", "reset"};
+    EXPECT_EQ(first.told, told);
+    std::vector<std::string> all = told;
+    all.push_back("change 0,0");
+    EXPECT_EQ(second.told, all);
 }

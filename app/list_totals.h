@@ -1,0 +1,48 @@
+#pragma once
+// The running totals of the item grid: what the "Price:" header's hint and the
+// summary show.
+//
+// Flow: the totals listen to the grid's rows (IRowsListener). They are counted
+// only when first asked for (Totals()) after they were made stale: at the
+// start, and by every reset of the rows (a load, a new list, a batch). Once
+// counted, a changed price, priority or mark takes the row's old figure out and
+// puts its new one in, and a deleted row takes its figure out; while stale, a
+// change costs nothing. Figures are kept per row record, which stays the same
+// through sorting and moving.
+
+#include "app/price_totals.h"
+#include "grid/rows_listener.h"
+
+#include <QHash>
+
+struct TRow;
+class TLtCustomGridControl;
+
+class TListTotals : private IRowsListener {
+public:
+    explicit TListTotals(TLtCustomGridControl &grid, QLocale locale = QLocale());
+    ~TListTotals();
+    TListTotals(const TListTotals &) = delete;
+    TListTotals &operator=(const TListTotals &) = delete;
+
+    // The totals of every row; counts them first when they are stale.
+    const TPriceTotals &Totals();
+    // "Total of 12 prices: …" (TPriceTotals::HintText).
+    QString HintText() { return Totals().HintText(); }
+    // All, marked, not marked, then each priority (TPriceTotals::SummaryLines).
+    QStringList SummaryLines() { return Totals().SummaryLines(); }
+    // False until the next Totals() after a reset.
+    bool Counted() const { return counted_; }
+
+private:
+    void CellChanged(int column, int row) override;
+    void RowDeleting(int row) override;
+    void RowsReset() override;
+    void Count();
+    TItemFigure FigureOfRow(int row);
+
+    TLtCustomGridControl &grid_;
+    TPriceTotals totals_;
+    QHash<const TRow *, TItemFigure> figures_;
+    bool counted_ = false;
+};

@@ -1,0 +1,77 @@
+// The main window's entries for what the list costs and for sharing it, on the
+// grid's right-click menu: "Summary…" shows the totals per group; "Export…"
+// writes the list as a CSV file; "Import…" appends a CSV file's items to the
+// profile shown, saves it at once and can be undone as one change.
+
+#include "app/csv_items.h"
+#include "app/list_totals.h"
+#include "app/main_window.h"
+#include "app/row_marks.h"
+#include "app/summary_dialog.h"
+#include "grid/columns/lattice_grid.h"
+#include "platform/conversions.h"
+#include "platform/errors.h"
+#include "platform/file_dialog.h"
+#include "platform/message_box.h"
+#include "platform/modal_windows.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+const QString kCsvFilter = QStringLiteral("CSV File (*.csv)");
+}
+
+void TForm1::CreateSharing(IFileDialogs &dialogs)
+{
+    exportDialog_ = std::make_unique<TFileDialog>(
+        TFileDialogKind::fdSave, QStringLiteral("Export Items"), kCsvFilter, dialogs);
+    importDialog_ = std::make_unique<TFileDialog>(
+        TFileDialogKind::fdOpen, QStringLiteral("Import Items"), kCsvFilter, dialogs);
+}
+
+void TForm1::ShowSummary()
+{
+    TSummaryDialog dialog(listTotals_->Totals().SummaryTable(), this);
+    TModalWindows exec;
+    (modal_ ? *modal_ : exec).ShowModal(dialog);
+}
+
+void TForm1::ExportItems()
+{
+    // The profile's name beside it, until the user chose a file.
+    if (exportDialog_->FileName().isEmpty()) {
+        const QFileInfo profile(CurrentProfilePath());
+        exportDialog_->SetFileName(
+            profile.dir().filePath(profile.completeBaseName() + QStringLiteral(".csv")));
+    }
+    if (!exportDialog_->Execute())
+        return;
+    try {
+        SaveItemsCsvFile(*latticeGrid1_, exportDialog_->FileName());
+    } catch (const EYearnboxError &error) {
+        messages_.ShowDetailedMessage(QStringLiteral("File could not be saved."), error.Message());
+    }
+}
+
+void TForm1::ImportItems()
+{
+    if (!importDialog_->Execute())
+        return;
+    const QString file = importDialog_->FileName();
+    std::vector<QStringList> items;
+    try {
+        items = ReadItemsCsvFile(file, DateTimeToStr(Today()));
+    } catch (const EYearnboxError &error) {
+        messages_.ShowMessage(QStringLiteral("\"%1\" could not be imported: %2")
+                                  .arg(QFileInfo(file).fileName(), error.Message()));
+        return;
+    }
+    if (items.empty())
+        return;
+    TLatticeGrid &grid = *latticeGrid1_;
+    history_->ReplaceAll([&] {
+        AppendItems(grid, items);
+        ApplyRowMarks(grid);
+    });
+}

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# The real binary's CSV conversions, with no window and no display: a profile
+# exported, imported into a new profile and exported again gives the same
+# bytes; a bad file is refused with its line and changes nothing.
+set -euo pipefail
+yearnbox="$1"
+command -v iconv > /dev/null || { echo "iconv is missing"; exit 77; }
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+unset DISPLAY
+export QT_QPA_PLATFORM=
+
+# Three items, with a comma, doubled quotes, a line break and a marked row.
+printf '\xff\xfe' > "$work/a.ybk"
+printf '%s\r\n' 'Road bike,"Red, 21 gears|from the shop",$450,4,12/7/2026,0,True' \
+    'Lamp,"say ""hi""",ask Tom,2,12/8/2026,0,False' 'Cup,,€5,1,12/9/2026,0,False' |
+    iconv -f UTF-8 -t UTF-16LE >> "$work/a.ybk"
+
+"$yearnbox" --export-csv "$work/a.ybk" "$work/first.csv"
+"$yearnbox" --import-csv "$work/first.csv" "$work/b.ybk"
+"$yearnbox" --export-csv "$work/b.ybk" "$work/second.csv"
+cmp "$work/first.csv" "$work/second.csv"
+cmp "$work/a.ybk" "$work/b.ybk"
+head -1 "$work/first.csv" | grep -qx $'Name:,Notes:,Price:,Priority:,Date Added:,Marked:\r'
+
+printf 'Name:,Priority:\nA,2\nB,high\n' > "$work/bad.csv"
+if "$yearnbox" --import-csv "$work/bad.csv" "$work/b.ybk" 2> "$work/err"; then
+    echo "a bad file was accepted"; exit 1
+fi
+grep -q "bad.csv: line 3: the priority 'high' is not a whole number" "$work/err"
+cmp "$work/a.ybk" "$work/b.ybk"
+
+status=0
+"$yearnbox" --export-csv "$work/a.ybk" 2> /dev/null || status=$?
+[ "$status" -eq 2 ]
+echo "csv commands: ok"
