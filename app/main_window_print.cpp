@@ -2,6 +2,7 @@
 // and "Save as PDF…" through a file dialog, each after the options dialog.
 
 #include "app/item_columns.h"
+#include "app/list_totals.h"
 #include "app/main_window.h"
 #include "app/print_options_dialog.h"
 #include "app/print_output.h"
@@ -34,7 +35,7 @@ std::optional<TPrintRequest> TForm1::AskPrintOptions(const QString &windowTitle)
         return std::nullopt;
     const bool blank = CurrentProfilePath() == profiles_->BlankProfilePath();
     return TPrintRequest{blank ? QStringLiteral("Yearnbox") : ProfileName(CurrentProfilePath()),
-                         dialog.MarkedOnly()->isChecked(), {}};
+                         dialog.MarkedOnly()->isChecked(), listTotals_->SummaryLines()};
 }
 
 void TForm1::PrintTheList()

@@ -5,6 +5,7 @@
 
 #include "app/grid_context_menu.h"
 #include "app/item_columns.h"
+#include "app/list_totals.h"
 #include "app/main_window.h"
 #include "app/print_layout.h"
 #include "app/print_options_dialog.h"
@@ -100,7 +101,7 @@ public:
     TLatticeGrid &Grid() { return *form->LatticeGrid1(); }
     int LaidOutPages(bool markedOnly)
     {
-        return int(LayOutDocument(ReadPrintDocument(Grid(), {"toys", markedOnly, {}},
+        return int(LayOutDocument(ReadPrintDocument(Grid(), {"toys", markedOnly, form->ListTotals().SummaryLines()},
                                                     PrintedArea(UsualPageLayout())))
                        .size());
     }
@@ -193,7 +194,10 @@ TEST_F(PrintedListTest, ThePdfHasTheLaidOutPagesTheTitleAndTheGridsOrder)
     };
     EXPECT_TRUE(before("Price:", "Name:"));
     EXPECT_TRUE(before("Item 150", "Item 149"));
-    EXPECT_TRUE(PdfPageText(pdf, pages).contains("Item 001"));
+    const QString last = PdfPageText(pdf, pages);
+    EXPECT_TRUE(last.contains("Item 001"));
+    // The totals come after the last row.
+    EXPECT_GT(last.indexOf("All items:"), last.indexOf("Item 001")) << last.toStdString();
 }
 
 TEST_F(PrintedListTest, MarkedItemsOnlyLeavesTheOthersOut)
