@@ -276,9 +276,12 @@ int main(int argc, char **argv)
                 // The red cross, untimed, then the undo that puts the row back.
                 seconds = Time(runs, [&] { rig.Grid().DoCellClick(5, 0); }, [&] { rig.form->Undo(); });
             } else {
-                // A click on the first row's mark, raised as the grid raises it:
-                // the window's handler recolours the row and saves.
-                seconds = Time(runs, [] {}, [&] { rig.Grid().DoCellClick(6, 0); });
+                // A click on a mark, raised as the grid raises it: the window's
+                // handler recolours the row and saves. Each run marks another
+                // row, so every save replaces a version not kept before and the
+                // backup is a new one, never skipped as a duplicate.
+                int row = 0;
+                seconds = Time(runs, [] {}, [&] { rig.Grid().DoCellClick(6, row++ % items); });
             }
             if (rig.boxes.shown)
                 return 1;
