@@ -142,7 +142,12 @@ std::optional<TBackupEntry> TProfileBackups::KeepOrThrow(const QString &profileP
     for (const TBackupEntry &entry : entries)
         if (entry.hash == *hash)
             return entry;
-    const QString stamp = QDateTime::currentDateTime().toString(kTimeFormat);
+    // Names order the versions: a save within the newest one's millisecond,
+    // or after the clock went back, is still named after it.
+    QDateTime when = QDateTime::currentDateTime();
+    if (!entries.isEmpty() && entries.first().time >= when)
+        when = entries.first().time.addMSecs(1);
+    const QString stamp = when.toString(kTimeFormat);
     const QString target = folder + stamp + QStringLiteral("-%1").arg(*hash, 16, 16, QLatin1Char('0')) + kExtension;
     if (!LinkOrCopyFile(profilePath, target))
         return std::nullopt;
