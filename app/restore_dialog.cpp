@@ -1,6 +1,7 @@
 #include "app/restore_dialog.h"
 
 #include "app/version_summary.h"
+#include "platform/conversions.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 
@@ -19,11 +20,11 @@ TRestoreDialog::TRestoreDialog(const QList<TBackupEntry> &versions, const QStrin
     versions_->setHeaderLabels(
         {QStringLiteral("Saved"), QStringLiteral("Items"), QStringLiteral("First differences")});
     versions_->setRootIsDecorated(false);
-    const QLocale locale;
+    const QString dateFormat = ShortDateFormat();
     for (const TBackupEntry &version : versions) {
         // Several saves a minute are usual: the seconds tell them apart.
-        const QString saved = locale.toString(version.time.date(), QLocale::ShortFormat) +
-                              QLatin1Char(' ') + version.time.time().toString(QStringLiteral("HH:mm:ss"));
+        const QString saved = version.time.date().toString(dateFormat) + QLatin1Char(' ') +
+                              version.time.time().toString(QStringLiteral("HH:mm:ss"));
         auto *row = new QTreeWidgetItem(versions_, {saved, QStringLiteral("\u2026"), QString()});
         row->setData(0, Qt::UserRole, version.path);
         row->setTextAlignment(1, Qt::AlignRight);

@@ -6,6 +6,7 @@
 #include "app/restore_dialog.h"
 #include "app/version_summary.h"
 #include "grid/columns/lattice_grid.h"
+#include "platform/conversions.h"
 #include "tests/support/recorded_message_boxes.h"
 #include "tests/support/scripted_file_dialogs.h"
 #include "tests/support/scripted_modal_windows.h"
@@ -64,6 +65,8 @@ TEST(RestoreVersion, ARestoreLoadsAndSavesTheVersionAndCanBeUndone)
         QTreeWidget &versions = *restore.Versions();
         // Nothing read yet: the versions are told as the dialog goes on.
         shown << versions.topLevelItem(0)->text(1);
+        // Dated as the items are: the user's short date with all four digits of the year.
+        EXPECT_TRUE(versions.topLevelItem(0)->text(0).startsWith(QDate::currentDate().toString(ShortDateFormat())));
         while (restore.SummarizeNext()) {
         }
         for (int i = 0; i < versions.topLevelItemCount(); ++i)
