@@ -21,6 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static TTestGrid grid;
     static TTestGrid again;
     grid.ClearRows();
+    // The grids live for the whole run: what they record must not pile up.
+    grid.changes.clear();
+    again.changes.clear();
     const TLoadFailure failure = size % 2 ? TLoadFailure::lfKeepRowsRead : TLoadFailure::lfKeepPreviousRows;
     try {
         grid.LoadFromText(DecodeTextFile(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size))),
