@@ -7,9 +7,7 @@
 #include "grid/columns/accessible_texts.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/errors.h"
-#include "tests/support/recorded_message_boxes.h"
-#include "tests/support/scripted_file_dialogs.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/main_window_test.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -78,7 +76,7 @@ bool SetAccessibilityActive(bool active)
     return false;
 }
 
-class GridAccessibleTest : public ::testing::Test {
+class GridAccessibleTest : public TMainWindowTest {
 protected:
     void SetUp() override
     {
@@ -95,7 +93,6 @@ protected:
         form.reset();
         g_told.clear();
     }
-    TLatticeGrid &Grid() { return *form->LatticeGrid1(); }
     QAccessibleInterface *Table() { return QAccessible::queryAccessibleInterface(&Grid()); }
     QAccessibleInterface *Cell(int row, int column) { return Table()->tableInterface()->cellAt(row, column); }
     QByteArray Profile() { return folder.Read("blank.yearnbox"); }
@@ -114,10 +111,6 @@ protected:
                 Cell(row, column);
     }
 
-    TTempFolder folder;
-    TRecordedMessageBoxes boxes;
-    TScriptedFileDialogs dialogs;
-    std::unique_ptr<TForm1> form;
     QAccessible::UpdateHandler previous = nullptr;
 };
 

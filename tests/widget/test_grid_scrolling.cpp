@@ -4,9 +4,7 @@
 
 #include "app/main_window.h"
 #include "grid/columns/lattice_grid.h"
-#include "tests/support/recorded_message_boxes.h"
-#include "tests/support/scripted_file_dialogs.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/main_window_test.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -19,21 +17,15 @@
 
 namespace {
 
-class GridScrolling : public ::testing::Test {
+class GridScrolling : public TMainWindowTest {
 protected:
     void Start(int items)
     {
         QStringList lines;
         for (int i = 0; i < items; ++i)
             lines << QStringLiteral("Item %1,,$1,1,12/7/2026,0,False").arg(i, 3, 10, QLatin1Char('0'));
-        folder.Write("blank.yearnbox", ProfileBytes(lines));
-        form = std::make_unique<TForm1>(folder.Path(), QString(), boxes, dialogs);
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        Grid().setFocus();
-        QApplication::processEvents();
+        ShowWith(lines);
     }
-    TLatticeGrid &Grid() { return *form->LatticeGrid1(); }
     void Wheel(int notches, Qt::KeyboardModifiers modifiers = {})
     {
         const QPointF at(100, 100);
@@ -53,11 +45,6 @@ protected:
         const QRect row = Grid().RowRect(Grid().SelectedRow());
         return !row.isNull() && Grid().BodyRect().contains(row);
     }
-
-    TTempFolder folder;
-    TRecordedMessageBoxes boxes;
-    TScriptedFileDialogs dialogs;
-    std::unique_ptr<TForm1> form;
 };
 
 } // namespace

@@ -9,9 +9,7 @@
 #include "grid/columns/hint_window.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/errors.h"
-#include "tests/support/recorded_message_boxes.h"
-#include "tests/support/scripted_file_dialogs.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/main_window_test.h"
 #include "tests/support/wait_until.h"
 
 #include <QApplication>
@@ -29,18 +27,8 @@ const QString kKite = QStringLiteral("Kite,red,$20,2,12/7/2026,0,False");
 const QString kBall = QStringLiteral("Ball,,$5,7,12/7/2026,0,False");
 const QString kBook = QStringLiteral("Book,,$9,1,12/7/2026,0,True");
 
-class GridViewTest : public ::testing::Test {
+class GridViewTest : public TMainWindowTest {
 protected:
-    void Start(const QStringList &lines)
-    {
-        folder.Write("blank.yearnbox", ProfileBytes(lines));
-        form = std::make_unique<TForm1>(folder.Path(), QString(), boxes, dialogs);
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        Grid().setFocus();
-        QApplication::processEvents();
-    }
-    TLatticeGrid &Grid() { return *form->LatticeGrid1(); }
     QImage Picture() { return Grid().grab().toImage(); }
     QPoint Centre(int column, int row) { return Grid().CellRect(column, row).center(); }
     // A point in the cell clear of its content: the right-hand edge.
@@ -58,11 +46,6 @@ protected:
         QTest::mouseRelease(Grid().viewport(), Qt::LeftButton, {}, at);
     }
     QByteArray Profile() { return folder.Read("blank.yearnbox"); }
-
-    TTempFolder folder;
-    TRecordedMessageBoxes boxes;
-    TScriptedFileDialogs dialogs;
-    std::unique_ptr<TForm1> form;
 };
 
 } // namespace
@@ -112,7 +95,7 @@ TEST(RatePlay, GlyphsUnderTheMouseAndTypedKeys)
 
 TEST_F(GridViewTest, AnEmptyGridShowsWhiteLinesUnderAnEighteenPixelHeader)
 {
-    Start({});
+    ShowWith({});
     const QImage picture = Picture();
     EXPECT_EQ(Grid().HeaderRect(), QRect(1, 1, 449, 18));
     EXPECT_EQ(Grid().BodyRect().top(), 19);
@@ -124,7 +107,7 @@ TEST_F(GridViewTest, AnEmptyGridShowsWhiteLinesUnderAnEighteenPixelHeader)
 
 TEST_F(GridViewTest, TheSelectedRowOfTheFocusedGridIsHighlightedUntilTheFocusLeaves)
 {
-    Start({kKite, kBall});
+    ShowWith({kKite, kBall});
     ASSERT_TRUE(Grid().GridHasFocus());
     Grid().SetSelectedRow(0);
     const QColor highlight = Grid().palette().color(QPalette::Highlight);
@@ -142,7 +125,7 @@ TEST_F(GridViewTest, TheSelectedRowOfTheFocusedGridIsHighlightedUntilTheFocusLea
 
 TEST_F(GridViewTest, ClickingTheCheckBoxMarksTheRowYellowAndSavesIt)
 {
-    Start({kKite, kBall});
+    ShowWith({kKite, kBall});
     Click(Centre(6, 0));
     EXPECT_EQ(Profile(), ProfileBytes({"Kite,red,$20,2,12/7/2026,0,True", kBall}));
     form->Edit4()->setFocus();
@@ -157,7 +140,7 @@ TEST_F(GridViewTest, ClickingTheCheckBoxMarksTheRowYellowAndSavesIt)
 
 TEST_F(GridViewTest, ClickingAStarSetsThePriorityAndSavesOnlyWhenItChanges)
 {
-    Start({kKite});
+    ShowWith({kKite});
     const QRect cell = Grid().CellRect(3, 0);
     int afterEdits = 0;
     auto saving = Grid().OnAfterEdit;
@@ -177,7 +160,7 @@ TEST_F(GridViewTest, ClickingAStarSetsThePriorityAndSavesOnlyWhenItChanges)
 
 TEST_F(GridViewTest, AStarWhoseSaveFailsStillSelectsItsRow)
 {
-    Start({kKite, kBall});
+    ShowWith({kKite, kBall});
     Click(Centre(0, 0));
     Grid().OnAfterEdit = [](TLtCustomGridControl &, int, int, const QString &) {
         throw EInOutError(QStringLiteral("File could not be written."));
@@ -193,7 +176,7 @@ TEST_F(GridViewTest, AStarWhoseSaveFailsStillSelectsItsRow)
 
 TEST_F(GridViewTest, ADigitTypedOnTheSelectedRowSetsThePriority)
 {
-    Start({kKite});
+    ShowWith({kKite});
     Click(Centre(3, 0) + QPoint(30, 0));
     ASSERT_EQ(Grid().SelectedRow(), 0);
     Grid().SetSelectedColumn(3);
@@ -203,7 +186,7 @@ TEST_F(GridViewTest, ADigitTypedOnTheSelectedRowSetsThePriority)
 
 TEST_F(GridViewTest, AFileValueAboveTheMaximumDrawsFiveStars)
 {
-    Start({kBall});
+    ShowWith({kBall});
     form->Edit4()->setFocus();
     QApplication::processEvents();
     const QImage picture = Picture();
@@ -216,7 +199,7 @@ TEST_F(GridViewTest, AFileValueAboveTheMaximumDrawsFiveStars)
 
 TEST_F(GridViewTest, TheCrossDeletesItsRowAndADoubleClickDeletesOnlyOne)
 {
-    Start({kKite, kBall, kBook});
+    ShowWith({kKite, kBall, kBook});
     const QImage picture = Picture();
     for (int r = 0; r < 3; ++r)
         EXPECT_NE(picture.pixelColor(Grid().CellRect(5, r).topLeft() + QPoint(3, 8)).rgb(),
@@ -253,7 +236,7 @@ TEST_F(GridViewTest, ADeleteRepaintsTheRowsItUncovers)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        Start(c.rows);
+        ShowWith(c.rows);
         Click(Centre(4, c.selected));
         QTest::qWait(QApplication::doubleClickInterval() + 100);
         // As a window system delivers them: the screen is painted after the
@@ -280,7 +263,7 @@ TEST_F(GridViewTest, ADeleteRepaintsTheRowsItUncovers)
 
 TEST_F(GridViewTest, ADoubleClickOnTheMarkTogglesItTwice)
 {
-    Start({kKite});
+    ShowWith({kKite});
     DoubleClick(Centre(6, 0));
     EXPECT_FALSE(Grid().GetCell(6, 0)->GetAsBoolean());
     EXPECT_EQ(Profile(), ProfileBytes({kKite}));
@@ -288,7 +271,7 @@ TEST_F(GridViewTest, ADoubleClickOnTheMarkTogglesItTwice)
 
 TEST_F(GridViewTest, AClickCountsOnlyWhenReleasedOnThePressedCell)
 {
-    Start({kKite, kBall});
+    ShowWith({kKite, kBall});
     int clicks = 0;
     Grid().OnCellClick = [&](TLtCustomGridControl &, int, int) { ++clicks; };
     QTest::mousePress(Grid().viewport(), Qt::LeftButton, {}, Centre(0, 0));
@@ -306,7 +289,7 @@ TEST_F(GridViewTest, AClickCountsOnlyWhenReleasedOnThePressedCell)
 
 TEST_F(GridViewTest, ArrowKeysMoveTheSelectionWithinTheRows)
 {
-    Start({kKite, kBall});
+    ShowWith({kKite, kBall});
     QTest::keyClick(&Grid(), Qt::Key_Up);
     EXPECT_EQ(Grid().SelectedRow(), -1);
     Click(Centre(0, 0));
@@ -320,7 +303,7 @@ TEST_F(GridViewTest, ArrowKeysMoveTheSelectionWithinTheRows)
 
 TEST_F(GridViewTest, ALongTextEndsInAnEllipsis)
 {
-    Start({"A very long name that cannot possibly fit,,$1,1,12/7/2026,0,False",
+    ShowWith({"A very long name that cannot possibly fit,,$1,1,12/7/2026,0,False",
            "Short,,$1,1,12/7/2026,0,False"});
     form->Edit4()->setFocus();
     QApplication::processEvents();
@@ -350,7 +333,7 @@ TEST_F(GridViewTest, ALongTextEndsInAnEllipsis)
 TEST_F(GridViewTest, RestingOnATextThatDoesNotFitShowsItWholeInAHint)
 {
     const QString longName = "A very long name that cannot possibly fit";
-    Start({longName + ",,$1,1,12/7/2026,0,False", "Short,,$1,1,12/7/2026,0,False"});
+    ShowWith({longName + ",,$1,1,12/7/2026,0,False", "Short,,$1,1,12/7/2026,0,False"});
     const THintWindow &hint = Grid().HintWindow();
     QTest::mouseMove(Grid().viewport(), Centre(0, 0));
     ASSERT_TRUE(hint.isVisible());
@@ -368,7 +351,7 @@ TEST_F(GridViewTest, RestingOnATextThatDoesNotFitShowsItWholeInAHint)
 
 TEST_F(GridViewTest, PaintingCallbacksColourCellsAndRunAfterDrawing)
 {
-    Start({kKite, kBall});
+    ShowWith({kKite, kBall});
     form->Edit4()->setFocus();
     int postDraws = 0;
     Grid().OnCellColoring = [](TLatticeGrid &, int column, int row, TColor &color, TColor &,
@@ -385,7 +368,7 @@ TEST_F(GridViewTest, PaintingCallbacksColourCellsAndRunAfterDrawing)
 
 TEST_F(GridViewTest, TheSortedColumnCanBeDarkenedAndAnEmptyGridShowsItsCaption)
 {
-    Start({kKite});
+    ShowWith({kKite});
     form->Edit4()->setFocus();
     Grid().Columns().Item(1)->SetSorted(true);
     Grid().SetSortedStyle(TSortedStyle::soDarker);
@@ -404,7 +387,7 @@ TEST_F(GridViewTest, TheSortedColumnCanBeDarkenedAndAnEmptyGridShowsItsCaption)
 
 TEST_F(GridViewTest, ClassicHeadersLookLikeRaisedButtons)
 {
-    Start({});
+    ShowWith({});
     Grid().SetEnableVisualStyles(false);
     const QImage picture = Picture();
     const QRect name = QRect(1, 1, 90, 18);

@@ -5,9 +5,7 @@
 #include "app/main_window.h"
 #include "grid/columns/column_kinds.h"
 #include "grid/columns/lattice_grid.h"
-#include "tests/support/recorded_message_boxes.h"
-#include "tests/support/scripted_file_dialogs.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/main_window_test.h"
 
 #include <QApplication>
 #include <QFile>
@@ -27,16 +25,11 @@ const QString kKite = QStringLiteral("Kite,red,$20,2,12/7/2026,0,False");
 const QString kBall = QStringLiteral("Ball,,$5,3,12/7/2026,0,True");
 const QString kBook = QStringLiteral("Book,old,$9,1,12/7/2026,0,False");
 
-class InplaceEditingTest : public ::testing::Test {
+class InplaceEditingTest : public TMainWindowTest {
 protected:
     void SetUp() override
     {
-        folder.Write("blank.yearnbox", ProfileBytes({kKite, kBall, kBook}));
-        form = std::make_unique<TForm1>(folder.Path(), QString(), boxes, dialogs);
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        Grid().setFocus();
-        QApplication::processEvents();
+        ShowWith({kKite, kBall, kBook});
         const auto save = Grid().OnAfterEdit;
         Grid().OnAfterEdit = [this, save](TLtCustomGridControl &grid, int c, int r,
                                           const QString &value) {
@@ -44,7 +37,6 @@ protected:
             save(grid, c, r, value);
         };
     }
-    TLatticeGrid &Grid() { return *form->LatticeGrid1(); }
     TLtCustomEdit *Editor() { return Grid().ActiveEditor(); }
     bool EditorOpen() { return Editor() && Editor()->isVisible(); }
     void Click(int column, int row, Qt::MouseButton button = Qt::LeftButton)
@@ -67,10 +59,6 @@ protected:
     }
     QByteArray Profile() { return folder.Read("blank.yearnbox"); }
 
-    TTempFolder folder;
-    TRecordedMessageBoxes boxes;
-    TScriptedFileDialogs dialogs;
-    std::unique_ptr<TForm1> form;
     int afterEdits = 0;
 };
 

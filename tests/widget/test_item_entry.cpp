@@ -3,9 +3,7 @@
 
 #include "app/main_window.h"
 #include "grid/columns/lattice_grid.h"
-#include "tests/support/recorded_message_boxes.h"
-#include "tests/support/scripted_file_dialogs.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/main_window_test.h"
 #include "tests/support/wait_until.h"
 
 #include <QApplication>
@@ -41,7 +39,7 @@ QString TodayText()
     return QLocale().toString(QDate::currentDate(), QStringLiteral("M/d/yyyy"));
 }
 
-class ItemEntryTest : public ::testing::Test {
+class ItemEntryTest : public TMainWindowTest {
 protected:
     void SetUp() override
     {
@@ -61,12 +59,6 @@ protected:
         form->Edit3()->setText(price);
     }
     void SaveItem() { QTest::mouseClick(form->BitBtn2(), Qt::LeftButton); }
-    TLatticeGrid &Grid() { return *form->LatticeGrid1(); }
-
-    TTempFolder folder;
-    TRecordedMessageBoxes boxes;
-    TScriptedFileDialogs dialogs;
-    std::unique_ptr<TForm1> form;
 };
 
 } // namespace

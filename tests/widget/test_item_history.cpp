@@ -7,9 +7,7 @@
 #include "app/main_window.h"
 #include "app/row_snapshot.h"
 #include "grid/columns/lattice_grid.h"
-#include "tests/support/recorded_message_boxes.h"
-#include "tests/support/scripted_file_dialogs.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/main_window_test.h"
 #include "tests/support/wait_until.h"
 
 #include <QApplication>
@@ -33,22 +31,8 @@ const QString kKite = QStringLiteral("Kite,red,$20,2,12/7/2026,0,True");
 const QString kBall = QStringLiteral("Ball,,$5,1,12/7/2026,0,False");
 const QString kBook = QStringLiteral("Book,,$9,4,12/7/2026,0,False");
 
-class ItemHistoryTest : public ::testing::Test {
+class ItemHistoryTest : public TMainWindowTest {
 public:
-    void Start(const QString &commandLineFile = QString())
-    {
-        form = std::make_unique<TForm1>(folder.Path(), commandLineFile, boxes, dialogs);
-        form->show();
-        QApplication::setActiveWindow(form.get());
-        Grid().setFocus();
-        QApplication::processEvents();
-    }
-    void StartWith(const QStringList &lines)
-    {
-        folder.Write("blank.yearnbox", ProfileBytes(lines));
-        Start();
-    }
-    TLatticeGrid &Grid() { return *form->LatticeGrid1(); }
     void Click(int column, int row, QPoint offset = {})
     {
         const QRect cell = Grid().CellRect(column, row);
@@ -63,11 +47,6 @@ public:
         return rows;
     }
     QByteArray Blank() { return folder.Read("blank.yearnbox"); }
-
-    TTempFolder folder;
-    TRecordedMessageBoxes boxes;
-    TScriptedFileDialogs dialogs;
-    std::unique_ptr<TForm1> form;
 };
 
 } // namespace
@@ -107,7 +86,7 @@ TEST_F(ItemHistoryTest, EachChangeIsUndoneAndRedoneAndSavedEachTime)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        StartWith({kKite, kBall, kBook});
+        ShowWith({kKite, kBall, kBook});
         const QByteArray before = Blank();
         const QList<TRowSnapshot> rowsBefore = Rows();
         c.change(*this);
@@ -125,7 +104,7 @@ TEST_F(ItemHistoryTest, EachChangeIsUndoneAndRedoneAndSavedEachTime)
 
 TEST_F(ItemHistoryTest, AfterASortUndoFindsItsRowAndDoesNotSort)
 {
-    StartWith({kKite, kBall, kBook});
+    ShowWith({kKite, kBall, kBook});
     Click(icMark, 1);     // Ball marked
     Click(icDelete, 0);   // Kite deleted from index 0
     Grid().SortColumn(icName, false);
@@ -142,7 +121,7 @@ TEST_F(ItemHistoryTest, UndoActsOnTheProfileShown)
     folder.Write("a.ybk", ProfileBytes({kKite, kBall}));
     folder.Write("b.ybk", ProfileBytes({kBook}));
     folder.Write("mpl.mpl", (folder.File("a.ybk") + "\r\n" + folder.File("b.ybk") + "\r\n").toLocal8Bit());
-    Start(folder.File("a.ybk"));
+    Show(folder.File("a.ybk"));
     const auto choose = [&](int index) {
         form->ComboBox1()->setCurrentIndex(index);
         emit form->ComboBox1()->activated(index);
@@ -163,7 +142,7 @@ TEST_F(ItemHistoryTest, UndoActsOnTheProfileShown)
 
 TEST_F(ItemHistoryTest, KeysOnTheWindowUndoAndRedo)
 {
-    StartWith({kKite, kBall});
+    ShowWith({kKite, kBall});
     Click(icDelete, 1);
     struct Key { Qt::KeyboardModifiers modifiers; Qt::Key key; QStringList lines; };
     const Key keys[] = {{Qt::ControlModifier, Qt::Key_Z, {kKite, kBall}},
@@ -178,7 +157,7 @@ TEST_F(ItemHistoryTest, KeysOnTheWindowUndoAndRedo)
 
 TEST_F(ItemHistoryTest, ARightPressSelectsAndItsReleaseOpensTheMenu)
 {
-    StartWith({kKite, kBall});
+    ShowWith({kKite, kBall});
     Click(icDelete, 0);
     const QPoint at = Grid().CellRect(icName, 0).center();
     QTest::mousePress(Grid().viewport(), Qt::RightButton, {}, at);
@@ -201,7 +180,7 @@ TEST_F(ItemHistoryTest, ARightPressSelectsAndItsReleaseOpensTheMenu)
 
     // The Menu key opens it under the selected cell, without the mouse.
     Grid().SelectCell(icName, 1, true, {});
-    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint());
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(), Grid().mapToGlobal(QPoint()));
     QApplication::sendEvent(&Grid(), &key);
     ASSERT_TRUE(WaitUntil([] { return QApplication::activePopupWidget() != nullptr; }, 2000));
     EXPECT_EQ(QApplication::activePopupWidget()->pos(),

@@ -7,10 +7,7 @@
 #include "app/main_window.h"
 #include "app/summary_dialog.h"
 #include "grid/columns/lattice_grid.h"
-#include "tests/support/recorded_message_boxes.h"
-#include "tests/support/scripted_file_dialogs.h"
-#include "tests/support/scripted_modal_windows.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/main_window_test.h"
 
 #include <QApplication>
 #include <QTreeWidget>
@@ -26,7 +23,7 @@ namespace {
 const QString kKite = QStringLiteral("Kite,red,$20,2,12/7/2026,0,True");
 const QString kBall = QStringLiteral("Ball,,$5,1,12/7/2026,0,False");
 
-class ListSharingTest : public ::testing::Test {
+class ListSharingTest : public TMainWindowTest {
 public:
     void SetUp() override
     {
@@ -35,14 +32,7 @@ public:
         form->SetModalWindows(&modal);
         form->show();
     }
-    TLatticeGrid &Grid() { return *form->LatticeGrid1(); }
     QByteArray Blank() { return folder.Read("blank.yearnbox"); }
-
-    TTempFolder folder;
-    TRecordedMessageBoxes boxes;
-    TScriptedFileDialogs dialogs;
-    TScriptedModalWindows modal;
-    std::unique_ptr<TForm1> form;
 };
 
 } // namespace

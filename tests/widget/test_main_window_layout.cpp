@@ -6,9 +6,7 @@
 #include "grid/columns/lattice_grid.h"
 #include "platform/jpeg_decoder.h"
 #include "resources/resources.h"
-#include "tests/support/recorded_message_boxes.h"
-#include "tests/support/scripted_file_dialogs.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/main_window_test.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -24,18 +22,13 @@
 
 namespace {
 
-class LayoutTest : public ::testing::Test {
+class LayoutTest : public TMainWindowTest {
 protected:
     void SetUp() override
     {
         form = std::make_unique<TForm1>(folder.Path(), QString(), boxes, dialogs);
     }
     QWidget *Control(const char *name) { return form->findChild<QWidget *>(QLatin1String(name)); }
-
-    TTempFolder folder;
-    TRecordedMessageBoxes boxes;
-    TScriptedFileDialogs dialogs;
-    std::unique_ptr<TForm1> form;
 };
 
 struct Place {

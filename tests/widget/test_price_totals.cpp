@@ -6,9 +6,7 @@
 #include "app/main_window.h"
 #include "grid/columns/hint_window.h"
 #include "grid/columns/lattice_grid.h"
-#include "tests/support/recorded_message_boxes.h"
-#include "tests/support/scripted_file_dialogs.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/main_window_test.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -161,16 +159,8 @@ const QString kKite = QStringLiteral("Kite,red,$20,2,12/7/2026,0,True");
 const QString kBall = QStringLiteral("Ball,,$5,1,12/7/2026,0,False");
 const QString kBook = QStringLiteral("Book,,ask Tom,4,12/7/2026,0,False");
 
-class WindowTotalsTest : public ::testing::Test {
+class WindowTotalsTest : public TMainWindowTest {
 public:
-    void Start(const QStringList &lines)
-    {
-        folder.Write("blank.yearnbox", ProfileBytes(lines));
-        form = std::make_unique<TForm1>(folder.Path(), QString(), boxes, dialogs);
-        form->show();
-        QApplication::setActiveWindow(form.get());
-    }
-    TLatticeGrid &Grid() { return *form->LatticeGrid1(); }
     void Click(int column, int row)
     {
         QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, Grid().CellRect(column, row).center());
@@ -183,18 +173,13 @@ public:
         QTest::keyClicks(Grid().ActiveEditor(), text);
         QTest::keyClick(Grid().ActiveEditor(), Qt::Key_Return);
     }
-
-    TTempFolder folder;
-    TRecordedMessageBoxes boxes;
-    TScriptedFileDialogs dialogs;
-    std::unique_ptr<TForm1> form;
 };
 
 } // namespace
 
 TEST_F(WindowTotalsTest, KeptRightThroughAddDeleteEditUndoAndLoad)
 {
-    Start({kKite, kBall, kBook});
+    ShowWith({kKite, kBall, kBook});
     // A load counts nothing until the totals are asked for.
     EXPECT_FALSE(form->ListTotals().Counted());
     struct Step {
@@ -246,7 +231,7 @@ TEST_F(WindowTotalsTest, KeptRightThroughAddDeleteEditUndoAndLoad)
 
 TEST_F(WindowTotalsTest, TheHintShowsOverThePriceHeader)
 {
-    Start({kKite, kBook});
+    ShowWith({kKite, kBook});
     // Name 90 and Notes 69 wide: "Price:" starts 160 pixels in.
     QTest::mouseMove(Grid().viewport(), QPoint(120, 10));
     QTest::mouseMove(Grid().viewport(), QPoint(200, 10));

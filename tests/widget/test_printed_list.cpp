@@ -12,10 +12,7 @@
 #include "app/print_output.h"
 #include "grid/columns/custom_column.h"
 #include "grid/columns/lattice_grid.h"
-#include "tests/support/recorded_message_boxes.h"
-#include "tests/support/scripted_file_dialogs.h"
-#include "tests/support/scripted_modal_windows.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/main_window_test.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -86,7 +83,7 @@ QStringList Items(int count)
     return lines;
 }
 
-class PrintedListTest : public ::testing::Test {
+class PrintedListTest : public TMainWindowTest {
 public:
     void SetUp() override
     {
@@ -98,19 +95,12 @@ public:
         form->SetModalWindows(&modal);
         modal.answer = [](QDialog &dialog) { dialog.accept(); };
     }
-    TLatticeGrid &Grid() { return *form->LatticeGrid1(); }
     int LaidOutPages(bool markedOnly)
     {
         return int(LayOutDocument(ReadPrintDocument(Grid(), {"toys", markedOnly, form->ListTotals().SummaryLines()},
                                                     PrintedArea(UsualPageLayout())))
                        .size());
     }
-
-    TTempFolder folder;
-    TRecordedMessageBoxes boxes;
-    TScriptedFileDialogs dialogs;
-    TScriptedModalWindows modal;
-    std::unique_ptr<TForm1> form;
 };
 
 } // namespace

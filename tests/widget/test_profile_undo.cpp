@@ -5,9 +5,7 @@
 #include "app/item_columns.h"
 #include "app/main_window.h"
 #include "grid/columns/lattice_grid.h"
-#include "tests/support/recorded_message_boxes.h"
-#include "tests/support/scripted_file_dialogs.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/main_window_test.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -29,7 +27,7 @@ const QString kKite = QStringLiteral("Kite,red,$20,2,12/7/2026,0,True");
 const QString kBall = QStringLiteral("Ball,,$5,1,12/7/2026,0,False");
 const QString kBook = QStringLiteral("Book,,$9,3,12/7/2026,0,False");
 
-class ProfileUndoTest : public ::testing::Test {
+class ProfileUndoTest : public TMainWindowTest {
 protected:
     void Start(const QString &commandLineFile)
     {
@@ -57,11 +55,6 @@ protected:
             kept.append(folder.Read("backups/blank.yearnbox/" + name));
         return kept;
     }
-
-    TTempFolder folder;
-    TRecordedMessageBoxes boxes;
-    TScriptedFileDialogs dialogs;
-    std::unique_ptr<TForm1> form;
 };
 
 } // namespace

@@ -4,9 +4,7 @@
 #include "app/main_window.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/errors.h"
-#include "tests/support/recorded_message_boxes.h"
-#include "tests/support/scripted_file_dialogs.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/main_window_test.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -23,7 +21,7 @@ const QString kKite = QStringLiteral("Kite,red,$20,2,12/7/2026,0,True");
 const QString kBall = QStringLiteral("Ball,,$5,1,12/7/2026,0,False");
 const QString kBook = QStringLiteral("Book,,$9,3,12/7/2026,0,False");
 
-class ProfilesTest : public ::testing::Test {
+class ProfilesTest : public TMainWindowTest {
 protected:
     void SetUp() override { Restart(); }
 
@@ -32,7 +30,6 @@ protected:
         form.reset();
         form = std::make_unique<TForm1>(folder.Path(), commandLineFile, boxes, dialogs);
     }
-    TLatticeGrid &Grid() { return *form->LatticeGrid1(); }
     QComboBox &List() { return *form->ComboBox1(); }
     QStringList Entries()
     {
@@ -64,11 +61,6 @@ protected:
         form->Profiles().SaveCurrent();
     }
     QByteArray ListFile() { return folder.Read("mpl.mpl"); }
-
-    TTempFolder folder;
-    TRecordedMessageBoxes boxes;
-    TScriptedFileDialogs dialogs;
-    std::unique_ptr<TForm1> form;
 };
 
 } // namespace

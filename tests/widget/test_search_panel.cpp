@@ -3,9 +3,7 @@
 
 #include "app/main_window.h"
 #include "grid/columns/lattice_grid.h"
-#include "tests/support/recorded_message_boxes.h"
-#include "tests/support/scripted_file_dialogs.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/main_window_test.h"
 #include "tests/support/wait_until.h"
 
 #include <QApplication>
@@ -23,16 +21,8 @@ namespace {
 
 const char kNoResults[] = "No results were found.";
 
-class SearchPanelTest : public ::testing::Test {
+class SearchPanelTest : public TMainWindowTest {
 protected:
-    void Start(const QStringList &lines)
-    {
-        folder.Write("blank.yearnbox", ProfileBytes(lines));
-        form = std::make_unique<TForm1>(folder.Path(), QString(), boxes, dialogs);
-        form->show();
-        QApplication::setActiveWindow(form.get());
-    }
-    TLatticeGrid &Grid() { return *form->LatticeGrid1(); }
     void WaitFor(QTimer *timer) { ASSERT_TRUE(WaitUntil([&] { return !timer->isActive(); }, 5000)); }
     void Press(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
     // Presses a search button with word in the search box; answers the row
@@ -48,11 +38,6 @@ protected:
         }
         return {Grid().SelectedRow(), missed};
     }
-
-    TTempFolder folder;
-    TRecordedMessageBoxes boxes;
-    TScriptedFileDialogs dialogs;
-    std::unique_ptr<TForm1> form;
 };
 
 QString Item(const char *name, const char *notes)
@@ -64,7 +49,7 @@ QString Item(const char *name, const char *notes)
 
 TEST_F(SearchPanelTest, StepsThroughWholeWordHitsWithoutWrappingAround)
 {
-    Start({Item("lamp", ""), Item("red bike", "fast  and light"), Item("kite", "bike  bell"),
+    ShowWith({Item("lamp", ""), Item("red bike", "fast  and light"), Item("kite", "bike  bell"),
            Item("blue bike", "bike"), Item("lampshade", "")});
     QPushButton *newSearch = form->BitBtn5();
     QPushButton *findNext = form->BitBtn6();
@@ -97,7 +82,7 @@ TEST_F(SearchPanelTest, AHitIsSelectedScrolledIntoViewAndTakesTheFocus)
     QStringList lines;
     for (int i = 0; i < 60; ++i)
         lines << Item(i == 50 ? "globe" : "item", "");
-    Start(lines);
+    ShowWith(lines);
     form->Edit4()->setFocus();
     const auto [selected, missed] = Search(form->BitBtn5(), QStringLiteral("globe"));
     EXPECT_EQ(selected, 50);
@@ -108,7 +93,7 @@ TEST_F(SearchPanelTest, AHitIsSelectedScrolledIntoViewAndTakesTheFocus)
 
 TEST_F(SearchPanelTest, EnterInTheSearchBoxRunsNewSearchAndIsSwallowed)
 {
-    Start({Item("kite", ""), Item("kite", "")});
+    ShowWith({Item("kite", ""), Item("kite", "")});
     form->Edit4()->setText(QStringLiteral("kite"));
     int returnPressed = 0;
     QObject::connect(form->Edit4(), &QLineEdit::returnPressed, [&] { ++returnPressed; });
@@ -125,7 +110,7 @@ TEST_F(SearchPanelTest, EnterInTheSearchBoxRunsNewSearchAndIsSwallowed)
 
 TEST_F(SearchPanelTest, FindNextAfterRowsWereDeletedReportsNothingAtOnce)
 {
-    Start({Item("kite", ""), Item("ball", ""), Item("kite", "")});
+    ShowWith({Item("kite", ""), Item("ball", ""), Item("kite", "")});
     EXPECT_EQ(Search(form->BitBtn5(), QStringLiteral("kite")).first, 0);
     EXPECT_EQ(Search(form->BitBtn6(), QStringLiteral("kite")).first, 2);
     Grid().DeleteRow(0);
@@ -136,7 +121,7 @@ TEST_F(SearchPanelTest, FindNextAfterRowsWereDeletedReportsNothingAtOnce)
 
 TEST_F(SearchPanelTest, SearchClosesAFilledEntryPanelFirstAndCancelSearchClosesItsPanel)
 {
-    Start({});
+    ShowWith({});
     Press(form->BitBtn1());
     WaitFor(form->Timer1());
     form->Edit1()->setText(QStringLiteral("kite"));
