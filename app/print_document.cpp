@@ -1,6 +1,7 @@
 #include "app/print_document.h"
 
 #include "app/item_columns.h"
+#include "app/program_fonts.h"
 #include "grid/cell.h"
 #include "grid/columns/cell_info.h"
 #include "grid/columns/column_kinds.h"
@@ -16,9 +17,7 @@ using namespace print_metrics;
 
 QFont PrintFont(bool bold, int pixels)
 {
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
+    QFont font = TahomaFont(pixels, bold);
     // The same advances on the screen, in a PDF and on a printer.
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;

@@ -52,6 +52,11 @@ QString BackupFolderName(const QString &profilePath)
     return profile ? fileName.chopped(kExtension.size()) : fileName;
 }
 
+QString BackupFileName(const QDateTime &time, quint64 hash)
+{
+    return time.toString(kTimeFormat) + QStringLiteral("-%1").arg(hash, 16, 16, QLatin1Char('0')) + kExtension;
+}
+
 QString TProfileBackups::FolderFor(const QString &profilePath) const
 {
     return folder_ + QStringLiteral("backups/") + BackupFolderName(profilePath) + QLatin1Char('/');
@@ -147,11 +152,10 @@ std::optional<TBackupEntry> TProfileBackups::KeepOrThrow(const QString &profileP
     QDateTime when = QDateTime::currentDateTime();
     if (!entries.isEmpty() && entries.first().time >= when)
         when = entries.first().time.addMSecs(1);
-    const QString stamp = when.toString(kTimeFormat);
-    const QString target = folder + stamp + QStringLiteral("-%1").arg(*hash, 16, 16, QLatin1Char('0')) + kExtension;
+    const QString target = folder + BackupFileName(when, *hash);
     if (!LinkOrCopyFile(profilePath, target))
         return std::nullopt;
-    const TBackupEntry kept{target, QDateTime::fromString(stamp, kTimeFormat), profile.size(), *hash};
+    const TBackupEntry kept{target, when, profile.size(), *hash};
     entries.prepend(kept);
     for (const int i : BackupsToDrop(entries, profile.size(), QDate::currentDate()))
         QFile::remove(entries[i].path);

@@ -50,6 +50,8 @@ QList<int> BackupsToDrop(const QList<TBackupEntry> &newestFirst, qint64 profileS
 
 // The backup folder's name for a profile file.
 QString BackupFolderName(const QString &profilePath);
+// A kept version's file name: the time it was replaced and its bytes' hash.
+QString BackupFileName(const QDateTime &time, quint64 hash);
 
 class TProfileBackups {
 public:

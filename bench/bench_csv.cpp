@@ -5,6 +5,7 @@
 // number of items in the profile the last run wrote or read.
 
 #include "bench/bench_csv.h"
+#include "bench/bench_timing.h"
 
 #include "app/csv_commands.h"
 #include "app/item_columns.h"
@@ -13,8 +14,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 
 namespace {
@@ -44,19 +43,17 @@ int RunCsvBench(const std::vector<std::string> &args, int runs)
     for (int i = runs > 1 ? -1 : 0; i < runs; ++i) {
         if (!exporting)
             QFile::remove(second);
-        const auto start = std::chrono::steady_clock::now();
-        const int code = exporting ? ExportCsvCommand(first, second) : ImportCsvCommand(first, second);
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        int code = 0;
+        const double took = SecondsOf([&] {
+            code = exporting ? ExportCsvCommand(first, second) : ImportCsvCommand(first, second);
+        });
         if (code != 0)
             return code;
         if (i >= 0)
-            seconds.push_back(took.count());
+            seconds.push_back(took);
     }
-    std::sort(seconds.begin(), seconds.end());
-    const size_t n = seconds.size();
-    const double median = n % 2 ? seconds[n / 2] : (seconds[n / 2 - 1] + seconds[n / 2]) / 2;
     std::printf("{\"op\":\"%s\",\"items\":%d,\"seconds\":%.6f,\"csv_bytes\":%lld,\"runs\":%d}\n",
-                args[0].c_str(), CountItems(exporting ? first : second), median,
+                args[0].c_str(), CountItems(exporting ? first : second), Median(seconds),
                 static_cast<long long>(QFile(exporting ? second : first).size()), runs);
     return 0;
 }

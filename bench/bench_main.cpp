@@ -36,11 +36,11 @@
 #include "bench/bench_search.h"
 #include "bench/bench_scroll.h"
 #include "bench/bench_sort.h"
+#include "bench/bench_timing.h"
 #include "bench/bench_totals.h"
+#include "bench/bench_window.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/errors.h"
-#include "platform/file_dialog.h"
-#include "platform/message_box.h"
 
 #include <QApplication>
 #include <QFile>
@@ -51,13 +51,11 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -78,27 +76,13 @@ long long CurrentRssBytes()
     return resident * sysconf(_SC_PAGESIZE);
 }
 
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-// Runs prepare (untimed) and then body (timed), once to warm up unless a
-// single run is asked for, and returns the median of the timed runs.
+// Runs prepare (untimed) and then body (timed); the median of the timed runs.
 double Time(int runs, const std::function<void()> &prepare, const std::function<void()> &body)
 {
-    std::vector<double> seconds;
-    for (int i = runs > 1 ? -1 : 0; i < runs; ++i) {
+    return MedianOfRuns(runs, [&](int) {
         prepare();
-        const auto start = std::chrono::steady_clock::now();
-        body();
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        if (i >= 0)
-            seconds.push_back(took.count());
-    }
-    return Median(seconds);
+        return SecondsOf(body);
+    });
 }
 
 void Load(TLatticeGrid &grid, const QString &file)
@@ -116,23 +100,6 @@ int Usage()
                stderr);
     return 2;
 }
-
-// A message box would wait for a person: the text goes to stderr, and the run
-// fails.
-class TFailingMessageBoxes : public IMessageBoxes {
-public:
-    void ShowMessage(const QString &text) override
-    {
-        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-        shown = true;
-    }
-    bool shown = false;
-};
-
-class TNoFileDialogs : public IFileDialogs {
-public:
-    std::optional<QString> Choose(const TFileDialogRequest &) override { return std::nullopt; }
-};
 
 // The main window in a folder of its own, started with a profile.
 struct TWindowRig {

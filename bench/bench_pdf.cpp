@@ -5,6 +5,7 @@
 // the PDF and the peak memory.
 
 #include "bench/bench_pdf.h"
+#include "bench/bench_timing.h"
 
 #include "app/item_columns.h"
 #include "app/print_output.h"
@@ -16,19 +17,10 @@
 
 #include <sys/resource.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <functional>
 
 namespace {
 
-double Seconds(const std::function<void()> &body)
-{
-    const auto start = std::chrono::steady_clock::now();
-    body();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 } // namespace
 
@@ -51,22 +43,21 @@ int RunPdfBench(const std::vector<std::string> &args, int runs)
         grid.LoadFromTextFile(file, QLatin1Char(','), QLatin1Char('|'),
                               TLoadFailure::lfKeepPreviousRows);
         const QSize area = PrintedArea(UsualPageLayout());
-        read = Seconds([&] {
+        read = SecondsOf([&] {
             pages = int(LayOutDocument(ReadPrintDocument(grid, request, area)).size());
         });
         for (int i = 0; i < runs; ++i)
-            wholes.push_back(Seconds([&] { pdf = ListAsPdf(grid, request); }));
+            wholes.push_back(SecondsOf([&] { pdf = ListAsPdf(grid, request); }));
         WriteWholeFile(out, pdf);
     } catch (const EYearnboxError &error) {
         std::fprintf(stderr, "%s\n", error.Message().toLocal8Bit().constData());
         return 1;
     }
-    std::sort(wholes.begin(), wholes.end());
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("{\"op\":\"pdf\",\"items\":%d,\"seconds\":%.6f,\"read_seconds\":%.6f,"
                 "\"pages\":%d,\"pdf_bytes\":%lld,\"peak_rss_bytes\":%lld,\"runs\":%d}\n",
-                grid.RowCount(), wholes[wholes.size() / 2], read, pages,
+                grid.RowCount(), Median(wholes), read, pages,
                 static_cast<long long>(pdf.size()), static_cast<long long>(usage.ru_maxrss) * 1024,
                 runs);
     return 0;

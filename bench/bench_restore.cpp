@@ -10,13 +10,14 @@
 #include "bench/bench_restore.h"
 
 #include "app/main_window.h"
+#include "app/profile_backups.h"
 #include "app/restore_dialog.h"
+#include "bench/bench_timing.h"
+#include "bench/bench_window.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/content_hash.h"
 #include "platform/errors.h"
-#include "platform/file_dialog.h"
 #include "platform/files.h"
-#include "platform/message_box.h"
 #include "platform/modal_windows.h"
 
 #include <QDateTime>
@@ -28,26 +29,10 @@
 #include <chrono>
 #include <cstdio>
 #include <memory>
-#include <optional>
 
 namespace {
 
 using TClock = std::chrono::steady_clock;
-
-class TSilentBoxes : public IMessageBoxes {
-public:
-    void ShowMessage(const QString &text) override
-    {
-        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-        shown = true;
-    }
-    bool shown = false;
-};
-
-class TNoDialogs : public IFileDialogs {
-public:
-    std::optional<QString> Choose(const TFileDialogRequest &) override { return std::nullopt; }
-};
 
 // Notes when the dialog shows; fills it in whole when asked to; cancels it.
 class TTimedModal : public IModalWindows {
@@ -86,8 +71,8 @@ int RunRestoreBench(const std::vector<std::string> &args, int runs)
     const int versions = args.size() == 3 ? std::max(1, std::atoi(args[2].c_str())) : 20;
     QTemporaryDir folder;
     const QString profile = folder.filePath(QStringLiteral("restore.ybk"));
-    TSilentBoxes boxes;
-    TNoDialogs dialogs;
+    TFailingMessageBoxes boxes;
+    TNoFileDialogs dialogs;
     try {
         QByteArray bytes = ReadWholeFile(QString::fromLocal8Bit(args[1].c_str()));
         WriteWholeFile(profile, bytes);
@@ -98,9 +83,7 @@ int RunRestoreBench(const std::vector<std::string> &args, int runs)
             bytes += ItemLine(i);
             TContentHash hash;
             hash.Add(bytes.constData(), bytes.size());
-            WriteWholeFile(kept + start.addSecs(60LL * i).toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) +
-                               QStringLiteral("-%1.ybk").arg(hash.Value(), 16, 16, QLatin1Char('0')),
-                           bytes);
+            WriteWholeFile(kept + BackupFileName(start.addSecs(60LL * i), hash.Value()), bytes);
         }
     } catch (const EYearnboxError &error) {
         std::fprintf(stderr, "%s\n", error.Message().toLocal8Bit().constData());
@@ -118,12 +101,11 @@ int RunRestoreBench(const std::vector<std::string> &args, int runs)
         if (i >= 0)
             open.push_back(Seconds(modal.shownAt - called));
     }
-    std::sort(open.begin(), open.end());
     modal.fill = true;
     form.RestoreAnEarlierVersion();
     std::printf("{\"op\":\"restore\",\"items\":%d,\"versions\":%d,\"seconds\":%.6f,"
                 "\"all_versions_seconds\":%.3f,\"runs\":%d}\n",
-                form.LatticeGrid1()->RowCount(), versions, open[open.size() / 2],
+                form.LatticeGrid1()->RowCount(), versions, Median(open),
                 Seconds(modal.filledAt - modal.shownAt), runs);
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "bench/bench_scroll.h"
+#include "bench/bench_timing.h"
 
 #include "app/item_columns.h"
 #include "grid/columns/lattice_grid.h"
@@ -22,15 +23,6 @@ double Seconds(const std::function<void()> &step)
     QCoreApplication::processEvents();
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     return took.count();
-}
-
-double Median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 void WheelNotch(TLatticeGrid &grid, int notches)

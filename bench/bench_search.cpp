@@ -1,8 +1,8 @@
 #include "bench/bench_search.h"
 
 #include "app/main_window.h"
+#include "bench/bench_window.h"
 #include "grid/columns/lattice_grid.h"
-#include "platform/file_dialog.h"
 #include "platform/message_box.h"
 
 #include <QLineEdit>
@@ -10,7 +10,6 @@
 #include <QTemporaryDir>
 
 #include <memory>
-#include <optional>
 
 namespace {
 
@@ -20,10 +19,6 @@ public:
     QStringList shown;
 };
 
-class TCancelledFileDialogs : public IFileDialogs {
-public:
-    std::optional<QString> Choose(const TFileDialogRequest &) override { return std::nullopt; }
-};
 
 } // namespace
 
@@ -31,7 +26,7 @@ TSearchFigures BenchSearch(const QString &file, const QString &word, const TBenc
 {
     QTemporaryDir folder;
     TAnsweredMessageBoxes boxes;
-    TCancelledFileDialogs dialogs;
+    TNoFileDialogs dialogs;
     TForm1 form(folder.path() + QLatin1Char('/'), file, boxes, dialogs);
     TLatticeGrid &grid = *form.LatticeGrid1();
     TSearchFigures figures;

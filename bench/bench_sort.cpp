@@ -7,6 +7,7 @@
 // that follows.
 
 #include "bench/bench_sort.h"
+#include "bench/bench_timing.h"
 
 #include "app/item_columns.h"
 #include "grid/columns/lattice_grid.h"
@@ -41,13 +42,6 @@ double Seconds(const std::function<void()> &body, double *cpu = nullptr)
     if (cpu)
         *cpu = ThreadCpuSeconds() - cpuStart;
     return wall;
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 } // namespace

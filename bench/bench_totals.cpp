@@ -8,44 +8,22 @@
 // row, "delete_seconds" a row deleted and the same row added back.
 
 #include "bench/bench_totals.h"
+#include "bench/bench_timing.h"
 
 #include "app/item_columns.h"
 #include "app/list_totals.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/errors.h"
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <memory>
 
 namespace {
 
-// The median of runs timings of what measure times (one warm-up run first).
-double Median(int runs, const std::function<double(int)> &measure)
-{
-    std::vector<double> seconds;
-    for (int i = runs > 1 ? -1 : 0; i < runs; ++i) {
-        const double took = measure(i + 1);
-        if (i >= 0)
-            seconds.push_back(took);
-    }
-    std::sort(seconds.begin(), seconds.end());
-    const size_t n = seconds.size();
-    return n % 2 ? seconds[n / 2] : (seconds[n / 2 - 1] + seconds[n / 2]) / 2;
-}
-
-double SecondsOf(const std::function<void()> &body)
-{
-    const auto start = std::chrono::steady_clock::now();
-    body();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 double MedianSeconds(int runs, const std::function<void(int)> &body)
 {
-    return Median(runs, [&](int i) { return SecondsOf([&] { body(i); }); });
+    return MedianOfRuns(runs, [&](int i) { return SecondsOf([&] { body(i); }); });
 }
 
 void ToggleMark(TLatticeGrid &grid, int row)
@@ -85,7 +63,7 @@ int RunTotalsBench(const std::vector<std::string> &args, int runs)
     const double without = MedianSeconds(runs, [&](int) { ToggleMark(grid, middle); });
     auto totals = std::make_unique<TListTotals>(grid, QLocale(QStringLiteral("en_US")));
     const double loadWith = MedianSeconds(runs, load);
-    const double count = Median(runs, [&](int) {
+    const double count = MedianOfRuns(runs, [&](int) {
         load(0);
         return SecondsOf([&] { totals->Totals(); });
     });
