@@ -60,8 +60,8 @@ void TForm1::FillGridContextMenu(QMenu &menu)
         entry->setEnabled(enabled);
         connect(entry, &QAction::triggered, this, Guarded(&messages_, [this, action] { (this->*action)(); }));
     };
-    add(QStringLiteral("Undo"), history_->CanUndo(), &TForm1::Undo);
-    add(QStringLiteral("Redo"), history_->CanRedo(), &TForm1::Redo);
+    add(history_->UndoText(), history_->CanUndo(), &TForm1::Undo);
+    add(history_->RedoText(), history_->CanRedo(), &TForm1::Redo);
     menu.addSeparator();
     add(QStringLiteral("Restore an Earlier Version\u2026"),
         !profiles_->Backups().List(CurrentProfilePath()).isEmpty(),

@@ -1,7 +1,10 @@
 #include "app/item_history.h"
 
+#include "app/change_replay.h"
+
 #include "grid/grid_control.h"
 
+#include <QScopeGuard>
 #include <QUndoCommand>
 #include <QUndoStack>
 
@@ -28,6 +31,12 @@ public:
     }
     quint64 Done() const { return done_; }
     quint64 Undone() const { return undone_; }
+    // Whether the step would change the list as it is now.
+    virtual bool Possible(bool undo) const
+    {
+        Q_UNUSED(undo);
+        return true;
+    }
 
 protected:
     virtual void Undo() = 0;
@@ -39,6 +48,9 @@ private:
     quint64 done_ = 0;
     quint64 undone_ = 0;
 };
+
+// Why an undo or redo that would change nothing is off.
+const QString kGoneElsewhere = QStringLiteral(" (the item was removed elsewhere)");
 
 const TStampedCommand *Stamped(const QUndoCommand *command)
 {
@@ -54,6 +66,13 @@ public:
     }
     void Undo() override { history_.Move(row_, after_, before_); }
     void Redo() override { history_.Move(row_, before_, after_); }
+    // A step on an item that another writer removed would change nothing,
+    // or bring back what that writer removed: it is off.
+    bool Possible(bool undo) const override
+    {
+        const std::optional<TRowSnapshot> &from = undo ? after_ : before_;
+        return !from || SameItemRow(history_.Grid(), *from, row_) >= 0;
+    }
 
 private:
     int row_;
@@ -135,8 +154,48 @@ QUndoStack &TItemHistory::Stack()
 void TItemHistory::Push(int row, std::optional<TRowSnapshot> before,
                         std::optional<TRowSnapshot> after)
 {
+    const bool atEnd = !before && row == grid_.RowCount() - 1;
+    UnsavedRowChange(row, before, after, atEnd);
     Stack().push(new TRowCommand(*this, row, std::move(before), std::move(after)));
     changed_[profile_()] = stamps_;
+}
+
+void TItemHistory::Unsaved(std::function<bool()> replay)
+{
+    unsaved_.push_back(std::move(replay));
+}
+
+void TItemHistory::UnsavedRowChange(int row, std::optional<TRowSnapshot> from,
+                                    std::optional<TRowSnapshot> to, bool atEnd)
+{
+    Unsaved([this, row, from = std::move(from), to = std::move(to), atEnd] {
+        return ReplayRowChange(grid_, row, from, to, atEnd) == TReplayOutcome::roMetOther;
+    });
+}
+
+void TItemHistory::Saved()
+{
+    // A restore's replay loads its version, which is no save of the list.
+    if (!replaying_)
+        unsaved_.clear();
+}
+
+bool TItemHistory::ReplayUnsaved(const std::function<void()> &reload)
+{
+    std::vector<std::function<bool()>> steps = std::exchange(unsaved_, {});
+    try {
+        reload();
+    } catch (...) {
+        unsaved_ = std::move(steps);
+        throw;
+    }
+    bool met = false;
+    replaying_ = true;
+    const auto done = qScopeGuard([this] { replaying_ = false; });
+    for (const std::function<bool()> &step : steps)
+        met |= step();
+    unsaved_ = std::move(steps);
+    return met;
 }
 
 void TItemHistory::Added(int row) { Push(row, std::nullopt, TakeRow(grid_, row)); }
@@ -187,19 +246,39 @@ QUndoStack *TItemHistory::RedoStack()
     return item ? &items : nullptr;
 }
 
-bool TItemHistory::CanUndo() { return UndoStack() != nullptr; }
-bool TItemHistory::CanRedo() { return RedoStack() != nullptr; }
+bool TItemHistory::Possible(QUndoStack *stack, bool undo)
+{
+    if (!stack)
+        return false;
+    const int at = undo ? stack->index() - 1 : stack->index();
+    return Stamped(stack->command(at))->Possible(undo);
+}
+
+bool TItemHistory::CanUndo() { return Possible(UndoStack(), true); }
+bool TItemHistory::CanRedo() { return Possible(RedoStack(), false); }
+
+QString TItemHistory::UndoText()
+{
+    const QString undo = QStringLiteral("Undo");
+    return UndoStack() && !CanUndo() ? undo + kGoneElsewhere : undo;
+}
+
+QString TItemHistory::RedoText()
+{
+    const QString redo = QStringLiteral("Redo");
+    return RedoStack() && !CanRedo() ? redo + kGoneElsewhere : redo;
+}
 
 void TItemHistory::Undo()
 {
-    if (QUndoStack *stack = UndoStack())
-        Step(*stack, &QUndoStack::undo);
+    if (CanUndo())
+        Step(*UndoStack(), &QUndoStack::undo);
 }
 
 void TItemHistory::Redo()
 {
-    if (QUndoStack *stack = RedoStack())
-        Step(*stack, &QUndoStack::redo);
+    if (CanRedo())
+        Step(*RedoStack(), &QUndoStack::redo);
 }
 
 void TItemHistory::Step(QUndoStack &stack, void (QUndoStack::*step)())
@@ -221,22 +300,11 @@ void TItemHistory::Run(const std::function<void()> &step)
     }
 }
 
-void TItemHistory::Move(int row, const std::optional<TRowSnapshot> &from,
-                        const std::optional<TRowSnapshot> &to)
+void TItemHistory::Move(int row, std::optional<TRowSnapshot> from, std::optional<TRowSnapshot> to)
 {
-    int at = std::min(row, grid_.RowCount());
-    if (from) {
-        at = FindRow(grid_, *from, row);
-        if (at < 0)
-            return;
-    }
-    if (!to) {
-        grid_.DeleteRow(at);
-    } else {
-        if (!from)
-            grid_.InsertRow(at);
-        PutRow(grid_, at, *to);
-    }
+    if (ReplayRowChange(grid_, row, from, to) == TReplayOutcome::roNothing)
+        return;
+    UnsavedRowChange(row, std::move(from), std::move(to), false);
     save_();
 }
 
@@ -249,7 +317,7 @@ QList<TRowSnapshot> TItemHistory::TakeAll()
     return rows;
 }
 
-void TItemHistory::PutAll(const QList<TRowSnapshot> &rows)
+void TItemHistory::Replace(const QList<TRowSnapshot> &rows)
 {
     grid_.BeginUpdate();
     grid_.ClearRows();
@@ -258,14 +326,30 @@ void TItemHistory::PutAll(const QList<TRowSnapshot> &rows)
     for (int row = 0; row < rows.size(); ++row)
         PutRow(grid_, row, rows[row]);
     grid_.EndUpdate();
+}
+
+void TItemHistory::PutAll(const QList<TRowSnapshot> &rows)
+{
+    Replace(rows);
+    // The whole list is this change's: on another writer's list it is put
+    // in place of that one, which stays among the backups.
+    Unsaved([this, rows] {
+        const bool differs = TakeAll() != rows;
+        Replace(rows);
+        return differs;
+    });
     save_();
 }
 
-void TItemHistory::ReplaceAll(const std::function<void()> &load)
+void TItemHistory::ReplaceAll(std::function<void()> load)
 {
     QList<TRowSnapshot> before = TakeAll();
     load();
     Stack().push(new TListCommand(*this, std::move(before), TakeAll()));
     changed_[profile_()] = stamps_;
+    Unsaved([load = std::move(load)] {
+        load();
+        return false;
+    });
     save_();
 }

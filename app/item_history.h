@@ -6,9 +6,15 @@
 // from its after state to its before state, redoing the other way, and every
 // step is saved at once. A row is found by its values (first at its recorded
 // index), so a sort or a reload in between changes nothing; an undo never
-// sorts. A row that is no longer in the list is left alone; a deleted row
-// always comes back, at its index. A restore replaces the whole list and is
-// undone as one change.
+// sorts. A step changes only the cells its change changed, on the same item
+// as change_replay.h finds it; an item that is no longer in the list comes
+// back with the step's values, and a deleted row always comes back, at its
+// index. A restore replaces the whole list and is undone as one change.
+//
+// Every change and step made since the profile's file was last read or
+// written is kept as unsaved. When a save finds that another program wrote
+// the file meanwhile, the file is reloaded and those changes are made again
+// on it (ReplayUnsaved) before the save writes it.
 //
 // A profile's "Delete" and "New" change which profile is shown: they go on
 // one stack for the run, each knowing the profile shown before it and after
@@ -20,12 +26,14 @@
 #include "app/row_snapshot.h"
 
 #include <QString>
+#include <QList>
 
 #include <exception>
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QUndoStack;
 class TLtCustomGridControl;
@@ -45,8 +53,9 @@ public:
     void Deleted(int row, const TRowSnapshot &before);
     void Changed(int row, const TRowSnapshot &before);
     // Replaces the whole list by what load puts into the grid, as one change,
-    // and saves it. Nothing is recorded when load raises.
-    void ReplaceAll(const std::function<void()> &load);
+    // and saves it. Nothing is recorded when load raises. load is run again
+    // on the reloaded list when another writer saved meanwhile.
+    void ReplaceAll(std::function<void()> load);
 
     // A change of the list shown made by steps of its own, already done
     // (an item sent to another profile).
@@ -57,15 +66,28 @@ public:
     void ProfileChanged(const QString &before, const QString &after,
                         std::function<void()> undo, std::function<void()> redo);
 
+    // The profile's file holds the list now: nothing is left to make again.
+    void Saved();
+    bool HasUnsaved() const { return !unsaved_.empty(); }
+    // Reloads the list through reload, then makes the unsaved changes again
+    // on it, which stay unsaved until the next write; true when one of them
+    // met a change of the other writer's to the same item. Raises what
+    // reload raises, the list and the changes then as they were.
+    bool ReplayUnsaved(const std::function<void()> &reload);
+
     // Raise the save's failure, after the stack has moved.
     void Undo();
     void Redo();
+    // Off also when the step would change nothing: its item was removed by
+    // another writer. The menu's texts then say so.
     bool CanUndo();
     bool CanRedo();
+    QString UndoText();
+    QString RedoText();
+    TLtCustomGridControl &Grid() { return grid_; }
 
     // Moves a row from one state to the other and saves; used by the commands.
-    void Move(int row, const std::optional<TRowSnapshot> &from,
-              const std::optional<TRowSnapshot> &to);
+    void Move(int row, std::optional<TRowSnapshot> from, std::optional<TRowSnapshot> to);
     // Puts the rows into the grid in place of its own and saves.
     void PutAll(const QList<TRowSnapshot> &rows);
     // Runs a step of a command; its failure is raised once the stack moved.
@@ -79,7 +101,14 @@ private:
     // The stack whose next undo (or redo) is the one to take.
     QUndoStack *UndoStack();
     QUndoStack *RedoStack();
+    static bool Possible(QUndoStack *stack, bool undo);
     QList<TRowSnapshot> TakeAll();
+    void Replace(const QList<TRowSnapshot> &rows);
+    // Keeps a change for a replay; it answers whether it met the other
+    // writer's change.
+    void Unsaved(std::function<bool()> replay);
+    void UnsavedRowChange(int row, std::optional<TRowSnapshot> from,
+                          std::optional<TRowSnapshot> to, bool atEnd);
 
     TLtCustomGridControl &grid_;
     std::function<QString()> profile_;
@@ -88,6 +117,8 @@ private:
     std::unique_ptr<QUndoStack> profileStack_;
     // Per profile, when its last new change was made.
     std::map<QString, quint64> changed_;
+    std::vector<std::function<bool()>> unsaved_;
+    bool replaying_ = false;
     std::exception_ptr failure_;
     quint64 stamps_ = 0;
 };

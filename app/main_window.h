@@ -24,6 +24,7 @@ class IMessageBoxes;
 class IModalWindows;
 class QComboBox;
 class QLabel;
+class TNoticeLine;
 class QMenu;
 class QLineEdit;
 class QPlainTextEdit;
@@ -113,6 +114,10 @@ public:
     // keeping the selected item selected and the top item on top where they
     // still exist.
     void ReloadChangedProfile();
+    // A save found the file written by another program: that version is
+    // loaded and this window's unsaved changes are made on it; a change that
+    // met the other's change to the same item is told in the notice line.
+    void MergeWithOtherWriter();
     // "Print…" (Ctrl+P) and "Save as PDF…": the list as the grid shows it,
     // after the options dialog (main_window_print.cpp).
     void PrintTheList();
@@ -164,6 +169,9 @@ private:
     void CreateControls(IFileDialogs &dialogs);
     // The undo stacks, their keys and the grid's right-click menu.
     void CreateHistory();
+    // Reads the current profile again, keeping the selected item selected
+    // and the top item on top where they still exist; raises when it cannot.
+    void ReloadKeepingPlace();
     // The file dialogs of Export… and Import… (main_window_sharing.cpp).
     void CreateSharing(IFileDialogs &dialogs);
     // The options dialog of a printout; nothing when cancelled.
@@ -273,6 +281,7 @@ private:
     std::unique_ptr<TFileDialog> importDialog_;
     std::unique_ptr<TItemHistory> history_;
     TGridContextMenu *gridContextMenu_ = nullptr;
+    TNoticeLine *notice_ = nullptr;
     // The printer last chosen in the print dialog (shared: QPrinter is incomplete here).
     std::shared_ptr<QPrinter> printer_;
     // The row of an edit being committed as it was before.

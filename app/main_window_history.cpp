@@ -5,6 +5,7 @@
 #include "app/grid_context_menu.h"
 #include "app/item_columns.h"
 #include "app/main_window.h"
+#include "app/notice_line.h"
 #include "app/restore_dialog.h"
 #include "app/row_marks.h"
 #include "grid/columns/lattice_grid.h"
@@ -35,6 +36,9 @@ void TForm1::CreateHistory()
     addKey(Qt::CTRL | Qt::SHIFT | Qt::Key_Z, &TForm1::Redo);
     addKey(Qt::CTRL | Qt::Key_P, &TForm1::PrintTheList);
     profiles_->Watch().OnChangedOutside = Guarded(&messages_, [this] { ReloadChangedProfile(); });
+    profiles_->OnFileKnown = [this] { history_->Saved(); };
+    profiles_->OnChangedBeforeSave = [this] { MergeWithOtherWriter(); };
+    notice_ = new TNoticeLine(this);
     gridContextMenu_ = new TGridContextMenu(*latticeGrid1_,
                                             [this](QMenu &menu) { FillGridContextMenu(menu); });
 }
@@ -80,13 +84,43 @@ void TForm1::RestoreAnEarlierVersion()
     const QString chosen = dialog.ChosenPath();
     if (dialog.result() != QDialog::Accepted || chosen.isEmpty())
         return;
-    history_->ReplaceAll([&] {
+    history_->ReplaceAll([this, chosen] {
         profiles_->LoadFile(chosen);
-        ApplyRowMarks(grid);
+        ApplyRowMarks(*latticeGrid1_);
     });
 }
 
 void TForm1::ReloadChangedProfile()
+{
+    // Changes that a failed save left unsaved are made on the other version.
+    if (history_->HasUnsaved()) {
+        profiles_->SaveCurrent();
+        return;
+    }
+    try {
+        ReloadKeepingPlace();
+    } catch (const EYearnboxError &) {
+        // Gone or unreadable: the list stays, and the next save writes it.
+    }
+}
+
+void TForm1::MergeWithOtherWriter()
+{
+    bool met = false;
+    try {
+        met = history_->ReplayUnsaved([this] { ReloadKeepingPlace(); });
+    } catch (const EYearnboxError &) {
+        // The other version cannot be read: this list is written, and that
+        // version stays among the backups.
+        return;
+    }
+    if (met)
+        notice_->Tell(QStringLiteral(
+            "An item you changed was changed elsewhere too: your change was saved, and the other "
+            "version is kept under \"Restore an Earlier Version\u2026\"."));
+}
+
+void TForm1::ReloadKeepingPlace()
 {
     TLatticeGrid &grid = *latticeGrid1_;
     const int selected = grid.SelectedRow();
@@ -96,12 +130,7 @@ void TForm1::ReloadChangedProfile()
     };
     const std::optional<TRowSnapshot> selectedItem = itemAt(selected);
     const std::optional<TRowSnapshot> topItem = itemAt(top);
-    try {
-        profiles_->LoadFile(CurrentProfilePath());
-    } catch (const EYearnboxError &) {
-        // Gone or unreadable: the list stays, and the next save writes it.
-        return;
-    }
+    profiles_->LoadFile(CurrentProfilePath());
     ApplyRowMarks(grid);
     if (topItem) {
         if (const int row = FindRow(grid, *topItem, top); row >= 0) {

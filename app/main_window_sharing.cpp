@@ -69,9 +69,9 @@ void TForm1::ImportItems()
     }
     if (items.empty())
         return;
-    TLatticeGrid &grid = *latticeGrid1_;
-    history_->ReplaceAll([&] {
-        AppendItems(grid, items);
-        ApplyRowMarks(grid);
+    // Appended again to the other version when another writer saved meanwhile.
+    history_->ReplaceAll([this, items = std::move(items)] {
+        AppendItems(*latticeGrid1_, items);
+        ApplyRowMarks(*latticeGrid1_);
     });
 }

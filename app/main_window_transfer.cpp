@@ -56,10 +56,8 @@ void TForm1::TransferItem(const TSearchedProfile &to, TTransferKind kind)
             error.Message());
         return;
     }
-    if (kind == TTransferKind::tkMove)
-        grid.DeleteRow(row);
     RecordTransfer(*history_, change, to.path, kind, row, item, appended);
     // Not caught here, as after a delete: a failed save reaches the default error report.
     if (kind == TTransferKind::tkMove)
-        profiles_->SaveCurrent();
+        history_->Move(row, item, std::nullopt);
 }

@@ -7,6 +7,7 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
+#include "platform/save_lock.h"
 
 #include <QComboBox>
 #include <QScreen>
@@ -58,11 +59,23 @@ void TProfiles::LoadFile(const QString &path)
 {
     grid_.LoadFromTextFile(path, kSeparator, kLineBreak, TLoadFailure::lfKeepPreviousRows);
     // Its hash is learnt when a save first replaces it.
-    watch_.Know(path, std::nullopt);
+    Known(path, std::nullopt);
+}
+
+void TProfiles::Known(const QString &path, std::optional<quint64> hash)
+{
+    watch_.Know(path, hash);
+    if (OnFileKnown)
+        OnFileKnown();
 }
 
 void TProfiles::SaveTo(const QString &path)
 {
+    const TSaveLock lock(path);
+    // Another program wrote the profile shown since we last read or wrote
+    // it: its version is the one this save changes.
+    if (path == currentProfilePath_ && watch_.ChangedOutside(path) && OnChangedBeforeSave)
+        OnChangedBeforeSave();
     // The version this save replaces stays restorable; what another program
     // wrote is hashed by reading it, what this one wrote is known.
     backups_.Keep(path, watch_.KnownHash(path));
@@ -71,7 +84,7 @@ void TProfiles::SaveTo(const QString &path)
 
 void TProfiles::WriteTo(const QString &path)
 {
-    watch_.Know(path, grid_.SaveToTextFile(path, kSeparator, kLineBreak, TEncodingKind::ekUnicode));
+    Known(path, grid_.SaveToTextFile(path, kSeparator, kLineBreak, TEncodingKind::ekUnicode));
 }
 
 void TProfiles::ChangeProfileFile(const QString &path,
@@ -80,6 +93,8 @@ void TProfiles::ChangeProfileFile(const QString &path,
     TLtCustomGridControl other(&grid_.Columns());
     for (int column = 0; column < grid_.ColumnCount(); ++column)
         other.Cells().AddColumn();
+    // Read, changed and written with no other save in between.
+    const TSaveLock lock(path);
     other.LoadFromTextFile(path, kSeparator, kLineBreak, TLoadFailure::lfKeepPreviousRows);
     if (!change(other))
         return;
@@ -248,6 +263,7 @@ void TProfiles::Delete(TDeletedProfile &deleted, QStringList &buffer)
 void TProfiles::CreateANewYearnbox(TNewYearnbox *replaced)
 {
     const QString blank = BlankProfilePath();
+    const TSaveLock lock(blank);
     // Kept first, as every save does.
     TFileVersion version = backups_.KeepVersion(blank, watch_.KnownHash(blank));
     if (replaced)

@@ -55,6 +55,14 @@ public:
     QString BlankProfilePath() const { return folder_ + QStringLiteral("blank.yearnbox"); }
     QString ProfileListPath() const { return folder_ + QStringLiteral("mpl.mpl"); }
 
+    // Called while a save of the current profile holds its lock, when another
+    // program wrote the file since this one last read or wrote it: the
+    // handler loads that version and makes the window's unsaved changes on
+    // it, which the save then writes.
+    std::function<void()> OnChangedBeforeSave;
+    // Called whenever the grid was just read from or written to its file.
+    std::function<void()> OnFileKnown;
+
     // Loads a profile file into the grid; the grid keeps its rows when it fails.
     void LoadFile(const QString &path);
     // Saves the grid to the current profile path.
@@ -99,6 +107,7 @@ public:
 
 private:
     void SaveTo(const QString &path);
+    void Known(const QString &path, std::optional<quint64> hash);
     // Writes the grid to path; the replaced file was kept before.
     void WriteTo(const QString &path);
     // Steps of a delete once its line is found; deleted.file is filled first.

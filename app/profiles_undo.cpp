@@ -24,7 +24,7 @@ void TProfiles::LoadAndShow(const QString &path)
 void TProfiles::PutBack(const TDeletedProfile &deleted)
 {
     if (const std::optional<quint64> hash = backups_.PutBack(deleted.path, deleted.file))
-        watch_.Know(deleted.path, hash);
+        Known(deleted.path, hash);
     QStringList buffer;
     try {
         buffer = ReadProfileList(ReadWholeFile(ProfileListPath()));
@@ -68,7 +68,7 @@ void TProfiles::PutBack(const TNewYearnbox &created)
 {
     const QString blank = BlankProfilePath();
     if (const std::optional<quint64> hash = backups_.PutBack(blank, created.blank))
-        watch_.Know(blank, hash);
+        Known(blank, hash);
     try {
         LoadAndShow(created.previousPath);
     } catch (const EYearnboxError &) {

@@ -1,6 +1,7 @@
 // Two writers on one profile: another program's write makes the window read
 // the file again, keeping the selected item selected; a save after such a
-// write keeps the other program's version among the backups.
+// write makes this window's change on that version and keeps it among the
+// backups; an undo whose item is gone elsewhere is off.
 
 #include "app/item_columns.h"
 #include "app/main_window.h"
@@ -12,6 +13,7 @@
 #include "tests/support/wait_until.h"
 
 #include <QFile>
+#include <QLabel>
 
 #include <gtest/gtest.h>
 
@@ -57,19 +59,68 @@ TEST(ProfileWatch, AnotherProgramsWriteIsReadAgainKeepingTheSelection)
     }
 }
 
-TEST(ProfileWatch, ASaveAfterAnotherProgramsWriteKeepsThatVersion)
+TEST(ProfileWatch, ASaveAfterAnotherProgramsWriteMakesItsChangeOnThatVersion)
+{
+    const QString ballBlue = QStringLiteral("Ball,blue,$5,1,12/7/2026,0,False");
+    struct Case {
+        const char *name;
+        QStringList outside;
+        int column; // clicked on row 1, the Ball
+        QStringList saved;
+        bool told;
+        QStringList undone; // empty: the other version
+    };
+    const Case cases[] = {
+        {"an item added there", {kBook, kKite, kBall}, icMark,
+         {kBook, kKite, "Ball,,$5,1,12/7/2026,0,True"}, false},
+        {"another cell of the item", {kKite, ballBlue}, icMark,
+         {kKite, "Ball,blue,$5,1,12/7/2026,0,True"}, false},
+        {"the item changed there, deleted here", {kKite, ballBlue}, icDelete, {kKite}, true, {kKite, kBall}},
+        {"the item deleted there, marked here", {kKite}, icMark,
+         {kKite, "Ball,,$5,1,12/7/2026,0,True"}, true, {kKite, kBall}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        TTempFolder folder;
+        TRecordedMessageBoxes boxes;
+        TScriptedFileDialogs dialogs;
+        folder.Write("blank.yearnbox", ProfileBytes({kKite, kBall}));
+        TForm1 form(folder.Path(), QString(), boxes, dialogs);
+        const QByteArray outside = ProfileBytes(c.outside);
+        WriteWholeFile(folder.File("blank.yearnbox"), outside);
+        // Before the watch has told the window: the save finds the change.
+        ASSERT_TRUE(form.Profiles().Watch().ChangedOutside(folder.File("blank.yearnbox")));
+        form.LatticeGrid1()->DoCellClick(c.column, 1);
+        EXPECT_EQ(folder.Read("blank.yearnbox"), ProfileBytes(c.saved));
+        EXPECT_EQ(form.LatticeGrid1()->RowCount(), c.saved.size());
+        const QList<TBackupEntry> kept = form.Profiles().Backups().List(form.CurrentProfilePath());
+        ASSERT_FALSE(kept.isEmpty());
+        EXPECT_EQ(ReadWholeFile(kept.first().path), outside);
+        const QLabel *notice = form.findChild<QLabel *>(QStringLiteral("NoticeLine"));
+        ASSERT_NE(notice, nullptr);
+        EXPECT_EQ(notice->isVisibleTo(&form), c.told);
+        EXPECT_TRUE(boxes.shown.isEmpty());
+        // Undone on the list as merged: only this window's change goes.
+        form.History().Undo();
+        EXPECT_EQ(folder.Read("blank.yearnbox"), c.undone.isEmpty() ? outside : ProfileBytes(c.undone));
+    }
+}
+
+TEST(ProfileWatch, AnUndoWhoseItemWasRemovedElsewhereIsOffAndSaysWhy)
 {
     TTempFolder folder;
     TRecordedMessageBoxes boxes;
     TScriptedFileDialogs dialogs;
     folder.Write("blank.yearnbox", ProfileBytes({kKite, kBall}));
     TForm1 form(folder.Path(), QString(), boxes, dialogs);
-    const QByteArray outside = ProfileBytes({kBook});
-    WriteWholeFile(folder.File("blank.yearnbox"), outside);
-    ASSERT_TRUE(form.Profiles().Watch().ChangedOutside(folder.File("blank.yearnbox")));
-    form.LatticeGrid1()->DoCellClick(icMark, 1);
-    EXPECT_EQ(folder.Read("blank.yearnbox"), ProfileBytes({kKite, "Ball,,$5,1,12/7/2026,0,True"}));
-    const QList<TBackupEntry> kept = form.Profiles().Backups().List(form.CurrentProfilePath());
-    ASSERT_FALSE(kept.isEmpty());
-    EXPECT_EQ(ReadWholeFile(kept.first().path), outside);
+    TLatticeGrid &grid = *form.LatticeGrid1();
+    grid.DoCellClick(icMark, 1);
+    ASSERT_TRUE(form.History().CanUndo());
+    EXPECT_EQ(form.History().UndoText(), "Undo");
+    WriteWholeFile(folder.File("blank.yearnbox"), ProfileBytes({kKite}));
+    ASSERT_TRUE(WaitUntil([&] { return grid.RowCount() == 1; }, 5000));
+    EXPECT_FALSE(form.History().CanUndo());
+    EXPECT_EQ(form.History().UndoText(), "Undo (the item was removed elsewhere)");
+    form.History().Undo();
+    EXPECT_EQ(folder.Read("blank.yearnbox"), ProfileBytes({kKite}));
 }
