@@ -69,14 +69,14 @@ TEST(BackupRules, FolderNamesTellFilesOfOneNameApartAndStayWithinAFileName)
     for (int i = 0; i < 62; ++i)
         faces += QString::fromUtf8("\xf0\x9f\x98\x80");
     const Case cases[] = {
-        {"a profile", "/a/toys.ybk", "toys", "toys-?"},
-        {"one of that name elsewhere", "/b/toys.ybk", "toys", "toys-?"},
-        {"the blank profile", "/a/blank.yearnbox", "blank.yearnbox", "blank.yearnbox-?"},
-        {"only an extension", "/a/.ybk", ".ybk", ".ybk-?"},
-        {"a dot, once the backups folder itself", "/a/..ybk", ".", ".-?"},
-        {"255 bytes", "/a/" + longName + ".ybk", longName, longName.left(246) + "-?"},
-        {"two-byte characters", "/a/" + accents + ".ybk", accents, accents.left(123) + "-?"},
-        {"four-byte characters", "/a/" + faces + ".ybk", faces, faces.left(2 * 61) + "-?"},
+        {"a profile", "/a/toys.ybk", "toys", "toys-d23dba68"},
+        {"one of that name elsewhere", "/b/toys.ybk", "toys", "toys-a5325d4a"},
+        {"the blank profile", "/a/blank.yearnbox", "blank.yearnbox", "blank.yearnbox-975808d1"},
+        {"only an extension", "/a/.ybk", ".ybk", ".ybk-8e34f585"},
+        {"a dot, once the backups folder itself", "/a/..ybk", ".", ".-434da1ab"},
+        {"255 bytes", "/a/" + longName + ".ybk", longName, longName.left(246) + "-c212c3b6"},
+        {"two-byte characters", "/a/" + accents + ".ybk", accents, accents.left(123) + "-509540ba"},
+        {"four-byte characters", "/a/" + faces + ".ybk", faces, faces.left(2 * 61) + "-f4204258"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -157,10 +157,11 @@ TEST(ProfileBackups, ASharedFolderOfOldIsAdoptedOnlyByTheOneKnownFileOfItsName)
         QByteArray lines;
         for (const QString &entry : c.listed) {
             const QStringList parts = entry.split(" -> ");
-            if (parts.size() == 1)
+            if (parts.size() == 1) {
                 folder.Write(parts[0], ProfileBytes({kKite}));
-            else if (parts[1] != "gone")
+            } else if (parts[1] != "gone") {
                 ASSERT_TRUE(QFile::link(folder.File(parts[1]), folder.File(parts[0])));
+            }
             lines += (folder.File(parts[0]) + "\r\n").toLocal8Bit();
         }
         folder.Write("mpl.mpl", lines);
