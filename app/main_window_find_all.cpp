@@ -7,6 +7,7 @@
 #include "app/find_all_dialog.h"
 #include "app/item_columns.h"
 #include "app/main_window.h"
+#include "app/profile_list.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/errors.h"
 #include "platform/message_box.h"
@@ -59,7 +60,7 @@ void TForm1::FindInAllProfiles()
 
 void TForm1::ShowFoundItem(const TChosenItem &chosen)
 {
-    if (chosen.path != CurrentProfilePath()) {
+    if (!IsSameProfileFile(chosen.path, CurrentProfilePath())) {
         try {
             profiles_->ShowProfile(chosen.path);
         } catch (const EYearnboxError &) {

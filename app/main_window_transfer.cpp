@@ -1,11 +1,13 @@
 // "Copy to Profile" and "Move to Profile" on the grid's right-click menu:
 // the selected item goes to the end of another profile's file, saved there
 // first; a move deletes it here only once that file is saved. A file that
-// cannot be read or written is told of and changes nothing, here or there.
+// cannot be read or written is told of and changes nothing, here or there;
+// nor does a profile that is the file shown under another name.
 
 #include "app/application.h"
 #include "app/item_transfer.h"
 #include "app/main_window.h"
+#include "app/profile_list.h"
 #include "app/profile_search.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/errors.h"
@@ -17,7 +19,9 @@ QList<TSearchedProfile> TForm1::OtherProfiles() const
 {
     QList<TSearchedProfile> others = KnownProfiles(*profiles_);
     others.removeIf(
-        [this](const TSearchedProfile &profile) { return profile.path == CurrentProfilePath(); });
+        [this](const TSearchedProfile &profile) {
+            return IsSameProfileFile(profile.path, CurrentProfilePath());
+        });
     return others;
 }
 
@@ -35,8 +39,17 @@ void TForm1::TransferItem(const TSearchedProfile &to, TTransferKind kind)
 {
     TLatticeGrid &grid = *latticeGrid1_;
     const int row = grid.SelectedRow();
-    if (!grid.RowExist(row) || to.path == CurrentProfilePath())
+    if (!grid.RowExist(row))
         return;
+    const QString done =
+        kind == TTransferKind::tkCopy ? QStringLiteral("copied") : QStringLiteral("moved");
+    // A link or another spelling of the file shown: appending there and
+    // deleting here would write one file twice and lose the item.
+    if (IsSameProfileFile(to.path, CurrentProfilePath())) {
+        messages_.ShowMessage(
+            QStringLiteral("The item was not %1: %2 is the profile shown.").arg(done, to.name));
+        return;
+    }
     const TRowSnapshot item = TakeRow(grid, row);
     const TChangeProfileFile change = [this](const QString &path, const auto &edit) {
         profiles_->ChangeProfileFile(path, edit);
@@ -49,10 +62,7 @@ void TForm1::TransferItem(const TSearchedProfile &to, TTransferKind kind)
         });
     } catch (const EYearnboxError &error) {
         messages_.ShowDetailedMessage(
-            QStringLiteral("The item could not be %1 to %2.")
-                .arg(kind == TTransferKind::tkCopy ? QStringLiteral("copied")
-                                                   : QStringLiteral("moved"),
-                     to.name),
+            QStringLiteral("The item could not be %1 to %2.").arg(done, to.name),
             error.Message());
         return;
     }

@@ -1,6 +1,9 @@
 #include "app/profile_backups.h"
 
+#include "app/profile_list.h"
 #include "platform/content_hash.h"
+#include "platform/errors.h"
+#include "platform/file_identity.h"
 #include "platform/files.h"
 
 #include <QDir>
@@ -15,6 +18,25 @@ const QString kTimeFormat = QStringLiteral("yyyyMMdd-HHmmss-zzz");
 const QString kExtension = QStringLiteral(".ybk");
 // <time>-<hash as 16 hex digits>.ybk
 const qsizetype kNameSize = 19 + 1 + 16 + 4;
+// A file name's limit in bytes, and what the hash takes of it: '-' and 8 digits.
+const qsizetype kFileNameMax = 255;
+const qsizetype kPathHashSize = 1 + 8;
+
+// The versions in a folder, in no order.
+QList<TBackupEntry> VersionsIn(const QString &folder)
+{
+    QList<TBackupEntry> entries;
+    const QDir dir(folder);
+    for (const QFileInfo &info : dir.entryInfoList({QStringLiteral("*") + kExtension}, QDir::Files)) {
+        const QString name = info.fileName();
+        const QDateTime time = QDateTime::fromString(name.left(kTimeFormat.size()), kTimeFormat);
+        bool hex = false;
+        const quint64 hash = name.mid(kTimeFormat.size() + 1, 16).toULongLong(&hex, 16);
+        if (time.isValid() && hex && name.size() == kNameSize)
+            entries.append({info.filePath(), time, info.size(), hash});
+    }
+    return entries;
+}
 } // namespace
 
 QList<int> BackupsToDrop(const QList<TBackupEntry> &newestFirst, qint64 profileSize,
@@ -45,11 +67,23 @@ QList<int> BackupsToDrop(const QList<TBackupEntry> &newestFirst, qint64 profileS
     return drop;
 }
 
-QString BackupFolderName(const QString &profilePath)
+QString LegacyBackupFolderName(const QString &profilePath)
 {
     const QString fileName = QFileInfo(profilePath).fileName();
     const bool profile = fileName.endsWith(kExtension) && fileName.size() > kExtension.size();
     return profile ? fileName.chopped(kExtension.size()) : fileName;
+}
+
+QString BackupFolderName(const QString &canonicalPath)
+{
+    QString name = LegacyBackupFolderName(canonicalPath);
+    // A long name gives way to the hash, a whole character at a time.
+    while (name.toUtf8().size() > kFileNameMax - kPathHashSize)
+        name.chop(name.back().isLowSurrogate() && name.size() > 1 ? 2 : 1);
+    const QByteArray path = canonicalPath.toUtf8();
+    TContentHash hash;
+    hash.Add(path.constData(), path.size());
+    return name + QStringLiteral("-%1").arg(hash.Value() >> 32, 8, 16, QLatin1Char('0'));
 }
 
 QString BackupFileName(const QDateTime &time, quint64 hash)
@@ -59,25 +93,44 @@ QString BackupFileName(const QDateTime &time, quint64 hash)
 
 QString TProfileBackups::FolderFor(const QString &profilePath) const
 {
-    return folder_ + QStringLiteral("backups/") + BackupFolderName(profilePath) + QLatin1Char('/');
+    return folder_ + QStringLiteral("backups/") + BackupFolderName(CanonicalFilePath(profilePath)) +
+           QLatin1Char('/');
 }
 
-QList<TBackupEntry> TProfileBackups::List(const QString &profilePath) const
+QList<TBackupEntry> TProfileBackups::List(const QString &profilePath)
 {
-    QList<TBackupEntry> entries;
-    const QDir dir(FolderFor(profilePath));
-    for (const QFileInfo &info : dir.entryInfoList({QStringLiteral("*") + kExtension}, QDir::Files)) {
-        const QString name = info.fileName();
-        const QDateTime time = QDateTime::fromString(name.left(kTimeFormat.size()), kTimeFormat);
-        bool hex = false;
-        const quint64 hash = name.mid(kTimeFormat.size() + 1, 16).toULongLong(&hex, 16);
-        if (time.isValid() && hex && name.size() == kNameSize)
-            entries.append({info.filePath(), time, info.size(), hash});
-    }
+    AdoptLegacyVersions(profilePath);
+    QList<TBackupEntry> entries = VersionsIn(FolderFor(profilePath));
     std::sort(entries.begin(), entries.end(), [](const TBackupEntry &a, const TBackupEntry &b) {
         return a.time > b.time || (a.time == b.time && a.path > b.path);
     });
     return entries;
+}
+
+void TProfileBackups::AdoptLegacyVersions(const QString &profilePath)
+{
+    const QString name = LegacyBackupFolderName(profilePath);
+    const QString legacy = folder_ + QStringLiteral("backups/") + name + QLatin1Char('/');
+    const QString own = FolderFor(profilePath);
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") ||
+        legacy == own || !QFileInfo(legacy).isDir())
+        return;
+    // The files whose versions the folder may hold: those known by that name.
+    QStringList known{folder_ + QStringLiteral("blank.yearnbox")};
+    try {
+        known += ReadProfileList(ReadWholeFile(folder_ + QStringLiteral("mpl.mpl")));
+    } catch (const EYearnboxError &) {
+        // No profile saved yet: the blank profile alone.
+    }
+    for (const QString &path : known)
+        if (!path.isEmpty() && LegacyBackupFolderName(path) == name &&
+            !IsSameProfileFile(path, profilePath))
+            return;
+    if (!QDir().mkpath(own))
+        return;
+    for (const TBackupEntry &entry : VersionsIn(legacy))
+        QFile::rename(entry.path, own + QFileInfo(entry.path).fileName());
+    QDir().rmdir(legacy);
 }
 
 std::optional<TBackupEntry> TProfileBackups::Keep(const QString &profilePath,

@@ -11,7 +11,16 @@
 // first. A backup that fails is skipped: it never stops the save.
 //
 // <name> is the profile file's name less ".ybk" ("blank.yearnbox" for the
-// blank profile), so profiles of one name in two folders share their folder.
+// blank profile), a '-' and eight hex digits of the hash of the file's
+// canonical path, so two files of one name in two folders never share a
+// folder, and a link to a profile keeps its versions with the file's.
+//
+// Before versions were kept per file, the folder was backups/<name>/ alone,
+// shared by every file of that name. The first use of a profile adopts such
+// a folder's versions (moves them into its own) when no other known profile
+// (a line of "mpl.mpl", the blank profile) has that name; otherwise they
+// cannot be told apart and stay where they are, listed for neither and never
+// pruned.
 
 #include <QByteArray>
 #include <QDateTime>
@@ -48,8 +57,11 @@ struct TBackupRules {
 QList<int> BackupsToDrop(const QList<TBackupEntry> &newestFirst, qint64 profileSize,
                          const QDate &today, const TBackupRules &rules = {});
 
-// The backup folder's name for a profile file.
-QString BackupFolderName(const QString &profilePath);
+// The backup folder's name for the profile file at canonicalPath (links
+// resolved); at most 255 bytes, the hash kept whole.
+QString BackupFolderName(const QString &canonicalPath);
+// The folder's name before versions were kept per file.
+QString LegacyBackupFolderName(const QString &profilePath);
 // A kept version's file name: the time it was replaced and its bytes' hash.
 QString BackupFileName(const QDateTime &time, quint64 hash);
 
@@ -59,8 +71,9 @@ public:
     explicit TProfileBackups(const QString &folder) : folder_(folder) {}
 
     QString FolderFor(const QString &profilePath) const;
-    // The kept versions of a profile, newest first.
-    QList<TBackupEntry> List(const QString &profilePath) const;
+    // The kept versions of a profile, newest first (adopting those of the
+    // shared folder first, where they are its alone).
+    QList<TBackupEntry> List(const QString &profilePath);
     // Keeps the file at profilePath (when there is one) as a version, then
     // prunes; hash is its bytes' when known. Never raises.
     // The kept version holding the file's bytes, none when the file was
@@ -75,6 +88,7 @@ public:
     std::optional<quint64> PutBack(const QString &profilePath, const TFileVersion &version);
 
 private:
+    void AdoptLegacyVersions(const QString &profilePath);
     std::optional<TBackupEntry> KeepOrThrow(const QString &profilePath,
                                             std::optional<quint64> hash);
 

@@ -1,6 +1,7 @@
 #include "app/profile_list.h"
 
 #include "app/line_file.h"
+#include "platform/file_identity.h"
 
 QStringList ReadProfileList(const QByteArray &bytes) { return DecodeLines(bytes); }
 
@@ -24,6 +25,16 @@ QStringList ProfileEntries(const QStringList &lines)
         if (const QString name = ProfileName(line); IsListedProfileName(name))
             entries.append(name);
     return entries;
+}
+
+bool IsSameProfileFile(const QString &a, const QString &b)
+{
+    // One spelling is one place, even while another program renames a file
+    // over it between two looks.
+    if (a == b || IsSameFile(a, b))
+        return true;
+    // The blank profile before its first save, a listed file since deleted.
+    return !FileIdentityOf(a) && !FileIdentityOf(b) && CanonicalFilePath(a) == CanonicalFilePath(b);
 }
 
 int FindProfileLine(const QStringList &lines, const QString &name)

@@ -25,5 +25,9 @@ bool IsListedProfileName(const QString &name);
 // listed profile name. Equal names are kept.
 QStringList ProfileEntries(const QStringList &lines);
 
+// Whether two profile paths are one profile: one existing file (links
+// resolved, IsSameFile), or, where neither file exists yet, one place.
+bool IsSameProfileFile(const QString &a, const QString &b);
+
 // The first line whose profile name is name, or -1.
 int FindProfileLine(const QStringList &lines, const QString &name);

@@ -94,7 +94,7 @@ QList<TSearchedProfile> ProfilesToSearch(const QStringList &lines, const QString
     QList<TSearchedProfile> profiles;
     const auto add = [&](const QString &path, const QString &name) {
         for (const TSearchedProfile &profile : profiles)
-            if (profile.path == path)
+            if (IsSameProfileFile(profile.path, path))
                 return;
         profiles.append({path, name});
     };

@@ -1,5 +1,7 @@
 #include "app/profile_watch.h"
 
+#include "app/profile_list.h"
+
 #include <sys/stat.h>
 
 #include <QFile>
@@ -37,14 +39,14 @@ void TProfileWatch::Know(const QString &path, std::optional<quint64> hash)
 
 std::optional<quint64> TProfileWatch::KnownHash(const QString &path) const
 {
-    if (path != path_ || StampOf(path) != known_)
+    if (!IsSameProfileFile(path, path_) || StampOf(path) != known_)
         return std::nullopt;
     return knownHash_;
 }
 
 bool TProfileWatch::ChangedOutside(const QString &path) const
 {
-    return path == path_ && StampOf(path) != known_;
+    return IsSameProfileFile(path, path_) && StampOf(path) != known_;
 }
 
 void TProfileWatch::Arm()
@@ -57,7 +59,7 @@ void TProfileWatch::Arm()
 
 void TProfileWatch::FileChanged(const QString &path)
 {
-    if (path == path_)
+    if (IsSameProfileFile(path, path_))
         settle_.start();
 }
 

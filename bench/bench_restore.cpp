@@ -76,7 +76,7 @@ int RunRestoreBench(const std::vector<std::string> &args, int runs)
     try {
         QByteArray bytes = ReadWholeFile(QString::fromLocal8Bit(args[1].c_str()));
         WriteWholeFile(profile, bytes);
-        const QString kept = folder.filePath(QStringLiteral("backups/restore/"));
+        const QString kept = TProfileBackups(folder.path() + QLatin1Char('/')).FolderFor(profile);
         QDir().mkpath(kept);
         const QDateTime start = QDateTime::currentDateTime().addSecs(-60LL * versions);
         for (int i = 1; i <= versions; ++i) {

@@ -1,5 +1,5 @@
 // Find in All Profiles: the rule over one profile's text, the profiles
-// searched, and the window's dialog across profiles with one unreadable.
+// searched (each file once, whatever path names it), and the window's dialog across profiles with one unreadable.
 
 #include "app/cell_matches.h"
 #include "app/find_all_dialog.h"
@@ -13,6 +13,7 @@
 #include "tests/support/temp_folder.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTreeWidget>
@@ -89,6 +90,18 @@ TEST(ProfileSearch, SearchesListedProfilesOnceThenTheBlankAndTheShownOne)
                                        {blank, "(blank profile)"},
                                        {"/c/own.ybk", "own"}}));
     EXPECT_EQ(ProfilesToSearch({}, blank, blank), (QList<TSearchedProfile>{{blank, "(blank profile)"}}));
+}
+
+TEST(ProfileSearch, AFileUnderSeveralPathsIsSearchedOnce)
+{
+    TTempFolder folder;
+    folder.Write("toys.ybk", ProfileBytes({}));
+    ASSERT_TRUE(QFile::link(folder.File("toys.ybk"), folder.File("alias.ybk")));
+    const QString toys = folder.File("toys.ybk");
+    const QString blank = folder.File("blank.yearnbox");
+    EXPECT_EQ(ProfilesToSearch({toys, folder.File("alias.ybk"), folder.File("./toys.ybk")}, blank,
+                               folder.File("alias.ybk")),
+              (QList<TSearchedProfile>{{toys, "toys"}, {blank, "(blank profile)"}}));
 }
 
 TEST(FindInAllProfiles, ListsHitsAndUnreadableProfilesAndShowsTheChosenOne)

@@ -1,6 +1,7 @@
 // Copy and move of an item to another profile from the grid's right-click
 // menu: both files' bytes after the change, after its undo and its redo, the
-// row put back here with its colour; the menu lists the other profiles.
+// row put back here with its colour; the menu lists the other profiles, and
+// the file shown under another name is none of them.
 
 #include "app/item_columns.h"
 #include "app/item_transfer.h"
@@ -11,6 +12,8 @@
 #include "tests/support/scripted_file_dialogs.h"
 #include "tests/support/temp_folder.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 
 #include <gtest/gtest.h>
@@ -74,4 +77,35 @@ TEST(ItemTransfer, TheMenuListsTheOtherProfilesWhileAnItemIsSelected)
     EXPECT_EQ(entries(TTransferKind::tkCopy), QStringList({"Copy to Profile (off)", "garden"}));
     form.LatticeGrid1()->SetSelectedRow(0);
     EXPECT_EQ(entries(TTransferKind::tkMove), QStringList({"Move to Profile", "garden"}));
+}
+
+TEST(ItemTransfer, TheFileShownUnderAnotherNameIsNoOtherProfile)
+{
+    for (const TTransferKind kind : {TTransferKind::tkCopy, TTransferKind::tkMove}) {
+        TTempFolder folder;
+        folder.Write("toys.ybk", ProfileBytes({kKite, kBall}));
+        folder.Write("garden.ybk", ProfileBytes({kRake}));
+        ASSERT_TRUE(QFile::link(folder.File("toys.ybk"), folder.File("alias.ybk")));
+        folder.Write("mpl.mpl", (folder.File("toys.ybk") + "\r\n" + folder.File("alias.ybk") +
+                                 "\r\n" + folder.File("garden.ybk") + "\r\n")
+                                    .toLocal8Bit());
+        TRecordedMessageBoxes boxes;
+        TScriptedFileDialogs dialogs;
+        TForm1 form(folder.Path(), folder.File("toys.ybk"), boxes, dialogs);
+        TLatticeGrid &grid = *form.LatticeGrid1();
+        grid.SetSelectedRow(0);
+        QMenu menu;
+        form.AddTransferMenu(menu, kind);
+        QStringList offered;
+        for (const QAction *action : menu.actions().first()->menu()->actions())
+            offered << action->text();
+        EXPECT_EQ(offered, QStringList({"garden", "(blank profile)"}));
+        form.TransferItem({folder.File("alias.ybk"), "alias"}, kind);
+        EXPECT_EQ(folder.Read("toys.ybk"), ProfileBytes({kKite, kBall}));
+        EXPECT_TRUE(QFileInfo(folder.File("alias.ybk")).isSymLink());
+        EXPECT_EQ(grid.RowCount(), 2);
+        EXPECT_EQ(grid.GetCells(icName, 0), "Kite");
+        EXPECT_EQ(boxes.shown, QStringList({QString("The item was not %1: alias is the profile shown.")
+                                                .arg(kind == TTransferKind::tkCopy ? "copied" : "moved")}));
+    }
 }

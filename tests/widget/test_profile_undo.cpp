@@ -50,9 +50,9 @@ protected:
     QList<QByteArray> BlankBackups()
     {
         QList<QByteArray> kept;
-        const QDir dir(folder.File("backups/blank.yearnbox"));
+        const QDir dir(form->Profiles().Backups().FolderFor(folder.File("blank.yearnbox")));
         for (const QString &name : dir.entryList(QDir::Files))
-            kept.append(folder.Read("backups/blank.yearnbox/" + name));
+            kept.append(folder.Read(QDir(folder.Path()).relativeFilePath(dir.filePath(name))));
         return kept;
     }
 };

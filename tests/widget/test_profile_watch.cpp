@@ -1,10 +1,12 @@
 // Two writers on one profile: another program's write makes the window read
 // the file again, keeping the selected item selected; a save after such a
 // write makes this window's change on that version and keeps it among the
-// backups; an undo whose item is gone elsewhere is off.
+// backups; an undo whose item is gone elsewhere is off; a link to the file
+// is the file.
 
 #include "app/item_columns.h"
 #include "app/main_window.h"
+#include "app/profile_watch.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/files.h"
 #include "tests/support/recorded_message_boxes.h"
@@ -123,4 +125,22 @@ TEST(ProfileWatch, AnUndoWhoseItemWasRemovedElsewhereIsOffAndSaysWhy)
     EXPECT_EQ(form.History().UndoText(), "Undo (the item was removed elsewhere)");
     form.History().Undo();
     EXPECT_EQ(folder.Read("blank.yearnbox"), ProfileBytes({kKite}));
+}
+
+TEST(ProfileWatch, TheFileIsKnownByAnyPathThatNamesIt)
+{
+    TTempFolder folder;
+    folder.Write("toys.ybk", ProfileBytes({kKite}));
+    folder.Write("garden.ybk", ProfileBytes({kKite}));
+    ASSERT_TRUE(QFile::link(folder.File("toys.ybk"), folder.File("alias.ybk")));
+    TProfileWatch watch;
+    watch.Know(folder.File("toys.ybk"), 7);
+    EXPECT_EQ(watch.KnownHash(folder.File("alias.ybk")), 7);
+    EXPECT_EQ(watch.KnownHash(folder.File("garden.ybk")), std::nullopt);
+    EXPECT_FALSE(watch.ChangedOutside(folder.File("alias.ybk")));
+    WriteInPlace(folder.File("alias.ybk"), ProfileBytes({kKite, kBall}));
+    EXPECT_TRUE(watch.ChangedOutside(folder.File("alias.ybk")));
+    EXPECT_TRUE(watch.ChangedOutside(folder.File("toys.ybk")));
+    EXPECT_FALSE(watch.ChangedOutside(folder.File("garden.ybk")));
+    EXPECT_EQ(watch.KnownHash(folder.File("alias.ybk")), std::nullopt);
 }
