@@ -170,7 +170,8 @@ QString TCsvDecoder::DecodeUtf8(QByteArrayView bytes)
 {
     QByteArray joined;
     if (!cut_.isEmpty()) {
-        joined = std::exchange(cut_, QByteArray()) + bytes;
+        joined = std::exchange(cut_, QByteArray());
+        joined.append(bytes);
         bytes = joined;
     }
     // Hold back a character that the piece's end cuts, so that each piece
@@ -216,8 +217,9 @@ void TCsvDecoder::RefuseUtf8(QByteArrayView bytes)
         start = end + 1;
     }
     QStringDecoder before(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = before(bytes.first(start));
     bool cr = crBefore_;
-    Refuse(lineEnds_ + 1 + CountCsvLineEnds(before(bytes.first(start)), cr), kUtf8Refusal);
+    Refuse(lineEnds_ + 1 + CountCsvLineEnds(text, cr), kUtf8Refusal);
 }
 
 void TCsvParser::Feed(QStringView text)
