@@ -13,6 +13,7 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <utility>
 #include <sys/stat.h>
 
 namespace {
@@ -112,9 +113,9 @@ int ImportCsvCommand(const QString &csv, const QString &profile, const QString &
         file.Write(TextFileOrderMark(TEncodingKind::ekUnicode));
         QString buffer;
         TTextFieldWriter writer(buffer, kSeparator, kLineBreak, [&](QStringView lines) {
-            blamed = &profile;
+            const QString *reading = std::exchange(blamed, &profile);
             file.Write(EncodeTextUnits(lines, TEncodingKind::ekUnicode));
-            blamed = &csv;
+            blamed = reading;
         });
         grid.Cells().WriteText(writer);
         grid.ClearRows();

@@ -20,6 +20,7 @@ constexpr qsizetype kReadBytes = 1 << 20;
 // The separator is chosen on the first record, or on this much of it.
 constexpr qsizetype kHeadChars = 1 << 16;
 constexpr qsizetype kPipesNamed = 3;
+constexpr qsizetype kCaptionChars = 64;
 
 QString CaptionKey(QString caption)
 {
@@ -109,6 +110,9 @@ std::vector<int> HeaderColumns(const QStringList &fields)
     std::vector<int> columns;
     bool named = false;
     for (const QString &field : fields) {
+        // A long text is no caption, and folding it would copy it.
+        if (field.size() > kCaptionChars)
+            return {};
         const QString key = CaptionKey(field);
         int column = -1;
         for (size_t c = 0; c < kCsvColumns.size(); ++c)

@@ -211,7 +211,8 @@ void TCsvDecoder::RefuseUtf8(QByteArrayView bytes)
         while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
             ++end;
         QStringDecoder line(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        line(bytes.sliced(start, end - start));
+        // The decoder only decodes what is taken as text.
+        const QString text = line(bytes.sliced(start, end - start));
         if (line.hasError() || end == bytes.size())
             break;
         start = end + 1;

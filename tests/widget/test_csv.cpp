@@ -111,7 +111,7 @@ TEST(CsvText, ReadingInPiecesOfAnySizeGivesTheSameRecordsAndLines)
         {"UTF-8 of two, three and four bytes",
          "caf\xC3\xA9,\xE2\x82\xAC" "5\r\n\xF0\x9F\x98\x80,x\r\n", u','},
         {"quoted line breaks, doubled quotes, CR LF, CR and LF",
-         "\"a\r\nb\",\"say \"\"hi\"\"\"\r\n\"x\ry\";z\r\"\"\n\n,\n", u','},
+         "\"a\r\nb\",\"say \"\"hi\"\"\"\r\n\"x\ry\",z\r\"\"\n\n,\n", u','},
         {"UTF-16 LE with a pair", Utf16(QStringEncoder::Utf16LE, u"\U0001F600;\"q\r\n\"\r\nb;c", true), u';'},
         {"UTF-16 BE without mark", Utf16(QStringEncoder::Utf16BE, u"a\tb\rc\t\"d\"\r", false), u'\t'},
         {"a last record without a line end, ending in a separator", "a,b\nc,", u','},
@@ -133,7 +133,7 @@ TEST(CsvText, ReadingInPiecesOfAnySizeGivesTheSameRecordsAndLines)
     std::vector<int> starts;
     for (const TCsvRecord &record : lines)
         starts.push_back(record.line);
-    EXPECT_EQ(starts, (std::vector<int>{1, 2, 3, 4, 7}));
+    EXPECT_EQ(starts, (std::vector<int>{1, 2, 3, 4, 8}));
 }
 
 TEST(CsvText, ReadsWhatSpreadsheetsWrite)
@@ -183,7 +183,7 @@ TEST(CsvText, RefusalsNameTheLine)
                 ParseInPieces(row.bytes, piece, u',');
                 ADD_FAILURE() << row.message;
             } catch (const EConvertError &error) {
-                EXPECT_EQ(error.Message(), row.message) << piece;
+                EXPECT_EQ(error.Message().toStdString(), row.message) << piece;
             }
         }
     }
@@ -244,7 +244,7 @@ TEST(CsvItems, ExportImportExportGivesTheSameBytes)
     WriteItemsCsv(grid, [&](const QString &text) { direct += text; });
     EXPECT_TRUE(direct.contains(QStringLiteral(",'=1+1,")));
     EXPECT_TRUE(direct.contains(QStringLiteral(",-5,")));
-    EXPECT_TRUE(direct.contains(QStringLiteral(",'''quoted,")));
+    EXPECT_TRUE(direct.contains(QStringLiteral(",''quoted,")));
     TLatticeGrid copy;
     BuildItemColumns(copy);
     AppendItems(copy, ReadItemsCsv(direct.toUtf8(), QString()));
@@ -333,8 +333,8 @@ TEST(CsvItems, NulsAreDroppedAndPipesBecomeLineBreaksAndTheMessageSaysSo)
           {"e\r\n", "", "", "1", "d", "0", "False"},
           {"f\r\n", "", "", "1", "d", "0", "False"}},
          "a '|' became a line break (line 1: name, line 1: notes, line 1: price and 3 more)"},
-        {"an apostrophe removed once, before the NUL", QByteArray("'\0'=x,''y\n", 10),
-         {{"'=x", "'y", "", "1", "d", "0", "False"}}, "1 NUL character was dropped"},
+        {"an apostrophe removed once, before the NUL", QByteArray("x,'\0'=y,''z\n", 12),
+         {{"x", "'=y", "'z", "1", "d", "0", "False"}}, "1 NUL character was dropped"},
     };
     for (const Row &row : rows) {
         TCsvImportNotes notes;
