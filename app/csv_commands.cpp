@@ -2,33 +2,84 @@
 
 #include "app/csv_items.h"
 #include "app/item_columns.h"
+#include "app/profile_backups.h"
 #include "grid/columns/lattice_grid.h"
+#include "grid/text_file.h"
 #include "platform/conversions.h"
 #include "platform/errors.h"
+#include "platform/files.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
+#include <utility>
+#include <sys/stat.h>
 
 namespace {
 
-int Fail(const QString &file, const QString &message)
+const QChar kSeparator = QLatin1Char(',');
+const QChar kLineBreak = QLatin1Char('|');
+
+void Say(const QString &file, const QString &message)
 {
     std::fprintf(stderr, "yearnbox: %s: %s\n", QFile::encodeName(file).constData(),
                  message.toLocal8Bit().constData());
+}
+
+int Fail(const QString &file, const QString &message)
+{
+    Say(file, message);
     return 1;
 }
 
 void LoadProfile(TLatticeGrid &grid, const QString &profile)
 {
-    grid.LoadFromTextFile(profile, QLatin1Char(','), QLatin1Char('|'),
-                          TLoadFailure::lfKeepPreviousRows);
+    grid.LoadFromTextFile(profile, kSeparator, kLineBreak, TLoadFailure::lfKeepPreviousRows);
+}
+
+// The same file: the same device and inode, links followed.
+bool SameFile(const QString &a, const QString &b)
+{
+    struct stat first {};
+    struct stat second {};
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+// A profile by its name, or by the order mark that every profile save writes
+// first (an export never does).
+bool IsProfileFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return false;
+    if (info.fileName().endsWith(QLatin1String(".ybk")) ||
+        info.fileName() == QLatin1String("blank.yearnbox"))
+        return true;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) &&
+           file.read(2) == TextFileOrderMark(TEncodingKind::ekUnicode);
 }
 
 } // namespace
 
+QString CsvExportRefusal(const QString &profile, const QString &out)
+{
+    if (SameFile(profile, out))
+        return QStringLiteral("is the profile itself; it is not replaced");
+    if (IsProfileFile(out))
+        return QStringLiteral("is a profile; it is not replaced");
+    return {};
+}
+
 int ExportCsvCommand(const QString &profile, const QString &csv)
 {
+    if (const QString refusal = CsvExportRefusal(profile, csv); !refusal.isEmpty()) {
+        Say(csv, refusal);
+        return 2;
+    }
     TLatticeGrid grid;
     BuildItemColumns(grid);
     try {
@@ -44,14 +95,8 @@ int ExportCsvCommand(const QString &profile, const QString &csv)
     return 0;
 }
 
-int ImportCsvCommand(const QString &csv, const QString &profile)
+int ImportCsvCommand(const QString &csv, const QString &profile, const QString &folder)
 {
-    std::vector<QStringList> items;
-    try {
-        items = ReadItemsCsvFile(csv, DateTimeToStr(Today()));
-    } catch (const EYearnboxError &error) {
-        return Fail(csv, error.Message());
-    }
     TLatticeGrid grid;
     BuildItemColumns(grid);
     try {
@@ -60,11 +105,38 @@ int ImportCsvCommand(const QString &csv, const QString &profile)
     } catch (const EYearnboxError &error) {
         return Fail(profile, error.Message());
     }
-    AppendItems(grid, items);
+    // The file that an error is about: the CSV file, but for the writes.
+    const QString *blamed = &profile;
     try {
-        grid.SaveToTextFile(profile, QLatin1Char(','), QLatin1Char('|'), TEncodingKind::ekUnicode);
+        // The profile as a save writes it: its rows, then each item as it is read.
+        TWholeFileWriter file(profile);
+        file.Write(TextFileOrderMark(TEncodingKind::ekUnicode));
+        QString buffer;
+        TTextFieldWriter writer(buffer, kSeparator, kLineBreak, [&](QStringView lines) {
+            const QString *reading = std::exchange(blamed, &profile);
+            file.Write(EncodeTextUnits(lines, TEncodingKind::ekUnicode));
+            blamed = reading;
+        });
+        grid.Cells().WriteText(writer);
+        grid.ClearRows();
+        blamed = &csv;
+        const TCsvImportNotes notes =
+            ReadItemsCsvFile(csv, DateTimeToStr(Today()), [&](QStringList &&item) {
+                for (qsizetype i = 0; i < item.size(); ++i) {
+                    if (i > 0)
+                        writer.PutSeparator();
+                    writer.Field(item[i]);
+                }
+                writer.PutLineEnd();
+            });
+        blamed = &profile;
+        writer.Finish();
+        TProfileBackups(folder).Keep(profile);
+        file.Commit();
+        if (const QString text = CsvImportNotesText(notes); !text.isEmpty())
+            Say(csv, text);
     } catch (const EYearnboxError &error) {
-        return Fail(profile, error.Message());
+        return Fail(*blamed, error.Message());
     }
     return 0;
 }

@@ -6,6 +6,9 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 #include <array>
 
 namespace {
@@ -13,6 +16,11 @@ namespace {
 // CSV field order: name, notes, price, priority, date added, mark.
 constexpr std::array<int, 6> kCsvColumns{icName, icNotes, icPrice, icPriority, icDateAdded, icMark};
 constexpr qsizetype kFlushChars = 1 << 20;
+constexpr qsizetype kReadBytes = 1 << 20;
+// The separator is chosen on the first record, or on this much of it.
+constexpr qsizetype kHeadChars = 1 << 16;
+constexpr qsizetype kPipesNamed = 3;
+constexpr qsizetype kCaptionChars = 64;
 
 QString CaptionKey(QString caption)
 {
@@ -22,24 +30,41 @@ QString CaptionKey(QString caption)
     return caption.trimmed().toCaseFolded();
 }
 
-// The grid's own line break: lone LF and lone CR become CR LF.
-QString GridLineBreaks(const QString &text)
+// The grid's own line break: lone LF, lone CR and '|' (which a profile reads
+// back as a line break) become CR LF. Whether a '|' was among them.
+bool MakeGridLineBreaks(QString &text)
 {
-    if (!text.contains(u'\n') && !text.contains(u'\r'))
-        return text;
+    if (!text.contains(u'\n') && !text.contains(u'\r') && !text.contains(u'|'))
+        return false;
     QString result;
     result.reserve(text.size() + 8);
+    bool pipe = false;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        if (c == u'\r' || c == u'\n') {
+        if (c == u'\r' || c == u'\n' || c == u'|') {
             result += QStringLiteral("\r\n");
+            pipe = pipe || c == u'|';
             if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
                 ++i;
         } else {
             result += c;
         }
     }
-    return result;
+    text = std::move(result);
+    return pipe;
+}
+
+// Whether the separator can be chosen: the first record has ended.
+bool HoldsFirstLineEnd(QStringView text)
+{
+    bool quoted = false;
+    for (const QChar c : text) {
+        if (c == u'"')
+            quoted = !quoted;
+        else if (!quoted && (c == u'\n' || c == u'\r'))
+            return true;
+    }
+    return false;
 }
 
 bool IsBlank(QStringView text)
@@ -85,6 +110,9 @@ std::vector<int> HeaderColumns(const QStringList &fields)
     std::vector<int> columns;
     bool named = false;
     for (const QString &field : fields) {
+        // A long text is no caption, and folding it would copy it.
+        if (field.size() > kCaptionChars)
+            return {};
         const QString key = CaptionKey(field);
         int column = -1;
         for (size_t c = 0; c < kCsvColumns.size(); ++c)
@@ -114,7 +142,7 @@ void WriteItemsCsv(TLtCustomGridControl &grid, const std::function<void(const QS
     for (int r = 0; r < grid.RowCount(); ++r) {
         fields.clear();
         for (const int column : kCsvColumns)
-            fields.append(grid.GetCells(column, r));
+            fields.append(GuardSpreadsheetFormula(grid.GetCells(column, r)));
         AppendCsvRecord(text, fields);
         if (text.size() >= kFlushChars) {
             out(text);
@@ -124,44 +152,113 @@ void WriteItemsCsv(TLtCustomGridControl &grid, const std::function<void(const QS
     out(text);
 }
 
-std::vector<QStringList> ReadItemsCsv(const QByteArray &bytes, const QString &today)
+QString CsvImportNotesText(const TCsvImportNotes &notes)
 {
-    const QString text = DecodeCsvBytes(bytes);
-    std::vector<int> columns;
-    std::vector<QStringList> items;
-    ForEachCsvRecord(text, DetectCsvSeparator(text), [&](const TCsvRecord &record) {
-        if (columns.empty()) {
-            columns = HeaderColumns(record.fields);
-            if (!columns.empty())
-                return;
-            columns.assign(kCsvColumns.begin(), kCsvColumns.end());
-        }
-        QStringList item{QString(), QString(), QString(), QString(), QString(),
-                         QStringLiteral("0"), QString()};
-        bool empty = true;
-        for (qsizetype f = 0; f < record.fields.size(); ++f) {
-            const QString &field = record.fields[f];
-            empty = empty && IsBlank(field);
-            if (f >= qsizetype(columns.size())) {
-                if (!field.isEmpty())
-                    Refuse(record.line, QStringLiteral("%1 fields, but only %2 are read")
-                                            .arg(record.fields.size())
-                                            .arg(columns.size()));
-                continue;
-            }
-            if (columns[size_t(f)] >= 0)
-                item[columns[size_t(f)]] = field;
-        }
-        if (empty)
+    QStringList parts;
+    if (notes.nulsDropped == 1)
+        parts.append(QStringLiteral("1 NUL character was dropped"));
+    else if (notes.nulsDropped > 1)
+        parts.append(QStringLiteral("%1 NUL characters were dropped").arg(notes.nulsDropped));
+    if (notes.pipeTexts > 0) {
+        QString pipes = QStringLiteral("a '|' became a line break (%1").arg(notes.pipes.join(u", "));
+        if (notes.pipeTexts > notes.pipes.size())
+            pipes += QStringLiteral(" and %1 more").arg(notes.pipeTexts - notes.pipes.size());
+        parts.append(pipes + u')');
+    }
+    return parts.join(QStringLiteral("; "));
+}
+
+TCsvItemReader::TCsvItemReader(QString today, TTake take)
+    : today_(std::move(today)), take_(std::move(take)), decoder_(std::make_unique<TCsvDecoder>())
+{
+}
+
+TCsvItemReader::~TCsvItemReader() = default;
+
+void TCsvItemReader::Feed(QByteArrayView bytes)
+{
+    FeedText(decoder_->Decode(bytes), false);
+}
+
+void TCsvItemReader::Finish()
+{
+    FeedText(decoder_->Finish(), true);
+    parser_->Finish();
+}
+
+void TCsvItemReader::FeedText(QString text, bool last)
+{
+    if (!parser_) {
+        head_ += text;
+        if (!last && head_.size() < kHeadChars && !HoldsFirstLineEnd(head_))
             return;
-        for (const int column : {icName, icNotes, icPrice, icDateAdded})
-            item[column] = GridLineBreaks(item[column]);
-        item[icPriority] = PriorityField(item[icPriority], record.line);
-        item[icMark] = MarkField(item[icMark], record.line);
-        if (IsBlank(item[icDateAdded]))
-            item[icDateAdded] = today;
-        items.push_back(std::move(item));
-    });
+        text = std::exchange(head_, QString());
+        parser_ = std::make_unique<TCsvParser>(DetectCsvSeparator(text),
+                                               [this](const TCsvRecord &record) { Take(record); });
+    }
+    parser_->Feed(text);
+}
+
+void TCsvItemReader::Take(const TCsvRecord &record)
+{
+    QStringList fields = record.fields;
+    for (QString &field : fields) {
+        field = UnguardSpreadsheetFormula(field);
+        if (const qsizetype nuls = field.count(QChar(0))) {
+            field.remove(QChar(0));
+            notes_.nulsDropped += nuls;
+        }
+    }
+    if (columns_.empty()) {
+        columns_ = HeaderColumns(fields);
+        if (!columns_.empty())
+            return;
+        columns_.assign(kCsvColumns.begin(), kCsvColumns.end());
+    }
+    QStringList item{QString(), QString(), QString(), QString(), QString(),
+                     QStringLiteral("0"), QString()};
+    bool empty = true;
+    for (qsizetype f = 0; f < fields.size(); ++f) {
+        QString &field = fields[f];
+        empty = empty && IsBlank(field);
+        if (f >= qsizetype(columns_.size())) {
+            if (!field.isEmpty())
+                Refuse(record.line, QStringLiteral("%1 fields, but only %2 are read")
+                                        .arg(fields.size())
+                                        .arg(columns_.size()));
+            continue;
+        }
+        if (columns_[size_t(f)] >= 0)
+            item[columns_[size_t(f)]] = std::move(field);
+    }
+    if (empty)
+        return;
+    const QStringList captions = CsvCaptions();
+    for (size_t c = 0; c < kCsvColumns.size(); ++c) {
+        const int column = kCsvColumns[c];
+        if (column == icPriority || column == icMark || !MakeGridLineBreaks(item[column]))
+            continue;
+        if (notes_.pipeTexts++ < kPipesNamed)
+            notes_.pipes.append(QStringLiteral("line %1: %2")
+                                    .arg(record.line)
+                                    .arg(CaptionKey(captions[qsizetype(c)])));
+    }
+    item[icPriority] = PriorityField(item[icPriority], record.line);
+    item[icMark] = MarkField(item[icMark], record.line);
+    if (IsBlank(item[icDateAdded]))
+        item[icDateAdded] = today_;
+    take_(std::move(item));
+}
+
+std::vector<QStringList> ReadItemsCsv(const QByteArray &bytes, const QString &today,
+                                      TCsvImportNotes *notes)
+{
+    std::vector<QStringList> items;
+    TCsvItemReader reader(today, [&](QStringList &&item) { items.push_back(std::move(item)); });
+    reader.Feed(bytes);
+    reader.Finish();
+    if (notes)
+        *notes = reader.Notes();
     return items;
 }
 
@@ -172,9 +269,30 @@ void SaveItemsCsvFile(TLtCustomGridControl &grid, const QString &path)
     file.Commit();
 }
 
-std::vector<QStringList> ReadItemsCsvFile(const QString &path, const QString &today)
+TCsvImportNotes ReadItemsCsvFile(const QString &path, const QString &today,
+                                 const TCsvItemReader::TTake &take)
 {
-    return ReadItemsCsv(ReadWholeFile(path), today);
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw EInOutError(QStringLiteral("File not found"));
+    // A pipe would wait for a writer and a device may never end.
+    if (!info.isFile())
+        throw EInOutError(QStringLiteral("File could not be opened: not a regular file"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EInOutError(QStringLiteral("File could not be opened: %1").arg(file.errorString()));
+    TCsvItemReader reader(today, take);
+    QByteArray piece(kReadBytes, Qt::Uninitialized);
+    for (;;) {
+        const qint64 read = file.read(piece.data(), piece.size());
+        if (read < 0)
+            throw EInOutError(QStringLiteral("File could not be read: %1").arg(file.errorString()));
+        if (read == 0)
+            break;
+        reader.Feed(QByteArrayView(piece).first(qsizetype(read)));
+    }
+    reader.Finish();
+    return reader.Notes();
 }
 
 void AppendItems(TLtCustomGridControl &grid, const std::vector<QStringList> &items)

@@ -2,8 +2,6 @@
 
 #include "platform/errors.h"
 
-#include <QStringDecoder>
-
 #include <array>
 #include <functional>
 
@@ -21,33 +19,36 @@ bool NeedsQuotes(QStringView field)
     return false;
 }
 
-[[noreturn]] void Refuse(int line, const QString &what)
+[[noreturn]] void Refuse(qsizetype line, const QString &what)
 {
     throw EConvertError(QStringLiteral("line %1: %2").arg(line).arg(what));
 }
 
-QString DecodeUtf8(const QByteArray &bytes)
+bool IsDigit(QChar c)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    QString text = decoder(bytes);
-    if (!decoder.hasError())
-        return text;
-    // Name the first line that is not UTF-8.
-    int line = 1;
-    qsizetype start = 0;
-    while (start <= bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', start);
-        if (end < 0)
-            end = bytes.size();
-        QStringDecoder lineDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString decoded = lineDecoder(QByteArrayView(bytes).sliced(start, end - start));
-        if (lineDecoder.hasError())
-            break;
-        start = end + 1;
-        ++line;
-    }
-    Refuse(line, QStringLiteral("the text is neither UTF-8 nor UTF-16"));
+    return c >= u'0' && c <= u'9';
 }
+
+// A sign, digits, and at most one '.' or ',' between digits.
+bool IsPlainNumber(QStringView text)
+{
+    qsizetype i = text.startsWith(u'-') || text.startsWith(u'+') ? 1 : 0;
+    bool point = false;
+    bool digits = false;
+    for (; i < text.size(); ++i) {
+        if (IsDigit(text[i])) {
+            digits = true;
+        } else if ((text[i] == u'.' || text[i] == u',') && digits && !point &&
+                   i + 1 < text.size() && IsDigit(text[i + 1])) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digits;
+}
+
+const QString kUtf8Refusal = QStringLiteral("the text is neither UTF-8 nor UTF-16");
 
 } // namespace
 
@@ -72,36 +73,274 @@ void AppendCsvRecord(QString &out, const QStringList &fields)
     out += QStringLiteral("\r\n");
 }
 
-QString DecodeCsvBytes(const QByteArray &bytes)
+QString GuardSpreadsheetFormula(const QString &text)
 {
+    if (text.isEmpty())
+        return text;
+    const QChar first = text.front();
+    const bool formula = QStringView(u"=+-@\t\r").contains(first) && !IsPlainNumber(text);
+    return formula || first == u'\'' ? QLatin1Char('\'') + text : text;
+}
+
+QString UnguardSpreadsheetFormula(const QString &text)
+{
+    return text.startsWith(u'\'') ? text.sliced(1) : text;
+}
+
+qsizetype CountCsvLineEnds(QStringView text, bool &crBefore)
+{
+    qsizetype count = 0;
+    bool cr = crBefore;
+    for (const QChar c : text) {
+        if (c == u'\r') {
+            ++count;
+            cr = true;
+        } else {
+            count += c == u'\n' && !cr ? 1 : 0;
+            cr = false;
+        }
+    }
+    crBefore = cr;
+    return count;
+}
+
+QString TCsvDecoder::Decode(QByteArrayView bytes)
+{
+    if (decided_)
+        return DecodeKnown(bytes);
+    start_.append(bytes);
+    // The longest order mark is three bytes.
+    return start_.size() < 3 ? QString() : Begin();
+}
+
+QString TCsvDecoder::Finish()
+{
+    QString text = decided_ ? QString() : Begin();
+    if (utf8_ && !cut_.isEmpty())
+        RefuseUtf8(std::exchange(cut_, QByteArray()));
+    if (!utf8_ && utf16Bytes_ % 2 != 0)
+        Refuse(lineEnds_ + 1, QStringLiteral("the UTF-16 text has an odd number of bytes"));
+    return text;
+}
+
+QString TCsvDecoder::Begin()
+{
+    decided_ = true;
+    const QByteArray first = std::exchange(start_, QByteArray());
     const auto starts = [&](std::initializer_list<unsigned char> mark) {
-        if (bytes.size() < qsizetype(mark.size()))
+        if (first.size() < qsizetype(mark.size()))
             return false;
         qsizetype i = 0;
         for (const unsigned char b : mark)
-            if (static_cast<unsigned char>(bytes[i++]) != b)
+            if (static_cast<unsigned char>(first[i++]) != b)
                 return false;
         return true;
     };
-    if (starts({0xEF, 0xBB, 0xBF}))
-        return DecodeUtf8(bytes.sliced(3));
-    QStringDecoder::Encoding utf16 = QStringDecoder::Utf8;
     qsizetype skip = 0;
-    if (starts({0xFF, 0xFE})) {
-        utf16 = QStringDecoder::Utf16LE;
+    if (starts({0xEF, 0xBB, 0xBF})) {
+        utf8_ = true;
+        skip = 3;
+    } else if (starts({0xFF, 0xFE})) {
+        decoder_.emplace(QStringDecoder::Utf16LE);
         skip = 2;
     } else if (starts({0xFE, 0xFF})) {
-        utf16 = QStringDecoder::Utf16BE;
+        decoder_.emplace(QStringDecoder::Utf16BE);
         skip = 2;
-    } else if (bytes.size() >= 2 && bytes.size() % 2 == 0 && bytes[0] != 0 && bytes[1] == 0) {
-        utf16 = QStringDecoder::Utf16LE;
-    } else if (bytes.size() >= 2 && bytes.size() % 2 == 0 && bytes[0] == 0 && bytes[1] != 0) {
-        utf16 = QStringDecoder::Utf16BE;
+    } else if (first.size() >= 2 && first[0] != 0 && first[1] == 0) {
+        decoder_.emplace(QStringDecoder::Utf16LE);
+    } else if (first.size() >= 2 && first[0] == 0 && first[1] != 0) {
+        decoder_.emplace(QStringDecoder::Utf16BE);
+    } else {
+        utf8_ = true;
     }
-    if (utf16 == QStringDecoder::Utf8)
+    return DecodeKnown(QByteArrayView(first).sliced(skip));
+}
+
+QString TCsvDecoder::DecodeKnown(QByteArrayView bytes)
+{
+    if (utf8_)
         return DecodeUtf8(bytes);
-    QStringDecoder decoder(utf16);
-    return decoder(QByteArrayView(bytes).sliced(skip));
+    utf16Bytes_ += bytes.size();
+    QString text = (*decoder_)(bytes);
+    Count(text);
+    return text;
+}
+
+QString TCsvDecoder::DecodeUtf8(QByteArrayView bytes)
+{
+    QByteArray joined;
+    if (!cut_.isEmpty()) {
+        joined = std::exchange(cut_, QByteArray());
+        joined.append(bytes);
+        bytes = joined;
+    }
+    // Hold back a character that the piece's end cuts, so that each piece
+    // decodes alone and a refusal can find its line.
+    qsizetype end = bytes.size();
+    for (qsizetype back = 1; back <= 3 && back <= bytes.size(); ++back) {
+        const auto b = static_cast<unsigned char>(bytes[bytes.size() - back]);
+        if ((b & 0xC0) == 0x80)
+            continue;
+        const int length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+        if (length > back)
+            end = bytes.size() - back;
+        break;
+    }
+    cut_ = bytes.sliced(end).toByteArray();
+    bytes = bytes.first(end);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder(bytes);
+    if (decoder.hasError())
+        RefuseUtf8(bytes);
+    Count(text);
+    return text;
+}
+
+void TCsvDecoder::Count(QStringView text)
+{
+    lineEnds_ += CountCsvLineEnds(text, crBefore_);
+}
+
+void TCsvDecoder::RefuseUtf8(QByteArrayView bytes)
+{
+    // Line breaks are single bytes that no UTF-8 character holds, so the
+    // piece decodes line by line up to the first line at fault.
+    qsizetype start = 0;
+    for (;;) {
+        qsizetype end = start;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        QStringDecoder line(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        // The decoder only decodes what is taken as text.
+        const QString text = line(bytes.sliced(start, end - start));
+        if (line.hasError() || end == bytes.size())
+            break;
+        start = end + 1;
+    }
+    QStringDecoder before(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = before(bytes.first(start));
+    bool cr = crBefore_;
+    Refuse(lineEnds_ + 1 + CountCsvLineEnds(text, cr), kUtf8Refusal);
+}
+
+void TCsvParser::Feed(QStringView text)
+{
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    // What ends a field at i: the next field, or the record and its line.
+    const auto endAt = [&](QChar c) {
+        EndField();
+        ++i;
+        if (c == separator_) {
+            state_ = TState::stFieldStart;
+            return;
+        }
+        EndRecord();
+        ++line_;
+        state_ = c == u'\r' ? TState::stAfterCr : TState::stRecordStart;
+    };
+    while (i < n) {
+        switch (state_) {
+        case TState::stAfterCr:
+            if (text[i] == u'\n')
+                ++i;
+            state_ = TState::stRecordStart;
+            break;
+        case TState::stRecordStart:
+            record_.line = line_;
+            record_.fields.clear();
+            state_ = TState::stFieldStart;
+            break;
+        case TState::stFieldStart:
+            if (text[i] == u'"') {
+                opened_ = line_;
+                crBefore_ = false;
+                ++i;
+                state_ = TState::stQuoted;
+            } else {
+                state_ = TState::stPlain;
+            }
+            break;
+        case TState::stPlain: {
+            qsizetype end = i;
+            while (end < n && text[end] != separator_ && text[end] != u'\r' && text[end] != u'\n')
+                ++end;
+            field_ += text.sliced(i, end - i);
+            i = end;
+            if (i < n)
+                endAt(text[i]);
+            break;
+        }
+        case TState::stQuoted: {
+            // Whole runs up to the next quote at once.
+            const qsizetype quote = text.indexOf(u'"', i);
+            const QStringView run = text.sliced(i, (quote < 0 ? n : quote) - i);
+            CountLines(run);
+            field_ += run;
+            i += run.size();
+            if (quote >= 0) {
+                ++i;
+                crBefore_ = false;
+                state_ = TState::stQuoteInQuoted;
+            }
+            break;
+        }
+        case TState::stQuoteInQuoted: {
+            const QChar c = text[i];
+            if (c == u'"') {
+                field_ += c;
+                ++i;
+                state_ = TState::stQuoted;
+            } else if (c == separator_ || c == u'\r' || c == u'\n') {
+                endAt(c);
+            } else {
+                Refuse(line_, QStringLiteral("text after the closing quote of a field"));
+            }
+            break;
+        }
+        }
+    }
+}
+
+void TCsvParser::Finish()
+{
+    switch (state_) {
+    case TState::stRecordStart:
+    case TState::stAfterCr:
+        return;
+    case TState::stQuoted:
+        Refuse(opened_, QStringLiteral("a quoted field is not closed"));
+    case TState::stFieldStart:
+    case TState::stPlain:
+    case TState::stQuoteInQuoted:
+        EndField();
+        EndRecord();
+        state_ = TState::stRecordStart;
+        return;
+    }
+}
+
+void TCsvParser::EndField()
+{
+    record_.fields.append(std::exchange(field_, QString()));
+}
+
+void TCsvParser::EndRecord()
+{
+    take_(record_);
+    record_.fields.clear();
+}
+
+void TCsvParser::CountLines(QStringView run)
+{
+    line_ += int(CountCsvLineEnds(run, crBefore_));
+}
+
+QString DecodeCsvBytes(const QByteArray &bytes)
+{
+    TCsvDecoder decoder;
+    QString text = decoder.Decode(bytes);
+    return text + decoder.Finish();
 }
 
 QChar DetectCsvSeparator(QStringView text)
@@ -128,62 +367,9 @@ QChar DetectCsvSeparator(QStringView text)
 void ForEachCsvRecord(QStringView text, QChar separator,
                       const std::function<void(const TCsvRecord &)> &take)
 {
-    const qsizetype n = text.size();
-    qsizetype i = 0;
-    int line = 1;
-    // Steps past a line end at i (CR LF, LF or CR).
-    const auto takeLineEnd = [&] {
-        if (text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n')
-            ++i;
-        ++i;
-        ++line;
-    };
-    TCsvRecord record;
-    while (i < n) {
-        record.line = line;
-        record.fields.clear();
-        for (;;) {
-            QString field;
-            if (i < n && text[i] == u'"') {
-                const int opened = line;
-                ++i;
-                for (;;) {
-                    // Whole runs up to the next quote at once.
-                    const qsizetype quote = text.indexOf(u'"', i);
-                    if (quote < 0)
-                        Refuse(opened, QStringLiteral("a quoted field is not closed"));
-                    const QStringView run = text.sliced(i, quote - i);
-                    for (qsizetype k = 0; k < run.size(); ++k)
-                        if (run[k] == u'\n' || (run[k] == u'\r' && !(k + 1 < run.size() && run[k + 1] == u'\n')))
-                            ++line;
-                    field += run;
-                    i = quote + 1;
-                    if (i < n && text[i] == u'"') {
-                        field += u'"';
-                        ++i;
-                        continue;
-                    }
-                    break;
-                }
-                if (i < n && text[i] != separator && text[i] != u'\r' && text[i] != u'\n')
-                    Refuse(line, QStringLiteral("text after the closing quote of a field"));
-            } else {
-                const qsizetype start = i;
-                while (i < n && text[i] != separator && text[i] != u'\r' && text[i] != u'\n')
-                    ++i;
-                field = text.sliced(start, i - start).toString();
-            }
-            record.fields.append(std::move(field));
-            if (i < n && text[i] == separator) {
-                ++i;
-                continue;
-            }
-            if (i < n)
-                takeLineEnd();
-            break;
-        }
-        take(record);
-    }
+    TCsvParser parser(separator, take);
+    parser.Feed(text);
+    parser.Finish();
 }
 
 std::vector<TCsvRecord> ParseCsv(QStringView text, QChar separator)

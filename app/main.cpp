@@ -33,7 +33,8 @@ const char kUsage[] =
     "\n"
     "  --export-csv PROFILE OUT\n"
     "                    write the items of PROFILE to the CSV file OUT (UTF-8, a header\n"
-    "                    of the column captions, RFC 4180 quoting) and exit; no window\n"
+    "                    of the column captions, RFC 4180 quoting) and exit; no window;\n"
+    "                    OUT is never PROFILE itself nor another profile\n"
     "  --import-csv IN PROFILE\n"
     "                    add the items of the CSV file IN to PROFILE (created when it does\n"
     "                    not exist) and exit; IN may be UTF-8 or UTF-16, separated by\n"
@@ -75,8 +76,12 @@ int main(int argc, char **argv)
         // No window is shown, so no display is needed.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QApplication app(argc, argv);
-        return line.action == TCommandAction::caExportCsv ? ExportCsvCommand(line.file, line.csv)
-                                                         : ImportCsvCommand(line.csv, line.file);
+        if (line.action == TCommandAction::caExportCsv)
+            return ExportCsvCommand(line.file, line.csv);
+        // The backups of the profile it replaces go where the window keeps them.
+        const QString folder = ChooseApplicationFolder(QCoreApplication::applicationDirPath(),
+                                                       XdgFoldersFromEnvironment().dataHome);
+        return ImportCsvCommand(line.csv, line.file, folder);
     }
     case TCommandAction::caRun:
         break;

@@ -1,8 +1,10 @@
 // The main window's entries for what the list costs and for sharing it, on the
 // grid's right-click menu: "Summary…" shows the totals per group; "Export…"
-// writes the list as a CSV file; "Import…" appends a CSV file's items to the
-// profile shown, saves it at once and can be undone as one change.
+// writes the list as a CSV file (never over a profile); "Import…" appends a
+// CSV file's items to the profile shown, saves it at once and can be undone as
+// one change; what it changed in the texts is said once it is done.
 
+#include "app/csv_commands.h"
 #include "app/csv_items.h"
 #include "app/list_totals.h"
 #include "app/main_window.h"
@@ -47,8 +49,14 @@ void TForm1::ExportItems()
     }
     if (!exportDialog_->Execute())
         return;
+    const QString file = exportDialog_->FileName();
+    if (const QString refusal = CsvExportRefusal(CurrentProfilePath(), file); !refusal.isEmpty()) {
+        messages_.ShowDetailedMessage(QStringLiteral("File could not be saved."),
+                                      QStringLiteral("\"%1\" %2").arg(QFileInfo(file).fileName(), refusal));
+        return;
+    }
     try {
-        SaveItemsCsvFile(*latticeGrid1_, exportDialog_->FileName());
+        SaveItemsCsvFile(*latticeGrid1_, file);
     } catch (const EYearnboxError &error) {
         messages_.ShowDetailedMessage(QStringLiteral("File could not be saved."), error.Message());
     }
@@ -60,8 +68,11 @@ void TForm1::ImportItems()
         return;
     const QString file = importDialog_->FileName();
     std::vector<QStringList> items;
+    TCsvImportNotes notes;
     try {
-        items = ReadItemsCsvFile(file, DateTimeToStr(Today()));
+        notes = ReadItemsCsvFile(file, DateTimeToStr(Today()), [&](QStringList &&item) {
+            items.push_back(std::move(item));
+        });
     } catch (const EYearnboxError &error) {
         messages_.ShowMessage(QStringLiteral("\"%1\" could not be imported: %2")
                                   .arg(QFileInfo(file).fileName(), error.Message()));
@@ -74,4 +85,7 @@ void TForm1::ImportItems()
         AppendItems(*latticeGrid1_, items);
         ApplyRowMarks(*latticeGrid1_);
     });
+    if (const QString text = CsvImportNotesText(notes); !text.isEmpty())
+        messages_.ShowMessage(
+            QStringLiteral("\"%1\" was imported: %2.").arg(QFileInfo(file).fileName(), text));
 }

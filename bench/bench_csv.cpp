@@ -45,7 +45,8 @@ int RunCsvBench(const std::vector<std::string> &args, int runs)
             QFile::remove(second);
         int code = 0;
         const double took = SecondsOf([&] {
-            code = exporting ? ExportCsvCommand(first, second) : ImportCsvCommand(first, second);
+            code = exporting ? ExportCsvCommand(first, second)
+                             : ImportCsvCommand(first, second, folder.path() + QLatin1Char('/'));
         });
         if (code != 0)
             return code;

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The real binary's CSV conversions, with no window and no display: a profile
 # exported, imported into a new profile and exported again gives the same
-# bytes; a bad file is refused with its line and changes nothing.
+# bytes; a bad file is refused with its line and changes nothing; an export
+# never replaces a profile; a formula is written with an apostrophe; an import
+# keeps the profile it replaces among the backups and says what it changed.
 set -euo pipefail
 yearnbox="$1"
 command -v iconv > /dev/null || { echo "iconv is missing"; exit 77; }
@@ -33,4 +35,27 @@ cmp "$work/a.ybk" "$work/b.ybk"
 status=0
 "$yearnbox" --export-csv "$work/a.ybk" 2> /dev/null || status=$?
 [ "$status" -eq 2 ]
+
+# Onto the profile itself (by a link) or another profile: refused, nothing changed.
+ln -s a.ybk "$work/link.csv"
+for out in "$work/a.ybk" "$work/link.csv" "$work/b.ybk"; do
+    status=0
+    "$yearnbox" --export-csv "$work/a.ybk" "$out" 2> "$work/err" || status=$?
+    [ "$status" -eq 2 ] || { echo "export onto $out gave $status"; exit 1; }
+    grep -q "it is not replaced" "$work/err"
+done
+cmp "$work/a.ybk" "$work/b.ybk"
+
+# A copy of the program in a folder of its own keeps its backups there.
+mkdir "$work/bin"
+cp "$yearnbox" "$work/bin/yearnbox"
+printf '%s\r\n' '=1+1,-5,@x,1,12/9/2026' "Kite,''quoted,a|b,2,12/9/2026" > "$work/edges.csv"
+printf '\0' >> "$work/edges.csv"
+"$work/bin/yearnbox" --import-csv "$work/edges.csv" "$work/b.ybk" 2> "$work/err"
+grep -qx "yearnbox: $work/edges.csv: 1 NUL character was dropped; a '|' became a line break (line 2: price)" "$work/err"
+ls "$work/bin/backups/b/"*.ybk > /dev/null
+cmp "$work/bin/backups/b/"*.ybk "$work/a.ybk"
+"$yearnbox" --export-csv "$work/b.ybk" "$work/edges-out.csv"
+grep -qx $'\'=1+1,-5,\'@x,1,12/9/2026,False\r' "$work/edges-out.csv"
+grep -qx $'Kite,\'\'quoted,"a\r' "$work/edges-out.csv"
 echo "csv commands: ok"
