@@ -81,7 +81,7 @@ TEST(PriceReading, FormsAndLocales)
         {"en_CA", u"$10", P, "CAD", 1000, 1000},
         {"en_CA", u"US$10", P, "USD", 1000, 1000},
         {"de_CH", u"CHF 1'200.50", P, "CHF", 120050, 120050},
-        // The C locale has no currency: a bare number is in none, yet no "free".
+        // The C locale has no currency: a bare number is in its empty one, "free" in none.
         {"C", u"~50", P, "", 5000, 5000},
         {"C", u"00123", P, "", 12300, 12300},
         {"C", u"12.50", P, "", 1250, 1250},
