@@ -272,6 +272,7 @@ TPriceReading TPriceReader::Read(QStringView text) const
     for (const QStringView word : kFreeWords)
         if (s.size() == word.size() && s.compare(word, Qt::CaseInsensitive) == 0) {
             reading.kind = TPriceKind::pkPrice;
+            reading.isFree = true;
             return reading;
         }
     reading.kind = TPriceKind::pkNotPrice;

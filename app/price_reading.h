@@ -10,7 +10,8 @@
 //
 // Terms: an amount is held in hundredths of the currency unit, so that totals
 // add and subtract exactly. The currency is an ISO code ("USD", "EUR"); a
-// bare number is in the locale's currency, and "free" is in none (empty).
+// bare number is in the locale's currency, which is empty where the locale has
+// none (the C locale); "free" is in no currency at all.
 // Numbers: when a text holds both '.' and ',' the last one is the decimal
 // mark; a lone mark followed by exactly three digits is the locale's decimal
 // mark if it is the locale's, else a thousands separator ("£1,200" is 1200
@@ -35,6 +36,8 @@ struct TPriceReading {
     // Hundredths; low == high unless the text is a range.
     int64_t low = 0;
     int64_t high = 0;
+    // "free" and its kin: 0 that no currency's sum takes.
+    bool isFree = false;
 
     bool operator==(const TPriceReading &) const = default;
 };

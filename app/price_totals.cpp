@@ -33,7 +33,8 @@ TItemFigure TPriceTotals::Figure(QStringView price, int priority, bool marked)
     figure.priority = int16_t(std::clamp(priority, int(INT16_MIN), int(INT16_MAX)));
     figure.low = reading.low;
     figure.high = reading.high;
-    if (reading.kind == TPriceKind::pkPrice && !reading.currency.isEmpty()) {
+    // A bare number under a locale without a currency is summed under "".
+    if (reading.kind == TPriceKind::pkPrice && !reading.isFree) {
         const auto found = std::find(currencies_.begin(), currencies_.end(), reading.currency);
         figure.currency = int16_t(found - currencies_.begin());
         if (found == currencies_.end())
@@ -169,7 +170,7 @@ TPriceTotals::TTable TPriceTotals::SummaryTable() const
     table.header = QStringList{QString(), QStringLiteral("Prices"), QStringLiteral("Not read")};
     const std::vector<size_t> currencies = CurrencyOrder(all_);
     for (const size_t c : currencies)
-        table.header.append(currencies_[c]);
+        table.header.append(currencies_[c].isEmpty() ? QStringLiteral("No symbol") : currencies_[c]);
     for (const auto &[title, group] : Groups()) {
         QStringList row{title, locale_.toString(group->prices), locale_.toString(group->notRead)};
         for (const size_t c : currencies) {

@@ -60,7 +60,8 @@ public:
     const TGroup &Priority(int priority) const;
 
     // The summary as a table: a header ("", "Prices", "Not read", then each
-    // currency that has a price, the locale's own first) and a row per group:
+    // currency that has a price, the locale's own first; "No symbol" for bare
+    // numbers under a locale without a currency) and a row per group:
     // all, marked, not marked, then each priority; an empty cell where a group
     // has nothing in that currency.
     struct TTable {
@@ -74,7 +75,8 @@ public:
     // The summary: all, marked, not marked, then each priority.
     QStringList SummaryLines() const;
     TTable SummaryTable() const;
-    // "$1,234.50 and €80" (ranges "$20–$30"); the locale's "$0" when nothing.
+    // "$1,234.50 and €80" (ranges "$20–$30"), bare numbers plain ("223 and
+    // 5$" under the C locale); the locale's "$0" when nothing.
     QString SumsText(const TGroup &group) const;
 
 private:

@@ -27,6 +27,7 @@ struct PriceRow {
     TPriceKind kind;
     const char *currency;
     int64_t low, high;
+    bool isFree = false;
 };
 
 constexpr TPriceKind P = TPriceKind::pkPrice;
@@ -56,7 +57,7 @@ TEST(PriceReading, FormsAndLocales)
         {"en_US", u"1.200", P, "USD", 120, 120},
         {"en_US", u"USD 15", P, "USD", 1500, 1500},
         {"en_US", u"  12.345  ", P, "USD", 1235, 1235},
-        {"en_US", u"FREE", P, "", 0, 0},
+        {"en_US", u"FREE", P, "", 0, 0, true},
         {"en_US", u"0", P, "USD", 0, 0},
         {"en_US", u"", E, "", 0, 0},
         {"en_US", u"   ", E, "", 0, 0},
@@ -80,11 +81,19 @@ TEST(PriceReading, FormsAndLocales)
         {"en_CA", u"$10", P, "CAD", 1000, 1000},
         {"en_CA", u"US$10", P, "USD", 1000, 1000},
         {"de_CH", u"CHF 1'200.50", P, "CHF", 120050, 120050},
+        // The C locale has no currency: a bare number is in its empty one, "free" in none.
+        {"C", u"~50", P, "", 5000, 5000},
+        {"C", u"00123", P, "", 12300, 12300},
+        {"C", u"12.50", P, "", 1250, 1250},
+        {"C", u"$5", P, "USD", 500, 500},
+        {"C", u"free", P, "", 0, 0, true},
+        {"C", u"ask Tom", N, "", 0, 0},
     };
     for (const PriceRow &row : rows) {
         const QString text = QString::fromUtf16(row.text);
         const TPriceReading got = ReadPrice(text, QLocale(QString::fromLatin1(row.locale)));
-        const TPriceReading want{row.kind, QString::fromLatin1(row.currency), row.low, row.high};
+        const TPriceReading want{row.kind, QString::fromLatin1(row.currency), row.low, row.high,
+                                 row.isFree};
         EXPECT_EQ(got, want) << row.locale << " '" << text.toStdString() << "' gave "
                              << int(got.kind) << " " << got.currency.toStdString() << " "
                              << got.low << "-" << got.high;
@@ -100,6 +109,9 @@ TEST(PriceReading, MoneyIsWrittenInTheLocalesWay)
         {"en_US", 500, "CHF", u"CHF5"},
         {"de_DE", 123450, "EUR", u"1.234,50\u00a0\u20ac"},
         {"en_CA", 1000, "USD", u"US$10"},
+        {"C", 22300, "", u"223"},
+        {"C", 123450, "", u"1234.50"},
+        {"C", 500, "USD", u"5$"},
     };
     for (const Row &row : rows)
         EXPECT_EQ(FormatMoney(row.hundredths, QString::fromLatin1(row.currency),
@@ -127,6 +139,47 @@ TEST(PriceTotals, HintAndSummaryTexts)
         for (const Item &item : row.items)
             totals.Add(totals.Figure(QString::fromUtf16(item.price), item.priority, item.marked));
         EXPECT_EQ(totals.HintText(), QString::fromUtf16(row.hint));
+    }
+}
+
+TEST(PriceTotals, BareNumbersSumInTheLocalesCurrencyOrPlainWhereItHasNone)
+{
+    struct Row {
+        const char *locale;
+        const char16_t *hint;
+        QStringList header;
+        QStringList allItems;
+        const char16_t *markedLine;
+    };
+    struct Item { const char16_t *price; bool marked; };
+    const Item items[] = {{u"~50", true}, {u"00123", false}, {u"50", false}, {u"$5", false},
+                          {u"free", false}};
+    const Row rows[] = {
+        {"C", u"Total of 5 prices: 223 and 5$ \u00b7 marked: 50",
+         {"", "Prices", "Not read", "No symbol", "USD"},
+         {"All items", "5", "0", "223", "5$"},
+         u"Marked: 1 price, 50"},
+        {"en_US", u"Total of 5 prices: $228 \u00b7 marked: $50",
+         {"", "Prices", "Not read", "USD"},
+         {"All items", "5", "0", "$228"},
+         u"Marked: 1 price, $50"},
+        {"de_DE", u"Total of 5 prices: 223\u00a0\u20ac and 5\u00a0$ \u00b7 marked: 50\u00a0\u20ac",
+         {"", "Prices", "Not read", "EUR", "USD"},
+         {"All items", "5", "0", QString::fromUtf16(u"223\u00a0\u20ac"), QString::fromUtf16(u"5\u00a0$")},
+         u"Marked: 1 price, 50\u00a0\u20ac"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.locale);
+        TPriceTotals totals{QLocale(QString::fromLatin1(row.locale))};
+        for (const Item &item : items)
+            totals.Add(totals.Figure(QString::fromUtf16(item.price), 3, item.marked));
+        EXPECT_EQ(totals.HintText(), QString::fromUtf16(row.hint));
+        // The summary and the printed list show the same sums.
+        const TPriceTotals::TTable table = totals.SummaryTable();
+        EXPECT_EQ(table.header, row.header);
+        ASSERT_FALSE(table.rows.isEmpty());
+        EXPECT_EQ(table.rows.first(), row.allItems);
+        EXPECT_EQ(totals.SummaryLines().value(1), QString::fromUtf16(row.markedLine));
     }
 }
 
