@@ -62,8 +62,10 @@ shown_profile "$profile"
 has_icon "$wid"
 app_stop
 
-# A copy whose folder holds a '%' registers itself; GIO keeps its entry.
-rm -f "$work/share/applications/yearnbox.desktop"
+# A copy whose folder holds a '%' registers itself; GIO keeps its entry. No
+# installed copy any more: no entry to fall back on, no glob to stop the question.
+rm -rf "$work/share"
+export XDG_DATA_DIRS=/usr/share
 rm -rf "$XDG_DATA_HOME/yearnbox/classes"
 apps="$work/100% apps"
 mkdir "$apps"

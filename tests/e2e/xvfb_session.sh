@@ -82,6 +82,7 @@ pixel() {
 }
 # has_icon WINDOW: the window carries the program's 64 x 64 icon (needs xprop).
 has_icon() {
-  xprop -id "$1" _NET_WM_ICON | grep -q '^_NET_WM_ICON(CARDINAL) = 64, 64,' ||
-    fail "no 64 x 64 _NET_WM_ICON on window $1: $(xprop -id "$1" _NET_WM_ICON | head -c 80)"
+  local icon
+  icon=$(xprop -id "$1" _NET_WM_ICON)
+  [[ $icon == *"Icon (64 x 64):"* ]] || fail "no 64 x 64 _NET_WM_ICON on window $1: ${icon:0:80}"
 }
