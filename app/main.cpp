@@ -28,7 +28,7 @@ const char kUsage[] =
     "Usage: yearnbox [OPTION]... [FILE | \">>FILE\"]\n"
     "Keeps wish lists. FILE is a profile (*.ybk) to open; without one the blank\n"
     "profile is opened. An argument that begins with >> names the file with\n"
-    "everything after the >>, blanks included (the form the desktop uses); a name\n"
+    "everything after the >>, blanks included (the association's command form); a name\n"
     "that merely holds >> is an ordinary file name.\n"
     "\n"
     "  --export-csv PROFILE OUT\n"
