@@ -52,8 +52,9 @@ for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
    "$work/root/usr/bin/yearnbox" --screenshot "$work/xcb.png" 2>"$work/xcb.log") ||
   fail "the program did not start on X11: $(tail -n 5 "$work/xcb.log")"
 file_is_png "$work/xcb.png"
-plugin=$(grep -o 'loaded library "[^"]*/platforms/[^"]*"' "$work/xcb.log" | cut -d'"' -f2)
+plugin=$(grep -o '"[^"]*/platforms/[^"]*" loaded library' "$work/xcb.log" | cut -d'"' -f2)
 [ -n "$plugin" ] || fail "no platform plugin was loaded: $(tail -n 5 "$work/xcb.log")"
 owner=$(dpkg -S "$plugin" | cut -d: -f1)
 grep -qx "$owner" <<<"$fresh" || fail "$plugin comes with $owner, which a fresh install lacks"
+echo "started on X11 with $plugin of $owner"
 echo "the .deb: all checks passed"
