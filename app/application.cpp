@@ -2,6 +2,9 @@
 
 #include "platform/errors.h"
 #include "platform/message_box.h"
+#include "resources/resources.h"
+
+#include <QIcon>
 
 #include <cstdio>
 
@@ -9,6 +12,8 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Yearnbox"));
     setApplicationVersion(QStringLiteral(YEARNBOX_VERSION));
+    // Every window shows it in the task bar and title bar (_NET_WM_ICON).
+    setWindowIcon(QIcon(resources::kIcon));
 }
 
 bool TApplication::notify(QObject *receiver, QEvent *event)

@@ -31,12 +31,14 @@ TDesktopFileType YearnboxFileType(const QString &executable)
     TDesktopFileType type;
     type.id = QStringLiteral("yearnbox");
     type.name = QStringLiteral("Yearnbox");
-    type.comment = QStringLiteral("Yearnbox Profile");
+    type.comment = QStringLiteral("Keep wish lists, saved as you type");
+    type.keywords = {QStringLiteral("wish list"), QStringLiteral("wishlist"), QStringLiteral("gift"),
+                     QStringLiteral("present"), QStringLiteral("shopping"), QStringLiteral("price")};
+    type.typeComment = QStringLiteral("Yearnbox Profile");
     type.mimeType = QStringLiteral("application/x-yearnbox-profile");
     type.glob = kGlob;
-    // '>' must be quoted, and a field code may not stand inside quotes: the
-    // launcher joins ">>" and the document into one argument beginning ">>".
-    type.exec = DesktopExecArgument(executable) + QStringLiteral(" \">>\"%f");
+    // The document is the lone argument, which start-up opens as it is.
+    type.program = executable;
     type.iconPng = resources::Bytes(resources::kIcon);
     return type;
 }

@@ -7,8 +7,8 @@
 //   "Yearnbox\DefaultIcon"          "<exe>", 0            (<exe> in double quotes)
 //   "Yearnbox\Shell\Open\Command"   "<exe>">>%1
 // When all three are written, the desktop is told too: the MIME type of
-// "*.ybk" and a desktop entry whose Exec line passes the document after ">>",
-// where start-up finds it. The association exists once ".ybk" is in the store,
+// "*.ybk" and a desktop entry whose Exec line passes the document as the
+// program's one argument. The association exists once ".ybk" is in the store,
 // or once the desktop's MIME database knows "*.ybk" (perhaps for another
 // program, which is then left alone).
 

@@ -1,8 +1,18 @@
 #include "platform/desktop_entry.h"
 
+#include <algorithm>
+
+namespace {
+// The characters that make the desktop-entry rules quote an argument.
+const QString kReserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+} // namespace
+
 QString DesktopExecArgument(const QString &argument)
 {
-    QString quoted = QStringLiteral("\"");
+    const bool bare = !argument.isEmpty() &&
+                      std::none_of(argument.begin(), argument.end(),
+                                   [](QChar ch) { return kReserved.contains(ch); });
+    QString quoted = bare ? QString() : QStringLiteral("\"");
     for (const QChar ch : argument) {
         if (ch == QLatin1Char('"') || ch == QLatin1Char('`') || ch == QLatin1Char('$'))
             quoted += QStringLiteral("\\\\");
@@ -12,7 +22,12 @@ QString DesktopExecArgument(const QString &argument)
             quoted += QLatin1Char('%');
         quoted += ch;
     }
-    return quoted + QLatin1Char('"');
+    return bare ? quoted : quoted + QLatin1Char('"');
+}
+
+bool GioFindsExecProgram(const QString &program)
+{
+    return !program.contains(QLatin1Char('%'));
 }
 
 QByteArray DesktopEntryText(const TDesktopFileType &type)
@@ -25,8 +40,9 @@ QByteArray DesktopEntryText(const TDesktopFileType &type)
     };
     const QString text = QStringLiteral("[Desktop Entry]\nType=Application\n") +
                          line("Name", type.name) + line("Comment", type.comment) +
-                         line("Exec", type.exec) + line("Icon", type.id) +
-                         line("MimeType", type.mimeType + QLatin1Char(';')) +
+                         line("Keywords", type.keywords.join(QLatin1Char(';')) + QLatin1Char(';')) +
+                         line("Exec", DesktopExecArgument(type.program) + QStringLiteral(" %f")) +
+                         line("Icon", type.id) + line("MimeType", type.mimeType + QLatin1Char(';')) +
                          QStringLiteral("Categories=Office;\nTerminal=false\n");
     return text.toUtf8();
 }
@@ -43,6 +59,6 @@ QByteArray MimePackageText(const TDesktopFileType &type)
                        "    <glob pattern=\"%4\"/>\n"
                        "  </mime-type>\n"
                        "</mime-info>\n")
-            .arg(escaped(type.mimeType), escaped(type.comment), escaped(type.id), escaped(type.glob));
+            .arg(escaped(type.mimeType), escaped(type.typeComment), escaped(type.id), escaped(type.glob));
     return text.toUtf8();
 }

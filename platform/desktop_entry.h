@@ -5,22 +5,34 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 struct TDesktopFileType {
     QString id;           // names the entry, the package and the icon: "yearnbox"
     QString name;         // the program's name in menus
-    QString comment;      // what the file type is called
+    QString comment;      // what the program does
+    QStringList keywords; // more words a menu search finds it by
+    QString typeComment;  // what the file type is called
     QString mimeType;     // "application/x-yearnbox-profile"
     QString glob;         // "*.ybk"
-    QString exec;         // the Exec line, arguments already quoted
+    QString program;      // the executable's path, or its name on the PATH
     QByteArray iconPng;   // 64 x 64
 };
 
-// One Exec argument quoted by the desktop-entry rules: in double quotes, with
-// '"', '`', '$' and '\' escaped by a backslash; then, as the key's value is a
-// string, each of those backslashes doubled (a '$' is written \\$, a '\'
-// four times), and '%' written "%%" so that it is no field code.
+// One Exec argument by the desktop-entry rules. One that holds a reserved
+// character is put in double quotes, with '"', '`', '$' and '\' escaped by a
+// backslash and, as the key's value is a string, each of those backslashes
+// doubled (a '$' is written \\$, a '\' four times); one without stays bare,
+// as launchers that split at blanks (xdg-open without a desktop) need. A '%'
+// is written "%%" either way, so that it is no field code.
 QString DesktopExecArgument(const QString &argument);
 
+// Whether GIO keeps an entry whose Exec names this program: it looks for the
+// program under the Exec text with "%%" left as it is, so a path with a '%'
+// is never found.
+bool GioFindsExecProgram(const QString &program);
+
+// The entry runs the program with the document as its one argument:
+// "Exec=<program> %f".
 QByteArray DesktopEntryText(const TDesktopFileType &type);
 QByteArray MimePackageText(const TDesktopFileType &type);

@@ -5,6 +5,8 @@
 #include "platform/mime_globs.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -19,6 +21,16 @@ void WriteInFolder(const QString &folder, const QString &name, const QByteArray 
     WriteWholeFile(folder + QLatin1Char('/') + name, bytes);
 }
 
+// A symbolic link folder/name to target, replacing what was there; its path.
+QString LinkInFolder(const QString &folder, const QString &name, const QString &target)
+{
+    const QString link = folder + QLatin1Char('/') + name;
+    if (!QDir().mkpath(folder) || (QFileInfo(link).isSymLink() && !QFile::remove(link)) ||
+        !QFile::link(target, link))
+        throw EInOutError(QStringLiteral("Link could not be created: %1").arg(link));
+    return link;
+}
+
 } // namespace
 
 bool TDesktopRegistration::KnowsGlob(const QString &glob) const
@@ -29,12 +41,16 @@ bool TDesktopRegistration::KnowsGlob(const QString &glob) const
 void TDesktopRegistration::Register(const TDesktopFileType &type)
 {
     const QString data = folders_.dataHome;
+    TDesktopFileType entry = type;
+    const QString launcher = data + QLatin1Char('/') + type.id + QStringLiteral("/launcher");
+    if (!GioFindsExecProgram(type.program) && GioFindsExecProgram(launcher))
+        entry.program = LinkInFolder(launcher, type.id, type.program);
     WriteInFolder(data + QStringLiteral("/mime/packages"), type.id + QStringLiteral(".xml"),
                   MimePackageText(type));
     WriteInFolder(data + QStringLiteral("/icons/hicolor/64x64/apps"), type.id + QStringLiteral(".png"),
                   type.iconPng);
     WriteInFolder(data + QStringLiteral("/applications"), type.id + QStringLiteral(".desktop"),
-                  DesktopEntryText(type));
+                  DesktopEntryText(entry));
     RunTool(QStringLiteral("update-mime-database"), {data + QStringLiteral("/mime")});
     RunTool(QStringLiteral("update-desktop-database"), {data + QStringLiteral("/applications")});
     RunTool(QStringLiteral("xdg-mime"),

@@ -4,7 +4,9 @@
 //
 // Register writes, below the user's data folder: the MIME package
 // mime/packages/<id>.xml, the icon icons/hicolor/64x64/apps/<id>.png and the
-// desktop entry applications/<id>.desktop; then, where the tools are
+// desktop entry applications/<id>.desktop, whose Exec names the program or,
+// when GIO would not find the program under its path (a '%' in it), the link
+// <id>/launcher/<id> to it; then, where the tools are
 // installed, rebuilds the MIME database (update-mime-database) and the
 // entries' MIME cache (update-desktop-database) and makes the entry the
 // type's default (xdg-mime default). A tool that is missing or fails is

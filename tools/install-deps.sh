@@ -5,7 +5,8 @@ set -euo pipefail
 # Each for: the build; the backgrounds; the Tahoma font; the tests; the
 # microbenchmarks; the bench smoke test's checks (python3), the peer
 # comparison (time, sqlite3); the fuzz run; the end-to-end tests (the last
-# line: the desktop's file associations); the install and package tests; the
+# two lines: the desktop's file associations, generic xdg-open's MIME lookup,
+# gtk-launch, and xprop for the window icon); the install and package tests; the
 # accessibility tests (Qt's switch for it, and a real AT-SPI bus and client);
 # the printed list's checks (pdfinfo, pdftotext, pdftoppm).
 packages=(
@@ -18,6 +19,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xdotool imagemagick
   xdg-utils shared-mime-info desktop-file-utils libglib2.0-bin
+  libfile-mimeinfo-perl libgtk-3-bin x11-utils
   dpkg-dev lintian appstream groff-base
   qt6-base-private-dev at-spi2-core python3-pyatspi dbus
   poppler-utils

@@ -3,10 +3,12 @@
 # whose path holds blanks is opened the way a file manager opens it: GIO asks
 # the shared MIME database for the file's type, takes the type's default
 # desktop entry and runs its Exec line. The window shown must be that
-# profile's. Then "About Yearnbox" is opened and closed twice.
+# profile's. Then "About Yearnbox" is opened and closed twice, and gtk-launch
+# opens a profile whose name holds blanks and a comma. Every window carries
+# the program's icon.
 # YB_E2E_SHOTS=FOLDER keeps screenshots of both windows there.
 source "$(dirname "$0")/xvfb_session.sh"
-for tool in xdg-mime update-mime-database update-desktop-database desktop-file-validate gio; do
+for tool in xdg-mime update-mime-database update-desktop-database desktop-file-validate gio gtk-launch xprop; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
 done
 xvfb_start "$1"
@@ -50,6 +52,8 @@ wid=$(window_sized '^Yearnbox$' 651x394) || fail "no main window"
 question=$(window_sized '^Yearnbox$' 420x121) || fail "no association question"
 near "$(centre "$question")" "$(centre "$wid")" || fail "the question is not centred"
 keep_shot "$question" association_question.png
+has_icon "$wid"
+has_icon "$question"
 xdotool mousemove --window "$question" 45 52 click 1
 gone '^Yearnbox$' 420x121 || fail "the question stays after Yes"
 
@@ -60,6 +64,7 @@ keys="$XDG_DATA_HOME/yearnbox/classes"
 [ "$(cat "$apps/settings.yearnbox")" = $'433\r\n667\r\n1\r\n1\r' ] || fail "settings: $(od -c "$apps/settings.yearnbox")"
 entry="$XDG_DATA_HOME/applications/yearnbox.desktop"
 desktop-file-validate "$entry" || fail "desktop-file-validate: $(cat "$entry")"
+grep -qx "Exec=\"$apps/yearnbox\" %f" "$entry" || fail "the Exec line: $(grep Exec "$entry")"
 [ -s "$XDG_DATA_HOME/icons/hicolor/64x64/apps/yearnbox.png" ] || fail "no icon"
 type=$(xdg-mime query filetype "$profile")
 [ "$type" = application/x-yearnbox-profile ] || fail "file type is '$type'"
@@ -85,6 +90,7 @@ for close in click key; do
   near "$(centre "$about")" "$(centre "$wid")" || fail "About is not centred"
   if [ "$close" = click ]; then
     keep_shot "$about" about.png
+    has_icon "$about"
     xdotool mousemove --window "$about" 230 235 click 1
   else
     xdotool windowfocus --sync "$about" 2>/dev/null || true
@@ -93,4 +99,15 @@ for close in click key; do
   gone '^ About Yearnbox$' 285x254 || fail "About stays open after its $close"
   xdotool windowfocus --sync "$wid" 2>/dev/null || true
 done
+app_stop
+
+profile="$lists/Kite, kites and more.ybk"
+{ printf '\xff\xfe'; printf '%s\r\n' 'Kite,,$20,1,12/7/2026,0,False' | iconv -f UTF-8 -t UTF-16LE; } >"$profile"
+gtk-launch yearnbox "$profile" || fail "gtk-launch"
+wid=$(window_sized '^Yearnbox$' 651x394) || fail "gtk-launch opened no window"
+app=$(xdotool getwindowpid "$wid")
+sleep 1
+xdotool windowfocus --sync "$wid" 2>/dev/null || true
+click $((8 + 1 + 424 + 8)) $((59 + 1 + 18 + 8))
+expect_file "$profile" 'Kite,,$20,1,12/7/2026,0,True'
 echo "association in a real window: all checks passed"

@@ -80,3 +80,9 @@ pixel() {
   screenshot "$work/shot.png"
   /usr/bin/convert "$work/shot.png" -format "%[pixel:p{$1,$2}]" info:
 }
+# has_icon WINDOW: the window carries the program's 64 x 64 icon (needs xprop).
+has_icon() {
+  local icon
+  icon=$(xprop -id "$1" _NET_WM_ICON)
+  [[ $icon == *"Icon (64 x 64):"* ]] || fail "no 64 x 64 _NET_WM_ICON on window $1: ${icon:0:80}"
+}

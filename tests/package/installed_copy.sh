@@ -22,8 +22,10 @@ check_installed_tree() {
   done
   desktop-file-validate "$usr/share/applications/yearnbox.desktop" ||
     fail "desktop-file-validate: $(cat "$usr/share/applications/yearnbox.desktop")"
-  grep -qx 'Exec="yearnbox" ">>"%f' "$usr/share/applications/yearnbox.desktop" ||
-    fail "the Exec line does not pass the document after >>"
+  grep -qx 'Exec=yearnbox %f' "$usr/share/applications/yearnbox.desktop" ||
+    fail "the Exec line does not pass the document as the one argument"
+  grep -q '^Keywords=.*;$' "$usr/share/applications/yearnbox.desktop" ||
+    fail "the desktop entry has no keywords"
   grep -qx 'MimeType=application/x-yearnbox-profile;' "$usr/share/applications/yearnbox.desktop" ||
     fail "the desktop entry names no profile type"
   appstreamcli validate --no-net "$usr/share/metainfo/org.yearnbox.Yearnbox.metainfo.xml" >/dev/null ||

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -23,11 +24,31 @@ QByteArray ReadFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-TDesktopFileType SampleType(const QString &exec)
+TDesktopFileType SampleType(const QString &program)
 {
-    return {QStringLiteral("sample"), QStringLiteral("Sample"), QStringLiteral("Sample List"),
-            QStringLiteral("application/x-sample-list"), QStringLiteral("*.smp"), exec,
+    return {QStringLiteral("sample"), QStringLiteral("Sample"), QStringLiteral("Keep samples"),
+            {QStringLiteral("specimen"), QStringLiteral("test piece")}, QStringLiteral("Sample List"),
+            QStringLiteral("application/x-sample-list"), QStringLiteral("*.smp"), program,
             QByteArray("png")};
+}
+
+// The folders of a registration below root, as the tools see them.
+TXdgFolders FoldersIn(const QString &root)
+{
+    return {root + QStringLiteral("/data"), root + QStringLiteral("/config"), {root + QStringLiteral("/system")}};
+}
+
+// The standard output of a desktop tool run with these folders.
+QByteArray RunWith(const TXdgFolders &folders, const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), folders.dataHome);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folders.configHome);
+    environment.insert(QStringLiteral("XDG_DATA_DIRS"), folders.dataDirs.join(QLatin1Char(':')));
+    process.setProcessEnvironment(environment);
+    process.start(tool, arguments);
+    return process.waitForFinished(20000) ? process.readAllStandardOutput() : QByteArray();
 }
 
 } // namespace
@@ -79,37 +100,52 @@ TEST(KeyStore, AStoreThatCannotBeCreatedRaisesOnOpen)
     EXPECT_FALSE(store.KeyExists(QStringLiteral(".ybk")));
 }
 
-TEST(DesktopEntry, ExecArgumentsAreQuotedForTheQuotingAndTheStringRules)
+TEST(DesktopEntry, ExecArgumentsAreQuotedOnlyForReservedCharactersAndPercentIsDoubled)
 {
     const struct {
         const char *argument;
-        const char *quoted;
+        const char *written;
     } cases[] = {
-        {"/opt/yearnbox/yearnbox", R"("/opt/yearnbox/yearnbox")"},
+        {"/opt/yearnbox/yearnbox", "/opt/yearnbox/yearnbox"},
+        {"yearnbox", "yearnbox"},
+        {"/opt/a,b=c/Äpfel", "/opt/a,b=c/Äpfel"},
+        {"/100%/x", "/100%%/x"},
         {"/home/my apps/yearnbox", R"("/home/my apps/yearnbox")"},
         {"/a$b/`c`/\"d\"", R"("/a\\$b/\\`c\\`/\\"d\\"")"},
         {"/a\\b", R"("/a\\\\b")"},
-        {"/100%/x", R"("/100%%/x")"},
+        {"/100% sure/x", R"("/100%% sure/x")"},
         {"/a'b>c;d", R"("/a'b>c;d")"},
+        {"~/x", R"("~/x")"},
+        {"/a(1)", "\"/a(1)\""},
+        {"", R"("")"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(DesktopExecArgument(QString::fromUtf8(c.argument)), QString::fromUtf8(c.quoted))
+        EXPECT_EQ(DesktopExecArgument(QString::fromUtf8(c.argument)), QString::fromUtf8(c.written))
             << c.argument;
 }
 
-TEST(DesktopEntry, TheEntryAndThePackageNameTheTypeTheGlobAndTheIcon)
+TEST(DesktopEntry, TheEntryAndThePackageNameTheProgramTheTypeTheGlobAndTheIcon)
 {
-    const TDesktopFileType type = SampleType(QStringLiteral("\"/opt/s\" \">>\"%f"));
-    EXPECT_EQ(DesktopEntryText(type), QByteArray("[Desktop Entry]\n"
-                                                 "Type=Application\n"
-                                                 "Name=Sample\n"
-                                                 "Comment=Sample List\n"
-                                                 "Exec=\"/opt/s\" \">>\"%f\n"
-                                                 "Icon=sample\n"
-                                                 "MimeType=application/x-sample-list;\n"
-                                                 "Categories=Office;\n"
-                                                 "Terminal=false\n"));
-    EXPECT_EQ(MimePackageText(type),
+    const struct {
+        const char *program;
+        const char *exec;
+    } cases[] = {
+        {"yearnbox", "Exec=yearnbox %f\n"},
+        {"/opt/my apps/s", "Exec=\"/opt/my apps/s\" %f\n"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(DesktopEntryText(SampleType(QString::fromUtf8(c.program))),
+                  QByteArray("[Desktop Entry]\n"
+                             "Type=Application\n"
+                             "Name=Sample\n"
+                             "Comment=Keep samples\n"
+                             "Keywords=specimen;test piece;\n") +
+                      c.exec +
+                      "Icon=sample\n"
+                      "MimeType=application/x-sample-list;\n"
+                      "Categories=Office;\n"
+                      "Terminal=false\n");
+    EXPECT_EQ(MimePackageText(SampleType(QStringLiteral("s"))),
               QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                          "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
                          "  <mime-type type=\"application/x-sample-list\">\n"
@@ -139,30 +175,58 @@ TEST(MimeGlobs, AGlobIsFoundInEitherFormWithoutRegardToCase)
 TEST(DesktopRegistration, RegisteringWritesTheFilesAndTheDatabaseThenKnowsTheGlob)
 {
     QTemporaryDir dir;
-    const TXdgFolders folders{dir.path() + QStringLiteral("/data"), dir.path() + QStringLiteral("/config"),
-                              {dir.path() + QStringLiteral("/system")}};
+    const TXdgFolders folders = FoldersIn(dir.path());
     TDesktopRegistration desktop(folders);
     EXPECT_FALSE(desktop.KnowsGlob(QStringLiteral("*.smp")));
 
-    desktop.Register(SampleType(QStringLiteral("\"/opt/s\" \">>\"%f")));
+    desktop.Register(SampleType(QStringLiteral("/opt/s")));
     const QString data = folders.dataHome;
     EXPECT_EQ(ReadFile(data + QStringLiteral("/icons/hicolor/64x64/apps/sample.png")), "png");
     EXPECT_TRUE(QFile::exists(data + QStringLiteral("/mime/packages/sample.xml")));
-    EXPECT_TRUE(QFile::exists(data + QStringLiteral("/applications/sample.desktop")));
+    EXPECT_TRUE(ReadFile(data + QStringLiteral("/applications/sample.desktop")).contains("\nExec=/opt/s %f\n"));
+    EXPECT_FALSE(QFileInfo::exists(data + QStringLiteral("/sample/launcher"))) << "no link without a '%'";
 
     if (QStandardPaths::findExecutable(QStringLiteral("update-mime-database")).isEmpty() ||
         QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty())
         GTEST_SKIP() << "update-mime-database or xdg-mime is not installed";
     EXPECT_TRUE(desktop.KnowsGlob(QStringLiteral("*.smp")));
     EXPECT_FALSE(desktop.KnowsGlob(QStringLiteral("*.ybk")));
-    QProcess query;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), folders.dataHome);
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), folders.configHome);
-    environment.insert(QStringLiteral("XDG_DATA_DIRS"), folders.dataDirs.join(QLatin1Char(':')));
-    query.setProcessEnvironment(environment);
-    query.start(QStringLiteral("xdg-mime"),
-                {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("application/x-sample-list")});
-    ASSERT_TRUE(query.waitForFinished(20000));
-    EXPECT_EQ(query.readAllStandardOutput().trimmed(), "sample.desktop");
+    EXPECT_EQ(RunWith(folders, QStringLiteral("xdg-mime"),
+                      {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("application/x-sample-list")})
+                  .trimmed(),
+              "sample.desktop");
+}
+
+TEST(DesktopRegistration, GioKeepsTheEntryWhateverThePathOfTheProgramHolds)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("gio")).isEmpty())
+        GTEST_SKIP() << "gio is not installed";
+    const struct {
+        const char *folder;
+        bool linked;
+    } cases[] = {
+        {"apps", false},
+        {"my apps, old", false},
+        {"100% apps", true},
+        {"100%%", true},
+    };
+    for (const auto &c : cases) {
+        QTemporaryDir dir;
+        const TXdgFolders folders = FoldersIn(dir.path());
+        const QString program = dir.path() + QLatin1Char('/') + QString::fromUtf8(c.folder) + QStringLiteral("/s");
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(program).path()));
+        QFile script(program);
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\n");
+        script.close();
+        script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+
+        TDesktopRegistration(folders).Register(SampleType(program));
+        const QString link = folders.dataHome + QStringLiteral("/sample/launcher/sample");
+        EXPECT_EQ(QFileInfo(link).symLinkTarget(), c.linked ? program : QString()) << c.folder;
+        EXPECT_TRUE(RunWith(folders, QStringLiteral("gio"),
+                            {QStringLiteral("mime"), QStringLiteral("application/x-sample-list")})
+                        .contains("Registered applications:\n\tsample.desktop\n"))
+            << c.folder << ": " << ReadFile(folders.dataHome + QStringLiteral("/applications/sample.desktop")).constData();
+    }
 }

@@ -85,7 +85,7 @@ TEST_F(AssociationTest, FirstStartAsksWithTheBoxTickedAndYesWritesTheKeysAndTheS
     EXPECT_EQ(Key("Yearnbox/Shell/Open/Command"), "\"/opt/my apps/yearnbox\">>%1");
     EXPECT_EQ(Settings(), "433\r\n667\r\n1\r\n1\r\n");
     ASSERT_EQ(desktop.registered.size(), 1);
-    EXPECT_EQ(desktop.registered[0].exec, "\"/opt/my apps/yearnbox\" \">>\"%f");
+    EXPECT_EQ(desktop.registered[0].program, kExe);
     EXPECT_EQ(desktop.registered[0].glob, "*.ybk");
     EXPECT_FALSE(desktop.registered[0].iconPng.isEmpty());
     EXPECT_TRUE(boxes.shown.isEmpty());
