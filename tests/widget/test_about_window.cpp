@@ -9,10 +9,15 @@
 #include "tests/support/scripted_modal_windows.h"
 #include "tests/support/temp_folder.h"
 
+#include <QApplication>
+#include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <iterator>
 
 namespace {
 
@@ -58,6 +63,10 @@ TEST_F(AboutTest, TheWindowIsLaidOutAsDesigned)
     EXPECT_EQ(about.BitBtn1()->text(), "&Ok");
     EXPECT_EQ(about.BitBtn1()->iconSize(), QSize(16, 16));
     EXPECT_FALSE(about.BitBtn1()->icon().isNull());
+    // The name and the version are bold, the rest regular.
+    for (QLabel *label : {about.Label1(), about.Label2(), about.Label3(), about.Label4()})
+        EXPECT_EQ(QFontInfo(label->font()).bold(), label == about.Label1() || label == about.Label2())
+            << label->objectName().toStdString();
     // Every text is white over the dark picture.
     for (QLabel *label : {about.Label1(), about.Label2(), about.Label3(), about.Label4()})
         EXPECT_EQ(label->palette().color(QPalette::WindowText), Qt::white);
@@ -67,13 +76,23 @@ TEST_F(AboutTest, ShownTwiceItIsTheSameWindowCentredWhereverTheMainWindowIsAndCl
 {
     form.SetAboutWindow(&about);
     form.show();
+    const auto key = [this](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        return [this, key, modifiers](QDialog &) {
+            QApplication::setActiveWindow(&about);
+            ASSERT_EQ(about.focusWidget(), about.BitBtn1());
+            QTest::keyClick(about.BitBtn1(), key, modifiers);
+        };
+    };
     const std::function<void(QDialog &)> closings[] = {
         [this](QDialog &) { about.BitBtn1()->click(); },
         [](QDialog &window) { window.close(); },  // the title-bar close
+        key(Qt::Key_Escape, {}),
+        key(Qt::Key_Return, {}),  // on the focused "&Ok"
+        key(Qt::Key_Enter, Qt::KeypadModifier),
     };
     const QPoint mainPlaces[] = {{100, 50}, {320, 210}};
-    for (int i = 0; i < 2; ++i) {
-        form.move(mainPlaces[i]);
+    for (int i = 0; i < int(std::size(closings)); ++i) {
+        form.move(mainPlaces[i % 2]);
         modal.answer = closings[i];
         form.BitBtn3()->click();
         ASSERT_EQ(modal.shown.size(), i + 1);
