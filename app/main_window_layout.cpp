@@ -231,11 +231,11 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
     timer5_ = AddTimer(500, &TForm1::Timer5Timer);
 
     // Tab order: the grid, the profile list, then the right-hand column from
-    // top to bottom, each panel's fields under the button that opens it. Tab
-    // visits only what is in view (focusNextPrevChild).
-    const QList<QWidget *> tabOrder = {latticeGrid1_, comboBox1_, bitBtn1_, bitBtn2_, bitBtn4_,
-                                       edit1_,        edit2_,     edit3_,   trackBar1_, bitBtn7_,
-                                       bitBtn8_,      edit4_,     bitBtn5_, bitBtn6_, bitBtn3_,
+    // top to bottom, each panel's fields before the buttons that close it.
+    // Tab visits only what is in view (focusNextPrevChild).
+    const QList<QWidget *> tabOrder = {latticeGrid1_, comboBox1_, bitBtn1_, edit1_,   edit2_,
+                                       edit3_,        trackBar1_, bitBtn2_, bitBtn4_, bitBtn7_,
+                                       edit4_,        bitBtn5_,   bitBtn6_, bitBtn8_, bitBtn3_,
                                        memo1_};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
