@@ -3,6 +3,7 @@
 
 #include "app/item_columns.h"
 #include "app/main_window.h"
+#include "grid/columns/inplace_edit.h"
 #include "grid/columns/lattice_grid.h"
 #include "tests/support/recorded_message_boxes.h"
 #include "tests/support/scripted_file_dialogs.h"
