@@ -102,7 +102,8 @@ TEST_F(KeyboardFocus, TabAndShiftTabVisitOnlyTheControlsInViewInEachResting)
 
     // The focus parked by a click on the picture leaves the memo by Tab.
     Slide(form->BitBtn8(), form->Timer4());
-    QTest::mouseClick(form->Image1(), Qt::LeftButton, {}, QPoint(100, 500));
+    QTest::mouseClick(static_cast<QWidget *>(form->Image1()), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(100, 500));
     ASSERT_EQ(QApplication::focusWidget(), form->Memo1());
     Key(Qt::Key_Tab);
     EXPECT_EQ(FocusName(), "LatticeGrid1");
