@@ -10,6 +10,7 @@
 #include "tests/support/wait_until.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -102,7 +103,7 @@ TEST_F(KeyboardFocus, TabAndShiftTabVisitOnlyTheControlsInViewInEachResting)
 
     // The focus parked by a click on the picture leaves the memo by Tab.
     Slide(form->BitBtn8(), form->Timer4());
-    QTest::mouseClick(static_cast<QWidget *>(form->Image1()), Qt::LeftButton, Qt::NoModifier,
+    QTest::mouseClick(form->Image1(), Qt::LeftButton, Qt::NoModifier,
                       QPoint(100, 500));
     ASSERT_EQ(QApplication::focusWidget(), form->Memo1());
     Key(Qt::Key_Tab);
