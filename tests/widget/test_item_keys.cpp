@@ -83,7 +83,6 @@ TEST(ItemKeys, ALetterOpensTheNameEditorOnlyWhenTyped)
         const char *editorText; // nullptr: no editor opens
     } cases[] = {
         {"plain", Qt::NoModifier, "k"},
-        {"Shift", Qt::ShiftModifier, "K"},
         {"Alt", Qt::AltModifier, nullptr},
         {"Ctrl", Qt::ControlModifier, nullptr},
         {"Meta", Qt::MetaModifier, nullptr},
@@ -104,6 +103,6 @@ TEST(ItemKeys, ALetterOpensTheNameEditorOnlyWhenTyped)
             continue;
         }
         ASSERT_NE(grid.ActiveEditor(), nullptr) << c.name;
-        EXPECT_EQ(grid.ActiveEditor()->text(), c.editorText) << c.name;
+        EXPECT_EQ(grid.ActiveEditor()->text(), QString::fromLatin1(c.editorText)) << c.name;
     }
 }
