@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "app/background_picture.h"
+#include "app/enter_press.h"
 #include "app/glyphs.h"
 #include "app/program_fonts.h"
 #include "app/shape_line.h"
@@ -69,6 +70,7 @@ TForm2::TForm2(IModalWindows &modal, QWidget *parent)
     bitBtn1_->setGeometry(184, 223, 93, 25);
     bitBtn1_->setIconSize(QSize(16, 16));
     bitBtn1_->setAutoDefault(false);
+    LetEnterPress(*bitBtn1_);
     bitBtn1_->setFocus();
     connect(bitBtn1_, &QPushButton::clicked, this, Guarded(nullptr, [this] { BitBtn1Click(); }));
 }

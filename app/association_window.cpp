@@ -1,6 +1,7 @@
 #include "app/association_window.h"
 
 #include "app/application.h"
+#include "app/enter_press.h"
 #include "app/file_association.h"
 #include "app/main_window.h"
 #include "app/program_fonts.h"
@@ -20,6 +21,7 @@ QPushButton *NewButton(QWidget *parent, const char *name, const QString &caption
     button->setGeometry(place);
     // Neither button is a default button: Enter presses only the focused one.
     button->setAutoDefault(false);
+    LetEnterPress(*button);
     return button;
 }
 

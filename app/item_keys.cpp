@@ -1,6 +1,7 @@
 #include "app/item_keys.h"
 
 #include "app/item_columns.h"
+#include "grid/columns/typed_text.h"
 
 TItemKey ItemKeyFor(int key, Qt::KeyboardModifiers modifiers, const QString &text,
                     const TItemKeyContext &context)
@@ -10,7 +11,7 @@ TItemKey ItemKeyFor(int key, Qt::KeyboardModifiers modifiers, const QString &tex
     const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
     if (key == Qt::Key_Delete && held == Qt::NoModifier)
         return TItemKey::ikDeleteItem;
-    if (text == QStringLiteral(" ") && context.selectedColumn == icMark && !context.typeAheadRunning)
+    if (TypedText(text, held) == QStringLiteral(" ") && context.selectedColumn == icMark && !context.typeAheadRunning)
         return TItemKey::ikToggleMark;
     return TItemKey::ikNone;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Keys of the main grid that stand in for mouse-only actions: Delete on a
-// selected row deletes the item, as its red cross does; the blank on a
+// selected row deletes the item, as its red cross does; the blank typed (not
+// held with Alt, Ctrl or Meta, which make it a shortcut) on a
 // selected mark cell toggles the mark, as a click on it does. Both reach the
 // grid's cell-click handler, so they save and recolour exactly as a click.
 // Every other key is left to the grid.

@@ -10,6 +10,7 @@
 #include "app/line_file.h"
 #include "app/list_totals.h"
 #include "app/row_marks.h"
+#include "app/tab_stops.h"
 #include "app/settings.h"
 #include "app/window_size_rules.h"
 #include "grid/columns/lattice_grid.h"
@@ -24,6 +25,7 @@
 #include <QShowEvent>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -174,6 +176,28 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
+bool TForm1::focusNextPrevChild(bool next)
+{
+    QWidget *from = QApplication::focusWidget();
+    if (!from || from->window() != this)
+        from = this;
+    QWidget *to = NextTabStop(*from, next);
+    if (!to)
+        return false;
+    to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void TForm1::HandFocus(std::initializer_list<QWidget *> leaving, QWidget *to)
+{
+    const QWidget *focus = QApplication::focusWidget();
+    for (const QWidget *w : leaving)
+        if (focus && (focus == w || w->isAncestorOf(focus))) {
+            to->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+}
+
 bool TForm1::GridItemKey(int key, Qt::KeyboardModifiers modifiers, const QString &text)
 {
     TLatticeGrid &grid = *latticeGrid1_;
@@ -307,6 +331,8 @@ void TForm1::BitBtn1Click()
         WaitWhileActive(timer4_);
     }
     timer1_->start();
+    // The panel opens for the name: it takes the focus from the hidden button.
+    HandFocus({bitBtn1_}, edit1_);
     bitBtn1_->hide();
     bitBtn2_->show();
     bitBtn4_->show();
@@ -337,6 +363,7 @@ void TForm1::BitBtn2Click()
     // Not caught here: a failed save reaches the default error report.
     profiles_->SaveCurrent();
     bitBtn1_->show();
+    HandFocus({panel1_, bitBtn2_, bitBtn4_}, bitBtn1_);
     bitBtn2_->hide();
     bitBtn4_->hide();
     timer2_->start();
@@ -354,9 +381,10 @@ void TForm1::ResetEntryPanel()
     edit2_->clear();
     edit3_->clear();
     trackBar1_->setValue(0);
+    bitBtn1_->show();
+    HandFocus({panel1_, bitBtn2_, bitBtn4_}, bitBtn1_);
     bitBtn4_->hide();
     bitBtn2_->hide();
-    bitBtn1_->show();
 }
 
 void TForm1::SlidePanel(QWidget *panel, TSlideDirection direction, QTimer *timer)

@@ -15,6 +15,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -158,6 +159,8 @@ protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Tab and Shift+Tab visit only the controls in view (tab_stops.h).
+    bool focusNextPrevChild(bool next) override;
 
 private:
     struct TAnchored {
@@ -207,6 +210,9 @@ private:
     void BitBtn2Click();
     void BitBtn3Click();
     void BitBtn4Click();
+    // The focus on one of leaving (or inside it) goes to to, so that it never
+    // stays on a button being hidden or in a panel being closed.
+    static void HandFocus(std::initializer_list<QWidget *> leaving, QWidget *to);
     // What Cancel does to the entry fields and buttons, without the slide.
     void ResetEntryPanel();
     void BitBtn5Click();

@@ -3,6 +3,7 @@
 
 #include "app/application.h"
 #include "app/background_picture.h"
+#include "app/enter_press.h"
 #include "app/glyphs.h"
 #include "app/item_columns.h"
 #include "app/main_window.h"
@@ -75,6 +76,7 @@ QPushButton *TForm1::AddBitBtn(QWidget *parent, const char *name, const QString 
     button->setIconSize(QSize(16, 16));
     const TAnchoring anchoring = parent == this ? TAnchoring::anTopRight : TAnchoring::anTopLeft;
     Place(button, name, design, anchoring);
+    LetEnterPress(*button);
     if (click)
         ConnectGuarded(button, click);
     return button;
@@ -219,6 +221,8 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
 
     // Off-screen: never seen, the place where the keyboard focus is parked.
     memo1_ = Place(new QPlainTextEdit(this), "Memo1", QRect(4000, 256, 4000, 89));
+    // Tab leaves the parked focus as it leaves any control.
+    memo1_->setTabChangesFocus(true);
 
     timer1_ = AddTimer(10, &TForm1::Timer1Timer);
     timer2_ = AddTimer(10, &TForm1::Timer2Timer);
@@ -226,13 +230,17 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
     timer4_ = AddTimer(10, &TForm1::Timer4Timer);
     timer5_ = AddTimer(500, &TForm1::Timer5Timer);
 
-    // Tab order: the entry fields, the buttons, the grid, the profile list,
-    // the search panel, the memo.
-    const QList<QWidget *> tabOrder = {edit1_, edit2_, edit3_, trackBar1_, bitBtn2_, bitBtn4_,
-                                       bitBtn1_, bitBtn7_, bitBtn8_, bitBtn3_, latticeGrid1_,
-                                       comboBox1_, edit4_, bitBtn5_, bitBtn6_, memo1_};
+    // Tab order: the grid, the profile list, then the right-hand column from
+    // top to bottom, each panel's fields before the buttons that close it.
+    // Tab visits only what is in view (focusNextPrevChild).
+    const QList<QWidget *> tabOrder = {latticeGrid1_, comboBox1_, bitBtn1_, edit1_,   edit2_,
+                                       edit3_,        trackBar1_, bitBtn2_, bitBtn4_, bitBtn7_,
+                                       edit4_,        bitBtn5_,   bitBtn6_, bitBtn8_, bitBtn3_,
+                                       memo1_};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    // The focus starts in view, on the items.
+    latticeGrid1_->setFocus();
 
     profiles_ = std::make_unique<TProfiles>(folder_, *latticeGrid1_, *comboBox1_, messages_,
                                             dialogs);

@@ -82,6 +82,8 @@ void TForm1::BitBtn7Click()
         ResetEntryPanel();
     }
     timer3_->start();
+    // The panel opens for the word: it takes the focus from the hidden button.
+    HandFocus({bitBtn7_}, edit4_);
     bitBtn7_->hide();
     bitBtn8_->show();
 }
@@ -90,5 +92,6 @@ void TForm1::BitBtn8Click()
 {
     timer4_->start();
     bitBtn7_->show();
+    HandFocus({panel2_, bitBtn8_}, bitBtn7_);
     bitBtn8_->hide();
 }

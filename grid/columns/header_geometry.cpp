@@ -34,3 +34,8 @@ bool DropRefused(int dragged, int target, int fixedCols, bool lockFixedCols)
 {
     return lockFixedCols && (dragged < fixedCols) != (target < fixedCols);
 }
+
+QRect PressedHeaderRect(const QRect &header, bool alone)
+{
+    return alone ? header.adjusted(-1, -1, 0, 0) : header.adjusted(0, 0, -1, 0);
+}

@@ -1,4 +1,6 @@
 #pragma once
+
+#include <QRect>
 // The rules of the mouse on the header row as pure arithmetic: the size grip
 // band, the guide lines of a resize, when a press becomes a move, and the
 // drop target of a dragged column. Positions are display places (Position),
@@ -37,3 +39,7 @@ int DropTarget(const TDropQuery &query);
 
 // With goLockFixedCols a move into or out of the fixed columns is refused.
 bool DropRefused(int dragged, int target, int fixedCols, bool lockFixedCols);
+
+// The part of a pressed header that the classic (unthemed) look inverts: one
+// pixel more up and left for a column alone, else one pixel less on the right.
+QRect PressedHeaderRect(const QRect &header, bool alone);

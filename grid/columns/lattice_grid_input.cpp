@@ -8,6 +8,7 @@
 #include "grid/columns/hint_window.h"
 #include "grid/columns/lattice_grid.h"
 #include "grid/columns/text_areas.h"
+#include "grid/columns/typed_text.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -293,7 +294,7 @@ void TLatticeGrid::keyPressEvent(QKeyEvent *event)
     HideHint();
     if (KeyDown(*event))
         return;
-    const QString text = event->text();
+    const QString text = TypedText(event->text(), event->modifiers());
     if (text.size() == 1 && KeyPress(text[0]))
         return;
     TLtScrollControl::keyPressEvent(event);

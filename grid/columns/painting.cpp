@@ -7,6 +7,7 @@
 #include "grid/columns/colors.h"
 #include "grid/columns/column_displays.h"
 #include "grid/columns/grid_lines.h"
+#include "grid/columns/header_geometry.h"
 #include "grid/columns/lattice_grid.h"
 
 #include <QApplication>
@@ -17,6 +18,9 @@
 #include <QStyleOptionHeader>
 
 namespace {
+
+// How much darker a pressed header's face is (QColor::darker's factor).
+constexpr int kPressedShade = 115;
 
 TColor FromQColor(const QColor &color)
 {
@@ -245,9 +249,13 @@ void TLatticeGrid::DrawColumnHeader(QPainter &painter, const TLtCustomColumn &co
         option.initFrom(this);
         option.rect = rect;
         option.state |= QStyle::State_Raised | QStyle::State_Horizontal;
-        if (column.GetFocused())
+        if (column.GetFocused()) {
             option.state |= QStyle::State_Sunken;
-        else if (column.GetHover())
+            // Fusion draws a header section alike pressed or not: a pressed
+            // one takes the darker face of a pressed button.
+            option.palette.setColor(QPalette::Button,
+                                    option.palette.color(QPalette::Button).darker(kPressedShade));
+        } else if (column.GetHover())
             option.state |= QStyle::State_MouseOver;
         style()->drawControl(QStyle::CE_HeaderSection, &option, &painter, this);
     } else {
@@ -292,6 +300,14 @@ void TLatticeGrid::DrawColumnHeader(QPainter &painter, const TLtCustomColumn &co
         }
     }
     painter.restore();
+    if (!enableVisualStyles_ && column.GetFocused()) {
+        // The classic pressed look: the header inverted while the button is down.
+        painter.save();
+        painter.setCompositionMode(QPainter::CompositionMode_Difference);
+        painter.fillRect(PressedHeaderRect(rect, column.GetLocation() == TColumnLocation::clAlone),
+                         Qt::white);
+        painter.restore();
+    }
 }
 
 void TLatticeGrid::DrawEmptyHeader(QPainter &painter, const QRect &rect)

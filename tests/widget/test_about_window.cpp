@@ -9,10 +9,14 @@
 #include "tests/support/scripted_modal_windows.h"
 #include "tests/support/temp_folder.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <iterator>
 
 namespace {
 
@@ -67,13 +71,23 @@ TEST_F(AboutTest, ShownTwiceItIsTheSameWindowCentredWhereverTheMainWindowIsAndCl
 {
     form.SetAboutWindow(&about);
     form.show();
+    const auto key = [this](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        return [this, key, modifiers](QDialog &) {
+            QApplication::setActiveWindow(&about);
+            ASSERT_EQ(about.focusWidget(), about.BitBtn1());
+            QTest::keyClick(about.BitBtn1(), key, modifiers);
+        };
+    };
     const std::function<void(QDialog &)> closings[] = {
         [this](QDialog &) { about.BitBtn1()->click(); },
         [](QDialog &window) { window.close(); },  // the title-bar close
+        key(Qt::Key_Escape, {}),
+        key(Qt::Key_Return, {}),  // on the focused "&Ok"
+        key(Qt::Key_Enter, Qt::KeypadModifier),
     };
     const QPoint mainPlaces[] = {{100, 50}, {320, 210}};
-    for (int i = 0; i < 2; ++i) {
-        form.move(mainPlaces[i]);
+    for (int i = 0; i < int(std::size(closings)); ++i) {
+        form.move(mainPlaces[i % 2]);
         modal.answer = closings[i];
         form.BitBtn3()->click();
         ASSERT_EQ(modal.shown.size(), i + 1);

@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -234,4 +235,30 @@ TEST_F(AssociationTest, TheWindowIsLaidOutAsDesigned)
         if (w->focusPolicy() & Qt::TabFocus)
             tabOrder.append(w);
     EXPECT_EQ(tabOrder, (QList<QWidget *>{question.CheckBox1(), question.Button1(), question.Button2()}));
+}
+
+TEST_F(AssociationTest, EnterOnTheFocusedAnswerPressesIt)
+{
+    // "No" first: it leaves the question to be asked again for "Yes".
+    const struct {
+        const char *name;
+        QPushButton *(TForm3::*button)() const;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool associated;
+    } cases[] = {
+        {"keypad Enter on No", &TForm3::Button2, Qt::Key_Enter, Qt::KeypadModifier, false},
+        {"Return on Yes", &TForm3::Button1, Qt::Key_Return, Qt::NoModifier, true},
+    };
+    for (const auto &c : cases) {
+        StartAndTick([&c](TForm3 &form3) {
+            QPushButton *button = (form3.*c.button)();
+            button->setFocus();
+            QTest::keyClick(button, c.key, c.modifiers);
+        });
+        ASSERT_EQ(modal.shown.size(), 1) << c.name;
+        EXPECT_FALSE(form3->isVisible()) << c.name;
+        EXPECT_EQ(store.Exists(".ybk"), c.associated) << c.name;
+        EXPECT_EQ(Settings(), "433\r\n667\r\n1\r\n1\r\n") << c.name;
+    }
 }

@@ -108,11 +108,30 @@ TEST_F(HeaderMouse, ClicksSortReverseWithoutComparingAndKeepTheSelectedItem)
 
 TEST_F(HeaderMouse, PressedHeaderIsDrawnPressedUntilTheRelease)
 {
-    QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, QPoint(kNotesX, kHeaderY));
-    EXPECT_EQ(grid.PressedHeaderIndex(), icNotes);
-    EXPECT_TRUE(grid.Columns().Item(icNotes)->GetFocused());
-    QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, QPoint(kNotesX, kHeaderY));
-    EXPECT_EQ(grid.PressedHeaderIndex(), -1);
+    // The "Notes:" header less its edges, caption included.
+    const QRect notes(kNotesRight - 66, 3, 64, 14);
+    const auto pixels = [&] { return grid.viewport()->grab(notes).toImage(); };
+    for (const bool themed : {true, false}) {
+        grid.SetEnableVisualStyles(themed);
+        QApplication::processEvents();
+        const QImage atRest = pixels();
+        QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, QPoint(kNotesX, kHeaderY));
+        EXPECT_EQ(grid.PressedHeaderIndex(), icNotes);
+        EXPECT_TRUE(grid.Columns().Item(icNotes)->GetFocused());
+        const QImage held = pixels();
+        EXPECT_NE(held, atRest) << "themed " << themed;
+        if (!themed) {
+            // The classic look inverts the header.
+            QImage inverted = atRest;
+            inverted.invertPixels();
+            EXPECT_EQ(held.convertToFormat(inverted.format()), inverted);
+        }
+        QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, QPoint(kNotesX, kHeaderY));
+        EXPECT_EQ(grid.PressedHeaderIndex(), -1);
+        grid.Columns().Item(icNotes)->SetSorted(false);
+        QApplication::processEvents();
+        EXPECT_EQ(pixels(), atRest) << "themed " << themed;
+    }
 }
 
 TEST_F(HeaderMouse, ReleaseOnAnotherHeaderRaisesTheClickAndSortsNothing)
@@ -193,6 +212,12 @@ TEST_F(HeaderMouse, LockedFixedColumnsRefuseTheDropAndHiddenColumnsNeedTheirOpti
     grid.SetOptions(grid.Options().With(TGridOption::goCanHideColumn));
     Drag({kPriceX, kHeaderY}, {{kPriceX - 10, kHeaderY}, {kPriceX, 80}});
     EXPECT_FALSE(grid.Columns().Item(icPrice)->Visible());
+}
+
+TEST(HeaderGeometry, TheClassicPressedLookCoversTheHeaderLessItsRightEdgeOrMoreWhenAlone)
+{
+    EXPECT_EQ(PressedHeaderRect(QRect(91, 1, 69, 18), false), QRect(91, 1, 68, 18));
+    EXPECT_EQ(PressedHeaderRect(QRect(1, 1, 90, 18), true), QRect(0, 0, 91, 19));
 }
 
 TEST(HeaderGeometry, GripGuidesAndDropTargets)

@@ -3,6 +3,7 @@
 
 #include "app/item_columns.h"
 #include "app/main_window.h"
+#include "grid/columns/inplace_edit.h"
 #include "grid/columns/lattice_grid.h"
 #include "tests/support/recorded_message_boxes.h"
 #include "tests/support/scripted_file_dialogs.h"
@@ -64,7 +65,44 @@ INSTANTIATE_TEST_SUITE_P(
         TKeyCase{"BlankOnTheMarkMarks", icMark, 0, {{Qt::Key_Space, {}}}, {kKiteMarked, kBall}, true},
         TKeyCase{"TwoBlanksUnmarkAgain", icMark, 0, {{Qt::Key_Space, {}}, {Qt::Key_Space, {}}}, {kKite, kBall}, false},
         TKeyCase{"BlankOnAnotherColumnIsTypeAhead", icName, 0, {{Qt::Key_Space, {}}}, {}, false},
-        TKeyCase{"BlankAfterATypedLetterIsTypeAhead", icMark, 0, {{Qt::Key_K, {}}, {Qt::Key_Space, {}}}, {}, false}),
+        TKeyCase{"BlankAfterATypedLetterIsTypeAhead", icMark, 0, {{Qt::Key_K, {}}, {Qt::Key_Space, {}}}, {}, false},
+        // A key held with Alt, Ctrl or Meta is a shortcut, never typed text.
+        TKeyCase{"AltBlankOnTheMarkIsAShortcut", icMark, 0, {{Qt::Key_Space, Qt::AltModifier}}, {}, false},
+        TKeyCase{"CtrlBlankOnTheMarkIsAShortcut", icMark, 0, {{Qt::Key_Space, Qt::ControlModifier}}, {}, false},
+        TKeyCase{"AltDigitOnAPriorityIsAShortcut", icPriority, 0, {{Qt::Key_3, Qt::AltModifier}}, {}, false},
+        TKeyCase{"MetaDigitOnAPriorityIsAShortcut", icPriority, 1, {{Qt::Key_1, Qt::MetaModifier}}, {}, false}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
+
+TEST(ItemKeys, ALetterOpensTheNameEditorOnlyWhenTyped)
+{
+    const struct {
+        const char *name;
+        Qt::KeyboardModifiers modifiers;
+        const char *editorText; // nullptr: no editor opens
+    } cases[] = {
+        {"plain", Qt::NoModifier, "k"},
+        {"Alt", Qt::AltModifier, nullptr},
+        {"Ctrl", Qt::ControlModifier, nullptr},
+        {"Meta", Qt::MetaModifier, nullptr},
+    };
+    for (const auto &c : cases) {
+        TTempFolder folder;
+        TRecordedMessageBoxes boxes;
+        TScriptedFileDialogs dialogs;
+        folder.Write("blank.yearnbox", ProfileBytes({kKite, kBall}));
+        TForm1 form(folder.Path(), QString(), boxes, dialogs);
+        form.show();
+        TLatticeGrid &grid = *form.LatticeGrid1();
+        grid.setFocus();
+        grid.SelectCell(icName, 0, true, {});
+        QTest::keyClick(&grid, Qt::Key_K, c.modifiers);
+        if (!c.editorText) {
+            EXPECT_EQ(grid.ActiveEditor(), nullptr) << c.name;
+            continue;
+        }
+        ASSERT_NE(grid.ActiveEditor(), nullptr) << c.name;
+        EXPECT_EQ(grid.ActiveEditor()->text(), QString::fromLatin1(c.editorText)) << c.name;
+    }
+}
