@@ -180,7 +180,8 @@ void TProfiles::ShowProfile(const QString &path)
     const QString name = ProfileName(path);
     try {
         const QStringList lines = ReadProfileList(ReadWholeFile(ProfileListPath()));
-        if (const int line = FindProfileLine(lines, name); line >= 0 && lines[line] == path)
+        if (const int line = FindProfileLine(lines, name);
+            line >= 0 && IsSameProfileFile(lines[line], path))
             for (int i = 0; i < list_.count() && entry < 0; ++i)
                 if (ProfileEntryName(list_, i) == name)
                     entry = i;

@@ -387,7 +387,7 @@ TEST(CsvCommands, AnImportKeepsTheProfileItReplacesAmongTheBackups)
     folder.Write(QStringLiteral("a.ybk"), first);
     folder.Write(QStringLiteral("one.csv"), "Ball,,,,1/1/2026\n");
     folder.Write(QStringLiteral("bad.csv"), "Ball,,,high\n");
-    const TProfileBackups backups(folder.Path());
+    TProfileBackups backups(folder.Path());
 
     ASSERT_EQ(ImportCsvCommand(folder.File(QStringLiteral("one.csv")), profile, folder.Path()), 0);
     QList<TBackupEntry> kept = backups.List(profile);
