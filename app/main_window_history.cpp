@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "app/restore_dialog.h"
 #include "app/row_marks.h"
+#include "app/version_summary.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/errors.h"
 #include "platform/modal_windows.h"
@@ -74,14 +75,24 @@ void TForm1::RestoreAnEarlierVersion()
     names.reserve(grid.RowCount());
     for (int row = 0; row < grid.RowCount(); ++row)
         names.append(grid.GetCells(icName, row));
-    TRestoreDialog dialog(profiles_->Backups().List(CurrentProfilePath()), names, this);
+    TRestoreDialog dialog(profiles_->Backups().List(CurrentProfilePath()), names, grid.Columns(),
+                          this);
     TModalWindows exec;
     (modal_ ? *modal_ : exec).ShowModal(dialog);
     const QString chosen = dialog.ChosenPath();
     if (dialog.result() != QDialog::Accepted || chosen.isEmpty())
         return;
     history_->ReplaceAll([&] {
-        profiles_->LoadFile(chosen);
+        try {
+            profiles_->LoadFile(chosen);
+        } catch (const EYearnboxError &) {
+            // The load's own text may quote megabytes of the version: say
+            // which version and where, briefly.
+            const TVersionSummary failed = SummarizeVersionFile(chosen, {}, grid.Columns());
+            if (!failed.unreadable)
+                throw;
+            throw EInOutError(UnreadableVersionText(dialog.ChosenSaved(), failed));
+        }
         ApplyRowMarks(grid);
     });
 }

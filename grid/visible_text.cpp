@@ -22,6 +22,11 @@ qsizetype VisibleChars(const TVisibleArea &area)
     return VisibleLines(area) * (qsizetype(std::max(area.width, 0)) + kLineMargin);
 }
 
+bool FitsEditor(QStringView start)
+{
+    return start.size() <= kEditorChars;
+}
+
 QStringView TextStart(QStringView text, qsizetype count)
 {
     if (text.size() <= count)

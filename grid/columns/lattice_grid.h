@@ -79,7 +79,8 @@ public:
 
     // --- in-place editing (see lattice_grid_editing.cpp)
     // Opens the editor on a cell with text, or with the cell's own text when
-    // text is empty; nothing for a cell that cannot be edited.
+    // text is empty; nothing for a cell that cannot be edited, nor for an
+    // empty text and a cell text longer than the editor takes (kEditorChars).
     void EditCell(int column, int row, const QString &text);
     // Opens the editor on a cell because key was typed: the key is its first input.
     void StartEdit(int column, int row, QChar key);
