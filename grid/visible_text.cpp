@@ -22,11 +22,6 @@ qsizetype VisibleChars(const TVisibleArea &area)
     return VisibleLines(area) * (qsizetype(std::max(area.width, 0)) + kLineMargin);
 }
 
-bool FitsEditor(QStringView start)
-{
-    return start.size() <= kEditorChars;
-}
-
 QStringView TextStart(QStringView text, qsizetype count)
 {
     if (text.size() <= count)

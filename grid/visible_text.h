@@ -29,15 +29,6 @@ qsizetype VisibleChars(const TVisibleArea &area);
 // surrogate pair.
 QStringView VisibleText(QStringView text, const TVisibleArea &area);
 
-// The most characters an in-place editor is loaded with: a single-line edit
-// box holds no more by default, and it lays out every character it holds
-// whenever it paints. A longer text stays in its cell, whole, and the editor
-// does not open on it (typing over the cell still does).
-constexpr qsizetype kEditorChars = 32767;
-// Whether a text whose start is start, read kEditorChars + 1 characters far,
-// opens in the editor.
-bool FitsEditor(QStringView start);
-
 // The first count characters of text (all of it when shorter), never ending
 // between the halves of a surrogate pair.
 QStringView TextStart(QStringView text, qsizetype count);

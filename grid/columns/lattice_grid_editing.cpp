@@ -11,8 +11,8 @@
 // AdjustEditRect.
 
 #include "grid/columns/editor_rect.h"
+#include "grid/columns/editor_text.h"
 #include "grid/columns/lattice_grid.h"
-#include "grid/visible_text.h"
 
 #include <QKeyEvent>
 

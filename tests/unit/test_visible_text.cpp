@@ -81,35 +81,3 @@ TEST(CellTextStart, IsTheStartOfTheTextHoweverTheCellHoldsIt)
     EXPECT_EQ(grid.GetCell(1, 0)->GetVisibleString({100, 13, 13, true}), Repeat("\r\n", 58));
     EXPECT_EQ(grid.GetCell(1, 0)->GetAsString().size(), 2 * huge.size()) << "the text is whole";
 }
-
-TEST(EditorText, OpensUpToTheEditorsLimitHoweverTheCellHoldsIt)
-{
-    // Either side of the limit: exact fields, encoded ones of line-break
-    // marks (each two characters, CR LF), and owned texts.
-    TTestGrid grid;
-    QTemporaryDir folder;
-    const QString path = folder.filePath("p.ybk");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    const QString text = QString(32767, u'x') + "," + QString(32768, u'x') + "," +
-                         QString(16383, u'|') + ",1," + QString(16384, u'|') + ",0,False\r\n";
-    file.write("\xFF\xFE", 2);
-    file.write(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
-    file.close();
-    grid.LoadFromTextFile(path, u',', u'|');
-    grid.AppendRow({QString(32767, u'y'), QString(32768, u'y'), "a\r\nb", "1", "", "0", "False"});
-    const struct {
-        int column;
-        int row;
-        bool fits;
-    } cases[] = {
-        {0, 0, true}, {1, 0, false}, {2, 0, true}, {4, 0, false},
-        {0, 1, true}, {1, 1, false}, {2, 1, true}, {4, 1, true},
-    };
-    for (const auto &c : cases) {
-        TCell *cell = grid.GetCell(c.column, c.row);
-        EXPECT_EQ(FitsEditor(cell->GetAsStringStart(kEditorChars + 1)), c.fits)
-            << c.column << "," << c.row;
-        EXPECT_EQ(FitsEditor(cell->GetAsString()), c.fits) << "the start tells as the whole does";
-    }
-}

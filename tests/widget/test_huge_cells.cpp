@@ -89,6 +89,10 @@ TEST(HugeCells, AClickSelectsAHugeCellWithoutOpeningTheEditorOnIt)
     }
     EXPECT_EQ(grid.ActiveEditor()->text(), "Kite");
     grid.EndEditing();
+    // What a screen reader is told of it is its start.
+    const QString told = grid.CellDisplayText(0, 0);
+    EXPECT_TRUE(told.startsWith("\r\n\r\n"));
+    EXPECT_LT(told.size(), 20000);
     EXPECT_EQ(grid.GetCells(0, 0), QString("\r\n").repeated(kHuge));
     EXPECT_TRUE(boxes.shown.isEmpty());
 }
