@@ -8,6 +8,7 @@
 #include "app/notice_line.h"
 #include "app/restore_dialog.h"
 #include "app/row_marks.h"
+#include "app/version_summary.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/errors.h"
 #include "platform/modal_windows.h"
@@ -78,14 +79,26 @@ void TForm1::RestoreAnEarlierVersion()
     names.reserve(grid.RowCount());
     for (int row = 0; row < grid.RowCount(); ++row)
         names.append(grid.GetCells(icName, row));
-    TRestoreDialog dialog(profiles_->Backups().List(CurrentProfilePath()), names, this);
+    TRestoreDialog dialog(profiles_->Backups().List(CurrentProfilePath()), names, grid.Columns(),
+                          this);
     TModalWindows exec;
     (modal_ ? *modal_ : exec).ShowModal(dialog);
     const QString chosen = dialog.ChosenPath();
     if (dialog.result() != QDialog::Accepted || chosen.isEmpty())
         return;
-    history_->ReplaceAll([this, chosen] {
-        profiles_->LoadFile(chosen);
+    // Loaded again on the other version when another writer saved meanwhile.
+    history_->ReplaceAll([this, chosen, saved = dialog.ChosenSaved()] {
+        try {
+            profiles_->LoadFile(chosen);
+        } catch (const EYearnboxError &) {
+            // The load's own text may quote megabytes of the version: say
+            // which version and where, briefly.
+            const TVersionSummary failed =
+                SummarizeVersionFile(chosen, {}, latticeGrid1_->Columns());
+            if (!failed.unreadable)
+                throw;
+            throw EInOutError(UnreadableVersionText(saved, failed));
+        }
         ApplyRowMarks(*latticeGrid1_);
     });
 }

@@ -2,8 +2,6 @@
 
 #include "app/version_summary.h"
 #include "platform/conversions.h"
-#include "platform/errors.h"
-#include "platform/files.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -13,8 +11,8 @@
 #include <QVBoxLayout>
 
 TRestoreDialog::TRestoreDialog(const QList<TBackupEntry> &versions, const QStringList &names,
-                               QWidget *parent)
-    : QDialog(parent), versions_(new QTreeWidget(this)), names_(names)
+                               const ICellColumns &columns, QWidget *parent)
+    : QDialog(parent), versions_(new QTreeWidget(this)), names_(names), columns_(columns)
 {
     setWindowTitle(QStringLiteral("Restore an Earlier Version"));
     versions_->setHeaderLabels(
@@ -58,20 +56,26 @@ QString TRestoreDialog::ChosenPath() const
     return current ? current->data(0, Qt::UserRole).toString() : QString();
 }
 
+QString TRestoreDialog::ChosenSaved() const
+{
+    const QTreeWidgetItem *current = versions_->currentItem();
+    return current ? current->text(0) : QString();
+}
+
 bool TRestoreDialog::SummarizeNext()
 {
     QTreeWidgetItem *row = versions_->topLevelItem(summarized_);
     if (!row)
         return false;
     ++summarized_;
-    try {
-        const TVersionSummary summary =
-            SummarizeVersion(ReadWholeFile(row->data(0, Qt::UserRole).toString()), names_);
+    const TVersionSummary summary =
+        SummarizeVersionFile(row->data(0, Qt::UserRole).toString(), names_, columns_);
+    if (summary.unreadable) {
+        row->setText(1, QStringLiteral("unreadable"));
+        row->setText(2, VersionFailureText(summary));
+    } else {
         row->setText(1, QLocale().toString(summary.items));
         row->setText(2, summary.firstDifferences.join(QStringLiteral(", ")));
-    } catch (const EYearnboxError &error) {
-        row->setText(1, QString());
-        row->setText(2, error.Message());
     }
     return true;
 }

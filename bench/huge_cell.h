@@ -2,7 +2,8 @@
 // yearnbox-bench huge-cell OUT CHARS [FILL]: writes a profile whose first
 // item's name is CHARS copies of the character FILL (default 'x'; a '|' reads
 // back as a line break), then 100 ordinary items. `paint OUT` then times a
-// repaint with a cell far larger than it can show.
+// repaint with a cell far larger than it can show, and once a click on it
+// that selects its row, with the repaint after it.
 
 #include <string>
 #include <vector>

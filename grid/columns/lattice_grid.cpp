@@ -3,6 +3,7 @@
 #include "grid/columns/colors.h"
 #include "grid/columns/grid_accessible.h"
 #include "grid/columns/hint_window.h"
+#include "grid/columns/text_areas.h"
 
 #include <QEvent>
 #include <QPainter>
@@ -305,9 +306,12 @@ QString TLatticeGrid::CellDisplayText(int column, int row)
 {
     if (!CellBounds(column, row))
         return {};
+    // No more than a line wider than any screen: a cell of millions of
+    // characters is read out as its start, as a best fit measures it.
+    const TVisibleArea line = MeasuredLineArea(columns_.Item(column)->Font());
     TCellInfo info;
-    info.AsString = GetCell(column, row)->GetAsString();
-    QString text = columns_.Item(column)->GetDrawText(info);
+    info.AsString = GetCell(column, row)->GetVisibleString(line);
+    QString text = Bounded(columns_.Item(column)->GetDrawText(info), line);
     DoApplyCell(column, row, text);
     return text;
 }

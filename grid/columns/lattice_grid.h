@@ -79,7 +79,8 @@ public:
 
     // --- in-place editing (see lattice_grid_editing.cpp)
     // Opens the editor on a cell with text, or with the cell's own text when
-    // text is empty; nothing for a cell that cannot be edited.
+    // text is empty; nothing for a cell that cannot be edited, nor for an
+    // empty text and a cell text longer than the editor takes (editor_text.h).
     void EditCell(int column, int row, const QString &text);
     // Opens the editor on a cell because key was typed: the key is its first input.
     void StartEdit(int column, int row, QChar key);
@@ -101,7 +102,8 @@ public:
     // The open editor, none while closed.
     TLtCustomEdit *ActiveEditor() const { return activeEditor_; }
     bool CanEdit() const { return true; }
-    // The text a cell shows: its column's draw text after OnApplyCell.
+    // The text a cell shows: its column's draw text after OnApplyCell, no
+    // more of it than one line wider than any screen shows.
     QString CellDisplayText(int column, int row);
     // What a click on a cell does, for a user without a mouse: the selection,
     // OnCellClick, and the element's new value where the column's element

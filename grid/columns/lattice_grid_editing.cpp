@@ -11,6 +11,7 @@
 // AdjustEditRect.
 
 #include "grid/columns/editor_rect.h"
+#include "grid/columns/editor_text.h"
 #include "grid/columns/lattice_grid.h"
 
 #include <QKeyEvent>
@@ -105,6 +106,11 @@ TLtCustomEdit *TLatticeGrid::BeginCellEditing(int column, int row)
 
 void TLatticeGrid::EditCell(int column, int row, const QString &text)
 {
+    // Only the start is read: a cell of millions of characters would stall
+    // the window in the edit box.
+    if (text.isEmpty() && CellBounds(column, row) &&
+        !FitsEditor(GetCell(column, row)->GetAsStringStart(kEditorChars + 1)))
+        return;
     TLtCustomEdit *editor = BeginCellEditing(column, row);
     if (!editor)
         return;

@@ -1,10 +1,15 @@
 // The column's own editor: which kinds have one, its life with the column,
-// and what the column's BeginEditing sets on it.
+// what the column's BeginEditing sets on it, and how long a text it opens on.
 
+#include "grid/cell.h"
 #include "grid/columns/column_kinds.h"
+#include "grid/columns/editor_text.h"
+#include "tests/support/cells_test_grid.h"
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <limits>
@@ -111,4 +116,36 @@ TEST(TLtEdit, BeginEditingPutsTheCaretAfterTheLastCharacter)
     editor.BeginEditing();
     EXPECT_EQ(editor.cursorPosition(), 4);
     EXPECT_FALSE(editor.hasSelectedText());
+}
+
+TEST(EditorText, OpensUpToTheEditorsLimitHoweverTheCellHoldsIt)
+{
+    // Either side of the limit: exact fields, encoded ones of line-break
+    // marks (each two characters, CR LF), and owned texts.
+    TTestGrid grid;
+    QTemporaryDir folder;
+    const QString path = folder.filePath("p.ybk");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const QString text = QString(65536, u'x') + "," + QString(65537, u'x') + "," +
+                         QString(32768, u'|') + ",1," + QString(32769, u'|') + ",0,False\r\n";
+    file.write("\xFF\xFE", 2);
+    file.write(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+    file.close();
+    grid.LoadFromTextFile(path, u',', u'|');
+    grid.AppendRow({QString(65536, u'y'), QString(65537, u'y'), "a\r\nb", "1", "", "0", "False"});
+    const struct {
+        int column;
+        int row;
+        bool fits;
+    } cases[] = {
+        {0, 0, true}, {1, 0, false}, {2, 0, true}, {4, 0, false},
+        {0, 1, true}, {1, 1, false}, {2, 1, true}, {4, 1, true},
+    };
+    for (const auto &c : cases) {
+        TCell *cell = grid.GetCell(c.column, c.row);
+        EXPECT_EQ(FitsEditor(cell->GetAsStringStart(kEditorChars + 1)), c.fits)
+            << c.column << "," << c.row;
+        EXPECT_EQ(FitsEditor(cell->GetAsString()), c.fits) << "the start tells as the whole does";
+    }
 }

@@ -66,6 +66,37 @@ TEST(HugeCells, PaintAndHintAsTheirVisibleStartAndSaveWhole)
     EXPECT_TRUE(boxes.shown.isEmpty());
 }
 
+TEST(HugeCells, AClickSelectsAHugeCellWithoutOpeningTheEditorOnIt)
+{
+    TTempFolder folder;
+    TRecordedMessageBoxes boxes;
+    TScriptedFileDialogs dialogs;
+    const QByteArray profile = ProfileBytes({QString(kHuge, u'|') + kRest, "Kite" + kRest});
+    folder.Write("blank.yearnbox", profile);
+    TForm1 form(folder.Path(), QString(), boxes, dialogs);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    TLatticeGrid &grid = *form.LatticeGrid1();
+    grid.setFocus();
+    const struct {
+        int row;
+        bool editing;
+    } cases[] = {{1, true}, {0, false}, {1, true}};
+    for (const auto &c : cases) {
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.CellRect(0, c.row).center());
+        EXPECT_EQ(grid.SelectedRow(), c.row);
+        EXPECT_EQ(grid.GridState().Contains(TGridStateFlag::gtEdit), c.editing) << c.row;
+    }
+    EXPECT_EQ(grid.ActiveEditor()->text(), "Kite");
+    grid.EndEditing();
+    // What a screen reader is told of it is its start.
+    const QString told = grid.CellDisplayText(0, 0);
+    EXPECT_TRUE(told.startsWith("\r\n\r\n"));
+    EXPECT_LT(told.size(), 20000);
+    EXPECT_EQ(grid.GetCells(0, 0), QString("\r\n").repeated(kHuge));
+    EXPECT_TRUE(boxes.shown.isEmpty());
+}
+
 TEST(HugeCells, AProfileListEntryShowsWhatFitsAndKeepsItsWholeName)
 {
     TTempFolder folder;

@@ -1,0 +1,6 @@
+#include "grid/columns/editor_text.h"
+
+bool FitsEditor(QStringView start)
+{
+    return start.size() <= kEditorChars;
+}
