@@ -53,8 +53,8 @@ printf '%s\r\n' '=1+1,-5,@x,1,12/9/2026' "Kite,''quoted,a|b,2,12/9/2026" > "$wor
 printf '\0' >> "$work/edges.csv"
 "$work/bin/yearnbox" --import-csv "$work/edges.csv" "$work/b.ybk" 2> "$work/err"
 grep -qx "yearnbox: $work/edges.csv: 1 NUL character was dropped; a '|' became a line break (line 2: price)" "$work/err"
-ls "$work/bin/backups/b/"*.ybk > /dev/null
-cmp "$work/bin/backups/b/"*.ybk "$work/a.ybk"
+ls "$work/bin/backups/b-"*/*.ybk > /dev/null
+cmp "$work/bin/backups/b-"*/*.ybk "$work/a.ybk"
 "$yearnbox" --export-csv "$work/b.ybk" "$work/edges-out.csv"
 grep -qx $'\'=1+1,-5,\'@x,1,12/9/2026,False\r' "$work/edges-out.csv"
 grep -qx $'Kite,\'\'quoted,"a\r' "$work/edges-out.csv"

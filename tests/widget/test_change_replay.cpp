@@ -14,7 +14,7 @@ const QString kBall = QStringLiteral("Ball,,$5,1,12/7/2026,0,False");
 const QString kBallMarked = QStringLiteral("Ball,,$5,1,12/7/2026,0,True");
 const QString kBallBlue = QStringLiteral("Ball,blue,$5,1,12/7/2026,0,False");
 const QString kBook = QStringLiteral("Book,,$9,4,12/7/2026,0,False");
-const QString kDrum = QStringLiteral("Drum,,$5,1,1/1/2026,0,False");
+const QString kDrum = QStringLiteral("Drum,,$3,1,1/1/2026,0,False");
 
 TRowSnapshot Item(const QString &line)
 {
