@@ -48,8 +48,8 @@ TForm2::TForm2(IModalWindows &modal, QWidget *parent)
     label1_ = NewWhiteLabel(this, "Label1", QStringLiteral("Yearnbox"), QRect(104, 136, 54, 16),
                             TahomaFont(13, true));
     shape1_ = NewShapeLine(this, "Shape1", QRect(8, 128, 269, 2), Qt::white);
-    // Wine's Tahoma Bold sets the name wider than its design box: the label
-    // takes the width of its text, and the version keeps its distance.
+    // Should the name be set wider than its design box, the label takes the
+    // width of its text, and the version keeps its distance.
     label1_->resize(qMax(label1_->width(), label1_->sizeHint().width()), label1_->height());
     label2_ = NewWhiteLabel(this, "Label2", QStringLiteral("v1.2"),
                             QRect(qMax(164, label1_->geometry().right() + 7), 138, 24, 13),

@@ -122,8 +122,8 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
     label5_ = Place(new QLabel(QStringLiteral("Yearnbox"), this), "Label5", QRect(16, -5, 205, 58));
     label5_->setFont(TahomaFont(48, true));
     MakeWhite(label5_);
-    // Wine's Tahoma Bold sets the title wider than its design box: the label
-    // takes the width of its text, and the version moves right when it must.
+    // The label takes the width of its text, and the version moves right
+    // when it must, should the title be set wider than its design box.
     label5_->resize(label5_->sizeHint().width(), label5_->height());
     label6_ = Place(new QLabel(QStringLiteral("v1.2"), this), "Label6",
                     QRect(qMax(227, label5_->geometry().right() + 1), 8, 66, 42));

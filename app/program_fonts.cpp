@@ -8,7 +8,6 @@ void RegisterProgramFonts()
 {
     static const bool registered = [] {
         QFontDatabase::addApplicationFont(resources::kTahoma);
-        QFontDatabase::addApplicationFont(resources::kTahomaBold);
         return true;
     }();
     (void)registered;

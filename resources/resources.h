@@ -10,7 +10,6 @@ inline const QString kAboutBackground = QStringLiteral(":/pictures/about_backgro
 // The 64 x 64 PNG the desktop shows for the program and its profiles.
 inline const QString kIcon = QStringLiteral(":/icons/yearnbox.png");
 inline const QString kTahoma = QStringLiteral(":/fonts/tahoma.ttf");
-inline const QString kTahomaBold = QStringLiteral(":/fonts/tahomabd.ttf");
 
 // ":/glyphs/<name>.bmp"
 QString GlyphPath(const char *name);

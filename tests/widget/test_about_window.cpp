@@ -4,13 +4,16 @@
 #include "app/about_window.h"
 #include "app/centring.h"
 #include "app/main_window.h"
+#include "app/program_fonts.h"
 #include "tests/support/recorded_message_boxes.h"
 #include "tests/support/scripted_file_dialogs.h"
 #include "tests/support/scripted_modal_windows.h"
 #include "tests/support/temp_folder.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 
@@ -30,7 +33,37 @@ protected:
     TForm2 about{modal};
 };
 
+// How much of a picture of the text, white on black, is lit.
+qint64 Ink(const QFont &font, const QString &text)
+{
+    QImage image(QFontMetrics(font).boundingRect(text).size() + QSize(8, 8), QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(image.rect(), Qt::AlignCenter, text);
+    painter.end();
+    qint64 ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += qGray(image.pixel(x, y));
+    return ink;
+}
+
 } // namespace
+
+// The bold labels (the title, the About window's name and version, the entry
+// panel's captions) must read as bold, not as the regular face set wider.
+TEST(ProgramFonts, BoldTextIsDrawnHeavierThanRegular)
+{
+    RegisterProgramFonts();
+    for (const int size : {11, 13, 48}) {
+        SCOPED_TRACE(size);
+        const QString text = QStringLiteral("Yearnbox v1.2");
+        const double regular = double(Ink(TahomaFont(size), text));
+        EXPECT_GT(double(Ink(TahomaFont(size, true), text)), 1.2 * regular);
+    }
+}
 
 TEST_F(AboutTest, TheWindowIsLaidOutAsDesigned)
 {
