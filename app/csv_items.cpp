@@ -7,7 +7,6 @@
 #include "platform/files.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <array>
 
@@ -272,15 +271,8 @@ void SaveItemsCsvFile(TLtCustomGridControl &grid, const QString &path)
 TCsvImportNotes ReadItemsCsvFile(const QString &path, const QString &today,
                                  const TCsvItemReader::TTake &take)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        throw EInOutError(QStringLiteral("File not found"));
-    // A pipe would wait for a writer and a device may never end.
-    if (!info.isFile())
-        throw EInOutError(QStringLiteral("File could not be opened: not a regular file"));
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EInOutError(QStringLiteral("File could not be opened: %1").arg(file.errorString()));
+    OpenForReading(file);
     TCsvItemReader reader(today, take);
     QByteArray piece(kReadBytes, Qt::Uninitialized);
     for (;;) {

@@ -13,17 +13,22 @@
 #include <cerrno>
 #include <cstring>
 
-QByteArray ReadWholeFile(const QString &path)
+void OpenForReading(QFile &file)
 {
-    const QFileInfo info(path);
+    const QFileInfo info(file.fileName());
     if (!info.exists())
         throw EInOutError(QStringLiteral("File not found"));
     // A pipe would wait for a writer and a device may never end.
     if (!info.isFile())
         throw EInOutError(QStringLiteral("File could not be opened: not a regular file"));
-    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw EInOutError(QStringLiteral("File could not be opened: %1").arg(file.errorString()));
+}
+
+QByteArray ReadWholeFile(const QString &path)
+{
+    QFile file(path);
+    OpenForReading(file);
     // Read into a block of the file's size, then take whatever a growing file
     // added since.
     const qsizetype expected = qsizetype(file.size());

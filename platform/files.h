@@ -4,11 +4,15 @@
 #include <QByteArray>
 #include "platform/content_hash.h"
 
+#include <QFile>
 #include <QSaveFile>
 #include <QString>
 
-// The whole content of a file; raises EInOutError ("File not found" when it
-// does not exist).
+// Opens the file named by file for reading; raises EInOutError ("File not
+// found" when it does not exist, refused when it is no regular file).
+void OpenForReading(QFile &file);
+
+// The whole content of a file; raises EInOutError as OpenForReading does.
 QByteArray ReadWholeFile(const QString &path);
 
 // Replaces the whole file by writing a temporary file beside it and renaming it

@@ -4,9 +4,7 @@
 #include "app/main_window.h"
 #include "grid/columns/hint_window.h"
 #include "grid/columns/lattice_grid.h"
-#include "tests/support/recorded_message_boxes.h"
-#include "tests/support/scripted_file_dialogs.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/main_window_test.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -19,20 +17,25 @@ namespace {
 constexpr int kHuge = 2000000;
 const QString kRest = QStringLiteral(",huge,$1,1,12/7/2026,0,False");
 
+class HugeCellsTest : public TMainWindowTest {
+public:
+    // The window on a huge first name and a short second one; the profile's bytes.
+    QByteArray ShowHuge()
+    {
+        // Each '|' reads back as a line break.
+        const QByteArray profile = ProfileBytes({QString(kHuge, u'|') + kRest, "Kite" + kRest});
+        folder.Write("blank.yearnbox", profile);
+        Show();
+        return profile;
+    }
+};
+
 } // namespace
 
-TEST(HugeCells, PaintAndHintAsTheirVisibleStartAndSaveWhole)
+TEST_F(HugeCellsTest, PaintAndHintAsTheirVisibleStartAndSaveWhole)
 {
-    TTempFolder folder;
-    TRecordedMessageBoxes boxes;
-    TScriptedFileDialogs dialogs;
-    // Each '|' reads back as a line break.
-    const QByteArray profile = ProfileBytes({QString(kHuge, u'|') + kRest, "Kite" + kRest});
-    folder.Write("blank.yearnbox", profile);
-    TForm1 form(folder.Path(), QString(), boxes, dialogs);
-    form.show();
-    QApplication::setActiveWindow(&form);
-    TLatticeGrid &grid = *form.LatticeGrid1();
+    const QByteArray profile = ShowHuge();
+    TLatticeGrid &grid = Grid();
     const auto picture = [&] { return grid.grab().toImage(); };
 
     struct TCase {
@@ -61,23 +64,15 @@ TEST(HugeCells, PaintAndHintAsTheirVisibleStartAndSaveWhole)
     EXPECT_LT(hint.text().size(), kHuge / 4);
 
     grid.GetCell(0, 0)->SetAsString(QString("\r\n").repeated(kHuge));
-    form.Profiles().SaveCurrent();
+    form->Profiles().SaveCurrent();
     EXPECT_EQ(folder.Read("blank.yearnbox"), profile);
     EXPECT_TRUE(boxes.shown.isEmpty());
 }
 
-TEST(HugeCells, AClickSelectsAHugeCellWithoutOpeningTheEditorOnIt)
+TEST_F(HugeCellsTest, AClickSelectsAHugeCellWithoutOpeningTheEditorOnIt)
 {
-    TTempFolder folder;
-    TRecordedMessageBoxes boxes;
-    TScriptedFileDialogs dialogs;
-    const QByteArray profile = ProfileBytes({QString(kHuge, u'|') + kRest, "Kite" + kRest});
-    folder.Write("blank.yearnbox", profile);
-    TForm1 form(folder.Path(), QString(), boxes, dialogs);
-    form.show();
-    QApplication::setActiveWindow(&form);
-    TLatticeGrid &grid = *form.LatticeGrid1();
-    grid.setFocus();
+    const QByteArray profile = ShowHuge();
+    TLatticeGrid &grid = Grid();
     const struct {
         int row;
         bool editing;
