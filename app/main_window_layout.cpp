@@ -1,6 +1,7 @@
 // The controls of the main window, created in their stacking order (later
 // controls lie above earlier ones), at their design places.
 
+#include "app/accessible_names.h"
 #include "app/application.h"
 #include "app/background_picture.h"
 #include "app/enter_press.h"
@@ -94,6 +95,7 @@ QToolButton *TForm1::AddSpeedButton(const char *name, int left, const QString &h
     button->setStatusTip(hint);
     if (showHint)
         button->setToolTip(hint);
+    NameForScreenReader(*button, hint, hint);
     ConnectGuarded(button, click);
     return button;
 }
@@ -146,8 +148,10 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
 
     panel2_ = Place(NewPanel(this), "Panel2", QRect(465, 89, 178, 33),
                     TAnchoring::anTopRight);
-    AddLabel(panel2_, "Label12", QStringLiteral("Search Options:"), QPoint(0, 52));
+    const QLabel *label12 =
+        AddLabel(panel2_, "Label12", QStringLiteral("Search Options:"), QPoint(0, 52));
     edit4_ = Place(new QLineEdit(panel2_), "Edit4", QRect(0, 71, 177, 21));
+    NameForScreenReader(*edit4_, label12->text());
     edit4_->installEventFilter(this);
     bitBtn5_ = AddBitBtn(panel2_, "BitBtn5", QStringLiteral("New Search"), "search",
                          QRect(0, 98, 89, 30), &TForm1::BitBtn5Click);
@@ -156,10 +160,12 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
 
     panel1_ = Place(NewPanel(this), "Panel1", QRect(464, 57, 179, 34),
                     TAnchoring::anTopRight);
-    AddLabel(panel1_, "Label4", QStringLiteral("How Important is this Item?"), QPoint(0, 184));
-    AddLabel(panel1_, "Label3", QStringLiteral("Item Price or Estimate:"), QPoint(1, 138));
-    AddLabel(panel1_, "Label2", QStringLiteral("Item Notes:"), QPoint(1, 92));
-    AddLabel(panel1_, "Label1", QStringLiteral("Item Name:"), QPoint(1, 45));
+    const QLabel *label4 = AddLabel(panel1_, "Label4", QStringLiteral("How Important is this Item?"),
+                                    QPoint(0, 184));
+    const QLabel *label3 =
+        AddLabel(panel1_, "Label3", QStringLiteral("Item Price or Estimate:"), QPoint(1, 138));
+    const QLabel *label2 = AddLabel(panel1_, "Label2", QStringLiteral("Item Notes:"), QPoint(1, 92));
+    const QLabel *label1 = AddLabel(panel1_, "Label1", QStringLiteral("Item Name:"), QPoint(1, 45));
     const int scaleLefts[] = {9, 44, 81, 117, 154};
     for (int i = 0; i < 5; ++i) {
         const QByteArray name = "Label" + QByteArray::number(7 + i);
@@ -173,6 +179,10 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
     trackBar1_->setPageStep(1);
     trackBar1_->setTickPosition(QSlider::TicksBelow);
     trackBar1_->setTickInterval(1);
+    NameForScreenReader(*edit1_, label1->text());
+    NameForScreenReader(*edit2_, label2->text());
+    NameForScreenReader(*edit3_, label3->text());
+    NameForScreenReader(*trackBar1_, label4->text());
 
     bitBtn2_ = AddBitBtn(this, "BitBtn2", QStringLiteral("Save Item"), "save",
                          QRect(461, 59, 92, 32), &TForm1::BitBtn2Click);
@@ -204,6 +214,7 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
     };
     latticeGrid1_->setFont(TahomaFont(11));
     BuildItemColumns(*latticeGrid1_);
+    NameForScreenReader(*latticeGrid1_, QStringLiteral("Items"));
 
     bitBtn7_ = AddBitBtn(this, "BitBtn7", QStringLiteral("Search"), "search",
                          QRect(461, 97, 182, 33), &TForm1::BitBtn7Click);
@@ -218,11 +229,13 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
     // Only a choice by the user loads; setting the selection from code does not.
     connect(comboBox1_, &QComboBox::activated, this,
             Guarded(&messages_, [this] { ComboBox1Change(); }));
+    NameForScreenReader(*comboBox1_, QStringLiteral("Profile"));
 
     // Off-screen: never seen, the place where the keyboard focus is parked.
     memo1_ = Place(new QPlainTextEdit(this), "Memo1", QRect(4000, 256, 4000, 89));
     // Tab leaves the parked focus as it leaves any control.
     memo1_->setTabChangesFocus(true);
+    KeepOffScreenForScreenReader(*memo1_);
 
     timer1_ = AddTimer(10, &TForm1::Timer1Timer);
     timer2_ = AddTimer(10, &TForm1::Timer2Timer);

@@ -10,6 +10,7 @@
 // CellEditor); the edit rectangle is the cell rectangle after the column's
 // AdjustEditRect.
 
+#include "grid/columns/accessible_texts.h"
 #include "grid/columns/editor_rect.h"
 #include "grid/columns/editor_text.h"
 #include "grid/columns/lattice_grid.h"
@@ -78,6 +79,9 @@ TLtCustomEdit *TLatticeGrid::OpenEditor(TLtCustomColumn &item, int column, int r
     }
     TLtCustomEdit *editor = PrepareCellEditor(column, row);
     SetInplaceEditEvents();
+    // A screen reader names the box after the column it edits.
+    if (editor)
+        editor->setAccessibleName(AccessibleColumnName(item.Header().Caption(), item.AccessibleName()));
     return editor;
 }
 
