@@ -9,6 +9,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QToolButton>
 
 TGridContextMenu::TGridContextMenu(TLatticeGrid &grid, std::function<void(QMenu &)> fill)
     : QObject(&grid), grid_(grid), fill_(std::move(fill))
@@ -78,4 +79,16 @@ void TForm1::FillGridContextMenu(QMenu &menu)
     menu.actions().constLast()->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_F);
     AddTransferMenu(menu, TTransferKind::tkCopy);
     AddTransferMenu(menu, TTransferKind::tkMove);
+    menu.addSeparator();
+    // The profile buttons' own words, with the keys that press them.
+    const auto addProfileEntry = [&](QToolButton *button, QKeyCombination key,
+                                     void (TForm1::*action)()) {
+        add(button->statusTip(), true, action);
+        menu.actions().constLast()->setShortcut(key);
+    };
+    addProfileEntry(speedButton4_, Qt::CTRL | Qt::Key_N, &TForm1::SpeedButton4Click);
+    addProfileEntry(speedButton1_, Qt::CTRL | Qt::Key_S, &TForm1::SpeedButton1Click);
+    addProfileEntry(speedButton2_, Qt::CTRL | Qt::Key_O, &TForm1::SpeedButton2Click);
+    addProfileEntry(speedButton3_, Qt::CTRL | Qt::SHIFT | Qt::Key_Delete,
+                    &TForm1::SpeedButton3Click);
 }

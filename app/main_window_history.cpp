@@ -36,6 +36,12 @@ void TForm1::CreateHistory()
     addKey(Qt::CTRL | Qt::Key_Y, &TForm1::Redo);
     addKey(Qt::CTRL | Qt::SHIFT | Qt::Key_Z, &TForm1::Redo);
     addKey(Qt::CTRL | Qt::Key_P, &TForm1::PrintTheList);
+    // The four profile buttons take no focus; these keys press them.
+    addKey(Qt::CTRL | Qt::Key_N, &TForm1::SpeedButton4Click);
+    addKey(Qt::CTRL | Qt::Key_S, &TForm1::SpeedButton1Click);
+    addKey(Qt::CTRL | Qt::Key_O, &TForm1::SpeedButton2Click);
+    // Two modifiers, so that a slip of the Delete key does not delete a profile.
+    addKey(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete, &TForm1::SpeedButton3Click);
     profiles_->Watch().OnChangedOutside = Guarded(&messages_, [this] { ReloadChangedProfile(); });
     profiles_->OnFileKnown = [this] { history_->Saved(); };
     profiles_->OnChangedBeforeSave = [this] { MergeWithOtherWriter(); };
