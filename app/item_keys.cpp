@@ -13,5 +13,17 @@ TItemKey ItemKeyFor(int key, Qt::KeyboardModifiers modifiers, const QString &tex
         return TItemKey::ikDeleteItem;
     if (TypedText(text, held) == QStringLiteral(" ") && context.selectedColumn == icMark && !context.typeAheadRunning)
         return TItemKey::ikToggleMark;
+    if (key == Qt::Key_M && held == Qt::ControlModifier)
+        return TItemKey::ikToggleMark;
     return TItemKey::ikNone;
+}
+
+std::optional<int> PriorityKeyFor(int key, Qt::KeyboardModifiers modifiers,
+                                  const TItemKeyContext &context)
+{
+    if (!context.rowSelected || context.editorOpen)
+        return std::nullopt;
+    if ((modifiers & ~Qt::KeypadModifier) != Qt::ControlModifier || key < Qt::Key_0 || key > Qt::Key_5)
+        return std::nullopt;
+    return key - Qt::Key_0;
 }

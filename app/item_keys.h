@@ -4,10 +4,13 @@
 // held with Alt, Ctrl or Meta, which make it a shortcut) on a
 // selected mark cell toggles the mark, as a click on it does. Both reach the
 // grid's cell-click handler, so they save and recolour exactly as a click.
-// Every other key is left to the grid.
+// Ctrl+M marks or unmarks, and Ctrl+0 to Ctrl+5 set the priority, of the
+// selected item whatever the selected column. Every other key is left to the grid.
 
 #include <QString>
 #include <Qt>
+
+#include <optional>
 
 enum class TItemKey { ikNone, ikDeleteItem, ikToggleMark };
 
@@ -22,3 +25,6 @@ struct TItemKeyContext {
 // The action of a key pressed on the grid.
 TItemKey ItemKeyFor(int key, Qt::KeyboardModifiers modifiers, const QString &text,
                     const TItemKeyContext &context);
+// The priority a key sets on the selected item: 0 to 5 for Ctrl+0 to Ctrl+5.
+std::optional<int> PriorityKeyFor(int key, Qt::KeyboardModifiers modifiers,
+                                  const TItemKeyContext &context);

@@ -202,14 +202,17 @@ bool TForm1::GridItemKey(int key, Qt::KeyboardModifiers modifiers, const QString
 {
     TLatticeGrid &grid = *latticeGrid1_;
     const int row = grid.SelectedRow();
-    const TItemKey action =
-        ItemKeyFor(key, modifiers, text,
-                   {grid.SelectedColumn(), grid.RowExist(row), grid.ActiveEditor() != nullptr,
-                    !grid.SearchText().isEmpty()});
-    if (action == TItemKey::ikNone)
+    const TItemKeyContext context{grid.SelectedColumn(), grid.RowExist(row),
+                                  grid.ActiveEditor() != nullptr, !grid.SearchText().isEmpty()};
+    const TItemKey action = ItemKeyFor(key, modifiers, text, context);
+    const std::optional<int> priority = PriorityKeyFor(key, modifiers, context);
+    if (action == TItemKey::ikNone && !priority)
         return false;
     try {
-        LatticeGrid1CellClick(action == TItemKey::ikDeleteItem ? icDelete : icMark, row);
+        if (priority)
+            SetPriority(row, *priority);
+        else
+            LatticeGrid1CellClick(action == TItemKey::ikDeleteItem ? icDelete : icMark, row);
     } catch (...) {
         ReportCurrentError(&messages_);
     }
@@ -474,6 +477,16 @@ void TForm1::LatticeGrid1CellClick(int ACol, int ARow)
         history_->Changed(ARow, before);
         profiles_->SaveCurrent();
     }
+}
+
+void TForm1::SetPriority(int row, int priority)
+{
+    TLatticeGrid &grid = *latticeGrid1_;
+    // As a click on the stars: the row as it was, the new value, then the
+    // handler that records and saves it.
+    editedRow_.emplace(row, TakeRow(grid, row));
+    grid.GetCell(icPriority, row)->SetAsInteger(priority);
+    LatticeGrid1AfterEdit(icPriority, row, grid.GetCell(icPriority, row)->GetAsString());
 }
 
 void TForm1::LatticeGrid1AfterEdit(int, int ARow, const QString &)

@@ -1,10 +1,12 @@
 // Keys that stand in for the mouse on the item grid: Delete deletes the
-// selected item and the blank toggles a selected mark, each saved at once.
+// selected item, the blank toggles a selected mark, Ctrl+M marks and Ctrl+0..5
+// rate the selected item whatever the column, each saved at once.
 
 #include "app/item_columns.h"
 #include "app/main_window.h"
 #include "grid/columns/inplace_edit.h"
 #include "grid/columns/lattice_grid.h"
+#include "tests/support/main_window_test.h"
 #include "tests/support/recorded_message_boxes.h"
 #include "tests/support/scripted_file_dialogs.h"
 #include "tests/support/temp_folder.h"
@@ -70,8 +72,36 @@ INSTANTIATE_TEST_SUITE_P(
         TKeyCase{"AltBlankOnTheMarkIsAShortcut", icMark, 0, {{Qt::Key_Space, Qt::AltModifier}}, {}, false},
         TKeyCase{"CtrlBlankOnTheMarkIsAShortcut", icMark, 0, {{Qt::Key_Space, Qt::ControlModifier}}, {}, false},
         TKeyCase{"AltDigitOnAPriorityIsAShortcut", icPriority, 0, {{Qt::Key_3, Qt::AltModifier}}, {}, false},
-        TKeyCase{"MetaDigitOnAPriorityIsAShortcut", icPriority, 1, {{Qt::Key_1, Qt::MetaModifier}}, {}, false}),
+        TKeyCase{"MetaDigitOnAPriorityIsAShortcut", icPriority, 1, {{Qt::Key_1, Qt::MetaModifier}}, {}, false},
+        // Ctrl+M and Ctrl+0..5 act on the selected item whatever the column.
+        TKeyCase{"CtrlMOnTheNameMarks", icName, 0, {{Qt::Key_M, Qt::ControlModifier}}, {kKiteMarked, kBall}, true},
+        TKeyCase{"CtrlMTwiceUnmarks", icPrice, 0, {{Qt::Key_M, Qt::ControlModifier}, {Qt::Key_M, Qt::ControlModifier}}, {kKite, kBall}, false},
+        TKeyCase{"CtrlMWithoutASelectedRow", -1, 0, {{Qt::Key_M, Qt::ControlModifier}}, {}, false},
+        TKeyCase{"CtrlFourOnTheNotesSetsFourStars", icNotes, 1, {{Qt::Key_4, Qt::ControlModifier}}, {kKite, "Ball,,$5,4,12/7/2026,0,False"}, false},
+        TKeyCase{"CtrlZeroOnTheMarkClearsThePriority", icMark, 0, {{Qt::Key_0, Qt::ControlModifier}}, {"Kite,,$20,0,12/7/2026,0,False", kBall}, false},
+        TKeyCase{"CtrlFiveFromTheKeypad", icDateAdded, 0, {{Qt::Key_5, Qt::ControlModifier | Qt::KeypadModifier}}, {"Kite,,$20,5,12/7/2026,0,False", kBall}, false},
+        TKeyCase{"CtrlSixIsNoPriority", icName, 0, {{Qt::Key_6, Qt::ControlModifier}}, {}, false},
+        TKeyCase{"CtrlShiftDigitIsNoPriority", icName, 0, {{Qt::Key_3, Qt::ControlModifier | Qt::ShiftModifier}}, {}, false}),
     [](const auto &info) { return std::string(info.param.name); });
+
+class ItemKeysUndo : public TMainWindowTest {};
+
+// A mark or a priority set by a key is one change that Ctrl+Z takes back.
+TEST_F(ItemKeysUndo, CtrlZTakesBackAKeyedChange)
+{
+    const std::pair<Qt::Key, QString> cases[] = {
+        {Qt::Key_M, QStringLiteral("Ball,,$5,3,12/7/2026,0,True")},
+        {Qt::Key_1, QStringLiteral("Ball,,$5,1,12/7/2026,0,False")},
+    };
+    ShowWith({kKite, kBall});
+    for (const auto &[key, changed] : cases) {
+        Grid().SelectCell(icName, 1, true, {});
+        QTest::keyClick(&Grid(), key, Qt::ControlModifier);
+        EXPECT_EQ(folder.Read("blank.yearnbox"), ProfileBytes({kKite, changed}));
+        QTest::keyClick(&Grid(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(folder.Read("blank.yearnbox"), ProfileBytes({kKite, kBall}));
+    }
+}
 
 } // namespace
 
