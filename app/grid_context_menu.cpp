@@ -54,6 +54,31 @@ bool TGridContextMenu::eventFilter(QObject *, QEvent *event)
     return false;
 }
 
+namespace {
+
+// Each sortable column shown with a caption, in screen order, by its caption
+// without the colon; a choice does what a click on that header does.
+void AddSortMenu(QMenu &menu, TLatticeGrid &grid)
+{
+    QMenu *sub = menu.addMenu(QStringLiteral("Sort by"));
+    TLtColumns &columns = grid.Columns();
+    for (int position = 0; position < columns.Count(); ++position) {
+        const TLtCustomColumn &column = *columns.PositionItem(position);
+        QString caption = column.Header().Caption();
+        if (caption.endsWith(QLatin1Char(':')))
+            caption.chop(1);
+        if (!column.Visible() || caption.isEmpty() ||
+            !column.Options().Contains(TColumnOption::coCanSort))
+            continue;
+        const int index = column.Index();
+        QObject::connect(sub->addAction(caption), &QAction::triggered, &grid,
+                         [&grid, index] { grid.ClickHeader(index); });
+    }
+    sub->setEnabled(!sub->isEmpty());
+}
+
+} // namespace
+
 void TForm1::FillGridContextMenu(QMenu &menu)
 {
     const auto add = [&](const QString &text, bool enabled, void (TForm1::*action)()) {
@@ -63,6 +88,8 @@ void TForm1::FillGridContextMenu(QMenu &menu)
     };
     add(history_->UndoText(), history_->CanUndo(), &TForm1::Undo);
     add(history_->RedoText(), history_->CanRedo(), &TForm1::Redo);
+    menu.addSeparator();
+    AddSortMenu(menu, *latticeGrid1_);
     menu.addSeparator();
     add(QStringLiteral("Restore an Earlier Version\u2026"),
         !profiles_->Backups().List(CurrentProfilePath()).isEmpty(),

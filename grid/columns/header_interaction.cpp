@@ -174,17 +174,16 @@ bool THeaderInteraction::Release(QPoint point)
         const int target = state == THeaderDragState::hdMoving ? TargetAt(point) : -1;
         const bool refused = refused_;
         Finish();
+        if (state == THeaderDragState::hdPressed) {
+            if (HeaderColumnAt(point) == column)
+                grid_.ClickHeader(column);
+            else
+                grid_.DoHeaderClick(column);
+            break;
+        }
         grid_.DoHeaderClick(column);
         TLtCustomColumn &item = *grid_.columns_.Item(column);
-        if (state == THeaderDragState::hdPressed) {
-            if (HeaderColumnAt(point) == column && item.Options().Contains(TColumnOption::coCanSort)) {
-                if (item.Sorted())
-                    item.SetSortKind(item.SortKind() == TSortKind::skAscending ? TSortKind::skDescending
-                                                                              : TSortKind::skAscending);
-                else
-                    item.SetSorted(true);
-            }
-        } else if (target >= 0) {
+        if (target >= 0) {
             if (!refused)
                 grid_.columns_.ChangePosition(item.Position(), target);
         } else if (grid_.Options().Contains(TGridOption::goCanHideColumn)) {

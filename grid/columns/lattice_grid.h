@@ -109,6 +109,9 @@ public:
     // OnCellClick, and the element's new value where the column's element
     // runs (value), in the mouse's order.
     void ActivateCell(int column, int row, std::optional<int> value);
+    // What a click on a header does, for a user without a mouse: OnHeaderClick,
+    // then, with coCanSort, sorts by the column or turns its sort round.
+    void ClickHeader(int column);
     void PrepareEdit() {}
     // The colour a cell has of its own: its stored colour, or the column's
     // with ParentCellColor.

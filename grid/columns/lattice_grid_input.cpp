@@ -255,6 +255,21 @@ void TLatticeGrid::ActivateCell(int column, int row, std::optional<int> value)
                           *value != 0, 0);
 }
 
+void TLatticeGrid::ClickHeader(int column)
+{
+    if (!columns_.Exists(column))
+        return;
+    DoHeaderClick(column);
+    TLtCustomColumn &item = *columns_.Item(column);
+    if (!item.Options().Contains(TColumnOption::coCanSort))
+        return;
+    if (item.Sorted())
+        item.SetSortKind(item.SortKind() == TSortKind::skAscending ? TSortKind::skDescending
+                                                                  : TSortKind::skAscending);
+    else
+        item.SetSorted(true);
+}
+
 bool TLatticeGrid::KeyPress(QChar key)
 {
     const int column = SelectedColumn();
