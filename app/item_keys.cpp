@@ -27,3 +27,18 @@ std::optional<int> PriorityKeyFor(int key, Qt::KeyboardModifiers modifiers,
         return std::nullopt;
     return key - Qt::Key_0;
 }
+
+std::optional<int> EditKeyFor(int key, Qt::KeyboardModifiers modifiers,
+                              const TItemKeyContext &context)
+{
+    if (!context.rowSelected || context.editorOpen || key != Qt::Key_F2)
+        return std::nullopt;
+    const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
+    if (held == Qt::NoModifier)
+        return icName;
+    if (held == Qt::ShiftModifier)
+        return icNotes;
+    if (held == Qt::ControlModifier)
+        return icPrice;
+    return std::nullopt;
+}

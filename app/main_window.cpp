@@ -206,10 +206,16 @@ bool TForm1::GridItemKey(int key, Qt::KeyboardModifiers modifiers, const QString
                                   grid.ActiveEditor() != nullptr, !grid.SearchText().isEmpty()};
     const TItemKey action = ItemKeyFor(key, modifiers, text, context);
     const std::optional<int> priority = PriorityKeyFor(key, modifiers, context);
-    if (action == TItemKey::ikNone && !priority)
+    const std::optional<int> edited = EditKeyFor(key, modifiers, context);
+    if (action == TItemKey::ikNone && !priority && !edited)
         return false;
     try {
-        if (priority)
+        if (edited) {
+            // As a click on the cell: its selection, then the editor, whose
+            // commit is recorded and saved as any edit is.
+            grid.SelectCell(*edited, row, true, {});
+            grid.EditCell(*edited, row, QString());
+        } else if (priority)
             SetPriority(row, *priority);
         else
             LatticeGrid1CellClick(action == TItemKey::ikDeleteItem ? icDelete : icMark, row);

@@ -230,7 +230,7 @@ private:
     void Image1Click();
     void LatticeGrid1CellClick(int ACol, int ARow);
     void LatticeGrid1AfterEdit(int ACol, int ARow, const QString &Value);
-    // Delete and the blank on a mark (item_keys.h); true when the key was taken.
+    // Delete, the blank on a mark and the item keys (item_keys.h); true when the key was taken.
     bool GridItemKey(int key, Qt::KeyboardModifiers modifiers, const QString &text);
     // The priority of a row set from the keyboard, saved and undoable as a click on its stars.
     void SetPriority(int row, int priority);

@@ -1,6 +1,7 @@
 // Keys that stand in for the mouse on the item grid: Delete deletes the
-// selected item, the blank toggles a selected mark, Ctrl+M marks and Ctrl+0..5
-// rate the selected item whatever the column, each saved at once.
+// selected item, the blank toggles a selected mark, Ctrl+M marks, Ctrl+0..5
+// rate and F2 and its companions edit the selected item whatever the column,
+// each saved at once.
 
 #include "app/item_columns.h"
 #include "app/main_window.h"
@@ -98,6 +99,47 @@ TEST_F(ItemKeysUndo, CtrlZTakesBackAKeyedChange)
         Grid().SelectCell(icName, 1, true, {});
         QTest::keyClick(&Grid(), key, Qt::ControlModifier);
         EXPECT_EQ(folder.Read("blank.yearnbox"), ProfileBytes({kKite, changed}));
+        QTest::keyClick(&Grid(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(folder.Read("blank.yearnbox"), ProfileBytes({kKite, kBall}));
+    }
+}
+
+// F2, Shift+F2 and Ctrl+F2 edit the name, notes and price from any column;
+// the commit is saved and one Ctrl+Z takes it back. Other modifiers open nothing.
+TEST_F(ItemKeysUndo, FTwoKeysEditTheNameNotesAndPrice)
+{
+    const struct {
+        const char *name;
+        Qt::KeyboardModifiers modifiers;
+        int column; // -1: no editor opens
+        QString changed;
+    } cases[] = {
+        {"F2", Qt::NoModifier, icName, QStringLiteral("Top,,$5,3,12/7/2026,0,False")},
+        {"ShiftF2", Qt::ShiftModifier, icNotes, QStringLiteral("Ball,Top,$5,3,12/7/2026,0,False")},
+        {"CtrlF2", Qt::ControlModifier, icPrice, QStringLiteral("Ball,,Top,3,12/7/2026,0,False")},
+        {"AltF2", Qt::AltModifier, -1, QString()},
+        {"CtrlShiftF2", Qt::ControlModifier | Qt::ShiftModifier, -1, QString()},
+    };
+    ShowWith({kKite, kBall});
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Grid().SelectCell(icMark, 1, true, {});
+        QTest::keyClick(&Grid(), Qt::Key_F2, c.modifiers);
+        if (c.column < 0) {
+            EXPECT_EQ(Grid().ActiveEditor(), nullptr);
+            continue;
+        }
+        TLtCustomEdit *editor = Grid().ActiveEditor();
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(Grid().EditingColumn(), c.column);
+        EXPECT_EQ(Grid().EditingRow(), 1);
+        EXPECT_EQ(editor->text(), Grid().GetCell(c.column, 1)->GetAsString());
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("Top"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        EXPECT_EQ(Grid().ActiveEditor(), nullptr);
+        EXPECT_EQ(folder.Read("blank.yearnbox"), ProfileBytes({kKite, c.changed}));
+        Grid().setFocus();
         QTest::keyClick(&Grid(), Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(folder.Read("blank.yearnbox"), ProfileBytes({kKite, kBall}));
     }
