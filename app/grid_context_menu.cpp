@@ -89,8 +89,6 @@ void TForm1::FillGridContextMenu(QMenu &menu)
     add(history_->UndoText(), history_->CanUndo(), &TForm1::Undo);
     add(history_->RedoText(), history_->CanRedo(), &TForm1::Redo);
     menu.addSeparator();
-    AddSortMenu(menu, *latticeGrid1_);
-    menu.addSeparator();
     add(QStringLiteral("Restore an Earlier Version\u2026"),
         !profiles_->Backups().List(CurrentProfilePath()).isEmpty(),
         &TForm1::RestoreAnEarlierVersion);
@@ -106,6 +104,8 @@ void TForm1::FillGridContextMenu(QMenu &menu)
     menu.actions().constLast()->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_F);
     AddTransferMenu(menu, TTransferKind::tkCopy);
     AddTransferMenu(menu, TTransferKind::tkMove);
+    // After the entries that were there before it, so their places stay.
+    AddSortMenu(menu, *latticeGrid1_);
     menu.addSeparator();
     // The profile buttons' own words, with the keys that press them.
     const auto addProfileEntry = [&](QToolButton *button, QKeyCombination key,
