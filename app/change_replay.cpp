@@ -30,15 +30,17 @@ int SameItemRow(TLtCustomGridControl &grid, const TRowSnapshot &snapshot, int hi
         return exact;
     int best = -1;
     int bestShared = kSameItemTexts - 1;
-    if (grid.RowExist(hint) && SharedTexts(grid, hint, snapshot) >= kSameItemTexts) {
-        best = hint;
-        bestShared = SharedTexts(grid, hint, snapshot);
-    }
-    for (int row = 0; row < grid.RowCount(); ++row)
+    // On a tie the first considered stays: the hint, then the higher row.
+    const auto consider = [&](int row) {
         if (const int shared = SharedTexts(grid, row, snapshot); shared > bestShared) {
             best = row;
             bestShared = shared;
         }
+    };
+    if (grid.RowExist(hint))
+        consider(hint);
+    for (int row = 0; row < grid.RowCount(); ++row)
+        consider(row);
     return best;
 }
 

@@ -7,6 +7,7 @@
 #include "grid/text_file.h"
 #include "platform/conversions.h"
 #include "platform/errors.h"
+#include "platform/file_identity.h"
 #include "platform/files.h"
 
 #include <QFile>
@@ -14,7 +15,6 @@
 
 #include <cstdio>
 #include <utility>
-#include <sys/stat.h>
 
 namespace {
 
@@ -38,16 +38,6 @@ void LoadProfile(TLatticeGrid &grid, const QString &profile)
     grid.LoadFromTextFile(profile, kSeparator, kLineBreak, TLoadFailure::lfKeepPreviousRows);
 }
 
-// The same file: the same device and inode, links followed.
-bool SameFile(const QString &a, const QString &b)
-{
-    struct stat first {};
-    struct stat second {};
-    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
-           ::stat(QFile::encodeName(b).constData(), &second) == 0 &&
-           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
-}
-
 // A profile by its name, or by the order mark that every profile save writes
 // first (an export never does).
 bool IsProfileFile(const QString &path)
@@ -67,7 +57,7 @@ bool IsProfileFile(const QString &path)
 
 QString CsvExportRefusal(const QString &profile, const QString &out)
 {
-    if (SameFile(profile, out))
+    if (IsSameFile(profile, out))
         return QStringLiteral("is the profile itself; it is not replaced");
     if (IsProfileFile(out))
         return QStringLiteral("is a profile; it is not replaced");

@@ -74,7 +74,8 @@ void TProfiles::SaveTo(const QString &path)
     const TSaveLock lock(path);
     // Another program wrote the profile shown since we last read or wrote
     // it: its version is the one this save changes.
-    if (path == currentProfilePath_ && watch_.ChangedOutside(path) && OnChangedBeforeSave)
+    if (IsSameProfileFile(path, currentProfilePath_) && watch_.ChangedOutside(path) &&
+        OnChangedBeforeSave)
         OnChangedBeforeSave();
     // The version this save replaces stays restorable; what another program
     // wrote is hashed by reading it, what this one wrote is known.

@@ -1,5 +1,7 @@
 #include "platform/save_lock.h"
 
+#include "platform/file_identity.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -12,9 +14,7 @@ QString SaveLockFolder(const QString &path)
 {
     // A link's target is the file that is replaced, so its folder is the one
     // every name of that file shares.
-    const QFileInfo info(path);
-    const QString target = info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath();
-    return QFileInfo(target).absolutePath();
+    return QFileInfo(CanonicalFilePath(path)).absolutePath();
 }
 
 TSaveLock::TSaveLock(const QString &path)
