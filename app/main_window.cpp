@@ -340,6 +340,7 @@ void TForm1::BitBtn1Click()
         WaitWhileActive(timer4_);
     }
     timer1_->start();
+    ShowPanelControls(*panel1_, true);
     // The panel opens for the name: it takes the focus from the hidden button.
     HandFocus({bitBtn1_}, edit1_);
     bitBtn1_->hide();
@@ -405,8 +406,11 @@ void TForm1::SlidePanel(QWidget *panel, TSlideDirection direction, QTimer *timer
     SetTop(bitBtn3_, tick.places.aboutTop);
     if (movesSearch)
         SetTop(bitBtn7_, tick.places.searchTop);
-    if (tick.ended)
+    if (tick.ended) {
         timer->stop();
+        if (direction == TSlideDirection::sdClose)
+            ShowPanelControls(*panel, false);
+    }
 }
 
 void TForm1::Timer1Timer()

@@ -9,6 +9,7 @@
 #include "app/item_columns.h"
 #include "app/main_window.h"
 #include "app/program_fonts.h"
+#include "app/sliding_panel.h"
 #include "grid/columns/lattice_grid.h"
 #include "resources/resources.h"
 
@@ -183,6 +184,8 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
     NameForScreenReader(*edit2_, label2->text());
     NameForScreenReader(*edit3_, label3->text());
     NameForScreenReader(*trackBar1_, label4->text());
+    ShowPanelControls(*panel1_, false);
+    ShowPanelControls(*panel2_, false);
 
     bitBtn2_ = AddBitBtn(this, "BitBtn2", QStringLiteral("Save Item"), "save",
                          QRect(461, 59, 92, 32), &TForm1::BitBtn2Click);

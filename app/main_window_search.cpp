@@ -82,6 +82,7 @@ void TForm1::BitBtn7Click()
         ResetEntryPanel();
     }
     timer3_->start();
+    ShowPanelControls(*panel2_, true);
     // The panel opens for the word: it takes the focus from the hidden button.
     HandFocus({bitBtn7_}, edit4_);
     bitBtn7_->hide();

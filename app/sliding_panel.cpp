@@ -1,5 +1,7 @@
 #include "app/sliding_panel.h"
 
+#include <QWidget>
+
 #include <algorithm>
 
 namespace {
@@ -34,4 +36,10 @@ TSlideTick SlideTick(TSlidePlaces now, TSlideDirection direction, bool movesSear
             p.panelHeight = kPanelClosed;
     }
     return tick;
+}
+
+void ShowPanelControls(QWidget &panel, bool shown)
+{
+    for (QWidget *child : panel.findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        child->setVisible(shown);
 }

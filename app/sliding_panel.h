@@ -7,6 +7,8 @@
 // Places are in the main window's client area: the panel's height, the top
 // of "About Yearnbox" and the top of "Search" (moved only by the entry panel).
 
+class QWidget;
+
 enum class TSlideDirection { sdOpen, sdClose };
 
 struct TSlidePlaces {
@@ -22,3 +24,8 @@ struct TSlideTick {
 
 // One tick from the places now; movesSearch is true for the entry panel.
 TSlideTick SlideTick(TSlidePlaces now, TSlideDirection direction, bool movesSearch);
+
+// Shows an opening panel's controls and hides a closed one's, so that neither
+// Tab nor a screen reader meets a control nobody sees; clipped by the panel,
+// they paint nothing either way.
+void ShowPanelControls(QWidget &panel, bool shown);

@@ -173,7 +173,8 @@ public:
     {
         if (type == QAccessible::TableCellInterface)
             return static_cast<QAccessibleTableCellInterface *>(this);
-        if (type == QAccessible::ActionInterface && row_ >= 0 && Play() != TColumnPlayClass::pcNone)
+        if (type == QAccessible::ActionInterface &&
+            (row_ >= 0 ? Play() != TColumnPlayClass::pcNone : CanSort()))
             return static_cast<QAccessibleActionInterface *>(this);
         if (type == QAccessible::ValueInterface && HasValue())
             return static_cast<QAccessibleValueInterface *>(this);
@@ -190,9 +191,11 @@ public:
     int rowExtent() const override { return 1; }
     QAccessibleInterface *table() const override { return parent(); }
 
-    // Actions: what a click on the cell does.
+    // Actions: what a click on the cell, or on the header, does.
     QStringList actionNames() const override
     {
+        if (row_ < 0)
+            return {pressAction()};
         switch (Play()) {
         case TColumnPlayClass::pcCheckBoxColumnPlay: return {toggleAction()};
         case TColumnPlayClass::pcRateColumnPlay:
@@ -204,8 +207,13 @@ public:
     }
     void doAction(const QString &name) override
     {
-        if (!isValid() || row_ < 0)
+        if (!isValid())
             return;
+        if (row_ < 0) {
+            if (name == pressAction() && CanSort())
+                Perform(*grid_, [&] { grid_->ClickHeader(Column()->Index()); });
+            return;
+        }
         const int column = Column()->Index();
         TLatticeGrid &grid = *grid_;
         if (name == toggleAction() && Play() == TColumnPlayClass::pcCheckBoxColumnPlay)
@@ -252,6 +260,11 @@ private:
         return column ? column->GetColumnPlayClass() : TColumnPlayClass::pcNone;
     }
     bool IsRate() const { return row_ >= 0 && Play() == TColumnPlayClass::pcRateColumnPlay; }
+    bool CanSort() const
+    {
+        const TLtCustomColumn *column = Column();
+        return column && column->Options().Contains(TColumnOption::coCanSort);
+    }
     const TLtRateColumn &Rate() const { return static_cast<const TLtRateColumn &>(*Column()); }
 
     QPointer<TLatticeGrid> grid_;

@@ -3,8 +3,9 @@ finds the Yearnbox application and its table, prints what a screen reader
 reads, then marks a row and sets a priority through the actions a
 screen-reader user has. The calling script checks the saved profile.
 
-Usage: grid_reader.py read | toggle ROW | rate ROW VALUE | press ROW |
-       listen EVENT COMMAND... (the events heard while COMMAND runs, until EVENT)
+Usage: grid_reader.py read | toggle ROW | rate ROW VALUE | press ROW | sort COLUMN |
+       listen EVENT COMMAND... (the events heard while COMMAND runs, until EVENT) |
+       walk (every showing control a screen reader cannot name or its user cannot see)
 """
 import sys
 import time
@@ -56,6 +57,38 @@ def act(accessible, name):
     sys.exit("no action %s among %s" % (name, [action.getName(i) for i in range(action.nActions)]))
 
 
+def extents(node):
+    try:
+        box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    except NotImplementedError:
+        return None
+    return (box.x, box.y, box.x + box.width, box.y + box.height) if box.width > 0 else None
+
+
+def walk():
+    """Prints each control reported as showing that is focusable but has no
+    name, or that lies wholly outside the control holding it; never into a
+    table's cells, which the table answers for, nor into what is not showing
+    (a closed drop-down's list), as a screen reader does not go there."""
+    queue = [(node, None) for node in application()]
+    while queue:
+        node, outer = queue.pop(0)
+        if node is None:
+            continue
+        states = node.getState()
+        box = extents(node)
+        if not states.contains(pyatspi.STATE_SHOWING):
+            continue
+        what = "%s %r" % (node.getRoleName(), node.name)
+        if states.contains(pyatspi.STATE_FOCUSABLE) and not node.name.strip():
+            print("nameless", what)
+        if box and outer and (box[2] <= outer[0] or box[0] >= outer[2] or
+                              box[3] <= outer[1] or box[1] >= outer[3]):
+            print("showing but out of sight", what)
+        if node.getRole() != pyatspi.ROLE_TABLE:
+            queue.extend((child, box or outer) for child in node)
+
+
 def listen(until, command):
     from gi.repository import GLib
     import subprocess
@@ -85,6 +118,9 @@ def main():
     if sys.argv[1] == "listen":
         listen(sys.argv[2], sys.argv[3:])
         return
+    if sys.argv[1] == "walk":
+        walk()
+        return
     table = table_of(application())
     grid = table.queryTable()
     command = sys.argv[1]
@@ -97,6 +133,8 @@ def main():
         act(cell(table, int(sys.argv[2]), column_of(table, "Marked")), "Toggle")
     elif command == "press":
         act(cell(table, int(sys.argv[2]), column_of(table, "Delete")), "Press")
+    elif command == "sort":
+        act(grid.getColumnHeader(column_of(table, sys.argv[2])), "Press")
     elif command == "rate":
         target = cell(table, int(sys.argv[2]), column_of(table, "Priority"))
         target.queryValue().currentValue = float(sys.argv[3])

@@ -13,6 +13,7 @@
 #include "tests/support/wait_until.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
@@ -116,7 +117,7 @@ TEST_F(GridViewTest, TheSelectedRowOfTheFocusedGridIsHighlightedUntilTheFocusLea
         EXPECT_EQ(picture.pixelColor(Background(c, 0)), highlight) << "column " << c;
         EXPECT_EQ(picture.pixelColor(Background(c, 1)), QColor(Qt::white)) << "column " << c;
     }
-    form->Edit4()->setFocus();
+    form->ComboBox1()->setFocus();
     QApplication::processEvents();
     picture = Picture();
     for (int c = 0; c < 7; ++c)
