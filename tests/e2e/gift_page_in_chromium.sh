@@ -2,8 +2,8 @@
 # The real binary's web page of a list, read by a real browser (headless
 # Chromium, no display): the items in the profile's order with their stars,
 # prices, marks and notes, a name shown as text, links only where addresses
-# were typed and nothing else loaded, the totals last, valid HTML, and no
-# text wider than a 360-pixel phone. With YB_SHOTS set to a folder, the page
+# were typed and nothing else loaded, the totals last, valid HTML, no text
+# wider than a 360-pixel phone, and never a profile replaced. With YB_SHOTS set to a folder, the page
 # is left there as screenshots at 360 and 1280 pixels wide.
 set -euo pipefail
 yearnbox="$1"
@@ -33,6 +33,12 @@ fail() { echo "$1"; exit 1; }
 # The totals in dollars, whatever locale runs the test.
 LC_ALL=en_US.UTF-8 "$yearnbox" --export-html "$work/Ann's list.ybk" "$work/page.html"
 tidy -q -e "$work/page.html" || fail "the page is not valid HTML"
+# Never over a profile, as --export-csv.
+cp "$work/Ann's list.ybk" "$work/before.ybk"
+status=0
+"$yearnbox" --export-html "$work/Ann's list.ybk" "$work/Ann's list.ybk" 2> /dev/null || status=$?
+[ "$status" -eq 2 ] || fail "an export onto the profile gave $status"
+cmp -s "$work/before.ybk" "$work/Ann's list.ybk" || fail "the profile was replaced"
 
 # Nothing to load: no source, style or script file; links only to the typed addresses.
 ! grep -Eiq 'src=|url\(|@import|<link|<script' "$work/page.html" || fail "the page loads something"
