@@ -127,7 +127,7 @@ TEST(GiftPage, EscapesEveryTextKeepsLineBreaksAndLinksOnlyAddresses)
     const TCase cases[] = {
         {{"<b>Kite</b> & \"tail\"\x01", "", "", 0, false},
          {"<li><h2>&lt;b&gt;Kite&lt;/b&gt; &amp; &quot;tail&quot;</h2></li>"},
-         {"<b>", "\x01", "stars", "about"}},
+         {"<b>", "\x01", "class=\"stars\"", "class=\"about\""}},
         {{"Lamp", "one\r\ntwo\rthree\nfour", "$5", 3, true},
          {"<li class=\"marked\">", "<p class=\"notes\">one<br>two<br>three<br>four</p>",
           "aria-label=\"3 of 5 stars\">" + star.repeated(3) + "<span>" + empty.repeated(2) + "</span>",
