@@ -47,16 +47,22 @@ TCommandLine ParseCommandLine(const QList<QByteArray> &arguments)
         } else if (argument == "--version") {
             line.action = TCommandAction::caVersion;
             return line;
-        } else if (argument == "--export-csv" || argument == "--import-csv") {
-            const bool exporting = argument == "--export-csv";
+        } else if (argument == "--export-csv" || argument == "--import-csv" ||
+                   argument == "--export-html") {
+            const bool exporting = argument != "--import-csv";
             if (arguments.size() != i + 3 || !files.isEmpty())
                 return UsageError(QStringLiteral("%1 needs exactly two file names")
                                       .arg(QString::fromLatin1(argument)));
             QString first, second;
             if (!DecodeFileName(arguments[i + 1], first) || !DecodeFileName(arguments[i + 2], second))
                 return UsageError(QStringLiteral("a file name is not valid in the system's encoding"));
-            line.action = exporting ? TCommandAction::caExportCsv : TCommandAction::caImportCsv;
             line.file = exporting ? first : second;
+            if (argument == "--export-html") {
+                line.action = TCommandAction::caExportHtml;
+                line.page = second;
+                return line;
+            }
+            line.action = exporting ? TCommandAction::caExportCsv : TCommandAction::caImportCsv;
             line.csv = exporting ? second : first;
             return line;
         } else if (argument == "--screenshot") {

@@ -7,14 +7,15 @@
 // a single blank: the desktop's form, blanks kept, nothing trimmed, no quotes
 // removed. Without one, a lone file argument is the file. After "--" every
 // argument is a file argument taken as it is, even one beginning with '-' or
-// ">>". --export-csv PROFILE OUT and --import-csv IN PROFILE convert and
-// take no other argument.
+// ">>". --export-csv PROFILE OUT, --import-csv IN PROFILE and --export-html
+// PROFILE OUT convert and take no other argument.
 
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
-enum class TCommandAction { caRun, caHelp, caVersion, caUsageError, caExportCsv, caImportCsv };
+enum class TCommandAction { caRun, caHelp, caVersion, caUsageError, caExportCsv, caImportCsv,
+                            caExportHtml };
 
 struct TCommandLine {
     TCommandAction action = TCommandAction::caRun;
@@ -24,6 +25,8 @@ struct TCommandLine {
     QString screenshot;
     // caExportCsv and caImportCsv: the profile is file, the CSV file this.
     QString csv;
+    // caExportHtml: the profile is file, the web page this.
+    QString page;
     // A file named in bytes that are no text of the system's encoding: it
     // cannot be opened under any name the program can use.
     QByteArray undecodableFile;

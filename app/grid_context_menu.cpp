@@ -7,6 +7,7 @@
 #include "grid/columns/lattice_grid.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QToolButton>
@@ -29,9 +30,13 @@ QMenu *TGridContextMenu::Open(QPoint at)
 
 bool TGridContextMenu::eventFilter(QObject *, QEvent *event)
 {
-    // The Menu key opens it too, under the selected cell (or the body's corner).
-    if (event->type() == QEvent::ContextMenu &&
-        static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard) {
+    // The Menu key and Shift+F10 open it too, under the selected cell (or the
+    // body's corner).
+    const bool shiftF10 = event->type() == QEvent::KeyPress &&
+                          static_cast<QKeyEvent *>(event)->keyCombination() ==
+                              QKeyCombination(Qt::ShiftModifier, Qt::Key_F10);
+    if (shiftF10 || (event->type() == QEvent::ContextMenu &&
+                     static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard)) {
         const int row = grid_.SelectedRow();
         const QRect cell = row >= 0 ? grid_.CellRect(std::max(grid_.SelectedColumn(), 0), row)
                                     : QRect(grid_.BodyRect().topLeft(), QSize());
@@ -99,6 +104,7 @@ void TForm1::FillGridContextMenu(QMenu &menu)
     add(QStringLiteral("Print\u2026"), true, &TForm1::PrintTheList);
     menu.actions().constLast()->setShortcut(Qt::CTRL | Qt::Key_P);
     add(QStringLiteral("Save as PDF\u2026"), true, &TForm1::SaveTheListAsPdf);
+    add(QStringLiteral("Share as Web Page\u2026"), true, &TForm1::ShareAsWebPage);
     menu.addSeparator();
     add(QStringLiteral("Find in All Profiles\u2026"), true, &TForm1::FindInAllProfiles);
     menu.actions().constLast()->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_F);

@@ -1,7 +1,7 @@
 #pragma once
 // The item grid's right-click menu. The grid selects the cell under a right
 // press itself; the menu opens when that button is released over the grid's
-// body, or at once with the Menu key, under the selected cell. Its entries
+// body, or at once with the Menu key or Shift+F10, under the selected cell. Its entries
 // are listed in one place, TForm1::FillGridContextMenu (grid_context_menu.cpp),
 // each a text and what it does.
 

@@ -7,6 +7,7 @@
 #include "app/command_line.h"
 #include "app/csv_commands.h"
 #include "app/file_association.h"
+#include "app/gift_page_command.h"
 #include "app/main_window.h"
 #include "app/screenshot.h"
 #include "platform/app_folder.h"
@@ -39,6 +40,10 @@ const char kUsage[] =
     "                    add the items of the CSV file IN to PROFILE (created when it does\n"
     "                    not exist) and exit; IN may be UTF-8 or UTF-16, separated by\n"
     "                    ',' ';' or tab; a file that cannot be read changes nothing\n"
+    "  --export-html PROFILE OUT\n"
+    "                    write the items of PROFILE with their totals to OUT as one\n"
+    "                    web page that needs no other file, and exit; no window; OUT is\n"
+    "                    never PROFILE itself nor another profile\n"
     "  --screenshot PNG  start as usual, save a picture of the main window, then close;\n"
     "                    an existing file that is not a PNG picture is never replaced\n"
     "  --help            show this help\n"
@@ -72,12 +77,15 @@ int main(int argc, char **argv)
                      line.error.toLocal8Bit().constData());
         return 2;
     case TCommandAction::caExportCsv:
-    case TCommandAction::caImportCsv: {
+    case TCommandAction::caImportCsv:
+    case TCommandAction::caExportHtml: {
         // No window is shown, so no display is needed.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QApplication app(argc, argv);
         if (line.action == TCommandAction::caExportCsv)
             return ExportCsvCommand(line.file, line.csv);
+        if (line.action == TCommandAction::caExportHtml)
+            return ExportHtmlCommand(line.file, line.page);
         // The backups of the profile it replaces go where the window keeps them.
         const QString folder = ChooseApplicationFolder(QCoreApplication::applicationDirPath(),
                                                        XdgFoldersFromEnvironment().dataHome);

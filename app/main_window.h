@@ -111,6 +111,9 @@ public:
     // once, as one change that can be undone; a file that cannot be read is
     // refused with its line and changes nothing.
     void ImportItems();
+    // "Share as Web Page…": after the print options ("Marked items only"),
+    // the list as one self-contained web page in a file the user chooses.
+    void ShareAsWebPage();
     // Another program changed the current profile's file: read it again,
     // keeping the selected item selected and the top item on top where they
     // still exist.

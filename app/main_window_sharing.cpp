@@ -2,18 +2,22 @@
 // grid's right-click menu: "Summary…" shows the totals per group; "Export…"
 // writes the list as a CSV file (never over a profile); "Import…" appends a
 // CSV file's items to the profile shown, saves it at once and can be undone as
-// one change; what it changed in the texts is said once it is done.
+// one change; what it changed in the texts is said once it is done. "Share as
+// Web Page…" writes the rows a print would show as one web page (gift_page.h).
 
 #include "app/csv_commands.h"
 #include "app/csv_items.h"
+#include "app/gift_page.h"
 #include "app/list_totals.h"
 #include "app/main_window.h"
+#include "app/print_document.h"
 #include "app/row_marks.h"
 #include "app/summary_dialog.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/conversions.h"
 #include "platform/errors.h"
 #include "platform/file_dialog.h"
+#include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/modal_windows.h"
 
@@ -88,4 +92,31 @@ void TForm1::ImportItems()
     if (const QString text = CsvImportNotesText(notes); !text.isEmpty())
         messages_.ShowMessage(
             QStringLiteral("\"%1\" was imported: %2.").arg(QFileInfo(file).fileName(), text));
+}
+
+void TForm1::ShareAsWebPage()
+{
+    const std::optional<TPrintRequest> request = AskPrintOptions(QStringLiteral("Share as Web Page"));
+    if (!request)
+        return;
+    TFileDialog dialog(TFileDialogKind::fdSave, QStringLiteral("Share as Web Page"),
+                       QStringLiteral("Web Page (*.html)"), dialogs_);
+    dialog.SetFileName(QFileInfo(CurrentProfilePath()).absolutePath() + QLatin1Char('/') +
+                       request->title + QStringLiteral(".html"));
+    if (!dialog.Execute())
+        return;
+    QString file = dialog.FileName();
+    if (!file.endsWith(QStringLiteral(".html"), Qt::CaseInsensitive) &&
+        !file.endsWith(QStringLiteral(".htm"), Qt::CaseInsensitive))
+        file += QStringLiteral(".html");
+    if (const QString refusal = CsvExportRefusal(CurrentProfilePath(), file); !refusal.isEmpty()) {
+        messages_.ShowDetailedMessage(QStringLiteral("File could not be saved."),
+                                      QStringLiteral("\"%1\" %2").arg(QFileInfo(file).fileName(), refusal));
+        return;
+    }
+    try {
+        WriteWholeFile(file, GiftPageHtml(GiftPageOf(*latticeGrid1_, *request)).toUtf8());
+    } catch (const EYearnboxError &error) {
+        messages_.ShowDetailedMessage(QStringLiteral("File could not be saved."), error.Message());
+    }
 }

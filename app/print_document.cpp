@@ -74,6 +74,11 @@ QList<TPrintColumn> PrintedColumns(TLatticeGrid &grid, int pageWidth)
 
 } // namespace
 
+bool IsPrintedRow(TLatticeGrid &grid, int row, bool markedOnly)
+{
+    return grid.GetRowVisible(row) && (!markedOnly || grid.GetCell(icMark, row)->GetAsBoolean());
+}
+
 int SingleRowHeight()
 {
     return WrappedHeight(QStringLiteral("X"), PrintFont(), 100) + 2 * kPadding;
@@ -88,10 +93,9 @@ TPrintDocument ReadPrintDocument(TLatticeGrid &grid, const TPrintRequest &reques
     // The most a row can take: a whole page under the captions.
     const int body = page.height() - kCaptionHeight - kFooterHeight;
     for (int r = 0; r < grid.RowCount(); ++r) {
-        const bool marked = grid.GetCell(icMark, r)->GetAsBoolean();
-        if (!grid.GetRowVisible(r) || (request.markedOnly && !marked))
+        if (!IsPrintedRow(grid, r, request.markedOnly))
             continue;
-        TPrintRow row{{}, marked};
+        TPrintRow row{{}, grid.GetCell(icMark, r)->GetAsBoolean()};
         int height = lineHeight;
         for (const TPrintColumn &printed : document.columns) {
             const TLtCustomColumn &column = *printed.column;

@@ -66,8 +66,11 @@ QFont PrintFont(bool bold = false, int pixels = print_metrics::kTextPixels);
 // The height of a row whose texts all fit on one line.
 int SingleRowHeight();
 
-// The rows of the grid (only the marked ones with markedOnly), measured for a
-// page of the given size.
+// Whether a print shows the grid's row: a visible one (not hidden by a search),
+// and marked when markedOnly.
+bool IsPrintedRow(TLatticeGrid &grid, int row, bool markedOnly);
+
+// The rows of the grid that IsPrintedRow, measured for a page of the given size.
 TPrintDocument ReadPrintDocument(TLatticeGrid &grid, const TPrintRequest &request, QSize page);
 
 // Where rows go on each page of this size, and on the document's pages.

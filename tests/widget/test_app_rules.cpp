@@ -59,12 +59,18 @@ TEST(CommandLine, AnswersOptionsAndRefusesWhatItCannotUse)
         {{"yearnbox", "--shot", "x"}, TCommandAction::caUsageError},
         {{"yearnbox", "my", "toys.ybk"}, TCommandAction::caUsageError},
         {{"yearnbox", "--screenshot", "\xFF.png"}, TCommandAction::caUsageError},
+        {{"yearnbox", "--export-html", "a.ybk"}, TCommandAction::caUsageError},
+        {{"yearnbox", "a.ybk", "--export-html", "a.ybk", "a.html"}, TCommandAction::caUsageError},
     };
     for (const TCase &c : cases)
         EXPECT_EQ(ParseCommandLine(c.arguments).action, c.action) << c.arguments.join(' ').constData();
     const TCommandLine shot = ParseCommandLine({"yearnbox", "--screenshot", "a b.png", "--", "-x"});
     EXPECT_EQ(shot.screenshot, "a b.png");
     EXPECT_EQ(shot.file, "-x");
+    const TCommandLine page = ParseCommandLine({"yearnbox", "--export-html", "a.ybk", "a.html"});
+    EXPECT_EQ(page.action, TCommandAction::caExportHtml);
+    EXPECT_EQ(page.file, "a.ybk");
+    EXPECT_EQ(page.page, "a.html");
     // Bytes that are no UTF-8 name no file the program could open.
     const TCommandLine bad = ParseCommandLine({"yearnbox", "/tmp/\xFF\xFE.ybk"});
     EXPECT_EQ(bad.action, TCommandAction::caRun);
