@@ -3,8 +3,10 @@
 // the name, Cancel or a save takes it away. The profile shown is looked in
 // first, then the others as Find in All Profiles lists them.
 
+#include "app/accessible_names.h"
 #include "app/application.h"
 #include "app/duplicate_line.h"
+#include "app/enter_press.h"
 #include "app/find_all_dialog.h"
 #include "app/main_window.h"
 #include "app/profile_list.h"
@@ -19,6 +21,10 @@ void TForm1::CreateSameNameCheck()
     sameNames_ = std::make_unique<TSameNameIndex>();
     duplicateLine_ = new TDuplicateLine(this);
     duplicateLine_->Text()->setTextFormat(Qt::PlainText);
+    for (QPushButton *button : {duplicateLine_->SaveAnyway(), duplicateLine_->GoToItem()}) {
+        NameForScreenReader(*button, button->text());
+        LetEnterPress(*button);
+    }
     // Tab goes from "Save Item" to the line's buttons, then on as before.
     setTabOrder(bitBtn2_, duplicateLine_->SaveAnyway());
     setTabOrder(duplicateLine_->SaveAnyway(), duplicateLine_->GoToItem());

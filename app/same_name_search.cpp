@@ -45,8 +45,11 @@ const TSameNameIndex::TFileNames *TSameNameIndex::NamesOf(const QString &path)
         return &*kept;
     TFileNames names{*stamp, {}};
     try {
-        for (TFoundItem &item : ItemsOfProfileText(DecodeTextFile(ReadWholeFile(path))))
-            names.items.try_emplace(SameNameKey(item.name), std::move(item));
+        for (TFoundItem &item : ItemsOfProfileText(DecodeTextFile(ReadWholeFile(path)))) {
+            const QString key = SameNameKey(item.name);
+            if (!names.items.contains(key))
+                names.items.insert(key, std::move(item));
+        }
     } catch (const EYearnboxError &) {
         files_.remove(path);
         return nullptr;
@@ -58,6 +61,9 @@ std::optional<TSameNameHit> TSameNameIndex::Find(const QList<TSearchedProfile> &
                                                  const QString &name)
 {
     const QString key = SameNameKey(name);
+    // A name of blanks alone names nothing.
+    if (key.isEmpty())
+        return std::nullopt;
     for (const TSearchedProfile &profile : profiles) {
         const TFileNames *names = NamesOf(profile.path);
         if (!names)
