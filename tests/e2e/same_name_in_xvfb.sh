@@ -30,6 +30,8 @@ new_item "BALL" '$3'
 expect_profile "$ball"
 xdotool key Tab Return
 expect_profile "$ball" "BALL,,\$3,1,$today,0,False"
+# The panel slides shut before it can open again.
+sleep 1
 
 new_item "red  BIKE" '$90'
 expect_profile "$ball" "BALL,,\$3,1,$today,0,False"
