@@ -113,6 +113,8 @@ void TForm1::FillGridContextMenu(QMenu &menu)
     // After the entries that were there before it, so their places stay.
     AddSortMenu(menu, *latticeGrid1_);
     menu.addSeparator();
+    AddLinkMenus(menu);
+    menu.addSeparator();
     // The profile buttons' own words, with the keys that press them.
     const auto addProfileEntry = [&](QToolButton *button, QKeyCombination key,
                                      void (TForm1::*action)()) {

@@ -15,6 +15,8 @@ TItemKey ItemKeyFor(int key, Qt::KeyboardModifiers modifiers, const QString &tex
         return TItemKey::ikToggleMark;
     if (key == Qt::Key_M && held == Qt::ControlModifier)
         return TItemKey::ikToggleMark;
+    if (key == Qt::Key_L && held == Qt::ControlModifier)
+        return TItemKey::ikOpenLink;
     return TItemKey::ikNone;
 }
 

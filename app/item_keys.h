@@ -6,14 +6,15 @@
 // grid's cell-click handler, so they save and recolour exactly as a click.
 // Ctrl+M marks or unmarks, and Ctrl+0 to Ctrl+5 set the priority, of the
 // selected item whatever the selected column; F2, Shift+F2 and Ctrl+F2 open
-// the in-place editor on its name, notes and price. Every other key is left to the grid.
+// the in-place editor on its name, notes and price; Ctrl+L opens its address.
+// Every other key is left to the grid.
 
 #include <QString>
 #include <Qt>
 
 #include <optional>
 
-enum class TItemKey { ikNone, ikDeleteItem, ikToggleMark };
+enum class TItemKey { ikNone, ikDeleteItem, ikToggleMark, ikOpenLink };
 
 struct TItemKeyContext {
     int selectedColumn = -1;

@@ -9,7 +9,9 @@
 #include "app/item_keys.h"
 #include "app/line_file.h"
 #include "app/list_totals.h"
+#include "app/duplicate_line.h"
 #include "app/row_marks.h"
+#include "app/same_name_search.h"
 #include "app/tab_stops.h"
 #include "app/settings.h"
 #include "app/window_size_rules.h"
@@ -72,6 +74,8 @@ TForm1::TForm1(const QString &folder, const QString &commandLineFile, IMessageBo
     CreateHistory();
     CreateSharing(dialogs);
     CreateFindAll();
+    CreateLinks();
+    CreateSameNameCheck();
     timer5_->start();
 
     FormCreate(commandLineFile);
@@ -217,6 +221,8 @@ bool TForm1::GridItemKey(int key, Qt::KeyboardModifiers modifiers, const QString
             grid.EditCell(*edited, row, QString());
         } else if (priority)
             SetPriority(row, *priority);
+        else if (action == TItemKey::ikOpenLink)
+            OpenSelectedItemLink();
         else
             LatticeGrid1CellClick(action == TItemKey::ikDeleteItem ? icDelete : icMark, row);
     } catch (...) {
@@ -352,11 +358,18 @@ void TForm1::BitBtn1Click()
 
 void TForm1::BitBtn2Click()
 {
+    SaveEnteredItem(true);
+}
+
+void TForm1::SaveEnteredItem(bool checkSameName)
+{
     if (edit1_->text().isEmpty() || edit3_->text().isEmpty()) {
         messages_.ShowMessage(
             QStringLiteral("Please fill in more information about this item before trying to add it."));
         return;
     }
+    if (checkSameName && WarnOfSameName())
+        return;
     TLatticeGrid &grid = *latticeGrid1_;
     grid.AddRow(1);
     const int row = grid.RowCount() - 1;
@@ -373,7 +386,8 @@ void TForm1::BitBtn2Click()
     // Not caught here: a failed save reaches the default error report.
     profiles_->SaveCurrent();
     bitBtn1_->show();
-    HandFocus({panel1_, bitBtn2_, bitBtn4_}, bitBtn1_);
+    HandFocus({panel1_, bitBtn2_, bitBtn4_, duplicateLine_}, bitBtn1_);
+    duplicateLine_->hide();
     bitBtn2_->hide();
     bitBtn4_->hide();
     timer2_->start();
@@ -392,7 +406,8 @@ void TForm1::ResetEntryPanel()
     edit3_->clear();
     trackBar1_->setValue(0);
     bitBtn1_->show();
-    HandFocus({panel1_, bitBtn2_, bitBtn4_}, bitBtn1_);
+    HandFocus({panel1_, bitBtn2_, bitBtn4_, duplicateLine_}, bitBtn1_);
+    duplicateLine_->hide();
     bitBtn4_->hide();
     bitBtn2_->hide();
 }

@@ -26,6 +26,9 @@ class IModalWindows;
 class QComboBox;
 class QLabel;
 class TNoticeLine;
+class TDuplicateLine;
+class TSameNameIndex;
+struct TSameNameHit;
 class QMenu;
 class QLineEdit;
 class QPlainTextEdit;
@@ -82,6 +85,7 @@ public:
     QPushButton *BitBtn6() const { return bitBtn6_; }
     QPushButton *BitBtn7() const { return bitBtn7_; }
     QPushButton *BitBtn8() const { return bitBtn8_; }
+    TDuplicateLine *DuplicateLine() const { return duplicateLine_; }
     QToolButton *SpeedButton1() const { return speedButton1_; }
     QToolButton *SpeedButton2() const { return speedButton2_; }
     QToolButton *SpeedButton3() const { return speedButton3_; }
@@ -136,6 +140,14 @@ public:
     void AddTransferMenu(QMenu &menu, TTransferKind kind);
     // The profiles of the drop-down list and the blank profile, less the one shown.
     QList<TSearchedProfile> OtherProfiles() const;
+    // An address as typed, opened in the desktop's browser (main_window_links.cpp).
+    void OpenLink(const QString &link);
+    // The addresses of the selected item's name, then its notes.
+    QStringList SelectedItemLinks() const;
+    // "Open Link" and "Copy Link", each a submenu when the item has several.
+    void AddLinkMenus(QMenu &menu);
+    // Ctrl+L: the selected item's address opened, or its several offered.
+    void OpenSelectedItemLink();
 
     const QString &CurrentProfilePath() const { return profiles_->CurrentProfilePath(); }
     int AskAtStartup() const { return askAtStartup_; }
@@ -185,6 +197,8 @@ private:
     // Ctrl+Shift+F, and showing a found item (main_window_find_all.cpp).
     void CreateFindAll();
     void ShowFoundItem(const TChosenItem &chosen);
+    // A Ctrl+click on an address in the list opens it (main_window_links.cpp).
+    void CreateLinks();
     // The entries of the grid's right-click menu (grid_context_menu.cpp).
     void FillGridContextMenu(QMenu &menu);
     template <typename TControl>
@@ -211,6 +225,13 @@ private:
     void FormCloseQuery();
     void BitBtn1Click();
     void BitBtn2Click();
+    // "Save Item": the entered item added and saved; with checkSameName, an
+    // item of its name in a profile is told under the panel instead.
+    void SaveEnteredItem(bool checkSameName);
+    // The line under the entry panel (main_window_same_name.cpp).
+    void CreateSameNameCheck();
+    // Shows where an item of the entered name is; false when none is.
+    bool WarnOfSameName();
     void BitBtn3Click();
     void BitBtn4Click();
     // The focus on one of leaving (or inside it) goes to to, so that it never
@@ -293,6 +314,10 @@ private:
     std::unique_ptr<TItemHistory> history_;
     TGridContextMenu *gridContextMenu_ = nullptr;
     TNoticeLine *notice_ = nullptr;
+    TDuplicateLine *duplicateLine_ = nullptr;
+    std::unique_ptr<TSameNameIndex> sameNames_;
+    // The item the duplicate line tells of.
+    std::shared_ptr<TSameNameHit> sameNameHit_;
     // The printer last chosen in the print dialog (shared: QPrinter is incomplete here).
     std::shared_ptr<QPrinter> printer_;
     // The row of an edit being committed as it was before.

@@ -9,6 +9,8 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 
+#include <functional>
+
 namespace {
 
 constexpr int kItemColumns = icMark + 1;
@@ -18,7 +20,8 @@ constexpr int kItemColumns = icMark + 1;
 // which outlive the parse: a row is copied only when it is kept.
 class TFindTarget : public ITextFileTarget {
 public:
-    explicit TFindTarget(const TWordMatcher &matcher) : matcher_(matcher) {}
+    // keep tells whether a name or notes field keeps its row.
+    explicit TFindTarget(std::function<bool(const QString &, int)> keep) : keep_(std::move(keep)) {}
 
     void AddRow() override
     {
@@ -32,7 +35,7 @@ public:
         switch (column) {
         case icName:
         case icNotes:
-            matched_ = matched_ || matcher_.Matches(text);
+            matched_ = matched_ || keep_(text, column);
             fields_[column] = text;
             break;
         case icPrice:
@@ -71,7 +74,7 @@ private:
             field = QString();
     }
 
-    const TWordMatcher &matcher_;
+    std::function<bool(const QString &, int)> keep_;
     int row_ = -1;
     bool matched_ = false;
     QString fields_[icPrice + 1];
@@ -83,7 +86,14 @@ private:
 
 QList<TFoundItem> FindInProfileText(const QString &chars, const TWordMatcher &matcher)
 {
-    TFindTarget target(matcher);
+    TFindTarget target([&matcher](const QString &text, int) { return matcher.Matches(text); });
+    ParseTextFile(chars, QLatin1Char(','), QLatin1Char('|'), target);
+    return target.Finish();
+}
+
+QList<TFoundItem> ItemsOfProfileText(const QString &chars)
+{
+    TFindTarget target([](const QString &, int column) { return column == icName; });
     ParseTextFile(chars, QLatin1Char(','), QLatin1Char('|'), target);
     return target.Finish();
 }

@@ -44,6 +44,8 @@ struct TProfileFindings {
 // order. Raises what a load into the item grid raises: a field beyond the
 // seventh, or a priority (or delete) field that is no number.
 QList<TFoundItem> FindInProfileText(const QString &chars, const TWordMatcher &matcher);
+// Every item of a profile's characters, in file order; raises as FindInProfileText.
+QList<TFoundItem> ItemsOfProfileText(const QString &chars);
 
 // lines are those of "mpl.mpl"; each file is searched once.
 QList<TSearchedProfile> ProfilesToSearch(const QStringList &lines, const QString &blankPath,

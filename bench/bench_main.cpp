@@ -17,6 +17,7 @@
 //   yearnbox-bench [--runs N] restore FILE [VERSIONS]    (bench_restore.h)
 //   yearnbox-bench [--runs N] pdf FILE OUT                (bench_pdf.h)
 //   yearnbox-bench [--runs N] find-all FILE COPIES WORD   (bench_find_all.h)
+//   yearnbox-bench [--runs N] same-name FILE COPIES NAME  (bench_same_name.h)
 //
 // load, save and clear work on the item grid alone; paint (then once a click
 // selecting the first row and its repaint) and autosave on the main window, with FILE as its profile (autosave on a copy, since it saves;
@@ -33,6 +34,7 @@
 #include "bench/bench_restore.h"
 #include "bench/bench_pdf.h"
 #include "bench/bench_find_all.h"
+#include "bench/bench_same_name.h"
 #include "bench/bench_search.h"
 #include "bench/bench_scroll.h"
 #include "bench/bench_sort.h"
@@ -96,6 +98,7 @@ int Usage()
     std::fputs("usage: yearnbox-bench [--runs N] load FILE | save FILE OUT | clear FILE"
                " | paint FILE | autosave FILE [--no-backups] | undo FILE | search FILE WORD"
                " | scroll FILE | restore FILE [VERSIONS] | pdf FILE OUT | find-all FILE COPIES WORD"
+               " | same-name FILE COPIES NAME"
                " | sort FILE INDEX [--descending] [--reverse] | huge-cell OUT CHARS [FILL]"
                " | totals FILE | csv-export FILE OUT | csv-import CSV\n",
                stderr);
@@ -154,6 +157,12 @@ int main(int argc, char **argv)
         return RunPdfBench(args, runs);
     if (op == "find-all") {
         const int code = RunFindAllBench(args, runs, [&](const auto &prepare, const auto &body) {
+            return Time(runs, prepare, body);
+        });
+        return code == 2 ? Usage() : code;
+    }
+    if (op == "same-name") {
+        const int code = RunSameNameBench(args, runs, [&](const auto &prepare, const auto &body) {
             return Time(runs, prepare, body);
         });
         return code == 2 ? Usage() : code;

@@ -58,6 +58,8 @@ python3 -c 'import json,sys; d=json.loads(sys.argv[1]); assert d["op"]=="pdf" an
 # Three copies and the empty blank profile: four profiles, the hits of one thrice.
 line=$("$bench" --runs 1 find-all "$tmp/p.ybk" 3 bike)
 python3 -c 'import json,sys; d=json.loads(sys.argv[1]); assert d["op"]=="find-all" and d["items"]==3000 and d["profiles"]==4 and d["hits"]>0 and d["hits"]%3==0 and d["seconds"]>=0, d' "$line"
+line=$("$bench" --runs 1 same-name "$tmp/p.ybk" 3 "no such item")
+python3 -c 'import json,sys; d=json.loads(sys.argv[1]); assert d["op"]=="same-name" and d["items"]==3000 and d["profiles"]==4 and d["found"] is False and d["first_seconds"]>=0, d' "$line"
 
 # An eighth field on the third line.
 printf 'a,b,c,1,d,0,True\r\ne,f,g,2,h,0,False\r\ni,j,k,3,l,0,True,extra\r\n' > "$tmp/bad.ybk"

@@ -3,6 +3,7 @@
 #include "grid/columns/cell_layout.h"
 #include "grid/columns/column_kinds.h"
 #include "grid/columns/text_areas.h"
+#include "grid/link_spans.h"
 
 #include <QPainter>
 #include <QStyle>
@@ -38,7 +39,61 @@ QString FittedText(const QString &text, const QFontMetrics &metrics, TWrapKind w
     return text;
 }
 
+// A one-line cell's text: line breaks show as blanks.
+QString OneLine(const QString &text)
+{
+    QString line = text;
+    line.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    line.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return line;
+}
+
 } // namespace
+
+QList<TCellLink> TTextColumnDisplay::Links(const TLtCustomColumn &column, const QRect &cell,
+                                           const QFont &font, const QString &text)
+{
+    if (ShowsLines(column) || column.BiDiMode() != TBiDiMode::bdLeftToRight)
+        return {};
+    const QString line = OneLine(text);
+    const QList<TLinkSpan> spans = FindLinkSpans(line);
+    if (spans.isEmpty())
+        return {};
+    const QRect textRect = TextRect(cell);
+    const QFontMetrics metrics(font);
+    const QString shown = FittedText(line, metrics, column.WrapKind(), textRect.width());
+    qsizetype shownChars = line.size();
+    if (shown != line) {
+        // Only a cut at the end keeps the characters before it in place.
+        if (column.WrapKind() != TWrapKind::wkEllipsis)
+            return {};
+        shownChars = shown.size() - 1;
+    }
+    const int width = metrics.horizontalAdvance(shown);
+    const int flags = AlignmentFlags(column);
+    int left = textRect.left();
+    if (flags & Qt::AlignRight)
+        left = textRect.right() + 1 - width;
+    else if (flags & Qt::AlignHCenter)
+        left = textRect.left() + (textRect.width() - width) / 2;
+    int top = textRect.top() + (textRect.height() - metrics.height()) / 2;
+    if (flags & Qt::AlignTop)
+        top = textRect.top();
+    else if (flags & Qt::AlignBottom)
+        top = textRect.bottom() + 1 - metrics.height();
+    QList<TCellLink> links;
+    for (const TLinkSpan &span : spans) {
+        if (span.start >= shownChars)
+            break;
+        const qsizetype end = std::min(span.start + span.length, shownChars);
+        const int x0 = left + metrics.horizontalAdvance(shown.left(span.start));
+        const int x1 = left + metrics.horizontalAdvance(shown.left(end));
+        const QRect rect = QRect(x0, top, x1 - x0, metrics.height()).intersected(textRect);
+        if (!rect.isEmpty())
+            links.append({rect, line.mid(span.start, span.length)});
+    }
+    return links;
+}
 
 bool TTextColumnDisplay::ShowsLines(const TLtCustomColumn &column)
 {
@@ -71,12 +126,17 @@ void TTextColumnDisplay::Paint(QPainter &painter, const TLtCustomColumn &column,
         painter.drawText(textRect, flags, text);
     } else {
         // One line: line breaks are not followed, the end is cut as the wrap kind says.
-        QString line = text;
-        line.replace(QLatin1String("\r\n"), QLatin1String(" "));
-        line.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+        const QString line = OneLine(text);
         painter.setClipRect(textRect, Qt::IntersectClip);
         painter.drawText(textRect, flags | Qt::TextSingleLine,
                          FittedText(line, painter.fontMetrics(), column.WrapKind(), textRect.width()));
+        // An address is underlined in the text's own colour.
+        const QFontMetrics metrics(cell.font);
+        for (const TCellLink &link : Links(column, cell.rect, cell.font, text))
+            painter.fillRect(QRect(link.rect.left(),
+                                   link.rect.top() + metrics.ascent() + metrics.underlinePos(),
+                                   link.rect.width(), std::max(1, metrics.lineWidth())),
+                             cell.textColor);
     }
     painter.restore();
 }

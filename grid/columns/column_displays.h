@@ -8,12 +8,21 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QRect>
+#include <QString>
 
 class QPainter;
 class QWidget;
 class TLtCustomColumn;
 class TLtRateColumn;
+
+// An address shown in a cell: where it shows and its text as typed.
+struct TCellLink {
+    QRect rect;
+    QString text;
+    bool operator==(const TCellLink &) const = default;
+};
 
 struct TCellPaint {
     QRect rect;
@@ -46,6 +55,11 @@ public:
     static bool ShowsLines(const TLtCustomColumn &column);
     // Where a cell's text shows (text_areas.h).
     static TVisibleArea TextArea(const TLtCustomColumn &column, const QRect &cell, const QFont &font);
+    // The addresses a one-line, left-to-right cell shows of text (as far as
+    // it shows: an address cut by the ellipsis shows up to it); none in a
+    // cell that shows lines.
+    static QList<TCellLink> Links(const TLtCustomColumn &column, const QRect &cell,
+                                  const QFont &font, const QString &text);
 };
 
 // Max glyphs in a strip placed in the cell: Glyph up to the value, EmptyGlyph after.

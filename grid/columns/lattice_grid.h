@@ -139,6 +139,10 @@ public:
     std::function<void(TLatticeGrid &, int column, int row, QString &text)> OnCellHint;
     // A header's hint is about to show; text comes in as the header's Hint.
     std::function<void(TLatticeGrid &, int column, QString &text)> OnHeaderHint;
+    // A Ctrl+click on an address a cell shows, with the address as typed.
+    std::function<void(TLatticeGrid &, const QString &link)> OnLinkClick;
+    // The address a text cell shows under a point of the viewport, as typed.
+    std::optional<QString> LinkAt(QPoint point);
 
     void DoCellColoring(int column, int row, TColor &cellColor, TColor &gridLineColor,
                         TCellState state);

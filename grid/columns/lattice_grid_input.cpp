@@ -2,9 +2,12 @@
 // element change from the press, the selection events, OnCellClick on the
 // release over the pressed cell, then the release's element change.
 
+#include "grid/columns/cell_info.h"
+#include "grid/columns/column_displays.h"
 #include "grid/columns/column_kinds.h"
 #include "grid/columns/column_plays.h"
 #include "grid/columns/grid_accessible.h"
+#include "grid/columns/grid_lines.h"
 #include "grid/columns/hint_window.h"
 #include "grid/columns/lattice_grid.h"
 #include "grid/columns/text_areas.h"
@@ -177,6 +180,12 @@ void TLatticeGrid::mouseReleaseEvent(QMouseEvent *event)
     if (!at || at->first < 0 || !RowExist(at->second) || *at != pressedCell_)
         return;
     const auto [column, row] = *at;
+    // Ctrl+click on an address opens it instead of the editor.
+    if ((event->modifiers() & Qt::ControlModifier) && OnLinkClick)
+        if (const auto link = LinkAt(event->position().toPoint())) {
+            OnLinkClick(*this, *link);
+            return;
+        }
     secondOfDouble_ = fromDouble;
     DoCellClick(column, row);
     secondOfDouble_ = false;
@@ -430,7 +439,10 @@ void TLatticeGrid::mouseMoveEvent(QMouseEvent *event)
         LeaveBody();
         return;
     }
-    viewport()->setCursor(columns_.Item(at->first)->Cursor());
+    if (LinkAt(point))
+        viewport()->setCursor(Qt::PointingHandCursor);
+    else
+        viewport()->setCursor(columns_.Item(at->first)->Cursor());
     if (*at == hoveredCell_)
         return;
     hoveredCell_ = *at;
@@ -441,6 +453,36 @@ void TLatticeGrid::mouseMoveEvent(QMouseEvent *event)
         return;
     }
     ShowHintFor(at->first, at->second);
+}
+
+std::optional<QString> TLatticeGrid::LinkAt(QPoint point)
+{
+    const auto at = CellAt(point);
+    if (!at || at->first < 0 || !RowExist(at->second))
+        return std::nullopt;
+    const auto [column, row] = *at;
+    TLtCustomColumn &item = *columns_.Item(column);
+    if (item.GetColumnDisplayClass() != TColumnDisplayClass::dcTextColumnDisplay)
+        return std::nullopt;
+    // The text and font as the cell is painted.
+    TCell &data = *GetCell(column, row);
+    if (data.GetEmpty())
+        return std::nullopt;
+    const QRect cell = WithoutGridLines(CellRect(column, row), CellGridLineSpaces());
+    TColor textColor = data.GetActualFontColor();
+    TFontStyles fontStyle = data.GetFontStyle();
+    const TCellState state = CellStateOf(column, row);
+    if (state.Contains(TCellStateFlag::csBoldTextSelection))
+        fontStyle.Include(TFontStyle::fsBold);
+    const TCellInfo info =
+        CellInfoOf(item.ColumnType(), data, TTextColumnDisplay::TextArea(item, cell, item.Font()));
+    DoCellFormating(column, row, textColor, fontStyle, state);
+    const QFont font = WithStyle(item.Font(), fontStyle);
+    const QString text = Bounded(item.GetDrawText(info), TTextColumnDisplay::TextArea(item, cell, font));
+    for (const TCellLink &link : TTextColumnDisplay::Links(item, cell, font, text))
+        if (link.rect.contains(point))
+            return link.text;
+    return std::nullopt;
 }
 
 void TLatticeGrid::leaveEvent(QEvent *event)

@@ -5,6 +5,7 @@
 #include "app/find_all_dialog.h"
 #include "app/main_window.h"
 #include "app/profile_search.h"
+#include "app/same_name_search.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/errors.h"
 #include "tests/support/recorded_message_boxes.h"
@@ -145,4 +146,44 @@ TEST(FindInAllProfiles, ListsHitsAndUnreadableProfilesAndShowsTheChosenOne)
     EXPECT_EQ(form.ComboBox1()->currentText(), "toys");
     EXPECT_EQ(form.LatticeGrid1()->SelectedRow(), 1);
     EXPECT_TRUE(boxes.shown.isEmpty());
+}
+
+TEST(SameNameSearch, FindsTheWholeNameCaseAndBlanksIgnoredInTheFilesAsTheyAreNow)
+{
+    TTempFolder folder;
+    folder.Write("broken.ybk", ProfileBytes({"Red bike,,$1,2,,0,False,extra"}));
+    folder.Write("toys.ybk", ProfileBytes({"Ball,,$5,1,12/7/2026,0,False",
+                                           "Red bike,,$100,1,12/7/2026,0,False"}));
+    folder.Write("garden.ybk", ProfileBytes({"Rake,,,1,12/7/2026,0,False",
+                                             "Red  Bike,,$80,1,12/7/2026,0,False"}));
+    const QList<TSearchedProfile> profiles = {{folder.File("broken.ybk"), "broken"},
+                                              {folder.File("toys.ybk"), "toys"},
+                                              {folder.File("garden.ybk"), "garden"}};
+    TSameNameIndex index;
+    struct TCase {
+        const char16_t *name;
+        const char16_t *warning; // empty: none found
+    };
+    const auto check = [&](std::initializer_list<TCase> cases) {
+        for (const TCase &c : cases) {
+            const std::optional<TSameNameHit> hit = index.Find(profiles, QString::fromUtf16(c.name));
+            EXPECT_EQ(hit ? SameNameWarning(*hit) : QString(), QString::fromUtf16(c.warning))
+                << QString::fromUtf16(c.name).toStdString();
+        }
+    };
+    // An unreadable profile is passed over; the first listed profile wins.
+    check({{u"Red bike", u"Already in toys.ybk: Red bike, $100"},
+           {u" rED\tBIKE ", u"Already in toys.ybk: Red bike, $100"},
+           {u"Rake", u"Already in garden.ybk: Rake"},
+           {u"Red", u""},
+           {u"Red bikes", u""},
+           {u"Ball!", u""},
+           {u"  ", u""}});
+    // A profile saved since (a new file in its place) is read again.
+    folder.Write("new.ybk", ProfileBytes({"Kite,,$9,1,12/7/2026,0,False"}));
+    ASSERT_TRUE(QFile::remove(folder.File("toys.ybk")));
+    ASSERT_TRUE(QFile::rename(folder.File("new.ybk"), folder.File("toys.ybk")));
+    check({{u"KITE", u"Already in toys.ybk: Kite, $9"},
+           {u"Red bike", u"Already in garden.ybk: Red  Bike, $80"},
+           {u"Ball", u""}});
 }

@@ -1,6 +1,7 @@
 // The item entry panel: New Item, Save Item and Cancel with their slides, and
 // the background click that parks the focus.
 
+#include "app/duplicate_line.h"
 #include "app/main_window.h"
 #include "grid/columns/lattice_grid.h"
 #include "tests/support/main_window_test.h"
@@ -122,6 +123,62 @@ TEST_F(ItemEntryTest, ANameAndAPriceAreRequiredButBlanksCount)
     SaveItem();
     EXPECT_TRUE(boxes.shown.isEmpty());
     EXPECT_EQ(folder.Read("blank.yearnbox"), ProfileBytes({" ,, ,1," + TodayText() + ",0,False"}));
+}
+
+TEST(ItemEntrySameName, IsToldUnderThePanelAndSavedOnlyWhenAsked)
+{
+    TTempFolder folder;
+    TRecordedMessageBoxes boxes;
+    TScriptedFileDialogs dialogs;
+    const QString ball = "Ball,,$5,1,12/7/2026,0,False";
+    folder.Write("blank.yearnbox", ProfileBytes({ball}));
+    folder.Write("toys.ybk", ProfileBytes({"Red bike,,$100,1,12/7/2026,0,False"}));
+    folder.Write("mpl.mpl", (folder.File("toys.ybk") + "\r\n").toLocal8Bit());
+    TForm1 form(folder.Path(), QString(), boxes, dialogs);
+    form.show();
+    QApplication::setActiveWindow(&form);
+    TDuplicateLine &line = *form.DuplicateLine();
+    QTest::mouseClick(form.BitBtn1(), Qt::LeftButton);
+    ASSERT_TRUE(WaitUntil([&] { return !form.Timer1()->isActive(); }, 5000));
+    const QString added = "red  BIKE,,$90,1," + TodayText() + ",0,False";
+    struct TStep {
+        const char *what;
+        std::function<void()> act;
+        QString told; // empty: the line is hidden
+        QStringList saved;
+    };
+    const TStep steps[] = {
+        {"Save Item", [&] {
+             form.Edit1()->setText("red  BIKE");
+             form.Edit3()->setText("$90");
+             QTest::mouseClick(form.BitBtn2(), Qt::LeftButton);
+         }, "Already in toys.ybk: Red bike, $100", {ball}},
+        {"a change of the name", [&] { QTest::keyClick(form.Edit1(), Qt::Key_E); }, "", {ball}},
+        {"Save Item again", [&] {
+             form.Edit1()->setText("red  BIKE");
+             QTest::mouseClick(form.BitBtn2(), Qt::LeftButton);
+         }, "Already in toys.ybk: Red bike, $100", {ball}},
+        {"Tab from Save Item, then Enter on Save Anyway", [&] {
+             form.BitBtn2()->setFocus();
+             QTest::keyClick(form.BitBtn2(), Qt::Key_Tab);
+             ASSERT_EQ(QApplication::focusWidget(), line.SaveAnyway());
+             QTest::keyClick(line.SaveAnyway(), Qt::Key_Return);
+         }, "", {ball, added}},
+    };
+    for (const TStep &step : steps) {
+        SCOPED_TRACE(step.what);
+        step.act();
+        EXPECT_EQ(line.isVisible(), !step.told.isEmpty());
+        if (!step.told.isEmpty()) {
+            EXPECT_EQ(line.Text()->text(), step.told);
+            EXPECT_EQ(line.geometry().top(), form.Panel1()->geometry().bottom() + 1);
+            EXPECT_EQ(line.SaveAnyway()->accessibleName(), "Save Anyway");
+            EXPECT_EQ(line.GoToItem()->accessibleName(), "Go to Item");
+            line.grab().save(folder.File("same_name.png"));
+        }
+        EXPECT_EQ(folder.Read("blank.yearnbox"), ProfileBytes(step.saved));
+    }
+    EXPECT_TRUE(boxes.shown.isEmpty());
 }
 
 TEST_F(ItemEntryTest, TheTrackBarEndsGiveOneAndFiveAndItKeepsItsPosition)

@@ -1,0 +1,75 @@
+#include "app/same_name_search.h"
+
+#include "grid/text_file.h"
+#include "platform/errors.h"
+#include "platform/file_identity.h"
+#include "platform/files.h"
+
+#include <QFileInfo>
+
+QString SameNameKey(QStringView name)
+{
+    QString key;
+    key.reserve(name.size());
+    for (const QChar c : name)
+        if (!c.isSpace())
+            key.append(c);
+    return key.toCaseFolded();
+}
+
+QString SameNameWarning(const TSameNameHit &hit)
+{
+    QString what = hit.item.name;
+    if (!hit.item.price.isEmpty())
+        what += QStringLiteral(", ") + hit.item.price;
+    return QStringLiteral("Already in %1: %2").arg(QFileInfo(hit.profile.path).fileName(), what);
+}
+
+std::optional<TSameNameIndex::TStamp> TSameNameIndex::StampOf(const QString &path)
+{
+    const std::optional<TFileIdentity> identity = FileIdentityOf(path);
+    if (!identity)
+        return std::nullopt;
+    const QFileInfo info(path);
+    return TStamp{identity->device, identity->inode, info.size(), info.lastModified()};
+}
+
+const TSameNameIndex::TFileNames *TSameNameIndex::NamesOf(const QString &path)
+{
+    const std::optional<TStamp> stamp = StampOf(path);
+    if (!stamp) {
+        files_.remove(path);
+        return nullptr;
+    }
+    if (const auto kept = files_.constFind(path); kept != files_.cend() && kept->stamp == *stamp)
+        return &*kept;
+    TFileNames names{*stamp, {}};
+    try {
+        for (TFoundItem &item : ItemsOfProfileText(DecodeTextFile(ReadWholeFile(path)))) {
+            const QString key = SameNameKey(item.name);
+            if (!names.items.contains(key))
+                names.items.insert(key, std::move(item));
+        }
+    } catch (const EYearnboxError &) {
+        files_.remove(path);
+        return nullptr;
+    }
+    return &*files_.insert(path, std::move(names));
+}
+
+std::optional<TSameNameHit> TSameNameIndex::Find(const QList<TSearchedProfile> &profiles,
+                                                 const QString &name)
+{
+    const QString key = SameNameKey(name);
+    // A name of blanks alone names nothing.
+    if (key.isEmpty())
+        return std::nullopt;
+    for (const TSearchedProfile &profile : profiles) {
+        const TFileNames *names = NamesOf(profile.path);
+        if (!names)
+            continue;
+        if (const auto found = names->items.constFind(key); found != names->items.cend())
+            return TSameNameHit{profile, *found};
+    }
+    return std::nullopt;
+}
