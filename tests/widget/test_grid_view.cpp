@@ -506,7 +506,6 @@ TEST_F(GridViewTest, UnderADarkPaletteEveryTextReadsOnMarkedAndUnmarkedRows)
     form->Edit4()->setFocus();
     QApplication::processEvents();
     const QImage picture = Picture();
-    picture.save("/tmp/h4/dark_grid.png");
     struct Row {
         const char *what;
         QRect area;
