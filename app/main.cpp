@@ -102,7 +102,9 @@ int main(int argc, char **argv)
     }
 
     TApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // A style named in QT_STYLE_OVERRIDE was taken when the application began.
+    if (qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"))
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     TMessageBoxes shownBoxes;
     TStandardErrorMessages unattended;
     // A screenshot run must not wait for a click on a box.

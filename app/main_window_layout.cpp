@@ -207,6 +207,7 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
                                          TAppearanceOption::aoHideSelection,
                                          TAppearanceOption::aoHighlightSlideCells});
     latticeGrid1_->SetColor(clWhite);
+    latticeGrid1_->SetFontColor(clWindowText);
     latticeGrid1_->SetInactiveSelectionColor(clWhite);
     latticeGrid1_->OnCellClick = [this](TLtCustomGridControl &, int column, int row) {
         LatticeGrid1CellClick(column, row);

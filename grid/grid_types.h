@@ -12,6 +12,7 @@ constexpr TColor clBlack = 0x000000;
 constexpr TColor clWhite = 0xFFFFFF;
 constexpr TColor clYellow = 0x00FFFF;
 constexpr TColor clWindow = 0xFF000005;
+constexpr TColor clWindowText = 0xFF000008;
 constexpr TColor clHighlight = 0xFF00000D;
 constexpr TColor clHighlightText = 0xFF00000E;
 constexpr TColor clBtnFace = 0xFF00000F;

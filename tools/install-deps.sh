@@ -9,7 +9,7 @@ set -euo pipefail
 # gtk-launch, and xprop for the window icon); the install and package tests; the
 # accessibility tests (Qt's switch for it, and a real AT-SPI bus and client);
 # the printed list's checks (pdfinfo, pdftotext, pdftoppm); the web page's
-# checks (a headless browser and an HTML checker).
+# checks (a headless browser and an HTML checker); a dark desktop's palette (qt6ct).
 packages=(
   build-essential cmake qt6-base-dev
   libjpeg62-turbo-dev
@@ -24,7 +24,7 @@ packages=(
   dpkg-dev lintian appstream groff-base
   qt6-base-private-dev at-spi2-core python3-pyatspi dbus
   poppler-utils
-  chromium tidy
+  chromium tidy qt6ct
 )
 
 missing=()

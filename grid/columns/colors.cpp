@@ -1,5 +1,7 @@
 #include "grid/columns/colors.h"
 
+#include "grid/columns/contrast.h"
+
 QColor ToQColor(TColor color, const QPalette &palette)
 {
     if ((color >> 24) == 0xFF) {
@@ -15,4 +17,17 @@ QColor ToQColor(TColor color, const QPalette &palette)
         }
     }
     return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
+}
+
+QColor ShownBackground(TColor color, const QPalette &palette)
+{
+    if (color == clWhite && IsDarkPalette(palette))
+        return palette.color(QPalette::Base);
+    return ToQColor(color, palette);
+}
+
+QColor ShownText(TColor color, const QColor &background, const QPalette &palette)
+{
+    const QColor ink = ToQColor(color, palette);
+    return IsDarkPalette(palette) ? ReadableOn(ink, background, kInkContrast) : ink;
 }

@@ -11,6 +11,7 @@
 // AdjustEditRect.
 
 #include "grid/columns/accessible_texts.h"
+#include "grid/columns/colors.h"
 #include "grid/columns/editor_rect.h"
 #include "grid/columns/editor_text.h"
 #include "grid/columns/lattice_grid.h"
@@ -29,8 +30,9 @@ TLtCustomEdit *TLatticeGrid::PrepareCellEditor(int column, int row)
     SetInplaceEdit(editor);
     item.BeginEditing();
     editor->SetEditorUpdating(false);
-    editor->SetColors(Resolved(OwnCellColor(item, *GetCell(column, row))),
-                      Resolved(item.FontColor()));
+    // The editor shows the cell as painted, minus the highlight.
+    const QColor background = ShownBackground(OwnCellColor(item, *GetCell(column, row)), palette());
+    editor->SetColors(background, ShownText(item.FontColor(), background, palette()));
     editor->setFont(item.Font());
     editor->BeginEditing();
     return editor;

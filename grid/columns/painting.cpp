@@ -81,7 +81,8 @@ TColor TLatticeGrid::ActualCellColor(TCell &cell, int column, int row)
     if (!GridHasFocus())
         return inactiveSelectionColor_;
     if (AppearanceOptions().Contains(TAppearanceOption::aoAlphaBlendedSelection))
-        return FromQColor(BlendedTowardHighlight(Resolved(base), palette().color(QPalette::Highlight)));
+        return FromQColor(
+            BlendedTowardHighlight(ShownBackground(base, palette()), palette().color(QPalette::Highlight)));
     return selectionColor_;
 }
 
@@ -108,7 +109,7 @@ TCellState TLatticeGrid::CellStateOf(int column, int row)
 void TLatticeGrid::DrawGridLines(QPainter &painter, const QRect &cell, TColor color) const
 {
     for (const QRect &strip : GridLineStrips(cell, CellGridLineSpaces()))
-        painter.fillRect(strip, Resolved(color));
+        painter.fillRect(strip, ShownBackground(color, palette()));
 }
 
 void TLatticeGrid::DrawCell(QPainter &painter, int column, int row, const QRect &cellRect)
@@ -121,7 +122,7 @@ void TLatticeGrid::DrawCell(QPainter &painter, int column, int row, const QRect 
     const TCellState state = CellStateOf(column, row);
     TColor gridLines = gridLinesColor_;
     DoCellColoring(column, row, background, gridLines, state);
-    QColor fillColor = Resolved(background);
+    QColor fillColor = ShownBackground(background, palette());
     const bool highlighted = state.Contains(TCellStateFlag::csSelected);
     if (item.Sorted() && !highlighted) {
         if (sortedStyle_ == TSortedStyle::soDarker ||
@@ -155,7 +156,7 @@ void TLatticeGrid::DrawCell(QPainter &painter, int column, int row, const QRect 
         paint.info = CellInfoOf(item.ColumnType(), data,
                                 TTextColumnDisplay::TextArea(item, cell, item.Font()));
         DoCellFormating(column, row, textColor, fontStyle, state);
-        paint.textColor = isEnabled() ? Resolved(textColor) : Resolved(clGrayText);
+        paint.textColor = ShownText(isEnabled() ? textColor : clGrayText, fillColor, palette());
         paint.font = WithStyle(item.Font(), fontStyle);
         if (const TColumnDisplay *display = DisplayFor(item.GetColumnDisplayClass()))
             display->Paint(painter, item, paint, this);
@@ -180,14 +181,14 @@ void TLatticeGrid::DrawEmptyCell(QPainter &painter, int column, const QRect &cel
     TColor background = color_;
     if (AppearanceOptions().Contains(TAppearanceOption::aoIndicateSortedColumn) &&
         columns_.Item(column)->Sorted())
-        background = FromQColor(Darkened(Resolved(background)));
+        background = FromQColor(Darkened(ShownBackground(background, palette())));
     TColor gridLines = EmptyCellGridLineColor(gridLinesStyle_, background, gridLinesColor_);
     const TCellState state{TCellStateFlag::csEmpty};
     DoCellColoring(column, -1, background, gridLines, state);
     DrawGridLines(painter, cellRect, gridLines);
     const QRect cell = WithoutGridLines(cellRect, CellGridLineSpaces());
     if (DoDrawCellBackground(column, -1, cell, state))
-        painter.fillRect(cell, Resolved(background));
+        painter.fillRect(cell, ShownBackground(background, palette()));
 }
 
 void TLatticeGrid::DrawFocusCell(QPainter &painter)
@@ -264,7 +265,7 @@ void TLatticeGrid::DrawColumnHeader(QPainter &painter, const TLtCustomColumn &co
 
     // The caption in the grid's font, placed by the header's alignment.
     painter.setFont(font());
-    painter.setPen(Resolved(fontColor_));
+    painter.setPen(ShownText(fontColor_, Resolved(column.Header().Color()), palette()));
     const QString caption = column.Header().Caption();
     const int tw = painter.fontMetrics().horizontalAdvance(caption) + 2;
     const int left = rect.left();
@@ -313,7 +314,7 @@ void TLatticeGrid::DrawColumnHeader(QPainter &painter, const TLtCustomColumn &co
 void TLatticeGrid::DrawEmptyHeader(QPainter &painter, const QRect &rect)
 {
     if (!enableVisualStyles_) {
-        painter.fillRect(rect, Resolved(color_));
+        painter.fillRect(rect, ShownBackground(color_, palette()));
         return;
     }
     painter.save();
@@ -363,11 +364,12 @@ void TLatticeGrid::paintEvent(QPaintEvent *event)
     if (columnsRight <= body.right())
         painter.fillRect(QRect(columnsRight, body.top(), body.right() - columnsRight + 1,
                                body.height()),
-                         Resolved(color_));
+                         ShownBackground(color_, palette()));
     if (Options().Contains(TGridOption::goSelectFullRow))
         DrawFocusCell(painter);
     if (Cells().VisibleRowCount() == 0 && !caption_.isEmpty()) {
-        painter.setPen(isEnabled() ? Resolved(fontColor_) : Resolved(clGrayText));
+        painter.setPen(ShownText(isEnabled() ? fontColor_ : clGrayText,
+                                 ShownBackground(color_, palette()), palette()));
         painter.drawText(body, Qt::AlignCenter | Qt::TextSingleLine, caption_);
     }
     painter.restore();

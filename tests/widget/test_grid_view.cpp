@@ -4,8 +4,10 @@
 
 #include "app/main_window.h"
 #include "grid/columns/cell_layout.h"
+#include "grid/columns/colors.h"
 #include "grid/columns/column_kinds.h"
 #include "grid/columns/column_plays.h"
+#include "grid/columns/contrast.h"
 #include "grid/columns/hint_window.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/errors.h"
@@ -70,6 +72,105 @@ TEST(CellLayout, DarkeningAndTheQuarterBlend)
     EXPECT_EQ(BlendedTowardHighlight(QColor(255, 255, 255), QColor(0, 0, 255)),
               QColor(191, 191, 255));
     EXPECT_EQ(BlendedTowardHighlight(QColor(0, 0, 0), QColor(2, 6, 10)), QColor(1, 2, 3));
+}
+
+namespace {
+
+// A dark desktop's colours, as a dark theme gives them.
+QPalette DarkPalette()
+{
+    QPalette dark;
+    const QColor window(53, 53, 53), base(35, 35, 35), text(230, 230, 230);
+    const std::pair<QPalette::ColorRole, QColor> roles[] = {
+        {QPalette::Window, window}, {QPalette::Button, window},
+        {QPalette::Base, base},     {QPalette::WindowText, text},
+        {QPalette::ButtonText, text}, {QPalette::Text, text},
+        {QPalette::Light, QColor(90, 90, 90)}, {QPalette::Dark, QColor(25, 25, 25)}};
+    for (const auto &[role, colour] : roles)
+        dark.setColor(role, colour);
+    return dark;
+}
+
+QPalette LightPalette()
+{
+    QPalette light;
+    light.setColor(QPalette::Window, QColor(239, 239, 239));
+    light.setColor(QPalette::WindowText, Qt::black);
+    light.setColor(QPalette::Base, Qt::white);
+    return light;
+}
+
+} // namespace
+
+TEST(Contrast, RatiosAndTheDarkOfAPalette)
+{
+    struct Row {
+        QColor a, b;
+        double ratio;
+    };
+    const Row rows[] = {
+        {Qt::black, Qt::white, 21.0},
+        {Qt::white, Qt::black, 21.0},
+        {Qt::yellow, Qt::yellow, 1.0},
+        {QColor(0, 128, 255), Qt::white, 3.80},  // the item text on an unmarked row
+        {QColor(0, 128, 255), Qt::yellow, 3.54}, // and on a marked one
+        {QColor(118, 118, 118), Qt::white, 4.54},
+    };
+    for (const Row &row : rows)
+        EXPECT_NEAR(ContrastRatio(row.a, row.b), row.ratio, 0.01) << row.a.name().toStdString();
+    EXPECT_TRUE(IsDarkPalette(DarkPalette()));
+    EXPECT_FALSE(IsDarkPalette(LightPalette()));
+}
+
+TEST(Contrast, AReadableVariantKeepsTheHueAndMovesTheLightnessAsLittleAsItMust)
+{
+    const QColor blue(0, 128, 255);
+    struct Row {
+        QColor ink, background;
+        double minimum;
+        QColor expected;  // invalid: a changed colour of ink's hue
+        bool lighter;
+    };
+    const Row rows[] = {
+        {Qt::black, Qt::white, 4.5, Qt::black, false},
+        {blue, QColor(35, 35, 35), 4.5, {}, true},    // dark base: lighter
+        {blue, Qt::yellow, 4.5, {}, false},           // a marked row: darker
+        {blue, Qt::white, 4.5, {}, false},
+        {blue, QColor(128, 128, 128), 4.5, {}, false}, // white cannot reach it, black can
+        {Qt::black, QColor(53, 53, 53), 4.5, {}, true},
+        {blue, QColor(128, 128, 128), 7.0, Qt::black, false}, // neither: the better extreme
+    };
+    for (const Row &row : rows) {
+        const QColor got = ReadableOn(row.ink, row.background, row.minimum);
+        const std::string name = row.ink.name().toStdString() + " on " +
+                                 row.background.name().toStdString();
+        if (row.expected.isValid()) {
+            EXPECT_EQ(got, row.expected) << name;
+            continue;
+        }
+        const double contrast = ContrastRatio(got, row.background);
+        EXPECT_GE(contrast, row.minimum) << name;
+        EXPECT_LT(contrast, row.minimum + 0.3) << name << ": no further than needed";
+        EXPECT_EQ(got.hslHue(), row.ink.hslHue()) << name;
+        EXPECT_EQ(got.lightness() > row.ink.lightness(), row.lighter) << name;
+    }
+}
+
+TEST(Contrast, TheGridsOwnColoursChangeOnlyUnderADarkPalette)
+{
+    const QPalette light = LightPalette(), dark = DarkPalette();
+    constexpr TColor kBlue = 0xFF8000;
+    // White stands for the window; yellow is the mark's own.
+    EXPECT_EQ(ShownBackground(clWhite, light), QColor(Qt::white));
+    EXPECT_EQ(ShownBackground(clWhite, dark), dark.color(QPalette::Base));
+    EXPECT_EQ(ShownBackground(clYellow, dark), QColor(Qt::yellow));
+    EXPECT_EQ(ShownBackground(clWindow, dark), dark.color(QPalette::Base));
+    EXPECT_EQ(ShownText(clWindowText, dark.color(QPalette::Button), dark),
+              dark.color(QPalette::WindowText));
+    for (const QColor background : {QColor(Qt::white), QColor(Qt::yellow)})
+        EXPECT_EQ(ShownText(kBlue, background, light), QColor(0, 128, 255)) << "as before";
+    for (const QColor background : {dark.color(QPalette::Base), QColor(Qt::yellow)})
+        EXPECT_GE(ContrastRatio(ShownText(kBlue, background, dark), background), 4.5);
 }
 
 TEST(RatePlay, GlyphsUnderTheMouseAndTypedKeys)
@@ -396,6 +497,44 @@ TEST_F(GridViewTest, ClassicHeadersLookLikeRaisedButtons)
     EXPECT_EQ(picture.pixel(name.left() + 10, name.top()), palette.color(QPalette::Light).rgb());
     EXPECT_EQ(picture.pixel(name.left() + 10, name.bottom()), palette.color(QPalette::Dark).rgb());
     EXPECT_EQ(picture.pixel(name.left() + 3, name.top() + 3), palette.color(QPalette::Button).rgb());
+}
+
+TEST_F(GridViewTest, UnderADarkPaletteEveryTextReadsOnMarkedAndUnmarkedRows)
+{
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(DarkPalette());
+    ShowWith({kKite, kBook});
+    form->Edit4()->setFocus();
+    QApplication::processEvents();
+    const QImage picture = Picture();
+    struct Row {
+        const char *what;
+        QRect area;
+        QColor background;  // invalid: the area's own left edge
+    };
+    const QRect header = Grid().HeaderRect();
+    const Row rows[] = {
+        {"unmarked name", Grid().CellRect(0, 0), QApplication::palette().color(QPalette::Base)},
+        {"unmarked price", Grid().CellRect(2, 0), QApplication::palette().color(QPalette::Base)},
+        {"marked name", Grid().CellRect(0, 1), QColor(Qt::yellow)},
+        {"marked price", Grid().CellRect(2, 1), QColor(Qt::yellow)},
+        {"header caption", QRect(header.left() + 2, header.top() + 2, 88, header.height() - 4), {}},
+    };
+    for (const Row &row : rows) {
+        const QColor background =
+            row.background.isValid()
+                ? row.background
+                : picture.pixelColor(row.area.left() + 2, row.area.center().y());
+        EXPECT_EQ(picture.pixelColor(row.area.left() + 1, row.area.center().y()), background)
+            << row.what;
+        // The ink: the pixel of the area farthest from its background.
+        double best = 1.0;
+        for (int y = row.area.top(); y <= row.area.bottom(); ++y)
+            for (int x = row.area.left(); x <= row.area.right(); ++x)
+                best = std::max(best, ContrastRatio(picture.pixelColor(x, y), background));
+        EXPECT_GE(best, kReadableContrast) << row.what;
+    }
+    QApplication::setPalette(before);
 }
 
 TEST(CheckBoxPlay, TheBoxIsPlacedInTheGrownCellAndOnlyItFlipsTheValue)
