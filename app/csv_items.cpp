@@ -208,11 +208,12 @@ void TCsvItemReader::Take(const TCsvRecord &record)
     std::vector<QStringView> fields(size_t(record.Size()));
     cleaned_.clear();
     cleaned_.reserve(fields.size());
+    const bool nul = record.chars.contains(QChar(0));
     for (qsizetype f = 0; f < record.Size(); ++f) {
         QStringView field = record.Field(f);
         if (field.startsWith(u'\''))
             field = field.sliced(1);
-        if (const qsizetype nuls = field.count(QChar(0))) {
+        if (const qsizetype nuls = nul ? field.count(QChar(0)) : 0) {
             cleaned_.push_back(field.toString().remove(QChar(0)));
             field = cleaned_.back();
             notes_.nulsDropped += nuls;
