@@ -2,7 +2,7 @@
 # compare.sh N: whole-process timings of N generated items (same files, warm
 # page cache): our load and save against sqlite3's CSV import and export of
 # the same items in UTF-8, with cat as the reading floor; our --import-csv of
-# the UTF-8 items beside a load of the profile it makes; start-up to the first
+# our own --export-csv of them beside a load of the profile it makes; start-up to the first
 # painted window (--screenshot, an empty list) beside a bare Qt 6 window; then
 # our in-process medians and the ratio of each of our operations to its peer.
 # Env: BENCH (build/yearnbox-bench), GEN (build/yearnbox-gen-profile),
@@ -64,9 +64,11 @@ measure sqlite3 load sqlite3 :memory: "$sql" ".import --csv $csv t"
 measure sqlite3 save sqlite3 :memory: "$sql" ".import --csv $csv t" ".mode csv" ".once $out" "SELECT * FROM t"
 measure ours load "$bench" --runs 1 load "$ybk"
 measure ours save "$bench" --runs 1 save "$ybk" "$out"
-# The import makes a new profile each run; the load reads what it made.
-imported=$data/gen$n.imported.ybk
-measure ours import sh -c 'rm -f "$1" && exec "$2" --import-csv "$3" "$1"' sh "$imported" "$yearnbox" "$csv"
+# The import of our own export makes a new profile each run; the load reads
+# what it made.
+exported=$data/gen$n.export.csv imported=$data/gen$n.imported.ybk
+"$yearnbox" --export-csv "$ybk" "$exported"
+measure ours import sh -c 'rm -f "$1" && exec "$2" --import-csv "$3" "$1"' sh "$imported" "$yearnbox" "$exported"
 measure ours loadi "$bench" --runs 1 load "$imported"
 # Start-up: a copy of the program in a folder of its own keeps its empty blank
 # profile and settings there; one run first makes them.
