@@ -11,6 +11,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace {
 
@@ -43,7 +44,6 @@ TForm2::TForm2(IModalWindows &modal, QWidget *parent)
     image1_ = new QLabel(this);
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(-120, -8, 1024, 559);
-    ShowBackgroundPicture(*image1_, resources::kAboutBackground);
 
     label1_ = NewWhiteLabel(this, "Label1", QStringLiteral("Yearnbox"), QRect(104, 136, 54, 16),
                             TahomaFont(13, true));
@@ -83,4 +83,11 @@ void TForm2::ShowModal()
 void TForm2::BitBtn1Click()
 {
     close();
+}
+
+void TForm2::showEvent(QShowEvent *event)
+{
+    if (image1_->pixmap().isNull() && !image1_->autoFillBackground())
+        ShowBackgroundPicture(*image1_, resources::kAboutBackground);
+    QDialog::showEvent(event);
 }

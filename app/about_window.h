@@ -30,6 +30,11 @@ public:
     QWidget *Shape2() const { return shape2_; }
     QPushButton *BitBtn1() const { return bitBtn1_; }
 
+protected:
+    // The picture is decoded when the window is first shown: the main
+    // window's first paint does not wait for it.
+    void showEvent(QShowEvent *event) override;
+
 private:
     void BitBtn1Click();
 

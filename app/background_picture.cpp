@@ -6,19 +6,22 @@
 #include <QLabel>
 #include <QPixmap>
 
+#include <utility>
+
 namespace {
 const QColor kDarkBackground(18, 18, 42);
 }
 
 void ShowBackgroundPicture(QLabel &image, const QString &resource)
 {
-    const QImage picture = DecodeJpeg(resources::Bytes(resource));
+    QImage picture = DecodeJpeg(resources::Bytes(resource));
     if (picture.isNull()) {
         image.setAutoFillBackground(true);
         QPalette dark = image.palette();
         dark.setColor(QPalette::Window, kDarkBackground);
         image.setPalette(dark);
     } else {
-        image.setPixmap(QPixmap::fromImage(picture));
+        // Handed over, so the pixmap takes the image's pixels without a copy.
+        image.setPixmap(QPixmap::fromImage(std::move(picture)));
     }
 }

@@ -111,11 +111,11 @@ int ImportCsvCommand(const QString &csv, const QString &profile, const QString &
         grid.ClearRows();
         blamed = &csv;
         const TCsvImportNotes notes =
-            ReadItemsCsvFile(csv, DateTimeToStr(Today()), [&](QStringList &&item) {
-                for (qsizetype i = 0; i < item.size(); ++i) {
-                    if (i > 0)
+            ReadItemsCsvFile(csv, DateTimeToStr(Today()), [&](const TCsvItem &item) {
+                for (int c = 0; c < TCsvItemTexts::kFields; ++c) {
+                    if (c > 0)
                         writer.PutSeparator();
-                    writer.Field(item[i]);
+                    writer.Field(item.Field(c));
                 }
                 writer.PutLineEnd();
             });

@@ -3,11 +3,13 @@
 #include "app/csv_text.h"
 #include "app/item_columns.h"
 #include "grid/grid_control.h"
+#include "grid/text_arena.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 
 #include <QFile>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -27,30 +29,6 @@ QString CaptionKey(QString caption)
     if (caption.endsWith(u':'))
         caption.chop(1);
     return caption.trimmed().toCaseFolded();
-}
-
-// The grid's own line break: lone LF, lone CR and '|' (which a profile reads
-// back as a line break) become CR LF. Whether a '|' was among them.
-bool MakeGridLineBreaks(QString &text)
-{
-    if (!text.contains(u'\n') && !text.contains(u'\r') && !text.contains(u'|'))
-        return false;
-    QString result;
-    result.reserve(text.size() + 8);
-    bool pipe = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'\r' || c == u'\n' || c == u'|') {
-            result += QStringLiteral("\r\n");
-            pipe = pipe || c == u'|';
-            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
-        } else {
-            result += c;
-        }
-    }
-    text = std::move(result);
-    return pipe;
 }
 
 // Whether the separator can be chosen: the first record has ended.
@@ -74,14 +52,21 @@ bool IsBlank(QStringView text)
     return true;
 }
 
+// The caption's key of an item column ("notes").
+QString CaptionOf(int column)
+{
+    const auto at = std::find(kCsvColumns.begin(), kCsvColumns.end(), column);
+    return CaptionKey(CsvCaptions()[qsizetype(at - kCsvColumns.begin())]);
+}
+
 [[noreturn]] void Refuse(int line, const QString &what)
 {
     throw EConvertError(QStringLiteral("line %1: %2").arg(line).arg(what));
 }
 
-QString PriorityField(const QString &field, int line)
+QString PriorityField(QStringView field, int line)
 {
-    const QString text = field.trimmed();
+    const QStringView text = field.trimmed();
     if (text.isEmpty())
         return QStringLiteral("1");
     bool ok = false;
@@ -91,13 +76,31 @@ QString PriorityField(const QString &field, int line)
     return QString::number(value);
 }
 
-QString MarkField(const QString &field, int line)
+// Whether text is word in any case. Only ASCII letters lower to the words'
+// letters, so ASCII lowering is all the folding needed.
+bool IsWord(QStringView text, QLatin1StringView word)
 {
-    const QString text = field.trimmed().toLower();
-    if (text.isEmpty() || text == u"false" || text == u"0" || text == u"no")
-        return QStringLiteral("False");
-    if (text == u"true" || text == u"1" || text == u"yes" || text == u"x")
-        return QStringLiteral("True");
+    if (text.size() != word.size())
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char16_t c = text[i].unicode();
+        if (c >= u'A' && c <= u'Z')
+            c = char16_t(c - u'A' + u'a');
+        if (c != char16_t(word[i].unicode()))
+            return false;
+    }
+    return true;
+}
+
+QLatin1StringView MarkField(QStringView field, int line)
+{
+    const QStringView text = field.trimmed();
+    if (text.isEmpty() || IsWord(text, QLatin1StringView("false")) ||
+        IsWord(text, QLatin1StringView("0")) || IsWord(text, QLatin1StringView("no")))
+        return QLatin1StringView("False");
+    if (IsWord(text, QLatin1StringView("true")) || IsWord(text, QLatin1StringView("1")) ||
+        IsWord(text, QLatin1StringView("yes")) || IsWord(text, QLatin1StringView("x")))
+        return QLatin1StringView("True");
     Refuse(line, QStringLiteral("the mark '%1' is neither True nor False").arg(field));
 }
 
@@ -200,60 +203,102 @@ void TCsvItemReader::FeedText(QString text, bool last)
 
 void TCsvItemReader::Take(const TCsvRecord &record)
 {
-    QStringList fields = record.fields;
-    for (QString &field : fields) {
-        field = UnguardSpreadsheetFormula(field);
-        if (const qsizetype nuls = field.count(QChar(0))) {
-            field.remove(QChar(0));
+    // Each field without its guard and its NUL characters: a view into the
+    // record, or a cleaned copy when it held NULs.
+    std::vector<QStringView> fields(size_t(record.Size()));
+    cleaned_.clear();
+    cleaned_.reserve(fields.size());
+    const bool nul = record.chars.contains(QChar(0));
+    for (qsizetype f = 0; f < record.Size(); ++f) {
+        QStringView field = record.Field(f);
+        if (field.startsWith(u'\''))
+            field = field.sliced(1);
+        if (const qsizetype nuls = nul ? field.count(QChar(0)) : 0) {
+            cleaned_.push_back(field.toString().remove(QChar(0)));
+            field = cleaned_.back();
             notes_.nulsDropped += nuls;
         }
+        fields[size_t(f)] = field;
     }
     if (columns_.empty()) {
-        columns_ = HeaderColumns(fields);
+        QStringList texts;
+        for (const QStringView field : fields)
+            texts.append(field.toString());
+        columns_ = HeaderColumns(texts);
         if (!columns_.empty())
             return;
         columns_.assign(kCsvColumns.begin(), kCsvColumns.end());
     }
-    QStringList item{QString(), QString(), QString(), QString(), QString(),
-                     QStringLiteral("0"), QString()};
+    std::array<QStringView, TCsvItemTexts::kFields> item{};
     bool empty = true;
-    for (qsizetype f = 0; f < fields.size(); ++f) {
-        QString &field = fields[f];
-        empty = empty && IsBlank(field);
-        if (f >= qsizetype(columns_.size())) {
-            if (!field.isEmpty())
+    for (size_t f = 0; f < fields.size(); ++f) {
+        empty = empty && IsBlank(fields[f]);
+        if (f >= columns_.size()) {
+            if (!fields[f].isEmpty())
                 Refuse(record.line, QStringLiteral("%1 fields, but only %2 are read")
                                         .arg(fields.size())
                                         .arg(columns_.size()));
             continue;
         }
-        if (columns_[size_t(f)] >= 0)
-            item[columns_[size_t(f)]] = std::move(field);
+        if (columns_[f] >= 0)
+            item[size_t(columns_[f])] = fields[f];
     }
     if (empty)
         return;
-    const QStringList captions = CsvCaptions();
-    for (size_t c = 0; c < kCsvColumns.size(); ++c) {
-        const int column = kCsvColumns[c];
-        if (column == icPriority || column == icMark || !MakeGridLineBreaks(item[column]))
-            continue;
-        if (notes_.pipeTexts++ < kPipesNamed)
-            notes_.pipes.append(QStringLiteral("line %1: %2")
-                                    .arg(record.line)
-                                    .arg(CaptionKey(captions[qsizetype(c)])));
+    const QString priority = PriorityField(item[icPriority], record.line);
+    const QLatin1StringView mark = MarkField(item[icMark], record.line);
+    QString &chars = item_.chars_;
+    // Emptied, its memory kept for the next item.
+    chars.resize(0);
+    for (int column = 0; column < TCsvItemTexts::kFields; ++column) {
+        const qsizetype start = chars.size();
+        item_.starts_[size_t(column)] = start;
+        if (column == icPriority) {
+            chars += priority;
+        } else if (column == icDelete) {
+            chars += u'0';
+        } else if (column == icMark) {
+            chars += mark;
+        } else {
+            if (AppendText(item[size_t(column)]) && notes_.pipeTexts++ < kPipesNamed)
+                notes_.pipes.append(
+                    QStringLiteral("line %1: %2").arg(record.line).arg(CaptionOf(column)));
+            if (column == icDateAdded && IsBlank(QStringView(chars).sliced(start))) {
+                chars.resize(start);
+                chars += today_;
+            }
+        }
     }
-    item[icPriority] = PriorityField(item[icPriority], record.line);
-    item[icMark] = MarkField(item[icMark], record.line);
-    if (IsBlank(item[icDateAdded]))
-        item[icDateAdded] = today_;
-    take_(std::move(item));
+    item_.starts_[TCsvItemTexts::kFields] = chars.size();
+    take_(item_);
 }
 
-std::vector<QStringList> ReadItemsCsv(const QByteArray &bytes, const QString &today,
-                                      TCsvImportNotes *notes)
+bool TCsvItemReader::AppendText(QStringView text)
 {
-    std::vector<QStringList> items;
-    TCsvItemReader reader(today, [&](QStringList &&item) { items.push_back(std::move(item)); });
+    QString &chars = item_.chars_;
+    bool pipe = false;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        qsizetype end = i;
+        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n' && text[end] != u'|')
+            ++end;
+        chars += text.sliced(i, end - i);
+        if (end == text.size())
+            break;
+        // Lone LF, lone CR and '|' become CR LF, the grid's own line break.
+        chars += QLatin1StringView("\r\n");
+        pipe = pipe || text[end] == u'|';
+        i = end + 1;
+        if (text[end] == u'\r' && i < text.size() && text[i] == u'\n')
+            ++i;
+    }
+    return pipe;
+}
+
+TCsvItemTexts ReadItemsCsv(const QByteArray &bytes, const QString &today, TCsvImportNotes *notes)
+{
+    TCsvItemTexts items;
+    TCsvItemReader reader(today, [&](const TCsvItem &item) { items.Add(item); });
     reader.Feed(bytes);
     reader.Finish();
     if (notes)
@@ -287,15 +332,31 @@ TCsvImportNotes ReadItemsCsvFile(const QString &path, const QString &today,
     return reader.Notes();
 }
 
-void AppendItems(TLtCustomGridControl &grid, const std::vector<QStringList> &items)
+void AppendItems(TLtCustomGridControl &grid, const TCsvItemTexts &items)
 {
-    if (items.empty())
+    if (items.Count() == 0)
         return;
     const int first = grid.RowCount();
     grid.BeginUpdate();
-    grid.AddRow(int(items.size()));
-    for (size_t i = 0; i < items.size(); ++i)
-        for (int c = 0; c < int(items[i].size()); ++c)
-            grid.SetCells(c, first + int(i), items[i][c]);
+    grid.AddRow(int(items.Count()));
+    // Each text is offered as a place in the items' string, as a load offers
+    // the file's; a cell that cannot keep it copies it.
+    const QString &chars = items.Chars();
+    TTextOffer offer;
+    if (TTextArena::CanHold(chars))
+        // All places are exact: the marks only matter to encoded ones.
+        offer.arena = std::make_shared<const TTextArena>(chars, QLatin1Char(','), QLatin1Char('|'));
+    const TTextOfferScope scope(offer.arena ? &offer : nullptr);
+    for (qsizetype i = 0; i < items.Count(); ++i)
+        for (int c = 0; c < TCsvItemTexts::kFields; ++c) {
+            const QStringView text = items.Text(i, c);
+            const QString raw = QString::fromRawData(text.data(), text.size());
+            offer.text = raw.constData();
+            offer.size = raw.size();
+            offer.offset = uint32_t(text.data() - chars.constData());
+            offer.length = uint32_t(text.size());
+            grid.SetCells(c, first + int(i), raw);
+        }
+    offer.text = nullptr;
     grid.EndUpdate();
 }

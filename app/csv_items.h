@@ -14,11 +14,14 @@
 // handed on as soon as its record ends, so a caller that adds nothing before
 // the whole file has been read adds nothing from a refused file.
 
+#include "app/csv_item_texts.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -46,11 +49,27 @@ struct TCsvImportNotes {
 // The notes as one sentence for a message; empty when there is nothing to say.
 QString CsvImportNotesText(const TCsvImportNotes &notes);
 
+// One item's seven profile fields, one after another in one string that the
+// reader reuses from item to item: valid until the next item is read.
+class TCsvItem {
+public:
+    QStringView Field(int column) const
+    {
+        return QStringView(chars_).sliced(starts_[size_t(column)],
+                                          starts_[size_t(column) + 1] - starts_[size_t(column)]);
+    }
+
+private:
+    friend class TCsvItemReader;
+    QString chars_;
+    std::array<qsizetype, 8> starts_{};
+};
+
 // Reads CSV bytes given in pieces and hands on each item as its seven
 // profile fields. Raises EConvertError naming the line.
 class TCsvItemReader {
 public:
-    using TTake = std::function<void(QStringList &&item)>;
+    using TTake = std::function<void(const TCsvItem &item)>;
     TCsvItemReader(QString today, TTake take);
     ~TCsvItemReader();
 
@@ -61,6 +80,9 @@ public:
 private:
     void FeedText(QString text, bool last);
     void Take(const TCsvRecord &record);
+    // Appends a text with the grid's line breaks to the item; whether a '|'
+    // became one.
+    bool AppendText(QStringView text);
 
     QString today_;
     TTake take_;
@@ -70,11 +92,14 @@ private:
     QString head_;
     std::vector<int> columns_;
     TCsvImportNotes notes_;
+    TCsvItem item_;
+    // The fields of a record that held NUL characters, without them.
+    std::vector<QString> cleaned_;
 };
 
 // Each item of whole CSV bytes.
-std::vector<QStringList> ReadItemsCsv(const QByteArray &bytes, const QString &today,
-                                      TCsvImportNotes *notes = nullptr);
+TCsvItemTexts ReadItemsCsv(const QByteArray &bytes, const QString &today,
+                           TCsvImportNotes *notes = nullptr);
 
 // The same with files: writes the grid to a CSV file in UTF-8, replacing it
 // whole (a failure leaves the old file); reads a CSV file a piece at a time.
@@ -84,5 +109,6 @@ void SaveItemsCsvFile(TLtCustomGridControl &grid, const QString &path);
 TCsvImportNotes ReadItemsCsvFile(const QString &path, const QString &today,
                                  const TCsvItemReader::TTake &take);
 
-// Adds the items after the grid's last row, in one batch.
-void AppendItems(TLtCustomGridControl &grid, const std::vector<QStringList> &items);
+// Adds the items after the grid's last row, in one batch; their text cells
+// point into the items' one string, as a load's point into the file's.
+void AppendItems(TLtCustomGridControl &grid, const TCsvItemTexts &items);

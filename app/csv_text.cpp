@@ -52,6 +52,14 @@ const QString kUtf8Refusal = QStringLiteral("the text is neither UTF-8 nor UTF-1
 
 } // namespace
 
+QStringList TCsvRecord::Fields() const
+{
+    QStringList fields;
+    for (qsizetype i = 0; i < Size(); ++i)
+        fields.append(Field(i).toString());
+    return fields;
+}
+
 void AppendCsvRecord(QString &out, const QStringList &fields)
 {
     for (qsizetype i = 0; i < fields.size(); ++i) {
@@ -89,18 +97,15 @@ QString UnguardSpreadsheetFormula(const QString &text)
 
 qsizetype CountCsvLineEnds(QStringView text, bool &crBefore)
 {
-    qsizetype count = 0;
-    bool cr = crBefore;
-    for (const QChar c : text) {
-        if (c == u'\r') {
-            ++count;
-            cr = true;
-        } else {
-            count += c == u'\n' && !cr ? 1 : 0;
-            cr = false;
-        }
-    }
-    crBefore = cr;
+    if (text.isEmpty())
+        return 0;
+    const char16_t *data = text.utf16();
+    // A CR ends a line, and so does an LF that no CR comes right before;
+    // counted without branches, since every character of a file passes here.
+    qsizetype count = (data[0] == u'\r') + (data[0] == u'\n' && !crBefore);
+    for (qsizetype i = 1; i < text.size(); ++i)
+        count += (data[i] == u'\r') | ((data[i] == u'\n') & (data[i - 1] != u'\r'));
+    crBefore = data[text.size() - 1] == u'\r';
     return count;
 }
 
@@ -248,7 +253,9 @@ void TCsvParser::Feed(QStringView text)
             break;
         case TState::stRecordStart:
             record_.line = line_;
-            record_.fields.clear();
+            // Emptied, its memory kept for the next record.
+            record_.chars.resize(0);
+            record_.ends.clear();
             state_ = TState::stFieldStart;
             break;
         case TState::stFieldStart:
@@ -265,7 +272,7 @@ void TCsvParser::Feed(QStringView text)
             qsizetype end = i;
             while (end < n && text[end] != separator_ && text[end] != u'\r' && text[end] != u'\n')
                 ++end;
-            field_ += text.sliced(i, end - i);
+            record_.chars += text.sliced(i, end - i);
             i = end;
             if (i < n)
                 endAt(text[i]);
@@ -276,7 +283,7 @@ void TCsvParser::Feed(QStringView text)
             const qsizetype quote = text.indexOf(u'"', i);
             const QStringView run = text.sliced(i, (quote < 0 ? n : quote) - i);
             CountLines(run);
-            field_ += run;
+            record_.chars += run;
             i += run.size();
             if (quote >= 0) {
                 ++i;
@@ -288,7 +295,7 @@ void TCsvParser::Feed(QStringView text)
         case TState::stQuoteInQuoted: {
             const QChar c = text[i];
             if (c == u'"') {
-                field_ += c;
+                record_.chars += c;
                 ++i;
                 state_ = TState::stQuoted;
             } else if (c == separator_ || c == u'\r' || c == u'\n') {
@@ -322,13 +329,12 @@ void TCsvParser::Finish()
 
 void TCsvParser::EndField()
 {
-    record_.fields.append(std::exchange(field_, QString()));
+    record_.ends.push_back(record_.chars.size());
 }
 
 void TCsvParser::EndRecord()
 {
     take_(record_);
-    record_.fields.clear();
 }
 
 void TCsvParser::CountLines(QStringView run)

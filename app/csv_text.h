@@ -26,10 +26,22 @@
 #include <optional>
 #include <vector>
 
+// The fields' texts one after another in one string, reused from record to
+// record, so a record costs no string of its own per field.
 struct TCsvRecord {
     // The line of the file on which the record begins, from 1.
     int line = 0;
-    QStringList fields;
+    QString chars;
+    // Where each field ends in chars.
+    std::vector<qsizetype> ends;
+
+    qsizetype Size() const { return qsizetype(ends.size()); }
+    QStringView Field(qsizetype i) const
+    {
+        const qsizetype start = i == 0 ? 0 : ends[size_t(i - 1)];
+        return QStringView(chars).sliced(start, ends[size_t(i)] - start);
+    }
+    QStringList Fields() const;
 };
 
 // Appends one record, CR LF included.
@@ -94,7 +106,6 @@ private:
     TTake take_;
     TState state_ = TState::stRecordStart;
     TCsvRecord record_;
-    QString field_;
     int line_ = 1;
     int opened_ = 0;
     bool crBefore_ = false;

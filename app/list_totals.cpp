@@ -31,43 +31,56 @@ void TListTotals::Count()
 {
     totals_.Clear();
     figures_.clear();
-    figures_.reserve(grid_.RowCount());
+    figures_.reserve(size_t(grid_.RowCount()));
+    TCells &cells = grid_.Cells();
     for (int r = 0; r < grid_.RowCount(); ++r) {
+        TRow &record = *cells.GetRow(r);
         const TItemFigure figure = FigureOfRow(r);
+        record.tag = 0;
         if (figure.kind == TPriceKind::pkNone)
             continue;
         totals_.Add(figure);
-        figures_.insert(grid_.Cells().GetRow(r), figure);
+        figures_.push_back(figure);
+        record.tag = unsigned(figures_.size());
     }
     counted_ = true;
+}
+
+void TListTotals::Forget(TRow &record)
+{
+    if (record.tag == 0)
+        return;
+    TItemFigure &old = figures_[record.tag - 1];
+    totals_.Remove(old);
+    old = TItemFigure();
+    record.tag = 0;
 }
 
 void TListTotals::CellChanged(int column, int row)
 {
     if (!counted_ || (column != icPrice && column != icPriority && column != icMark))
         return;
-    const TRow *record = grid_.Cells().GetRow(row);
-    const auto old = figures_.constFind(record);
-    if (old != figures_.constEnd()) {
-        totals_.Remove(*old);
-        figures_.erase(old);
-    }
+    TRow &record = *grid_.Cells().GetRow(row);
+    const unsigned tag = record.tag;
+    Forget(record);
     const TItemFigure figure = FigureOfRow(row);
-    if (figure.kind != TPriceKind::pkNone) {
-        totals_.Add(figure);
-        figures_.insert(record, figure);
+    if (figure.kind == TPriceKind::pkNone)
+        return;
+    totals_.Add(figure);
+    // The row keeps its place in the table, or takes a new one.
+    if (tag == 0) {
+        figures_.push_back(figure);
+        record.tag = unsigned(figures_.size());
+    } else {
+        figures_[tag - 1] = figure;
+        record.tag = tag;
     }
 }
 
 void TListTotals::RowDeleting(int row)
 {
-    if (!counted_)
-        return;
-    const auto old = figures_.constFind(grid_.Cells().GetRow(row));
-    if (old == figures_.constEnd())
-        return;
-    totals_.Remove(*old);
-    figures_.erase(old);
+    if (counted_)
+        Forget(*grid_.Cells().GetRow(row));
 }
 
 void TListTotals::RowsReset()

@@ -7,13 +7,14 @@
 // start, and by every reset of the rows (a load, a new list, a batch). Once
 // counted, a changed price, priority or mark takes the row's old figure out and
 // puts its new one in, and a deleted row takes its figure out; while stale, a
-// change costs nothing. Figures are kept per row record, which stays the same
-// through sorting and moving.
+// change costs nothing. Each row's figure is found through its row record's
+// tag (one totals per grid), which stays the same through sorting and moving;
+// a count reads every row once and fills a plain table, with no lookup.
 
 #include "app/price_totals.h"
 #include "grid/rows_listener.h"
 
-#include <QHash>
+#include <vector>
 
 struct TRow;
 class TLtCustomGridControl;
@@ -40,9 +41,12 @@ private:
     void RowsReset() override;
     void Count();
     TItemFigure FigureOfRow(int row);
+    // Takes the row's figure out of the totals and the table.
+    void Forget(TRow &record);
 
     TLtCustomGridControl &grid_;
     TPriceTotals totals_;
-    QHash<const TRow *, TItemFigure> figures_;
+    // Indexed by a row record's tag - 1; a row with a price has a tag.
+    std::vector<TItemFigure> figures_;
     bool counted_ = false;
 };

@@ -71,18 +71,17 @@ void TForm1::ImportItems()
     if (!importDialog_->Execute())
         return;
     const QString file = importDialog_->FileName();
-    std::vector<QStringList> items;
+    TCsvItemTexts items;
     TCsvImportNotes notes;
     try {
-        notes = ReadItemsCsvFile(file, DateTimeToStr(Today()), [&](QStringList &&item) {
-            items.push_back(std::move(item));
-        });
+        notes = ReadItemsCsvFile(file, DateTimeToStr(Today()),
+                                 [&](const TCsvItem &item) { items.Add(item); });
     } catch (const EYearnboxError &error) {
         messages_.ShowMessage(QStringLiteral("\"%1\" could not be imported: %2")
                                   .arg(QFileInfo(file).fileName(), error.Message()));
         return;
     }
-    if (items.empty())
+    if (items.Count() == 0)
         return;
     // Appended again to the other version when another writer saved meanwhile.
     history_->ReplaceAll([this, items = std::move(items)] {

@@ -1,18 +1,23 @@
 #!/usr/bin/env bash
 # compare.sh N: whole-process timings of N generated items (same files, warm
 # page cache): our load and save against sqlite3's CSV import and export of
-# the same items in UTF-8, with cat as the reading floor; then our in-process
-# medians and the ratio of each of our operations to sqlite3's.
+# the same items in UTF-8, with cat as the reading floor; our --import-csv of
+# our own --export-csv of them beside a load of the profile it makes; start-up to the first
+# painted window (--screenshot, an empty list) beside a bare Qt 6 window; then
+# our in-process medians and the ratio of each of our operations to its peer.
 # Env: BENCH (build/yearnbox-bench), GEN (build/yearnbox-gen-profile),
+#      YEARNBOX (build/yearnbox), BARE (build/yearnbox-bare-window),
 #      RUNS (3), DATA (/tmp/perf).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 n=${1:?usage: compare.sh N}
 bench=${BENCH:-$root/build/yearnbox-bench}
 gen=${GEN:-$root/build/yearnbox-gen-profile}
+yearnbox=${YEARNBOX:-$root/build/yearnbox}
+bare=${BARE:-$root/build/yearnbox-bare-window}
 runs=${RUNS:-3}
 data=${DATA:-/tmp/perf}
-for tool in "$bench" "$gen"; do
+for tool in "$bench" "$gen" "$yearnbox" "$bare"; do
   [ -x "$tool" ] || { echo "no $tool; build it first" >&2; exit 1; }
 done
 for tool in sqlite3 /usr/bin/time; do
@@ -59,6 +64,19 @@ measure sqlite3 load sqlite3 :memory: "$sql" ".import --csv $csv t"
 measure sqlite3 save sqlite3 :memory: "$sql" ".import --csv $csv t" ".mode csv" ".once $out" "SELECT * FROM t"
 measure ours load "$bench" --runs 1 load "$ybk"
 measure ours save "$bench" --runs 1 save "$ybk" "$out"
+# The import of our own export makes a new profile each run; the load reads
+# what it made.
+exported=$data/gen$n.export.csv imported=$data/gen$n.imported.ybk
+"$yearnbox" --export-csv "$ybk" "$exported"
+measure ours import sh -c 'rm -f "$1" && exec "$2" --import-csv "$3" "$1"' sh "$imported" "$yearnbox" "$exported"
+measure ours loadi "$bench" --runs 1 load "$imported"
+# Start-up: a copy of the program in a folder of its own keeps its empty blank
+# profile and settings there; one run first makes them.
+mkdir -p "$tmp/app"
+cp "$yearnbox" "$tmp/app/yearnbox"
+"$tmp/app/yearnbox" --screenshot "$tmp/first.png"
+measure bare start "$bare" "$tmp/bare.png"
+measure ours start "$tmp/app/yearnbox" --screenshot "$tmp/ours.png"
 
 echo
 echo "# in-process medians (5 runs after a warm-up)"
@@ -66,7 +84,11 @@ for op in load clear paint; do "$bench" "$op" "$ybk"; done
 "$bench" save "$ybk" "$out"
 
 echo
-awk '$1 == "sqlite3" {peer[$2] = $3} $1 == "ours" {ours[$2] = $3}
+awk '$1 == "sqlite3" || $1 == "bare" {peer[$2] = $3; who[$2] = $1} $1 == "ours" {ours[$2] = $3; rss[$2] = $4}
      END {for (op in ours) if (op in peer)
-            printf "%-5s ours %s s, sqlite3 %s s: %.2f x\n", op, ours[op], peer[op], ours[op] / peer[op]}' \
+            printf "%-5s ours %s s, %s %s s: %.2f x\n", op, ours[op], who[op], peer[op], ours[op] / peer[op]
+          if ("import" in ours && "loadi" in ours)
+            printf "import ours %s s, %s MB; a load of what it made %s s, %s MB: %.2f x, peak %.2f x\n",
+                   ours["import"], rss["import"], ours["loadi"], rss["loadi"],
+                   ours["import"] / ours["loadi"], rss["import"] / rss["loadi"]}' \
   "$tmp/table"

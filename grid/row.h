@@ -11,6 +11,9 @@ struct TRow {
     int Level = 0;
     int height = 16;
     TRow *parent = nullptr;
+    // A number that one party outside the grid keeps with the row (0: none);
+    // the grid never reads it, and a new row starts with 0.
+    unsigned tag = 0;
 
     // Visible in the grid: neither hidden nor under a collapsed row.
     bool IsVisible() const { return shown && Visible; }

@@ -22,14 +22,15 @@ struct TJpegError {
 
 void IgnoreJpegMessage(j_common_ptr) {}
 
-struct TDecodedPixels {
-    unsigned char *pixels = nullptr;  // width * height 32-bit pixels, malloc'ed
-    unsigned width = 0;
-    unsigned height = 0;
+// Where the pixels go: called once the size is known, it returns the first
+// of height rows of width 32-bit pixels, stride bytes apart (null: no memory).
+struct TPixelTarget {
+    unsigned char *(*make)(void *context, unsigned width, unsigned height, size_t *stride);
+    void *context;
 };
 
 // Only plain C data lives across the jump.
-bool DecodePixels(const unsigned char *data, unsigned long size, TDecodedPixels *out)
+bool DecodePixels(const unsigned char *data, unsigned long size, TPixelTarget target)
 {
     jpeg_decompress_struct info;
     TJpegError error;
@@ -39,8 +40,6 @@ bool DecodePixels(const unsigned char *data, unsigned long size, TDecodedPixels 
     error.manager.output_message = IgnoreJpegMessage;
     if (setjmp(error.back)) {
         jpeg_destroy_decompress(&info);
-        std::free(out->pixels);
-        out->pixels = nullptr;
         return false;
     }
     jpeg_create_decompress(&info);
@@ -48,13 +47,13 @@ bool DecodePixels(const unsigned char *data, unsigned long size, TDecodedPixels 
     jpeg_read_header(&info, TRUE);
     info.out_color_space = JCS_EXT_BGRX;
     jpeg_start_decompress(&info);
-    out->width = info.output_width;
-    out->height = info.output_height;
-    out->pixels = static_cast<unsigned char *>(std::malloc(size_t(out->width) * out->height * 4));
-    if (!out->pixels)
+    size_t stride = 0;
+    unsigned char *pixels =
+        target.make(target.context, info.output_width, info.output_height, &stride);
+    if (!pixels)
         OnJpegError(reinterpret_cast<j_common_ptr>(&info));
     while (info.output_scanline < info.output_height) {
-        JSAMPROW row = out->pixels + size_t(info.output_scanline) * out->width * 4;
+        JSAMPROW row = pixels + size_t(info.output_scanline) * stride;
         jpeg_read_scanlines(&info, &row, 1);
     }
     jpeg_finish_decompress(&info);
@@ -66,15 +65,19 @@ bool DecodePixels(const unsigned char *data, unsigned long size, TDecodedPixels 
 
 QImage DecodeJpeg(const QByteArray &bytes)
 {
-    TDecodedPixels decoded;
+    // The rows are decoded straight into the image, with no copy between.
+    QImage image;
+    const TPixelTarget target{
+        [](void *context, unsigned width, unsigned height, size_t *stride) -> unsigned char * {
+            QImage &made = *static_cast<QImage *>(context);
+            made = QImage(int(width), int(height), QImage::Format_RGB32);
+            *stride = size_t(made.bytesPerLine());
+            return made.isNull() ? nullptr : made.bits();
+        },
+        &image};
     if (bytes.isEmpty() ||
         !DecodePixels(reinterpret_cast<const unsigned char *>(bytes.constData()),
-                      static_cast<unsigned long>(bytes.size()), &decoded))
+                      static_cast<unsigned long>(bytes.size()), target))
         return QImage();
-    QImage image(int(decoded.width), int(decoded.height), QImage::Format_RGB32);
-    for (unsigned y = 0; y < decoded.height; ++y)
-        std::memcpy(image.scanLine(int(y)), decoded.pixels + size_t(y) * decoded.width * 4,
-                    size_t(decoded.width) * 4);
-    std::free(decoded.pixels);
     return image;
 }

@@ -87,6 +87,9 @@ TEST_F(AboutTest, TheWindowIsLaidOutAsDesigned)
     EXPECT_EQ(about.Label1()->width(), qMax(54, about.Label1()->sizeHint().width()));
     EXPECT_EQ(about.Label2()->geometry(),
               QRect(qMax(164, about.Label1()->geometry().right() + 7), 138, 24, 13));
+    // The picture is decoded only when the window is first shown.
+    EXPECT_TRUE(about.Image1()->pixmap().isNull());
+    about.show();
     EXPECT_EQ(about.Image1()->pixmap().size(), QSize(1024, 559));
     EXPECT_EQ(about.Label1()->text(), "Yearnbox");
     EXPECT_EQ(about.Label2()->text(), "v1.2");

@@ -58,7 +58,7 @@ std::vector<QStringList> Fields(const std::vector<TCsvRecord> &records)
 {
     std::vector<QStringList> fields;
     for (const TCsvRecord &record : records)
-        fields.push_back(record.fields);
+        fields.push_back(record.Fields());
     return fields;
 }
 
@@ -123,7 +123,7 @@ TEST(CsvText, ReadingInPiecesOfAnySizeGivesTheSameRecordsAndLines)
             const std::vector<TCsvRecord> pieces = ParseInPieces(row.bytes, piece, row.separator);
             ASSERT_EQ(pieces.size(), whole.size()) << row.what << " " << piece;
             for (size_t i = 0; i < whole.size(); ++i) {
-                EXPECT_EQ(pieces[i].fields, whole[i].fields) << row.what << " " << piece;
+                EXPECT_EQ(pieces[i].Fields(), whole[i].Fields()) << row.what << " " << piece;
                 EXPECT_EQ(pieces[i].line, whole[i].line) << row.what << " " << piece;
             }
         }
@@ -204,7 +204,7 @@ TEST(CsvItems, MapsByCaptionOrByOrderAndFillsWhatIsMissing)
          {{"A", "", "", "1", "12/9/2026", "0", "False"}}},
     };
     for (const Row &row : rows)
-        EXPECT_EQ(ReadItemsCsv(row.bytes, today), row.want) << row.bytes.constData();
+        EXPECT_EQ(ReadItemsCsv(row.bytes, today).Lists(), row.want) << row.bytes.constData();
 
     struct Bad { QByteArray bytes; const char *message; };
     const Bad bads[] = {
@@ -308,7 +308,7 @@ TEST(CsvItems, ReadsWhatLibreOfficeCalcWroteInEveryForm)
         {"UTF-16 BE, ',', CR LF", encoded(QStringEncoder::Utf16BE, u',')},
     };
     for (const Form &form : forms)
-        EXPECT_EQ(ReadItemsCsv(form.bytes, QStringLiteral("today")), want) << form.what;
+        EXPECT_EQ(ReadItemsCsv(form.bytes, QStringLiteral("today")).Lists(), want) << form.what;
 }
 
 TEST(CsvItems, NulsAreDroppedAndPipesBecomeLineBreaksAndTheMessageSaysSo)
@@ -338,7 +338,7 @@ TEST(CsvItems, NulsAreDroppedAndPipesBecomeLineBreaksAndTheMessageSaysSo)
     };
     for (const Row &row : rows) {
         TCsvImportNotes notes;
-        EXPECT_EQ(ReadItemsCsv(row.bytes, QStringLiteral("d"), &notes), row.want) << row.what;
+        EXPECT_EQ(ReadItemsCsv(row.bytes, QStringLiteral("d"), &notes).Lists(), row.want) << row.what;
         EXPECT_EQ(CsvImportNotesText(notes), QString::fromUtf8(row.message)) << row.what;
     }
 }
