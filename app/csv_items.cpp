@@ -6,6 +6,7 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <array>
@@ -76,7 +77,7 @@ bool IsBlank(QStringView text)
 
 [[noreturn]] void Refuse(int line, const QString &what)
 {
-    throw EConvertError(QStringLiteral("line %1: %2").arg(line).arg(what));
+    throw EConvertError(QCoreApplication::translate("EConvertError", "line %1: %2").arg(QString::number(line), what));
 }
 
 QString PriorityField(const QString &field, int line)
@@ -87,7 +88,7 @@ QString PriorityField(const QString &field, int line)
     bool ok = false;
     const int value = text.toInt(&ok);
     if (!ok)
-        Refuse(line, QStringLiteral("the priority '%1' is not a whole number").arg(field));
+        Refuse(line, QCoreApplication::translate("EConvertError", "the priority '%1' is not a whole number").arg(field));
     return QString::number(value);
 }
 
@@ -98,7 +99,7 @@ QString MarkField(const QString &field, int line)
         return QStringLiteral("False");
     if (text == u"true" || text == u"1" || text == u"yes" || text == u"x")
         return QStringLiteral("True");
-    Refuse(line, QStringLiteral("the mark '%1' is neither True nor False").arg(field));
+    Refuse(line, QCoreApplication::translate("EConvertError", "the mark '%1' is neither True nor False").arg(field));
 }
 
 // Which item column each field of a record fills (-1: none); empty when the
@@ -155,13 +156,13 @@ QString CsvImportNotesText(const TCsvImportNotes &notes)
 {
     QStringList parts;
     if (notes.nulsDropped == 1)
-        parts.append(QStringLiteral("1 NUL character was dropped"));
+        parts.append(QCoreApplication::translate("TCsvItemReader", "1 NUL character was dropped"));
     else if (notes.nulsDropped > 1)
-        parts.append(QStringLiteral("%1 NUL characters were dropped").arg(notes.nulsDropped));
+        parts.append(QCoreApplication::translate("TCsvItemReader", "%n NUL characters were dropped", nullptr, notes.nulsDropped));
     if (notes.pipeTexts > 0) {
-        QString pipes = QStringLiteral("a '|' became a line break (%1").arg(notes.pipes.join(u", "));
+        QString pipes = QCoreApplication::translate("TCsvItemReader", "a '|' became a line break (%1").arg(notes.pipes.join(u", "));
         if (notes.pipeTexts > notes.pipes.size())
-            pipes += QStringLiteral(" and %1 more").arg(notes.pipeTexts - notes.pipes.size());
+            pipes += QCoreApplication::translate("TCsvItemReader", " and %1 more").arg(notes.pipeTexts - notes.pipes.size());
         parts.append(pipes + u')');
     }
     return parts.join(QStringLiteral("; "));
@@ -222,7 +223,7 @@ void TCsvItemReader::Take(const TCsvRecord &record)
         empty = empty && IsBlank(field);
         if (f >= qsizetype(columns_.size())) {
             if (!field.isEmpty())
-                Refuse(record.line, QStringLiteral("%1 fields, but only %2 are read")
+                Refuse(record.line, QCoreApplication::translate("EConvertError", "%1 fields, but only %2 are read")
                                         .arg(fields.size())
                                         .arg(columns_.size()));
             continue;
@@ -238,9 +239,8 @@ void TCsvItemReader::Take(const TCsvRecord &record)
         if (column == icPriority || column == icMark || !MakeGridLineBreaks(item[column]))
             continue;
         if (notes_.pipeTexts++ < kPipesNamed)
-            notes_.pipes.append(QStringLiteral("line %1: %2")
-                                    .arg(record.line)
-                                    .arg(CaptionKey(captions[qsizetype(c)])));
+            notes_.pipes.append(QCoreApplication::translate("EConvertError", "line %1: %2")
+                                    .arg(QString::number(record.line), CaptionKey(captions[qsizetype(c)])));
     }
     item[icPriority] = PriorityField(item[icPriority], record.line);
     item[icMark] = MarkField(item[icMark], record.line);
@@ -278,7 +278,7 @@ TCsvImportNotes ReadItemsCsvFile(const QString &path, const QString &today,
     for (;;) {
         const qint64 read = file.read(piece.data(), piece.size());
         if (read < 0)
-            throw EInOutError(QStringLiteral("File could not be read: %1").arg(file.errorString()));
+            throw EInOutError(QCoreApplication::translate("EInOutError", "File could not be read: %1").arg(file.errorString()));
         if (read == 0)
             break;
         reader.Feed(QByteArrayView(piece).first(qsizetype(read)));

@@ -9,6 +9,7 @@
 #include "app/file_association.h"
 #include "app/main_window.h"
 #include "app/screenshot.h"
+#include "app/translations.h"
 #include "platform/app_folder.h"
 #include "platform/desktop_registration.h"
 #include "platform/file_dialog.h"
@@ -95,6 +96,9 @@ int main(int argc, char **argv)
 
     TApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Before the first window, whose texts are read as it is made.
+    InstallTranslations(app, MessageLanguages(MessageLocaleFromEnvironment()),
+                        TranslationFolders(QCoreApplication::applicationDirPath()));
     TMessageBoxes shownBoxes;
     TStandardErrorMessages unattended;
     // A screenshot run must not wait for a click on a box.

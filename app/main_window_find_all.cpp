@@ -65,7 +65,7 @@ void TForm1::ShowFoundItem(const TChosenItem &chosen)
             profiles_->ShowProfile(chosen.path);
         } catch (const EYearnboxError &) {
             messages_.ShowMessage(
-                QStringLiteral("Profile could not be loaded; it may be missing or corrupt."));
+                tr("Profile could not be loaded; it may be missing or corrupt."));
             return;
         }
     }

@@ -20,16 +20,12 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-const QString kCsvFilter = QStringLiteral("CSV File (*.csv)");
-}
-
 void TForm1::CreateSharing(IFileDialogs &dialogs)
 {
     exportDialog_ = std::make_unique<TFileDialog>(
-        TFileDialogKind::fdSave, QStringLiteral("Export Items"), kCsvFilter, dialogs);
+        TFileDialogKind::fdSave, tr("Export Items"), tr("CSV File (*.csv)"), dialogs);
     importDialog_ = std::make_unique<TFileDialog>(
-        TFileDialogKind::fdOpen, QStringLiteral("Import Items"), kCsvFilter, dialogs);
+        TFileDialogKind::fdOpen, tr("Import Items"), tr("CSV File (*.csv)"), dialogs);
 }
 
 void TForm1::ShowSummary()
@@ -51,14 +47,14 @@ void TForm1::ExportItems()
         return;
     const QString file = exportDialog_->FileName();
     if (const QString refusal = CsvExportRefusal(CurrentProfilePath(), file); !refusal.isEmpty()) {
-        messages_.ShowDetailedMessage(QStringLiteral("File could not be saved."),
+        messages_.ShowDetailedMessage(tr("File could not be saved."),
                                       QStringLiteral("\"%1\" %2").arg(QFileInfo(file).fileName(), refusal));
         return;
     }
     try {
         SaveItemsCsvFile(*latticeGrid1_, file);
     } catch (const EYearnboxError &error) {
-        messages_.ShowDetailedMessage(QStringLiteral("File could not be saved."), error.Message());
+        messages_.ShowDetailedMessage(tr("File could not be saved."), error.Message());
     }
 }
 
@@ -74,7 +70,7 @@ void TForm1::ImportItems()
             items.push_back(std::move(item));
         });
     } catch (const EYearnboxError &error) {
-        messages_.ShowMessage(QStringLiteral("\"%1\" could not be imported: %2")
+        messages_.ShowMessage(tr("\"%1\" could not be imported: %2")
                                   .arg(QFileInfo(file).fileName(), error.Message()));
         return;
     }
@@ -87,5 +83,5 @@ void TForm1::ImportItems()
     });
     if (const QString text = CsvImportNotesText(notes); !text.isEmpty())
         messages_.ShowMessage(
-            QStringLiteral("\"%1\" was imported: %2.").arg(QFileInfo(file).fileName(), text));
+            tr("\"%1\" was imported: %2.").arg(QFileInfo(file).fileName(), text));
 }

@@ -8,7 +8,8 @@ set -euo pipefail
 # two lines: the desktop's file associations, generic xdg-open's MIME lookup,
 # gtk-launch, and xprop for the window icon); the install and package tests; the
 # accessibility tests (Qt's switch for it, and a real AT-SPI bus and client);
-# the printed list's checks (pdfinfo, pdftotext, pdftoppm).
+# the printed list's checks (pdfinfo, pdftotext, pdftoppm); the translations
+# (lupdate and lrelease with their CMake functions, and Qt's own .qm files).
 packages=(
   build-essential cmake qt6-base-dev
   libjpeg62-turbo-dev
@@ -23,6 +24,7 @@ packages=(
   dpkg-dev lintian appstream groff-base
   qt6-base-private-dev at-spi2-core python3-pyatspi dbus
   poppler-utils
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 
 missing=()
