@@ -5,688 +5,689 @@
     <name>EConvertError</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>the priority &apos;%1&apos; is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>la prioridad «%1» no es un número entero</translation>
     </message>
     <message>
         <source>the mark &apos;%1&apos; is neither True nor False</source>
-        <translation type="unfinished"></translation>
+        <translation>la marca «%1» no es ni True ni False</translation>
     </message>
     <message>
         <source>%1 fields, but only %2 are read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 campos, pero solo se leen %2</translation>
     </message>
     <message>
         <source>the UTF-16 text has an odd number of bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>el texto UTF-16 tiene un número impar de bytes</translation>
     </message>
     <message>
         <source>the text is neither UTF-8 nor UTF-16</source>
-        <translation type="unfinished"></translation>
+        <translation>el texto no es ni UTF-8 ni UTF-16</translation>
     </message>
     <message>
         <source>text after the closing quote of a field</source>
-        <translation type="unfinished"></translation>
+        <translation>texto tras las comillas de cierre de un campo</translation>
     </message>
     <message>
         <source>a quoted field is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>un campo entre comillas no está cerrado</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un número entero válido</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un número de coma flotante válido</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid boolean value</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un valor booleano válido</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una fecha y hora válida</translation>
     </message>
 </context>
 <context>
     <name>EInOutError</name>
     <message>
         <source>is the profile itself; it is not replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>es el propio perfil; no se reemplaza</translation>
     </message>
     <message>
         <source>is a profile; it is not replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>es un perfil; no se reemplaza</translation>
     </message>
     <message>
         <source>File could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el archivo: %1</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo no encontrado</translation>
     </message>
     <message>
         <source>File could not be opened: not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el archivo: no es un archivo normal</translation>
     </message>
     <message>
         <source>File could not be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el archivo: %1</translation>
     </message>
     <message>
         <source>File could not be written: &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el archivo: «%1»: %2</translation>
     </message>
     <message>
         <source>File could not be created: &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear el archivo: «%1»: %2</translation>
     </message>
     <message>
         <source>Invalid key name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de clave no válido: %1</translation>
     </message>
     <message>
         <source>Key could not be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir la clave: %1</translation>
     </message>
     <message>
         <source>No key is open</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna clave abierta</translation>
     </message>
 </context>
 <context>
     <name>EYearnboxError</name>
     <message>
         <source>List index out of bounds (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice de lista fuera de límites (%1)</translation>
     </message>
     <message>
         <source>Cell out of bounds (%1, %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Celda fuera de límites (%1, %2)</translation>
     </message>
 </context>
 <context>
     <name>TApplication</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error desconocido</translation>
     </message>
 </context>
 <context>
     <name>TCsvItemReader</name>
     <message>
         <source>1 NUL character was dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>se descartó 1 carácter NUL</translation>
     </message>
     <message numerus="yes">
         <source>%n NUL characters were dropped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>se descartó %n carácter NUL</numerusform>
+            <numerusform>se descartaron %n caracteres NUL</numerusform>
         </translation>
     </message>
     <message>
         <source>a &apos;|&apos; became a line break (%1</source>
-        <translation type="unfinished"></translation>
+        <translation>un «|» se convirtió en salto de línea (%1</translation>
     </message>
     <message>
         <source> and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation> y %1 más</translation>
     </message>
 </context>
 <context>
     <name>TFindAllDialog</name>
     <message>
         <source>1 item</source>
-        <translation type="unfinished"></translation>
+        <translation>1 deseo</translation>
     </message>
     <message numerus="yes">
         <source>%n items</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n deseo</numerusform>
+            <numerusform>%n deseos</numerusform>
         </translation>
     </message>
     <message>
         <source>1 profile</source>
-        <translation type="unfinished"></translation>
+        <translation>1 perfil</translation>
     </message>
     <message numerus="yes">
         <source>%n profiles</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n perfil</numerusform>
+            <numerusform>%n perfiles</numerusform>
         </translation>
     </message>
     <message>
         <source>Find in All Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en todos los perfiles</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Precio</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>Prioridad</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer: %1</translation>
     </message>
     <message>
         <source>No results were found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró nada.</translation>
     </message>
     <message>
         <source>%1 found in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2.</translation>
     </message>
     <message>
         <source> %1 could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation> Sin leer: %1.</translation>
     </message>
     <message>
         <source>(blank profile)</source>
-        <translation type="unfinished"></translation>
+        <translation>(perfil en blanco)</translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>Sort by</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por</translation>
     </message>
     <message>
         <source>Restore an Earlier Version…</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar una versión anterior…</translation>
     </message>
     <message>
         <source>Summary…</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen…</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar…</translation>
     </message>
     <message>
         <source>Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar…</translation>
     </message>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir…</translation>
     </message>
     <message>
         <source>Save as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como PDF…</translation>
     </message>
     <message>
         <source>Find in All Profiles…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en todos los perfiles…</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas:</translation>
     </message>
     <message>
         <source>Price:</source>
-        <translation type="unfinished"></translation>
+        <translation>Precio:</translation>
     </message>
     <message>
         <source>Priority:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prioridad:</translation>
     </message>
     <message>
         <source>Date Added:</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadido:</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcado</translation>
     </message>
     <message>
         <source>Profile could not be loaded; it may be missing or corrupt.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar el perfil; puede que falte o esté dañado.</translation>
     </message>
     <message>
         <source>Please fill in more information about this item before trying to add it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indique más datos de este deseo antes de añadirlo.</translation>
     </message>
     <message>
         <source>An item you changed was changed elsewhere too: your change was saved, and the other version is kept under &quot;Restore an Earlier Version…&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un deseo que usted cambió también se cambió en otro lugar: su cambio se guardó y la otra versión se conserva en «Restaurar una versión anterior…».</translation>
     </message>
     <message>
         <source>Create a New Yearnbox</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una Yearnbox nueva</translation>
     </message>
     <message>
         <source>Save this Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar este perfil</translation>
     </message>
     <message>
         <source>Load a Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un perfil</translation>
     </message>
     <message>
         <source>Delete the active profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar el perfil activo</translation>
     </message>
     <message>
         <source>Search Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de búsqueda:</translation>
     </message>
     <message>
         <source>New Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>How Important is this Item?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuánto importa este deseo?</translation>
     </message>
     <message>
         <source>Item Price or Estimate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Precio o estimación:</translation>
     </message>
     <message>
         <source>Item Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas:</translation>
     </message>
     <message>
         <source>Item Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>Save Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Cancel</source>
         <comment>the item entry</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>New Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo deseo</translation>
     </message>
     <message>
         <source>Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseos</translation>
     </message>
     <message>
         <source>Search</source>
         <comment>the list</comment>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Cancel Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar búsqueda</translation>
     </message>
     <message>
         <source>About Yearnbox</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Yearnbox</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil</translation>
     </message>
     <message>
         <source>Print</source>
         <comment>the dialog title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como PDF</translation>
     </message>
     <message>
         <source>PDF Document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF (*.pdf)</translation>
     </message>
     <message>
         <source>No results were found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró nada.</translation>
     </message>
     <message>
         <source>Export Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar deseos</translation>
     </message>
     <message>
         <source>CSV File (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo CSV (*.csv)</translation>
     </message>
     <message>
         <source>Import Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar deseos</translation>
     </message>
     <message>
         <source>File could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el archivo.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be imported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo importar «%1»: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was imported: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se importó «%1»: %2.</translation>
     </message>
     <message>
         <source>Copy to Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar al perfil</translation>
     </message>
     <message>
         <source>Move to Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover al perfil</translation>
     </message>
     <message>
         <source>The item was not copied: %1 is the profile shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>El deseo no se copió: %1 es el perfil mostrado.</translation>
     </message>
     <message>
         <source>The item was not moved: %1 is the profile shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>El deseo no se movió: %1 es el perfil mostrado.</translation>
     </message>
     <message>
         <source>The item could not be copied to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo copiar el deseo a %1.</translation>
     </message>
     <message>
         <source>The item could not be moved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo mover el deseo a %1.</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
 </context>
 <context>
     <name>TForm2</name>
     <message>
         <source> About Yearnbox</source>
-        <translation type="unfinished"></translation>
+        <translation> Acerca de Yearnbox</translation>
     </message>
     <message>
         <source>Yearnbox is free software: share and change it under the GNU GPL, version 3 or later. It comes with no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yearnbox es software libre: compártalo y modifíquelo según la GNU GPL, versión 3 o posterior. No tiene ninguna garantía.</translation>
     </message>
     <message>
         <source>The Yearnbox authors</source>
-        <translation type="unfinished"></translation>
+        <translation>Los autores de Yearnbox</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
 </context>
 <context>
     <name>TForm3</name>
     <message>
         <source>Would you like to associate the file extension &quot;.ybk&quot; with Yearnbox?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea asociar la extensión de archivo «.ybk» con Yearnbox?</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Ask me at Startup about this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntarme al iniciar.</translation>
     </message>
 </context>
 <context>
     <name>TItemHistory</name>
     <message>
         <source> (the item was removed elsewhere)</source>
-        <translation type="unfinished"></translation>
+        <translation> (el deseo se eliminó en otro lugar)</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
 </context>
 <context>
     <name>TLatticeGrid</name>
     <message>
         <source>%1 of 1 star</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de 1 estrella</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n stars</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %n estrella</numerusform>
+            <numerusform>%1 de %n estrellas</numerusform>
         </translation>
     </message>
     <message>
         <source>Checked</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcado</translation>
     </message>
     <message>
         <source>Not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin marcar</translation>
     </message>
     <message>
         <source>Not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No %1</translation>
     </message>
 </context>
 <context>
     <name>TPriceTotals</name>
     <message>
         <source>1 price</source>
-        <translation type="unfinished"></translation>
+        <translation>1 precio</translation>
     </message>
     <message numerus="yes">
         <source>%n prices</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n precio</numerusform>
+            <numerusform>%n precios</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>Total of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Total de %1: %2</translation>
     </message>
     <message>
         <source> · marked: %1</source>
-        <translation type="unfinished"></translation>
+        <translation> · marcados: %1</translation>
     </message>
     <message>
         <source> · %1 not read</source>
-        <translation type="unfinished"></translation>
+        <translation> · sin leer: %1</translation>
     </message>
     <message>
         <source>; %1 not read</source>
-        <translation type="unfinished"></translation>
+        <translation>; sin leer: %1</translation>
     </message>
     <message>
         <source>All items</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los deseos</translation>
     </message>
     <message>
         <source>Marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcados</translation>
     </message>
     <message>
         <source>Not marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin marcar</translation>
     </message>
     <message>
         <source>Priority %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Prioridad %1</translation>
     </message>
     <message>
         <source>Prices</source>
-        <translation type="unfinished"></translation>
+        <translation>Precios</translation>
     </message>
     <message>
         <source>Not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin leer</translation>
     </message>
     <message>
         <source>No symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin símbolo</translation>
     </message>
 </context>
 <context>
     <name>TPrintDocument</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>
     <name>TPrintOptionsDialog</name>
     <message>
         <source>%1 item</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 deseo</translation>
     </message>
     <message numerus="yes">
         <source>%1 items</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 deseo</numerusform>
+            <numerusform>%1 deseos</numerusform>
         </translation>
     </message>
     <message>
         <source>at least %1 page</source>
-        <translation type="unfinished"></translation>
+        <translation>al menos %1 página</translation>
     </message>
     <message numerus="yes">
         <source>at least %1 pages</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>al menos %1 página</numerusform>
+            <numerusform>al menos %1 páginas</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en %2.</translation>
     </message>
     <message>
         <source>
 That is a great deal of paper and takes a while.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Es mucho papel y llevará un rato.</translation>
     </message>
     <message>
         <source>Marked items only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo los deseos marcados</translation>
     </message>
 </context>
 <context>
     <name>TProfiles</name>
     <message>
         <source>Save Yearnbox Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar perfil de Yearnbox</translation>
     </message>
     <message>
         <source>Yearnbox Profile (*.ybk)</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil de Yearnbox (*.ybk)</translation>
     </message>
     <message>
         <source>Load Yearnbox Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir perfil de Yearnbox</translation>
     </message>
     <message>
         <source>Profile could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar el perfil.</translation>
     </message>
     <message>
         <source>%1 has been deleted. A new Yearnbox was loaded!</source>
-        <translation type="unfinished"></translation>
+        <translation>Se eliminó %1. ¡Se cargó una Yearnbox nueva!</translation>
     </message>
     <message>
         <source>The current profile could not be deleted, sorry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo sentimos, no se pudo eliminar el perfil actual.</translation>
     </message>
 </context>
 <context>
     <name>TRestoreDialog</name>
     <message>
         <source>Restore an Earlier Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar una versión anterior</translation>
     </message>
     <message>
         <source>Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardada</translation>
     </message>
     <message>
         <source>Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseos</translation>
     </message>
     <message>
         <source>First differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeras diferencias</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>ilegible</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <source>The version saved %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La versión guardada el %1 no se puede leer: %2</translation>
     </message>
 </context>
 <context>
     <name>TSummaryDialog</name>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen</translation>
     </message>
 </context>
 </TS>

@@ -5,688 +5,689 @@
     <name>EConvertError</name>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the priority &apos;%1&apos; is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>la priorité «&#xa0;%1&#xa0;» n’est pas un nombre entier</translation>
     </message>
     <message>
         <source>the mark &apos;%1&apos; is neither True nor False</source>
-        <translation type="unfinished"></translation>
+        <translation>la marque «&#xa0;%1&#xa0;» n’est ni True ni False</translation>
     </message>
     <message>
         <source>%1 fields, but only %2 are read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 champs, mais seuls %2 sont lus</translation>
     </message>
     <message>
         <source>the UTF-16 text has an odd number of bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>le texte UTF-16 a un nombre impair d’octets</translation>
     </message>
     <message>
         <source>the text is neither UTF-8 nor UTF-16</source>
-        <translation type="unfinished"></translation>
+        <translation>le texte n’est ni en UTF-8 ni en UTF-16</translation>
     </message>
     <message>
         <source>text after the closing quote of a field</source>
-        <translation type="unfinished"></translation>
+        <translation>du texte après le guillemet fermant d’un champ</translation>
     </message>
     <message>
         <source>a quoted field is not closed</source>
-        <translation type="unfinished"></translation>
+        <translation>un champ entre guillemets n’est pas fermé</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre entier valide</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre à virgule flottante valide</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid boolean value</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une valeur booléenne valide</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une date et heure valide</translation>
     </message>
 </context>
 <context>
     <name>EInOutError</name>
     <message>
         <source>is the profile itself; it is not replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>est le profil lui-même&#xa0;; il n’est pas remplacé</translation>
     </message>
     <message>
         <source>is a profile; it is not replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>est un profil&#xa0;; il n’est pas remplacé</translation>
     </message>
     <message>
         <source>File could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’a pas pu être lu&#xa0;: %1</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable</translation>
     </message>
     <message>
         <source>File could not be opened: not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’a pas pu être ouvert&#xa0;: ce n’est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>File could not be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’a pas pu être ouvert&#xa0;: %1</translation>
     </message>
     <message>
         <source>File could not be written: &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’a pas pu être écrit&#xa0;: «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>File could not be created: &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’a pas pu être créé&#xa0;: «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>Invalid key name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de clé non valide&#xa0;: %1</translation>
     </message>
     <message>
         <source>Key could not be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La clé n’a pas pu être ouverte&#xa0;: %1</translation>
     </message>
     <message>
         <source>No key is open</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune clé n’est ouverte</translation>
     </message>
 </context>
 <context>
     <name>EYearnboxError</name>
     <message>
         <source>List index out of bounds (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice de liste hors limites (%1)</translation>
     </message>
     <message>
         <source>Cell out of bounds (%1, %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cellule hors limites (%1, %2)</translation>
     </message>
 </context>
 <context>
     <name>TApplication</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inconnue</translation>
     </message>
 </context>
 <context>
     <name>TCsvItemReader</name>
     <message>
         <source>1 NUL character was dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>1 caractère NUL a été supprimé</translation>
     </message>
     <message numerus="yes">
         <source>%n NUL characters were dropped</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n caractère NUL a été supprimé</numerusform>
+            <numerusform>%n caractères NUL ont été supprimés</numerusform>
         </translation>
     </message>
     <message>
         <source>a &apos;|&apos; became a line break (%1</source>
-        <translation type="unfinished"></translation>
+        <translation>un «&#xa0;|&#xa0;» est devenu un saut de ligne (%1</translation>
     </message>
     <message>
         <source> and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation> et %1 de plus</translation>
     </message>
 </context>
 <context>
     <name>TFindAllDialog</name>
     <message>
         <source>1 item</source>
-        <translation type="unfinished"></translation>
+        <translation>1 souhait</translation>
     </message>
     <message numerus="yes">
         <source>%n items</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n souhait</numerusform>
+            <numerusform>%n souhaits</numerusform>
         </translation>
     </message>
     <message>
         <source>1 profile</source>
-        <translation type="unfinished"></translation>
+        <translation>1 profil</translation>
     </message>
     <message numerus="yes">
         <source>%n profiles</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n profil</numerusform>
+            <numerusform>%n profils</numerusform>
         </translation>
     </message>
     <message>
         <source>Find in All Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans tous les profils</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix</translation>
     </message>
     <message>
         <source>Priority</source>
-        <translation type="unfinished"></translation>
+        <translation>Priorité</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Illisible&#xa0;: %1</translation>
     </message>
     <message>
         <source>No results were found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun résultat.</translation>
     </message>
     <message>
         <source>%1 found in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dans %2.</translation>
     </message>
     <message>
         <source> %1 could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation> Lecture impossible&#xa0;: %1.</translation>
     </message>
     <message>
         <source>(blank profile)</source>
-        <translation type="unfinished"></translation>
+        <translation>(profil vierge)</translation>
     </message>
 </context>
 <context>
     <name>TForm1</name>
     <message>
         <source>Sort by</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par</translation>
     </message>
     <message>
         <source>Restore an Earlier Version…</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer une version antérieure…</translation>
     </message>
     <message>
         <source>Summary…</source>
-        <translation type="unfinished"></translation>
+        <translation>Récapitulatif…</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter…</translation>
     </message>
     <message>
         <source>Import…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer…</translation>
     </message>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer…</translation>
     </message>
     <message>
         <source>Save as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF…</translation>
     </message>
     <message>
         <source>Find in All Profiles…</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans tous les profils…</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes&#xa0;:</translation>
     </message>
     <message>
         <source>Price:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix&#xa0;:</translation>
     </message>
     <message>
         <source>Priority:</source>
-        <translation type="unfinished"></translation>
+        <translation>Priorité&#xa0;:</translation>
     </message>
     <message>
         <source>Date Added:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouté le&#xa0;:</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Marqué</translation>
     </message>
     <message>
         <source>Profile could not be loaded; it may be missing or corrupt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le profil n’a pas pu être chargé&#xa0;; il est peut-être absent ou endommagé.</translation>
     </message>
     <message>
         <source>Please fill in more information about this item before trying to add it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez en dire plus sur ce souhait avant de l’ajouter.</translation>
     </message>
     <message>
         <source>An item you changed was changed elsewhere too: your change was saved, and the other version is kept under &quot;Restore an Earlier Version…&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un souhait que vous avez modifié l’a aussi été ailleurs&#xa0;: votre modification est enregistrée, et l’autre version est conservée sous «&#xa0;Restaurer une version antérieure…&#xa0;».</translation>
     </message>
     <message>
         <source>Create a New Yearnbox</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer une nouvelle Yearnbox</translation>
     </message>
     <message>
         <source>Save this Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer ce profil</translation>
     </message>
     <message>
         <source>Load a Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un profil</translation>
     </message>
     <message>
         <source>Delete the active profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le profil actif</translation>
     </message>
     <message>
         <source>Search Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de recherche&#xa0;:</translation>
     </message>
     <message>
         <source>New Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher</translation>
     </message>
     <message>
         <source>Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>How Important is this Item?</source>
-        <translation type="unfinished"></translation>
+        <translation>Importance de ce souhait&#xa0;:</translation>
     </message>
     <message>
         <source>Item Price or Estimate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix ou estimation&#xa0;:</translation>
     </message>
     <message>
         <source>Item Notes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notes&#xa0;:</translation>
     </message>
     <message>
         <source>Item Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Save Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Cancel</source>
         <comment>the item entry</comment>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>New Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau souhait</translation>
     </message>
     <message>
         <source>Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Souhaits</translation>
     </message>
     <message>
         <source>Search</source>
         <comment>the list</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Cancel Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la recherche</translation>
     </message>
     <message>
         <source>About Yearnbox</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Yearnbox</translation>
     </message>
     <message>
         <source>Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>Print</source>
         <comment>the dialog title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF</translation>
     </message>
     <message>
         <source>PDF Document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Document PDF (*.pdf)</translation>
     </message>
     <message>
         <source>No results were found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun résultat.</translation>
     </message>
     <message>
         <source>Export Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les souhaits</translation>
     </message>
     <message>
         <source>CSV File (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier CSV (*.csv)</translation>
     </message>
     <message>
         <source>Import Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des souhaits</translation>
     </message>
     <message>
         <source>File could not be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be imported: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être importé&#xa0;: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was imported: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» a été importé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Copy to Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier vers le profil</translation>
     </message>
     <message>
         <source>Move to Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer vers le profil</translation>
     </message>
     <message>
         <source>The item was not copied: %1 is the profile shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le souhait n’a pas été copié&#xa0;: %1 est le profil affiché.</translation>
     </message>
     <message>
         <source>The item was not moved: %1 is the profile shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le souhait n’a pas été déplacé&#xa0;: %1 est le profil affiché.</translation>
     </message>
     <message>
         <source>The item could not be copied to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le souhait n’a pas pu être copié vers %1.</translation>
     </message>
     <message>
         <source>The item could not be moved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le souhait n’a pas pu être déplacé vers %1.</translation>
     </message>
     <message>
         <source>Notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Avis</translation>
     </message>
 </context>
 <context>
     <name>TForm2</name>
     <message>
         <source> About Yearnbox</source>
-        <translation type="unfinished"></translation>
+        <translation> À propos de Yearnbox</translation>
     </message>
     <message>
         <source>Yearnbox is free software: share and change it under the GNU GPL, version 3 or later. It comes with no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yearnbox est un logiciel libre&#xa0;: partagez-le et modifiez-le selon la GNU GPL, version 3 ou ultérieure. Il est fourni sans garantie.</translation>
     </message>
     <message>
         <source>The Yearnbox authors</source>
-        <translation type="unfinished"></translation>
+        <translation>Les auteurs de Yearnbox</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>TForm3</name>
     <message>
         <source>Would you like to associate the file extension &quot;.ybk&quot; with Yearnbox?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous associer l’extension de fichier «&#xa0;.ybk&#xa0;» à Yearnbox&#xa0;?</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>Ask me at Startup about this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Me le demander au démarrage.</translation>
     </message>
 </context>
 <context>
     <name>TItemHistory</name>
     <message>
         <source> (the item was removed elsewhere)</source>
-        <translation type="unfinished"></translation>
+        <translation> (le souhait a été supprimé ailleurs)</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
 </context>
 <context>
     <name>TLatticeGrid</name>
     <message>
         <source>%1 of 1 star</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur 1 étoile</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %n stars</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 sur %n étoile</numerusform>
+            <numerusform>%1 sur %n étoiles</numerusform>
         </translation>
     </message>
     <message>
         <source>Checked</source>
-        <translation type="unfinished"></translation>
+        <translation>Coché</translation>
     </message>
     <message>
         <source>Not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>Non coché</translation>
     </message>
     <message>
         <source>Not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non %1</translation>
     </message>
 </context>
 <context>
     <name>TPriceTotals</name>
     <message>
         <source>1 price</source>
-        <translation type="unfinished"></translation>
+        <translation>1 prix</translation>
     </message>
     <message numerus="yes">
         <source>%n prices</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n prix</numerusform>
+            <numerusform>%n prix</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>Total of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Total de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source> · marked: %1</source>
-        <translation type="unfinished"></translation>
+        <translation> · marqués&#xa0;: %1</translation>
     </message>
     <message>
         <source> · %1 not read</source>
-        <translation type="unfinished"></translation>
+        <translation> · non lus&#xa0;: %1</translation>
     </message>
     <message>
         <source>; %1 not read</source>
-        <translation type="unfinished"></translation>
+        <translation>; non lus&#xa0;: %1</translation>
     </message>
     <message>
         <source>All items</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les souhaits</translation>
     </message>
     <message>
         <source>Marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Marqués</translation>
     </message>
     <message>
         <source>Not marked</source>
-        <translation type="unfinished"></translation>
+        <translation>Non marqués</translation>
     </message>
     <message>
         <source>Priority %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Priorité %1</translation>
     </message>
     <message>
         <source>Prices</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix</translation>
     </message>
     <message>
         <source>Not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Non lus</translation>
     </message>
     <message>
         <source>No symbol</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans symbole</translation>
     </message>
 </context>
 <context>
     <name>TPrintDocument</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 sur %2</translation>
     </message>
 </context>
 <context>
     <name>TPrintOptionsDialog</name>
     <message>
         <source>%1 item</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 souhait</translation>
     </message>
     <message numerus="yes">
         <source>%1 items</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 souhait</numerusform>
+            <numerusform>%1 souhaits</numerusform>
         </translation>
     </message>
     <message>
         <source>at least %1 page</source>
-        <translation type="unfinished"></translation>
+        <translation>au moins %1 page</translation>
     </message>
     <message numerus="yes">
         <source>at least %1 pages</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>au moins %1 page</numerusform>
+            <numerusform>au moins %1 pages</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2.</translation>
     </message>
     <message>
         <source>
 That is a great deal of paper and takes a while.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Cela fait beaucoup de papier et prend du temps.</translation>
     </message>
     <message>
         <source>Marked items only</source>
-        <translation type="unfinished"></translation>
+        <translation>Souhaits marqués seulement</translation>
     </message>
 </context>
 <context>
     <name>TProfiles</name>
     <message>
         <source>Save Yearnbox Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le profil Yearnbox</translation>
     </message>
     <message>
         <source>Yearnbox Profile (*.ybk)</source>
-        <translation type="unfinished"></translation>
+        <translation>Profil Yearnbox (*.ybk)</translation>
     </message>
     <message>
         <source>Load Yearnbox Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un profil Yearnbox</translation>
     </message>
     <message>
         <source>Profile could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le profil n’a pas pu être chargé.</translation>
     </message>
     <message>
         <source>%1 has been deleted. A new Yearnbox was loaded!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été supprimé. Une nouvelle Yearnbox a été chargée&#xa0;!</translation>
     </message>
     <message>
         <source>The current profile could not be deleted, sorry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé, le profil actuel n’a pas pu être supprimé.</translation>
     </message>
 </context>
 <context>
     <name>TRestoreDialog</name>
     <message>
         <source>Restore an Earlier Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer une version antérieure</translation>
     </message>
     <message>
         <source>Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrée</translation>
     </message>
     <message>
         <source>Items</source>
-        <translation type="unfinished"></translation>
+        <translation>Souhaits</translation>
     </message>
     <message>
         <source>First differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Premières différences</translation>
     </message>
     <message>
         <source>Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurer</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>illisible</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The version saved %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La version enregistrée le %1 est illisible&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>TSummaryDialog</name>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Récapitulatif</translation>
     </message>
 </context>
 </TS>
