@@ -98,6 +98,14 @@
         <source>No key is open</source>
         <translation>Kein Schlüssel ist geöffnet</translation>
     </message>
+    <message>
+        <source>Folder could not be created: %1</source>
+        <translation>Der Ordner konnte nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>Link could not be created: %1</source>
+        <translation>Die Verknüpfung konnte nicht angelegt werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>EYearnboxError</name>

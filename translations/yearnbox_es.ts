@@ -98,6 +98,14 @@
         <source>No key is open</source>
         <translation>No hay ninguna clave abierta</translation>
     </message>
+    <message>
+        <source>Folder could not be created: %1</source>
+        <translation>No se pudo crear la carpeta: %1</translation>
+    </message>
+    <message>
+        <source>Link could not be created: %1</source>
+        <translation>No se pudo crear el enlace: %1</translation>
+    </message>
 </context>
 <context>
     <name>EYearnboxError</name>

@@ -98,6 +98,14 @@
         <source>No key is open</source>
         <translation>Aucune clé n’est ouverte</translation>
     </message>
+    <message>
+        <source>Folder could not be created: %1</source>
+        <translation>Le dossier n’a pas pu être créé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Link could not be created: %1</source>
+        <translation>Le lien n’a pas pu être créé&#xa0;: %1</translation>
+    </message>
 </context>
 <context>
     <name>EYearnboxError</name>
