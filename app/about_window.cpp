@@ -62,8 +62,8 @@ TForm2::TForm2(IModalWindows &modal, QWidget *parent)
     label3_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label3_->setWordWrap(true);
     shape2_ = NewShapeLine(this, "Shape2", QRect(8, 215, 269, 2), Qt::white);
-    label4_ = NewWhiteLabel(this, "Label4", tr("The Yearnbox authors"),
-                            QRect(8, 233, 149, 13), TahomaFont(11));
+    label4_ = NewWhiteLabel(this, "Label4", tr("The Yearnbox authors"), QRect(8, 233, 149, 13),
+                            TahomaFont(11));
 
     bitBtn1_ = new QPushButton(GlyphIcon("ok"), tr("&Ok"), this);
     bitBtn1_->setObjectName(QStringLiteral("BitBtn1"));

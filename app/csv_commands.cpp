@@ -59,7 +59,8 @@ bool IsProfileFile(const QString &path)
 QString CsvExportRefusal(const QString &profile, const QString &out)
 {
     if (IsSameFile(profile, out))
-        return QCoreApplication::translate("EInOutError", "is the profile itself; it is not replaced");
+        return QCoreApplication::translate("EInOutError",
+                                           "is the profile itself; it is not replaced");
     if (IsProfileFile(out))
         return QCoreApplication::translate("EInOutError", "is a profile; it is not replaced");
     return {};

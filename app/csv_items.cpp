@@ -77,7 +77,8 @@ bool IsBlank(QStringView text)
 
 [[noreturn]] void Refuse(int line, const QString &what)
 {
-    throw EConvertError(QCoreApplication::translate("EConvertError", "line %1: %2").arg(QString::number(line), what));
+    throw EConvertError(QCoreApplication::translate("EConvertError", "line %1: %2")
+                            .arg(QString::number(line), what));
 }
 
 QString PriorityField(const QString &field, int line)
@@ -88,7 +89,9 @@ QString PriorityField(const QString &field, int line)
     bool ok = false;
     const int value = text.toInt(&ok);
     if (!ok)
-        Refuse(line, QCoreApplication::translate("EConvertError", "the priority '%1' is not a whole number").arg(field));
+        Refuse(line, QCoreApplication::translate("EConvertError",
+                                                 "the priority '%1' is not a whole number")
+                         .arg(field));
     return QString::number(value);
 }
 
@@ -99,7 +102,9 @@ QString MarkField(const QString &field, int line)
         return QStringLiteral("False");
     if (text == u"true" || text == u"1" || text == u"yes" || text == u"x")
         return QStringLiteral("True");
-    Refuse(line, QCoreApplication::translate("EConvertError", "the mark '%1' is neither True nor False").arg(field));
+    Refuse(line,
+           QCoreApplication::translate("EConvertError", "the mark '%1' is neither True nor False")
+               .arg(field));
 }
 
 // Which item column each field of a record fills (-1: none); empty when the
@@ -158,11 +163,15 @@ QString CsvImportNotesText(const TCsvImportNotes &notes)
     if (notes.nulsDropped == 1)
         parts.append(QCoreApplication::translate("TCsvItemReader", "1 NUL character was dropped"));
     else if (notes.nulsDropped > 1)
-        parts.append(QCoreApplication::translate("TCsvItemReader", "%n NUL characters were dropped", nullptr, notes.nulsDropped));
+        parts.append(QCoreApplication::translate("TCsvItemReader", "%n NUL characters were dropped",
+                                                 nullptr, notes.nulsDropped));
     if (notes.pipeTexts > 0) {
-        QString pipes = QCoreApplication::translate("TCsvItemReader", "a '|' became a line break (%1").arg(notes.pipes.join(u", "));
+        QString pipes =
+            QCoreApplication::translate("TCsvItemReader", "a '|' became a line break (%1")
+                .arg(notes.pipes.join(u", "));
         if (notes.pipeTexts > notes.pipes.size())
-            pipes += QCoreApplication::translate("TCsvItemReader", " and %1 more").arg(notes.pipeTexts - notes.pipes.size());
+            pipes += QCoreApplication::translate("TCsvItemReader", " and %1 more")
+                         .arg(notes.pipeTexts - notes.pipes.size());
         parts.append(pipes + u')');
     }
     return parts.join(QStringLiteral("; "));
@@ -223,7 +232,8 @@ void TCsvItemReader::Take(const TCsvRecord &record)
         empty = empty && IsBlank(field);
         if (f >= qsizetype(columns_.size())) {
             if (!field.isEmpty())
-                Refuse(record.line, QCoreApplication::translate("EConvertError", "%1 fields, but only %2 are read")
+                Refuse(record.line, QCoreApplication::translate("EConvertError",
+                                                                "%1 fields, but only %2 are read")
                                         .arg(fields.size())
                                         .arg(columns_.size()));
             continue;
@@ -239,8 +249,9 @@ void TCsvItemReader::Take(const TCsvRecord &record)
         if (column == icPriority || column == icMark || !MakeGridLineBreaks(item[column]))
             continue;
         if (notes_.pipeTexts++ < kPipesNamed)
-            notes_.pipes.append(QCoreApplication::translate("EConvertError", "line %1: %2")
-                                    .arg(QString::number(record.line), CaptionKey(captions[qsizetype(c)])));
+            notes_.pipes.append(
+                QCoreApplication::translate("EConvertError", "line %1: %2")
+                    .arg(QString::number(record.line), CaptionKey(captions[qsizetype(c)])));
     }
     item[icPriority] = PriorityField(item[icPriority], record.line);
     item[icMark] = MarkField(item[icMark], record.line);
@@ -278,7 +289,9 @@ TCsvImportNotes ReadItemsCsvFile(const QString &path, const QString &today,
     for (;;) {
         const qint64 read = file.read(piece.data(), piece.size());
         if (read < 0)
-            throw EInOutError(QCoreApplication::translate("EInOutError", "File could not be read: %1").arg(file.errorString()));
+            throw EInOutError(
+                QCoreApplication::translate("EInOutError", "File could not be read: %1")
+                    .arg(file.errorString()));
         if (read == 0)
             break;
         reader.Feed(QByteArrayView(piece).first(qsizetype(read)));

@@ -23,7 +23,8 @@ bool NeedsQuotes(QStringView field)
 
 [[noreturn]] void Refuse(qsizetype line, const QString &what)
 {
-    throw EConvertError(QCoreApplication::translate("EConvertError", "line %1: %2").arg(QString::number(line), what));
+    throw EConvertError(QCoreApplication::translate("EConvertError", "line %1: %2")
+                            .arg(QString::number(line), what));
 }
 
 bool IsDigit(QChar c)
@@ -49,7 +50,6 @@ bool IsPlainNumber(QStringView text)
     }
     return digits;
 }
-
 
 } // namespace
 
@@ -120,7 +120,8 @@ QString TCsvDecoder::Finish()
     if (utf8_ && !cut_.isEmpty())
         RefuseUtf8(std::exchange(cut_, QByteArray()));
     if (!utf8_ && utf16Bytes_ % 2 != 0)
-        Refuse(lineEnds_ + 1, QCoreApplication::translate("EConvertError", "the UTF-16 text has an odd number of bytes"));
+        Refuse(lineEnds_ + 1, QCoreApplication::translate(
+                                  "EConvertError", "the UTF-16 text has an odd number of bytes"));
     return text;
 }
 
@@ -296,7 +297,8 @@ void TCsvParser::Feed(QStringView text)
             } else if (c == separator_ || c == u'\r' || c == u'\n') {
                 endAt(c);
             } else {
-                Refuse(line_, QCoreApplication::translate("EConvertError", "text after the closing quote of a field"));
+                Refuse(line_, QCoreApplication::translate(
+                                  "EConvertError", "text after the closing quote of a field"));
             }
             break;
         }
@@ -311,7 +313,8 @@ void TCsvParser::Finish()
     case TState::stAfterCr:
         return;
     case TState::stQuoted:
-        Refuse(opened_, QCoreApplication::translate("EConvertError", "a quoted field is not closed"));
+        Refuse(opened_,
+               QCoreApplication::translate("EConvertError", "a quoted field is not closed"));
     case TState::stFieldStart:
     case TState::stPlain:
     case TState::stQuoteInQuoted:

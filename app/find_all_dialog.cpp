@@ -17,14 +17,16 @@ constexpr int kHitRole = Qt::UserRole;
 
 QString Items(qsizetype count)
 {
-    return count == 1 ? QCoreApplication::translate("TFindAllDialog", "1 item")
-                      : QCoreApplication::translate("TFindAllDialog", "%n items", nullptr, int(count));
+    return count == 1
+               ? QCoreApplication::translate("TFindAllDialog", "1 item")
+               : QCoreApplication::translate("TFindAllDialog", "%n items", nullptr, int(count));
 }
 
 QString Profiles(qsizetype count)
 {
-    return count == 1 ? QCoreApplication::translate("TFindAllDialog", "1 profile")
-                      : QCoreApplication::translate("TFindAllDialog", "%n profiles", nullptr, int(count));
+    return count == 1
+               ? QCoreApplication::translate("TFindAllDialog", "1 profile")
+               : QCoreApplication::translate("TFindAllDialog", "%n profiles", nullptr, int(count));
 }
 } // namespace
 
@@ -48,7 +50,8 @@ TFindAllDialog::TFindAllDialog(TFind find, QWidget *parent)
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     // Not an accept button, which the box would make the default one: Enter
     // belongs to the word box (find) and the list (open), never to a button.
-    open_ = buttons->addButton(QCoreApplication::translate("TFindAllDialog", "Open"), QDialogButtonBox::ActionRole);
+    open_ = buttons->addButton(QCoreApplication::translate("TFindAllDialog", "Open"),
+                               QDialogButtonBox::ActionRole);
     open_->setEnabled(false);
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setAutoDefault(false);
@@ -86,8 +89,9 @@ void TFindAllDialog::Find()
         if (!found.failure.isEmpty()) {
             ++unread;
             auto *row = new QTreeWidgetItem(
-                results_,
-                {found.profile.name, QCoreApplication::translate("TFindAllDialog", "Could not be read: %1").arg(found.failure)});
+                results_, {found.profile.name,
+                           QCoreApplication::translate("TFindAllDialog", "Could not be read: %1")
+                               .arg(found.failure)});
             row->setData(0, kHitRole, -1);
             row->setFlags(Qt::ItemIsEnabled);
             row->setForeground(0, grey);
@@ -105,11 +109,13 @@ void TFindAllDialog::Find()
             hits_.append({found.profile.path, item});
         }
     }
-    QString summary = hits_.isEmpty() ? QCoreApplication::translate("TFindAllDialog", "No results were found.")
-                                      : QCoreApplication::translate("TFindAllDialog", "%1 found in %2.")
-                                            .arg(Items(hits_.size()), Profiles(profilesWithHits));
+    QString summary = hits_.isEmpty()
+                          ? QCoreApplication::translate("TFindAllDialog", "No results were found.")
+                          : QCoreApplication::translate("TFindAllDialog", "%1 found in %2.")
+                                .arg(Items(hits_.size()), Profiles(profilesWithHits));
     if (unread > 0)
-        summary += QCoreApplication::translate("TFindAllDialog", " %1 could not be read.").arg(Profiles(unread));
+        summary += QCoreApplication::translate("TFindAllDialog", " %1 could not be read.")
+                       .arg(Profiles(unread));
     summary_->setText(summary);
     for (int i = 0; i < results_->topLevelItemCount(); ++i) {
         if (results_->topLevelItem(i)->data(0, kHitRole).toInt() >= 0) {

@@ -65,22 +65,23 @@ void BuildItemColumns(TLatticeGrid &grid)
     TLtColumns &columns = grid.Columns();
     columns.BeginRead();
     ReadColumn<TLtTextColumn>(columns, icName,
-                              {"LtTextColumn1", QT_TRANSLATE_NOOP("TForm1", "Name:"), centre, 90, kTextBlue,
-                               editableText.With(coAutoSize).With(coSearchColumn), alphabetic});
-    ReadColumn<TLtTextColumn>(columns, icNotes,
-                              {"LtTextColumn2", QT_TRANSLATE_NOOP("TForm1", "Notes:"), centre, 69, kTextBlue,
-                               editableText.With(coAutoSize), alphabetic});
-    ReadColumn<TLtTextColumn>(columns, icPrice,
-                              {"LtTextColumn3", QT_TRANSLATE_NOOP("TForm1", "Price:"), centre, 80, kTextBlue, editableText,
+                              {"LtTextColumn1", QT_TRANSLATE_NOOP("TForm1", "Name:"), centre, 90,
+                               kTextBlue, editableText.With(coAutoSize).With(coSearchColumn),
                                alphabetic});
+    ReadColumn<TLtTextColumn>(columns, icNotes,
+                              {"LtTextColumn2", QT_TRANSLATE_NOOP("TForm1", "Notes:"), centre, 69,
+                               kTextBlue, editableText.With(coAutoSize), alphabetic});
+    ReadColumn<TLtTextColumn>(columns, icPrice,
+                              {"LtTextColumn3", QT_TRANSLATE_NOOP("TForm1", "Price:"), centre, 80,
+                               kTextBlue, editableText, alphabetic});
     auto *priority = ReadColumn<TLtRateColumn>(
         columns, icPriority,
-        {"LtRateColumn1", QT_TRANSLATE_NOOP("TForm1", "Priority:"), centre, 80, clBlack, kBaseOptions.With(coEditing),
-         TSortType::stNumeric});
+        {"LtRateColumn1", QT_TRANSLATE_NOOP("TForm1", "Priority:"), centre, 80, clBlack,
+         kBaseOptions.With(coEditing), TSortType::stNumeric});
     SetUpRate(*priority, 5, GlyphImage("star"), QImage());
     ReadColumn<TLtTextColumn>(columns, icDateAdded,
-                              {"LtTextColumn4", QT_TRANSLATE_NOOP("TForm1", "Date Added:"), centre, 80, kTextBlue,
-                               kBaseOptions.With(coShowTextFitHint), alphabetic});
+                              {"LtTextColumn4", QT_TRANSLATE_NOOP("TForm1", "Date Added:"), centre,
+                               80, kTextBlue, kBaseOptions.With(coShowTextFitHint), alphabetic});
     auto *remove = ReadColumn<TLtRateColumn>(
         columns, icDelete,
         {"LtRateColumn2", "", left, 25, clBlack, kBaseOptions, TSortType::stNumeric});

@@ -58,8 +58,8 @@ void TForm1::SaveTheListAsPdf()
     const std::optional<TPrintRequest> request = AskPrintOptions(tr("Save as PDF"));
     if (!request)
         return;
-    TFileDialog dialog(TFileDialogKind::fdSave, tr("Save as PDF"),
-                       tr("PDF Document (*.pdf)"), dialogs_);
+    TFileDialog dialog(TFileDialogKind::fdSave, tr("Save as PDF"), tr("PDF Document (*.pdf)"),
+                       dialogs_);
     dialog.SetFileName(QFileInfo(CurrentProfilePath()).absolutePath() + QLatin1Char('/') +
                        request->title + QStringLiteral(".pdf"));
     if (!dialog.Execute())

@@ -22,10 +22,10 @@
 
 void TForm1::CreateSharing(IFileDialogs &dialogs)
 {
-    exportDialog_ = std::make_unique<TFileDialog>(
-        TFileDialogKind::fdSave, tr("Export Items"), tr("CSV File (*.csv)"), dialogs);
-    importDialog_ = std::make_unique<TFileDialog>(
-        TFileDialogKind::fdOpen, tr("Import Items"), tr("CSV File (*.csv)"), dialogs);
+    exportDialog_ = std::make_unique<TFileDialog>(TFileDialogKind::fdSave, tr("Export Items"),
+                                                  tr("CSV File (*.csv)"), dialogs);
+    importDialog_ = std::make_unique<TFileDialog>(TFileDialogKind::fdOpen, tr("Import Items"),
+                                                  tr("CSV File (*.csv)"), dialogs);
 }
 
 void TForm1::ShowSummary()
@@ -47,8 +47,9 @@ void TForm1::ExportItems()
         return;
     const QString file = exportDialog_->FileName();
     if (const QString refusal = CsvExportRefusal(CurrentProfilePath(), file); !refusal.isEmpty()) {
-        messages_.ShowDetailedMessage(tr("File could not be saved."),
-                                      QStringLiteral("\"%1\" %2").arg(QFileInfo(file).fileName(), refusal));
+        messages_.ShowDetailedMessage(
+            tr("File could not be saved."),
+            QStringLiteral("\"%1\" %2").arg(QFileInfo(file).fileName(), refusal));
         return;
     }
     try {
@@ -82,6 +83,5 @@ void TForm1::ImportItems()
         ApplyRowMarks(*latticeGrid1_);
     });
     if (const QString text = CsvImportNotesText(notes); !text.isEmpty())
-        messages_.ShowMessage(
-            tr("\"%1\" was imported: %2.").arg(QFileInfo(file).fileName(), text));
+        messages_.ShowMessage(tr("\"%1\" was imported: %2.").arg(QFileInfo(file).fileName(), text));
 }

@@ -17,8 +17,8 @@ QString JoinWithAnd(const QStringList &parts)
 {
     if (parts.size() < 2)
         return parts.join(QString());
-    return QCoreApplication::translate("TPriceTotals", "%1 and %2").arg(parts.first(parts.size() - 1).join(QStringLiteral(", ")),
-                                                              parts.last());
+    return QCoreApplication::translate("TPriceTotals", "%1 and %2")
+        .arg(parts.first(parts.size() - 1).join(QStringLiteral(", ")), parts.last());
 }
 
 const TPriceTotals::TGroup kEmptyGroup;
@@ -132,11 +132,13 @@ QString TPriceTotals::HintText() const
 {
     if (all_.prices == 0 && all_.notRead == 0)
         return QString();
-    QString text = QCoreApplication::translate("TPriceTotals", "Total of %1: %2").arg(Prices(all_.prices), SumsText(all_));
+    QString text = QCoreApplication::translate("TPriceTotals", "Total of %1: %2")
+                       .arg(Prices(all_.prices), SumsText(all_));
     if (marked_.prices > 0)
         text += QCoreApplication::translate("TPriceTotals", " · marked: %1").arg(SumsText(marked_));
     if (all_.notRead > 0)
-        text += QCoreApplication::translate("TPriceTotals", " · %1 not read").arg(Prices(all_.notRead));
+        text +=
+            QCoreApplication::translate("TPriceTotals", " · %1 not read").arg(Prices(all_.notRead));
     return text;
 }
 
@@ -144,7 +146,8 @@ QString TPriceTotals::GroupLine(const QString &title, const TGroup &group) const
 {
     QString line = QStringLiteral("%1: %2, %3").arg(title, Prices(group.prices), SumsText(group));
     if (group.notRead > 0)
-        line += QCoreApplication::translate("TPriceTotals", "; %1 not read").arg(Prices(group.notRead));
+        line +=
+            QCoreApplication::translate("TPriceTotals", "; %1 not read").arg(Prices(group.notRead));
     return line;
 }
 
@@ -155,7 +158,9 @@ std::vector<std::pair<QString, const TPriceTotals::TGroup *>> TPriceTotals::Grou
         {QCoreApplication::translate("TPriceTotals", "Marked"), &marked_},
         {QCoreApplication::translate("TPriceTotals", "Not marked"), &unmarked_}};
     for (const int priority : Priorities())
-        groups.emplace_back(QCoreApplication::translate("TPriceTotals", "Priority %1").arg(priority), &Priority(priority));
+        groups.emplace_back(
+            QCoreApplication::translate("TPriceTotals", "Priority %1").arg(priority),
+            &Priority(priority));
     return groups;
 }
 
@@ -174,7 +179,9 @@ TPriceTotals::TTable TPriceTotals::SummaryTable() const
                                QCoreApplication::translate("TPriceTotals", "Not read")};
     const std::vector<size_t> currencies = CurrencyOrder(all_);
     for (const size_t c : currencies)
-        table.header.append(currencies_[c].isEmpty() ? QCoreApplication::translate("TPriceTotals", "No symbol") : currencies_[c]);
+        table.header.append(currencies_[c].isEmpty()
+                                ? QCoreApplication::translate("TPriceTotals", "No symbol")
+                                : currencies_[c]);
     for (const auto &[title, group] : Groups()) {
         QStringList row{title, locale_.toString(group->prices), locale_.toString(group->notRead)};
         for (const size_t c : currencies) {

@@ -17,7 +17,8 @@ TRestoreDialog::TRestoreDialog(const QList<TBackupEntry> &versions, const QStrin
 {
     setWindowTitle(QCoreApplication::translate("TRestoreDialog", "Restore an Earlier Version"));
     versions_->setHeaderLabels(
-        {QCoreApplication::translate("TRestoreDialog", "Saved"), QCoreApplication::translate("TRestoreDialog", "Items"),
+        {QCoreApplication::translate("TRestoreDialog", "Saved"),
+         QCoreApplication::translate("TRestoreDialog", "Items"),
          QCoreApplication::translate("TRestoreDialog", "First differences")});
     versions_->setRootIsDecorated(false);
     const QString dateFormat = ShortDateFormat();
@@ -37,8 +38,8 @@ TRestoreDialog::TRestoreDialog(const QList<TBackupEntry> &versions, const QStrin
     summarize_.start();
     versions_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    QPushButton *restore = buttons->addButton(QCoreApplication::translate("TRestoreDialog", "Restore"),
-                                                 QDialogButtonBox::AcceptRole);
+    QPushButton *restore = buttons->addButton(
+        QCoreApplication::translate("TRestoreDialog", "Restore"), QDialogButtonBox::AcceptRole);
     restore->setEnabled(!versions.isEmpty());
     connect(versions_, &QTreeWidget::currentItemChanged, restore,
             [restore](QTreeWidgetItem *current) { restore->setEnabled(current != nullptr); });

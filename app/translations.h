@@ -10,10 +10,10 @@ class QCoreApplication;
 
 // The locale variables that choose the language of messages, as read.
 struct TMessageLocale {
-    QString language;    // LANGUAGE: a colon-separated list of preferences
-    QString lcAll;       // LC_ALL
-    QString lcMessages;  // LC_MESSAGES
-    QString lang;        // LANG
+    QString language;   // LANGUAGE: a colon-separated list of preferences
+    QString lcAll;      // LC_ALL
+    QString lcMessages; // LC_MESSAGES
+    QString lang;       // LANG
 };
 
 TMessageLocale MessageLocaleFromEnvironment();

@@ -114,9 +114,9 @@ QString FieldExcerpt(QStringView text)
 
 QString VersionFailureText(const TVersionSummary &summary)
 {
-    return summary.failedLine > 0
-               ? QCoreApplication::translate("TRestoreDialog", "line %1: %2").arg(QString::number(summary.failedLine), summary.failure)
-               : summary.failure;
+    return summary.failedLine > 0 ? QCoreApplication::translate("TRestoreDialog", "line %1: %2")
+                                        .arg(QString::number(summary.failedLine), summary.failure)
+                                  : summary.failure;
 }
 
 QString UnreadableVersionText(const QString &saved, const TVersionSummary &summary)

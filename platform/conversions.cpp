@@ -95,7 +95,8 @@ int32_t RoundHalfEven(double value)
     std::fesetround(saved);
     if (!(rounded >= std::numeric_limits<int32_t>::min() &&
           rounded <= std::numeric_limits<int32_t>::max()))
-        Fail(QT_TRANSLATE_NOOP("EConvertError", "'%1' is not a valid integer value"), FloatToStr(value));
+        Fail(QT_TRANSLATE_NOOP("EConvertError", "'%1' is not a valid integer value"),
+             FloatToStr(value));
     return int32_t(rounded);
 }
 

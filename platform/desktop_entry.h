@@ -9,7 +9,7 @@
 
 // The texts a desktop shows in another language.
 struct TDesktopTranslation {
-    QString language;     // "de"
+    QString language; // "de"
     QString comment;
     QStringList keywords;
     QString typeComment;

@@ -21,9 +21,11 @@ void OpenForReading(QFile &file)
         throw EInOutError(QCoreApplication::translate("EInOutError", "File not found"));
     // A pipe would wait for a writer and a device may never end.
     if (!info.isFile())
-        throw EInOutError(QCoreApplication::translate("EInOutError", "File could not be opened: not a regular file"));
+        throw EInOutError(QCoreApplication::translate(
+            "EInOutError", "File could not be opened: not a regular file"));
     if (!file.open(QIODevice::ReadOnly))
-        throw EInOutError(QCoreApplication::translate("EInOutError", "File could not be opened: %1").arg(file.errorString()));
+        throw EInOutError(QCoreApplication::translate("EInOutError", "File could not be opened: %1")
+                              .arg(file.errorString()));
 }
 
 QByteArray ReadWholeFile(const QString &path)
@@ -47,7 +49,8 @@ QByteArray ReadWholeFile(const QString &path)
     if (got == expected)
         bytes.append(file.readAll());
     if (file.error() != QFileDevice::NoError)
-        throw EInOutError(QCoreApplication::translate("EInOutError", "File could not be read: %1").arg(file.errorString()));
+        throw EInOutError(QCoreApplication::translate("EInOutError", "File could not be read: %1")
+                              .arg(file.errorString()));
     return bytes;
 }
 
@@ -60,8 +63,10 @@ void WriteWholeFile(const QString &path, const QByteArray &bytes)
 
 namespace {
 
-const char *const kNotWritten = QT_TRANSLATE_NOOP("EInOutError", "File could not be written: \"%1\": %2");
-const char *const kNotCreated = QT_TRANSLATE_NOOP("EInOutError", "File could not be created: \"%1\": %2");
+const char *const kNotWritten =
+    QT_TRANSLATE_NOOP("EInOutError", "File could not be written: \"%1\": %2");
+const char *const kNotCreated =
+    QT_TRANSLATE_NOOP("EInOutError", "File could not be created: \"%1\": %2");
 
 QString SystemReason(int error)
 {

@@ -39,9 +39,11 @@ void TKeyStore::OpenKey(const QString &key, bool canCreate)
     CloseKey();
     const QString folder = KeyFolder(key);
     if (folder.isEmpty())
-        throw EInOutError(QCoreApplication::translate("EInOutError", "Invalid key name: %1").arg(key));
+        throw EInOutError(
+            QCoreApplication::translate("EInOutError", "Invalid key name: %1").arg(key));
     if (!QFileInfo(folder).isDir() && !(canCreate && QDir().mkpath(folder)))
-        throw EInOutError(QCoreApplication::translate("EInOutError", "Key could not be opened: %1").arg(key));
+        throw EInOutError(
+            QCoreApplication::translate("EInOutError", "Key could not be opened: %1").arg(key));
     openKeyFolder_ = folder;
 }
 

@@ -18,14 +18,16 @@ QString AccessibleRateText(const QString &name, int value, int max, bool button)
         return name;
     const QString count =
         max == 1 ? QCoreApplication::translate("TLatticeGrid", "%1 of 1 star").arg(value)
-                 : QCoreApplication::translate("TLatticeGrid", "%1 of %n stars", nullptr, max).arg(value);
+                 : QCoreApplication::translate("TLatticeGrid", "%1 of %n stars", nullptr, max)
+                       .arg(value);
     return name.isEmpty() ? count : name + QStringLiteral(": ") + count;
 }
 
 QString AccessibleCheckText(const QString &name, bool checked)
 {
     if (name.isEmpty())
-        return checked ? QCoreApplication::translate("TLatticeGrid", "Checked") : QCoreApplication::translate("TLatticeGrid", "Not checked");
+        return checked ? QCoreApplication::translate("TLatticeGrid", "Checked")
+                       : QCoreApplication::translate("TLatticeGrid", "Not checked");
     if (checked)
         return name;
     return QCoreApplication::translate("TLatticeGrid", "Not %1").arg(name.toLower());

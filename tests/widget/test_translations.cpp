@@ -37,9 +37,13 @@ TEST(MessageLanguagesTest, FollowTheLocaleVariablesAsGettextDoes)
     };
     const TCase cases[] = {
         {"LANG alone", {{}, {}, {}, "de_DE.UTF-8"}, {"de_DE"}},
-        {"LC_ALL before LC_MESSAGES and LANG", {{}, "fr_FR.UTF-8", "es_ES.UTF-8", "de_DE"}, {"fr_FR"}},
+        {"LC_ALL before LC_MESSAGES and LANG",
+         {{}, "fr_FR.UTF-8", "es_ES.UTF-8", "de_DE"},
+         {"fr_FR"}},
         {"LC_MESSAGES before LANG", {{}, {}, "es_ES.UTF-8", "de_DE.UTF-8"}, {"es_ES"}},
-        {"LANGUAGE first, then the locale", {"es:fr_CA", {}, {}, "de_DE.UTF-8"}, {"es", "fr_CA", "de_DE"}},
+        {"LANGUAGE first, then the locale",
+         {"es:fr_CA", {}, {}, "de_DE.UTF-8"},
+         {"es", "fr_CA", "de_DE"}},
         {"a modifier dropped", {{}, {}, {}, "de_DE@euro"}, {"de_DE"}},
         {"the C locale ignores LANGUAGE", {"de", {}, {}, "C.UTF-8"}, {}},
         {"POSIX likewise", {"de", "POSIX", {}, "de_DE.UTF-8"}, {}},
@@ -96,13 +100,17 @@ QStringList ClippedCaptions(const QWidget &window)
 
 void SaveForLooking(QWidget &window, const QString &language, const QString &name)
 {
-    const QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/translated-windows"));
+    const QDir folder(QCoreApplication::applicationDirPath() +
+                      QStringLiteral("/translated-windows"));
     folder.mkpath(QStringLiteral("."));
-    EXPECT_TRUE(window.grab().save(folder.filePath(language + QLatin1Char('-') + name + QStringLiteral(".png"))));
+    EXPECT_TRUE(window.grab().save(
+        folder.filePath(language + QLatin1Char('-') + name + QStringLiteral(".png"))));
 }
 
 // The windows in one language; "en" installs nothing.
-class TranslatedWindowsTest : public TMainWindowTest, public ::testing::WithParamInterface<const char *> {
+class TranslatedWindowsTest : public TMainWindowTest,
+                              public ::testing::WithParamInterface<const char *>
+{
 protected:
     void SetUp() override
     {
@@ -113,7 +121,8 @@ protected:
     void TearDown() override
     {
         form.reset();
-        for (QTranslator *translator : QCoreApplication::instance()->findChildren<QTranslator *>()) {
+        for (QTranslator *translator :
+             QCoreApplication::instance()->findChildren<QTranslator *>()) {
             QCoreApplication::removeTranslator(translator);
             delete translator;
         }
@@ -130,41 +139,49 @@ TEST_P(TranslatedWindowsTest, CaptionsFitTheirControls)
     else
         ASSERT_EQ(installed, language) << "no yearnbox_" << language.toStdString() << ".qm found";
     Show();
-    EXPECT_TRUE(ClippedCaptions(*form).isEmpty()) << ClippedCaptions(*form).join(u'\n').toStdString();
+    EXPECT_TRUE(ClippedCaptions(*form).isEmpty())
+        << ClippedCaptions(*form).join(u'\n').toStdString();
     SaveForLooking(*form, language, QStringLiteral("main-window"));
 
     QTest::mouseClick(form->BitBtn1(), Qt::LeftButton);
     ASSERT_TRUE(WaitUntil([&] { return !form->Timer1()->isActive(); }, 5000));
-    EXPECT_TRUE(ClippedCaptions(*form).isEmpty()) << ClippedCaptions(*form).join(u'\n').toStdString();
+    EXPECT_TRUE(ClippedCaptions(*form).isEmpty())
+        << ClippedCaptions(*form).join(u'\n').toStdString();
     SaveForLooking(*form, language, QStringLiteral("entry-panel"));
 
     TForm2 about(modal);
     about.show();
-    EXPECT_TRUE(ClippedCaptions(about).isEmpty()) << ClippedCaptions(about).join(u'\n').toStdString();
+    EXPECT_TRUE(ClippedCaptions(about).isEmpty())
+        << ClippedCaptions(about).join(u'\n').toStdString();
     SaveForLooking(about, language, QStringLiteral("about"));
 
     TNoDesktop desktop;
-    TFileAssociation association(folder.Path() + QStringLiteral("/classes/"), desktop, QStringLiteral("/usr/bin/yearnbox"));
+    TFileAssociation association(folder.Path() + QStringLiteral("/classes/"), desktop,
+                                 QStringLiteral("/usr/bin/yearnbox"));
     TForm3 question(*form, association, modal);
     question.show();
-    EXPECT_TRUE(ClippedCaptions(question).isEmpty()) << ClippedCaptions(question).join(u'\n').toStdString();
+    EXPECT_TRUE(ClippedCaptions(question).isEmpty())
+        << ClippedCaptions(question).join(u'\n').toStdString();
     SaveForLooking(question, language, QStringLiteral("association"));
 
     // As TMessageBoxes shows them, with Qt's own translated button.
     const std::pair<const char *, const char *> shown[] = {
-        {"message-fill-in", "Please fill in more information about this item before trying to add it."},
+        {"message-fill-in",
+         "Please fill in more information about this item before trying to add it."},
         {"message-not-loaded", "Profile could not be loaded; it may be missing or corrupt."}};
     for (const auto &[name, text] : shown) {
         QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), TForm1::tr(text),
                         QMessageBox::Ok, form.get());
         box.show();
         QApplication::processEvents();
-        EXPECT_TRUE(ClippedCaptions(box).isEmpty()) << ClippedCaptions(box).join(u'\n').toStdString();
+        EXPECT_TRUE(ClippedCaptions(box).isEmpty())
+            << ClippedCaptions(box).join(u'\n').toStdString();
         SaveForLooking(box, language, QString::fromLatin1(name));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, TranslatedWindowsTest, ::testing::Values("en", "de", "fr", "es"),
+INSTANTIATE_TEST_SUITE_P(Languages, TranslatedWindowsTest,
+                         ::testing::Values("en", "de", "fr", "es"),
                          [](const auto &info) { return std::string(info.param); });
 
 } // namespace
