@@ -109,8 +109,7 @@ void SaveForLooking(QWidget &window, const QString &language, const QString &nam
 
 // The windows in one language; "en" installs nothing.
 class TranslatedWindowsTest : public TMainWindowTest,
-                              public ::testing::WithParamInterface<const char *>
-{
+                              public ::testing::WithParamInterface<const char *> {
 protected:
     void SetUp() override
     {
