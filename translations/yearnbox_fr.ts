@@ -477,7 +477,7 @@
     </message>
     <message>
         <source>Ask me at Startup about this.</source>
-        <translation>Me le demander au démarrage.</translation>
+        <translation>Demander au démarrage.</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
@@ -61,7 +62,7 @@ public:
 
 // Where a caption runs past its control: a label's text wider or taller than
 // the label, or the label past its parent's edge; a button's icon and text
-// wider than the button's inside.
+// (to the last letter's right edge) wider than the button's inside.
 QStringList ClippedCaptions(const QWidget &window)
 {
     QStringList clipped;
@@ -81,18 +82,26 @@ QStringList ClippedCaptions(const QWidget &window)
     for (const QAbstractButton *button : window.findChildren<QAbstractButton *>()) {
         if (button->text().isEmpty())
             continue;
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
         QString text = button->text();
         text.remove(QLatin1Char('&'));
-        int needed = button->fontMetrics().horizontalAdvance(text);
-        if (!button->icon().isNull())
-            needed += button->iconSize().width() + 4;
-        const QStyle *style = button->style();
-        if (qobject_cast<const QCheckBox *>(button))
-            needed += style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, button) +
-                      style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, button);
-        else
-            needed += style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
-        if (needed > button->width())
+        const int ink = button->fontMetrics().tightBoundingRect(text).right() + 1;
+        bool fits;
+        if (qobject_cast<const QCheckBox *>(button)) {
+            // Left-aligned beside the box, up to the button's edge.
+            const QRect inside = button->style()->subElementRect(QStyle::SE_CheckBoxContents,
+                                                                 &option, button);
+            fits = inside.left() + ink <= button->width();
+        } else {
+            // The icon and the text centred inside the frame.
+            const QRect inside = button->style()->subElementRect(QStyle::SE_PushButtonContents,
+                                                                 &option, button);
+            const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+            fits = icon + ink <= inside.width();
+        }
+        if (!fits)
             clipped.append(button->objectName() + QStringLiteral(": ") + button->text());
     }
     return clipped;
