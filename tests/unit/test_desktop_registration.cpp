@@ -167,7 +167,7 @@ TEST(DesktopEntry, TheEntryAndThePackageNameTheProgramTheTypeTheGlobAndTheIcon)
     const QByteArray entry = DesktopEntryText(translated);
     EXPECT_TRUE(
         entry.contains("Comment=Keep samples\nComment[de]=Proben f\xc3\xbchren\n"
-                       "Comment[fr]=Des \xc3\xa9chantillons\nKeywords=specimen;test piece;\n"
+                       "Comment[fr]=Des \xc3\xa9" "chantillons\nKeywords=specimen;test piece;\n"
                        "Keywords[de]=Probe;\nKeywords[fr]=a;b;\nExec="))
         << entry.constData();
     const QByteArray package = MimePackageText(translated);
