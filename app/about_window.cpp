@@ -36,7 +36,7 @@ TForm2::TForm2(IModalWindows &modal, QWidget *parent)
       modal_(modal)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral(" About Yearnbox"));
+    setWindowTitle(tr(" About Yearnbox"));
     RegisterProgramFonts();
     setFont(TahomaFont(11));
     setFixedSize(kClientWidth, kClientHeight);
@@ -55,17 +55,17 @@ TForm2::TForm2(IModalWindows &modal, QWidget *parent)
                             QRect(qMax(164, label1_->geometry().right() + 7), 138, 24, 13),
                             TahomaFont(11, true));
     label3_ = NewWhiteLabel(this, "Label3",
-                            QStringLiteral("Yearnbox is free software: share and change it under "
-                                           "the GNU GPL, version 3 or later. It comes with no "
-                                           "warranty."),
+                            tr("Yearnbox is free software: share and change it under "
+                               "the GNU GPL, version 3 or later. It comes with no "
+                               "warranty."),
                             QRect(8, 158, 261, 39), TahomaFont(11));
     label3_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label3_->setWordWrap(true);
     shape2_ = NewShapeLine(this, "Shape2", QRect(8, 215, 269, 2), Qt::white);
-    label4_ = NewWhiteLabel(this, "Label4", QStringLiteral("The Yearnbox authors"),
-                            QRect(8, 233, 149, 13), TahomaFont(11));
+    label4_ = NewWhiteLabel(this, "Label4", tr("The Yearnbox authors"), QRect(8, 233, 149, 13),
+                            TahomaFont(11));
 
-    bitBtn1_ = new QPushButton(GlyphIcon("ok"), QStringLiteral("&Ok"), this);
+    bitBtn1_ = new QPushButton(GlyphIcon("ok"), tr("&Ok"), this);
     bitBtn1_->setObjectName(QStringLiteral("BitBtn1"));
     bitBtn1_->setGeometry(184, 223, 93, 25);
     bitBtn1_->setIconSize(QSize(16, 16));

@@ -4,6 +4,7 @@
 #include "platform/message_box.h"
 #include "resources/resources.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 
 #include <cstdio>
@@ -36,7 +37,7 @@ void ReportCurrentError(IMessageBoxes *boxes)
     } catch (const std::exception &error) {
         text = QString::fromLocal8Bit(error.what());
     } catch (...) {
-        text = QStringLiteral("Unknown error");
+        text = QCoreApplication::translate("TApplication", "Unknown error");
     }
     if (boxes) {
         try {

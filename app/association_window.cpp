@@ -39,15 +39,15 @@ TForm3::TForm3(TForm1 &form1, TFileAssociation &association, IModalWindows &moda
     setFixedSize(kClientWidth, kClientHeight);
 
     label1_ = new QLabel(
-        QStringLiteral("Would you like to associate the file extension \".ybk\" with Yearnbox?"), this);
+        tr("Would you like to associate the file extension \".ybk\" with Yearnbox?"), this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setGeometry(8, 8, 337, 17);
     label1_->setWordWrap(true);
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    button1_ = NewButton(this, "Button1", QStringLiteral("Yes"), QRect(8, 40, 75, 25));
-    button2_ = NewButton(this, "Button2", QStringLiteral("No"), QRect(89, 40, 75, 25));
+    button1_ = NewButton(this, "Button1", tr("Yes"), QRect(8, 40, 75, 25));
+    button2_ = NewButton(this, "Button2", tr("No"), QRect(89, 40, 75, 25));
     shape1_ = NewShapeLine(this, "Shape1", QRect(8, 88, 404, 1), Qt::black);
-    checkBox1_ = new QCheckBox(QStringLiteral("Ask me at Startup about this."), this);
+    checkBox1_ = new QCheckBox(tr("Ask me at Startup about this."), this);
     checkBox1_->setObjectName(QStringLiteral("CheckBox1"));
     checkBox1_->setGeometry(8, 95, 161, 17);
     checkBox1_->setChecked(true);

@@ -10,6 +10,7 @@
 #include "platform/file_identity.h"
 #include "platform/files.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -58,9 +59,10 @@ bool IsProfileFile(const QString &path)
 QString CsvExportRefusal(const QString &profile, const QString &out)
 {
     if (IsSameFile(profile, out))
-        return QStringLiteral("is the profile itself; it is not replaced");
+        return QCoreApplication::translate("EInOutError",
+                                           "is the profile itself; it is not replaced");
     if (IsProfileFile(out))
-        return QStringLiteral("is a profile; it is not replaced");
+        return QCoreApplication::translate("EInOutError", "is a profile; it is not replaced");
     return {};
 }
 

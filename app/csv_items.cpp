@@ -7,6 +7,7 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -61,7 +62,8 @@ QString CaptionOf(int column)
 
 [[noreturn]] void Refuse(int line, const QString &what)
 {
-    throw EConvertError(QStringLiteral("line %1: %2").arg(line).arg(what));
+    throw EConvertError(QCoreApplication::translate("EConvertError", "line %1: %2")
+                            .arg(QString::number(line), what));
 }
 
 QString PriorityField(QStringView field, int line)
@@ -72,7 +74,9 @@ QString PriorityField(QStringView field, int line)
     bool ok = false;
     const int value = text.toInt(&ok);
     if (!ok)
-        Refuse(line, QStringLiteral("the priority '%1' is not a whole number").arg(field));
+        Refuse(line, QCoreApplication::translate("EConvertError",
+                                                 "the priority '%1' is not a whole number")
+                         .arg(field));
     return QString::number(value);
 }
 
@@ -101,7 +105,9 @@ QLatin1StringView MarkField(QStringView field, int line)
     if (IsWord(text, QLatin1StringView("true")) || IsWord(text, QLatin1StringView("1")) ||
         IsWord(text, QLatin1StringView("yes")) || IsWord(text, QLatin1StringView("x")))
         return QLatin1StringView("True");
-    Refuse(line, QStringLiteral("the mark '%1' is neither True nor False").arg(field));
+    Refuse(line,
+           QCoreApplication::translate("EConvertError", "the mark '%1' is neither True nor False")
+               .arg(field));
 }
 
 // Which item column each field of a record fills (-1: none); empty when the
@@ -158,13 +164,17 @@ QString CsvImportNotesText(const TCsvImportNotes &notes)
 {
     QStringList parts;
     if (notes.nulsDropped == 1)
-        parts.append(QStringLiteral("1 NUL character was dropped"));
+        parts.append(QCoreApplication::translate("TCsvItemReader", "1 NUL character was dropped"));
     else if (notes.nulsDropped > 1)
-        parts.append(QStringLiteral("%1 NUL characters were dropped").arg(notes.nulsDropped));
+        parts.append(QCoreApplication::translate("TCsvItemReader", "%n NUL characters were dropped",
+                                                 nullptr, notes.nulsDropped));
     if (notes.pipeTexts > 0) {
-        QString pipes = QStringLiteral("a '|' became a line break (%1").arg(notes.pipes.join(u", "));
+        QString pipes =
+            QCoreApplication::translate("TCsvItemReader", "a '|' became a line break (%1")
+                .arg(notes.pipes.join(u", "));
         if (notes.pipeTexts > notes.pipes.size())
-            pipes += QStringLiteral(" and %1 more").arg(notes.pipeTexts - notes.pipes.size());
+            pipes += QCoreApplication::translate("TCsvItemReader", " and %1 more")
+                         .arg(notes.pipeTexts - notes.pipes.size());
         parts.append(pipes + u')');
     }
     return parts.join(QStringLiteral("; "));
@@ -235,7 +245,8 @@ void TCsvItemReader::Take(const TCsvRecord &record)
         empty = empty && IsBlank(fields[f]);
         if (f >= columns_.size()) {
             if (!fields[f].isEmpty())
-                Refuse(record.line, QStringLiteral("%1 fields, but only %2 are read")
+                Refuse(record.line, QCoreApplication::translate("EConvertError",
+                                                                "%1 fields, but only %2 are read")
                                         .arg(fields.size())
                                         .arg(columns_.size()));
             continue;
@@ -262,7 +273,8 @@ void TCsvItemReader::Take(const TCsvRecord &record)
         } else {
             if (AppendText(item[size_t(column)]) && notes_.pipeTexts++ < kPipesNamed)
                 notes_.pipes.append(
-                    QStringLiteral("line %1: %2").arg(record.line).arg(CaptionOf(column)));
+                    QCoreApplication::translate("EConvertError", "line %1: %2")
+                        .arg(QString::number(record.line), CaptionOf(column)));
             if (column == icDateAdded && IsBlank(QStringView(chars).sliced(start))) {
                 chars.resize(start);
                 chars += today_;
@@ -323,7 +335,9 @@ TCsvImportNotes ReadItemsCsvFile(const QString &path, const QString &today,
     for (;;) {
         const qint64 read = file.read(piece.data(), piece.size());
         if (read < 0)
-            throw EInOutError(QStringLiteral("File could not be read: %1").arg(file.errorString()));
+            throw EInOutError(
+                QCoreApplication::translate("EInOutError", "File could not be read: %1")
+                    .arg(file.errorString()));
         if (read == 0)
             break;
         reader.Feed(QByteArrayView(piece).first(qsizetype(read)));

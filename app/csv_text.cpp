@@ -5,6 +5,8 @@
 #include <array>
 #include <functional>
 
+#include <QCoreApplication>
+
 namespace {
 
 bool NeedsQuotes(QStringView field)
@@ -21,7 +23,8 @@ bool NeedsQuotes(QStringView field)
 
 [[noreturn]] void Refuse(qsizetype line, const QString &what)
 {
-    throw EConvertError(QStringLiteral("line %1: %2").arg(line).arg(what));
+    throw EConvertError(QCoreApplication::translate("EConvertError", "line %1: %2")
+                            .arg(QString::number(line), what));
 }
 
 bool IsDigit(QChar c)
@@ -47,8 +50,6 @@ bool IsPlainNumber(QStringView text)
     }
     return digits;
 }
-
-const QString kUtf8Refusal = QStringLiteral("the text is neither UTF-8 nor UTF-16");
 
 } // namespace
 
@@ -124,7 +125,8 @@ QString TCsvDecoder::Finish()
     if (utf8_ && !cut_.isEmpty())
         RefuseUtf8(std::exchange(cut_, QByteArray()));
     if (!utf8_ && utf16Bytes_ % 2 != 0)
-        Refuse(lineEnds_ + 1, QStringLiteral("the UTF-16 text has an odd number of bytes"));
+        Refuse(lineEnds_ + 1, QCoreApplication::translate(
+                                  "EConvertError", "the UTF-16 text has an odd number of bytes"));
     return text;
 }
 
@@ -225,7 +227,8 @@ void TCsvDecoder::RefuseUtf8(QByteArrayView bytes)
     QStringDecoder before(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = before(bytes.first(start));
     bool cr = crBefore_;
-    Refuse(lineEnds_ + 1 + CountCsvLineEnds(text, cr), kUtf8Refusal);
+    Refuse(lineEnds_ + 1 + CountCsvLineEnds(text, cr),
+           QCoreApplication::translate("EConvertError", "the text is neither UTF-8 nor UTF-16"));
 }
 
 void TCsvParser::Feed(QStringView text)
@@ -301,7 +304,8 @@ void TCsvParser::Feed(QStringView text)
             } else if (c == separator_ || c == u'\r' || c == u'\n') {
                 endAt(c);
             } else {
-                Refuse(line_, QStringLiteral("text after the closing quote of a field"));
+                Refuse(line_, QCoreApplication::translate(
+                                  "EConvertError", "text after the closing quote of a field"));
             }
             break;
         }
@@ -316,7 +320,8 @@ void TCsvParser::Finish()
     case TState::stAfterCr:
         return;
     case TState::stQuoted:
-        Refuse(opened_, QStringLiteral("a quoted field is not closed"));
+        Refuse(opened_,
+               QCoreApplication::translate("EConvertError", "a quoted field is not closed"));
     case TState::stFieldStart:
     case TState::stPlain:
     case TState::stQuoteInQuoted:

@@ -35,6 +35,22 @@ TDesktopFileType YearnboxFileType(const QString &executable)
     type.keywords = {QStringLiteral("wish list"), QStringLiteral("wishlist"), QStringLiteral("gift"),
                      QStringLiteral("present"), QStringLiteral("shopping"), QStringLiteral("price")};
     type.typeComment = QStringLiteral("Yearnbox Profile");
+    type.translations = {
+        {QStringLiteral("de"),
+         QStringLiteral("Wunschlisten führen, gespeichert beim Tippen"),
+         {QStringLiteral("Wunschliste"), QStringLiteral("Wunschzettel"), QStringLiteral("Geschenk"),
+          QStringLiteral("Einkaufen"), QStringLiteral("Preis")},
+         QStringLiteral("Yearnbox-Profil")},
+        {QStringLiteral("es"),
+         QStringLiteral("Listas de deseos, guardadas mientras escribe"),
+         {QStringLiteral("lista de deseos"), QStringLiteral("regalo"), QStringLiteral("compras"),
+          QStringLiteral("precio")},
+         QStringLiteral("Perfil de Yearnbox")},
+        {QStringLiteral("fr"),
+         QStringLiteral("Des listes de souhaits, enregistrées à la saisie"),
+         {QStringLiteral("liste de souhaits"), QStringLiteral("liste d’envies"),
+          QStringLiteral("cadeau"), QStringLiteral("achats"), QStringLiteral("prix")},
+         QStringLiteral("Profil Yearnbox")}};
     type.mimeType = QStringLiteral("application/x-yearnbox-profile");
     type.glob = kGlob;
     // The document is the lone argument, which start-up opens as it is.

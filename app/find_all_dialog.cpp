@@ -1,5 +1,6 @@
 #include "app/find_all_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -14,11 +15,18 @@ namespace {
 // A result row's index into the hits; -1 for a profile that was not read.
 constexpr int kHitRole = Qt::UserRole;
 
-// "1 item", "2 items".
-QString Count(qsizetype count, const QString &thing)
+QString Items(qsizetype count)
 {
-    return QString::number(count) + QLatin1Char(' ') + thing +
-           (count == 1 ? QString() : QStringLiteral("s"));
+    return count == 1
+               ? QCoreApplication::translate("TFindAllDialog", "1 item")
+               : QCoreApplication::translate("TFindAllDialog", "%n items", nullptr, int(count));
+}
+
+QString Profiles(qsizetype count)
+{
+    return count == 1
+               ? QCoreApplication::translate("TFindAllDialog", "1 profile")
+               : QCoreApplication::translate("TFindAllDialog", "%n profiles", nullptr, int(count));
 }
 } // namespace
 
@@ -26,10 +34,12 @@ TFindAllDialog::TFindAllDialog(TFind find, QWidget *parent)
     : QDialog(parent), find_(std::move(find)), word_(new QLineEdit(this)),
       results_(new QTreeWidget(this)), summary_(new QLabel(this))
 {
-    setWindowTitle(QStringLiteral("Find in All Profiles"));
-    auto *findButton = new QPushButton(QStringLiteral("Find"), this);
-    results_->setHeaderLabels({QStringLiteral("Profile"), QStringLiteral("Name"),
-                               QStringLiteral("Price"), QStringLiteral("Priority")});
+    setWindowTitle(QCoreApplication::translate("TFindAllDialog", "Find in All Profiles"));
+    auto *findButton = new QPushButton(QCoreApplication::translate("TFindAllDialog", "Find"), this);
+    results_->setHeaderLabels({QCoreApplication::translate("TFindAllDialog", "Profile"),
+                               QCoreApplication::translate("TFindAllDialog", "Name"),
+                               QCoreApplication::translate("TFindAllDialog", "Price"),
+                               QCoreApplication::translate("TFindAllDialog", "Priority")});
     results_->setRootIsDecorated(false);
     results_->setUniformRowHeights(true);
     results_->header()->setStretchLastSection(false);
@@ -40,7 +50,8 @@ TFindAllDialog::TFindAllDialog(TFind find, QWidget *parent)
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     // Not an accept button, which the box would make the default one: Enter
     // belongs to the word box (find) and the list (open), never to a button.
-    open_ = buttons->addButton(QStringLiteral("Open"), QDialogButtonBox::ActionRole);
+    open_ = buttons->addButton(QCoreApplication::translate("TFindAllDialog", "Open"),
+                               QDialogButtonBox::ActionRole);
     open_->setEnabled(false);
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setAutoDefault(false);
@@ -78,8 +89,9 @@ void TFindAllDialog::Find()
         if (!found.failure.isEmpty()) {
             ++unread;
             auto *row = new QTreeWidgetItem(
-                results_,
-                {found.profile.name, QStringLiteral("Could not be read: ") + found.failure});
+                results_, {found.profile.name,
+                           QCoreApplication::translate("TFindAllDialog", "Could not be read: %1")
+                               .arg(found.failure)});
             row->setData(0, kHitRole, -1);
             row->setFlags(Qt::ItemIsEnabled);
             row->setForeground(0, grey);
@@ -97,14 +109,13 @@ void TFindAllDialog::Find()
             hits_.append({found.profile.path, item});
         }
     }
-    const QString item = QStringLiteral("item");
-    const QString profile = QStringLiteral("profile");
-    QString summary = hits_.isEmpty() ? QStringLiteral("No results were found.")
-                                      : QStringLiteral("%1 found in %2.")
-                                            .arg(Count(hits_.size(), item),
-                                                 Count(profilesWithHits, profile));
+    QString summary = hits_.isEmpty()
+                          ? QCoreApplication::translate("TFindAllDialog", "No results were found.")
+                          : QCoreApplication::translate("TFindAllDialog", "%1 found in %2.")
+                                .arg(Items(hits_.size()), Profiles(profilesWithHits));
     if (unread > 0)
-        summary += QStringLiteral(" %1 could not be read.").arg(Count(unread, profile));
+        summary += QCoreApplication::translate("TFindAllDialog", " %1 could not be read.")
+                       .arg(Profiles(unread));
     summary_->setText(summary);
     for (int i = 0; i < results_->topLevelItemCount(); ++i) {
         if (results_->topLevelItem(i)->data(0, kHitRole).toInt() >= 0) {

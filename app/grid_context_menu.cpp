@@ -7,6 +7,7 @@
 #include "grid/columns/lattice_grid.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -65,7 +66,7 @@ namespace {
 // without the colon; a choice does what a click on that header does.
 void AddSortMenu(QMenu &menu, TLatticeGrid &grid)
 {
-    QMenu *sub = menu.addMenu(QStringLiteral("Sort by"));
+    QMenu *sub = menu.addMenu(QCoreApplication::translate("TForm1", "Sort by"));
     TLtColumns &columns = grid.Columns();
     for (int position = 0; position < columns.Count(); ++position) {
         const TLtCustomColumn &column = *columns.PositionItem(position);
@@ -94,19 +95,19 @@ void TForm1::FillGridContextMenu(QMenu &menu)
     add(history_->UndoText(), history_->CanUndo(), &TForm1::Undo);
     add(history_->RedoText(), history_->CanRedo(), &TForm1::Redo);
     menu.addSeparator();
-    add(QStringLiteral("Restore an Earlier Version\u2026"),
+    add(tr("Restore an Earlier Version…"),
         !profiles_->Backups().List(CurrentProfilePath()).isEmpty(),
         &TForm1::RestoreAnEarlierVersion);
     menu.addSeparator();
-    add(QStringLiteral("Summary\u2026"), true, &TForm1::ShowSummary);
-    add(QStringLiteral("Export\u2026"), true, &TForm1::ExportItems);
-    add(QStringLiteral("Import\u2026"), true, &TForm1::ImportItems);
-    add(QStringLiteral("Print\u2026"), true, &TForm1::PrintTheList);
+    add(tr("Summary…"), true, &TForm1::ShowSummary);
+    add(tr("Export…"), true, &TForm1::ExportItems);
+    add(tr("Import…"), true, &TForm1::ImportItems);
+    add(tr("Print…"), true, &TForm1::PrintTheList);
     menu.actions().constLast()->setShortcut(Qt::CTRL | Qt::Key_P);
-    add(QStringLiteral("Save as PDF\u2026"), true, &TForm1::SaveTheListAsPdf);
-    add(QStringLiteral("Share as Web Page\u2026"), true, &TForm1::ShareAsWebPage);
+    add(tr("Save as PDF…"), true, &TForm1::SaveTheListAsPdf);
+    add(tr("Share as Web Page…"), true, &TForm1::ShareAsWebPage);
     menu.addSeparator();
-    add(QStringLiteral("Find in All Profiles\u2026"), true, &TForm1::FindInAllProfiles);
+    add(tr("Find in All Profiles…"), true, &TForm1::FindInAllProfiles);
     menu.actions().constLast()->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_F);
     AddTransferMenu(menu, TTransferKind::tkCopy);
     AddTransferMenu(menu, TTransferKind::tkMove);

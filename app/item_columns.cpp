@@ -5,6 +5,8 @@
 #include "grid/columns/column_kinds.h"
 #include "grid/columns/lattice_grid.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr TColor kTextBlue = 0xFF8000;
@@ -27,7 +29,8 @@ struct TColumnLayout {
 template <typename TKind>
 TKind *ReadColumn(TLtColumns &columns, int position, const TColumnLayout &layout)
 {
-    TKind *column = columns.Add<TKind>(QString::fromLatin1(layout.caption));
+    TKind *column = columns.Add<TKind>(
+        *layout.caption ? QCoreApplication::translate("TForm1", layout.caption) : QString());
     column->SetName(QString::fromLatin1(layout.name));
     column->Header().SetAlignment(TAlignment::taCenter);
     column->SetAlignment(layout.alignment);
@@ -62,32 +65,33 @@ void BuildItemColumns(TLatticeGrid &grid)
     TLtColumns &columns = grid.Columns();
     columns.BeginRead();
     ReadColumn<TLtTextColumn>(columns, icName,
-                              {"LtTextColumn1", "Name:", centre, 90, kTextBlue,
-                               editableText.With(coAutoSize).With(coSearchColumn), alphabetic});
-    ReadColumn<TLtTextColumn>(columns, icNotes,
-                              {"LtTextColumn2", "Notes:", centre, 69, kTextBlue,
-                               editableText.With(coAutoSize), alphabetic});
-    ReadColumn<TLtTextColumn>(columns, icPrice,
-                              {"LtTextColumn3", "Price:", centre, 80, kTextBlue, editableText,
+                              {"LtTextColumn1", QT_TRANSLATE_NOOP("TForm1", "Name:"), centre, 90,
+                               kTextBlue, editableText.With(coAutoSize).With(coSearchColumn),
                                alphabetic});
+    ReadColumn<TLtTextColumn>(columns, icNotes,
+                              {"LtTextColumn2", QT_TRANSLATE_NOOP("TForm1", "Notes:"), centre, 69,
+                               kTextBlue, editableText.With(coAutoSize), alphabetic});
+    ReadColumn<TLtTextColumn>(columns, icPrice,
+                              {"LtTextColumn3", QT_TRANSLATE_NOOP("TForm1", "Price:"), centre, 80,
+                               kTextBlue, editableText, alphabetic});
     auto *priority = ReadColumn<TLtRateColumn>(
         columns, icPriority,
-        {"LtRateColumn1", "Priority:", centre, 80, clBlack, kBaseOptions.With(coEditing),
-         TSortType::stNumeric});
+        {"LtRateColumn1", QT_TRANSLATE_NOOP("TForm1", "Priority:"), centre, 80, clBlack,
+         kBaseOptions.With(coEditing), TSortType::stNumeric});
     SetUpRate(*priority, 5, GlyphImage("star"), QImage());
     ReadColumn<TLtTextColumn>(columns, icDateAdded,
-                              {"LtTextColumn4", "Date Added:", centre, 80, kTextBlue,
-                               kBaseOptions.With(coShowTextFitHint), alphabetic});
+                              {"LtTextColumn4", QT_TRANSLATE_NOOP("TForm1", "Date Added:"), centre,
+                               80, kTextBlue, kBaseOptions.With(coShowTextFitHint), alphabetic});
     auto *remove = ReadColumn<TLtRateColumn>(
         columns, icDelete,
         {"LtRateColumn2", "", left, 25, clBlack, kBaseOptions, TSortType::stNumeric});
     const QImage cross = GlyphImage("cancel");
     SetUpRate(*remove, 1, cross, cross);
     remove->SetCursor(Qt::PointingHandCursor);
-    remove->SetAccessibleName(QStringLiteral("Delete"));
+    remove->SetAccessibleName(QCoreApplication::translate("TForm1", "Delete"));
     auto *mark = ReadColumn<TLtCheckBoxColumn>(
         columns, icMark,
         {"LtCheckBoxColumn1", "", left, 25, clBlack, kBaseOptions, TSortType::stBoolean});
-    mark->SetAccessibleName(QStringLiteral("Marked"));
+    mark->SetAccessibleName(QCoreApplication::translate("TForm1", "Marked"));
     columns.EndRead();
 }

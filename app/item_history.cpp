@@ -4,6 +4,7 @@
 
 #include "grid/grid_control.h"
 
+#include <QCoreApplication>
 #include <QScopeGuard>
 #include <QUndoCommand>
 #include <QUndoStack>
@@ -50,7 +51,10 @@ private:
 };
 
 // Why an undo or redo that would change nothing is off.
-const QString kGoneElsewhere = QStringLiteral(" (the item was removed elsewhere)");
+QString GoneElsewhere()
+{
+    return QCoreApplication::translate("TItemHistory", " (the item was removed elsewhere)");
+}
 
 const TStampedCommand *Stamped(const QUndoCommand *command)
 {
@@ -259,14 +263,14 @@ bool TItemHistory::CanRedo() { return Possible(RedoStack(), false); }
 
 QString TItemHistory::UndoText()
 {
-    const QString undo = QStringLiteral("Undo");
-    return UndoStack() && !CanUndo() ? undo + kGoneElsewhere : undo;
+    const QString undo = QCoreApplication::translate("TItemHistory", "Undo");
+    return UndoStack() && !CanUndo() ? undo + GoneElsewhere() : undo;
 }
 
 QString TItemHistory::RedoText()
 {
-    const QString redo = QStringLiteral("Redo");
-    return RedoStack() && !CanRedo() ? redo + kGoneElsewhere : redo;
+    const QString redo = QCoreApplication::translate("TItemHistory", "Redo");
+    return RedoStack() && !CanRedo() ? redo + GoneElsewhere() : redo;
 }
 
 void TItemHistory::Undo()

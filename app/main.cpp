@@ -10,6 +10,7 @@
 #include "app/gift_page_command.h"
 #include "app/main_window.h"
 #include "app/screenshot.h"
+#include "app/translations.h"
 #include "platform/app_folder.h"
 #include "platform/desktop_registration.h"
 #include "platform/file_dialog.h"
@@ -105,6 +106,9 @@ int main(int argc, char **argv)
     // A style named in QT_STYLE_OVERRIDE was taken when the application began.
     if (qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"))
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Before the first window, whose texts are read as it is made.
+    InstallTranslations(app, MessageLanguages(MessageLocaleFromEnvironment()),
+                        TranslationFolders(QCoreApplication::applicationDirPath()));
     TMessageBoxes shownBoxes;
     TStandardErrorMessages unattended;
     // A screenshot run must not wait for a click on a box.

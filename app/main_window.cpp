@@ -279,7 +279,7 @@ void TForm1::StartWithBlankProfile()
 
 void TForm1::ReportStartupLoadFailure()
 {
-    startupMessage_ = QStringLiteral("Profile could not be loaded; it may be missing or corrupt.");
+    startupMessage_ = tr("Profile could not be loaded; it may be missing or corrupt.");
 }
 
 void TForm1::showEvent(QShowEvent *event)
@@ -365,7 +365,7 @@ void TForm1::SaveEnteredItem(bool checkSameName)
 {
     if (edit1_->text().isEmpty() || edit3_->text().isEmpty()) {
         messages_.ShowMessage(
-            QStringLiteral("Please fill in more information about this item before trying to add it."));
+            tr("Please fill in more information about this item before trying to add it."));
         return;
     }
     if (checkSameName && WarnOfSameName())

@@ -64,8 +64,7 @@ void TForm1::ShowFoundItem(const TChosenItem &chosen)
         try {
             profiles_->ShowProfile(chosen.path);
         } catch (const EYearnboxError &) {
-            messages_.ShowMessage(
-                QStringLiteral("Profile could not be loaded; it may be missing or corrupt."));
+            messages_.ShowMessage(tr("Profile could not be loaded; it may be missing or corrupt."));
             return;
         }
     }

@@ -134,9 +134,9 @@ void TForm1::MergeWithOtherWriter()
         return;
     }
     if (met)
-        notice_->Tell(QStringLiteral(
+        notice_->Tell(tr(
             "An item you changed was changed elsewhere too: your change was saved, and the other "
-            "version is kept under \"Restore an Earlier Version\u2026\"."));
+            "version is kept under \"Restore an Earlier Version…\"."));
 }
 
 void TForm1::ReloadKeepingPlace()

@@ -133,40 +133,38 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
     label6_->setFont(TahomaFont(35));
     MakeWhite(label6_);
 
-    speedButton4_ = AddSpeedButton("SpeedButton4", 403, QStringLiteral("Create a New Yearnbox"),
-                                   false, &TForm1::SpeedButton4Click);
+    speedButton4_ = AddSpeedButton("SpeedButton4", 403, tr("Create a New Yearnbox"), false,
+                                   &TForm1::SpeedButton4Click);
     speedButton4_->setIcon(GlyphIcon("new_profile"));
-    speedButton1_ = AddSpeedButton("SpeedButton1", 426, QStringLiteral("Save this Profile"), true,
+    speedButton1_ = AddSpeedButton("SpeedButton1", 426, tr("Save this Profile"), true,
                                    &TForm1::SpeedButton1Click);
     speedButton1_->setIcon(GlyphIcon("save"));
-    speedButton2_ = AddSpeedButton("SpeedButton2", 449, QStringLiteral("Load a Profile"), true,
-                                   &TForm1::SpeedButton2Click);
+    speedButton2_ =
+        AddSpeedButton("SpeedButton2", 449, tr("Load a Profile"), true, &TForm1::SpeedButton2Click);
     speedButton2_->setIcon(GlyphIcon("open"));
-    speedButton3_ = AddSpeedButton("SpeedButton3", 620,
-                                   QStringLiteral("Delete the active profile"), true,
+    speedButton3_ = AddSpeedButton("SpeedButton3", 620, tr("Delete the active profile"), true,
                                    &TForm1::SpeedButton3Click);
     speedButton3_->setIcon(GlyphIcon("delete_profile"));
 
     panel2_ = Place(NewPanel(this), "Panel2", QRect(465, 89, 178, 33),
                     TAnchoring::anTopRight);
-    const QLabel *label12 =
-        AddLabel(panel2_, "Label12", QStringLiteral("Search Options:"), QPoint(0, 52));
+    const QLabel *label12 = AddLabel(panel2_, "Label12", tr("Search Options:"), QPoint(0, 52));
     edit4_ = Place(new QLineEdit(panel2_), "Edit4", QRect(0, 71, 177, 21));
     NameForScreenReader(*edit4_, label12->text());
     edit4_->installEventFilter(this);
-    bitBtn5_ = AddBitBtn(panel2_, "BitBtn5", QStringLiteral("New Search"), "search",
-                         QRect(0, 98, 89, 30), &TForm1::BitBtn5Click);
-    bitBtn6_ = AddBitBtn(panel2_, "BitBtn6", QStringLiteral("Find Next"), "find_next",
-                         QRect(88, 98, 89, 30), &TForm1::BitBtn6Click);
+    bitBtn5_ = AddBitBtn(panel2_, "BitBtn5", tr("New Search"), "search", QRect(0, 98, 89, 30),
+                         &TForm1::BitBtn5Click);
+    bitBtn6_ = AddBitBtn(panel2_, "BitBtn6", tr("Find Next"), "find_next", QRect(88, 98, 89, 30),
+                         &TForm1::BitBtn6Click);
 
     panel1_ = Place(NewPanel(this), "Panel1", QRect(464, 57, 179, 34),
                     TAnchoring::anTopRight);
-    const QLabel *label4 = AddLabel(panel1_, "Label4", QStringLiteral("How Important is this Item?"),
-                                    QPoint(0, 184));
+    const QLabel *label4 =
+        AddLabel(panel1_, "Label4", tr("How Important is this Item?"), QPoint(0, 184));
     const QLabel *label3 =
-        AddLabel(panel1_, "Label3", QStringLiteral("Item Price or Estimate:"), QPoint(1, 138));
-    const QLabel *label2 = AddLabel(panel1_, "Label2", QStringLiteral("Item Notes:"), QPoint(1, 92));
-    const QLabel *label1 = AddLabel(panel1_, "Label1", QStringLiteral("Item Name:"), QPoint(1, 45));
+        AddLabel(panel1_, "Label3", tr("Item Price or Estimate:"), QPoint(1, 138));
+    const QLabel *label2 = AddLabel(panel1_, "Label2", tr("Item Notes:"), QPoint(1, 92));
+    const QLabel *label1 = AddLabel(panel1_, "Label1", tr("Item Name:"), QPoint(1, 45));
     const int scaleLefts[] = {9, 44, 81, 117, 154};
     for (int i = 0; i < 5; ++i) {
         const QByteArray name = "Label" + QByteArray::number(7 + i);
@@ -187,14 +185,14 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
     ShowPanelControls(*panel1_, false);
     ShowPanelControls(*panel2_, false);
 
-    bitBtn2_ = AddBitBtn(this, "BitBtn2", QStringLiteral("Save Item"), "save",
-                         QRect(461, 59, 92, 32), &TForm1::BitBtn2Click);
+    bitBtn2_ = AddBitBtn(this, "BitBtn2", tr("Save Item"), "save", QRect(461, 59, 92, 32),
+                         &TForm1::BitBtn2Click);
     bitBtn2_->hide();
-    bitBtn4_ = AddBitBtn(this, "BitBtn4", QStringLiteral("Cancel"), "cancel",
+    bitBtn4_ = AddBitBtn(this, "BitBtn4", tr("Cancel", "the item entry"), "cancel",
                          QRect(553, 59, 90, 32), &TForm1::BitBtn4Click);
     bitBtn4_->hide();
-    bitBtn1_ = AddBitBtn(this, "BitBtn1", QStringLiteral("New Item"), "new_item",
-                         QRect(461, 59, 182, 32), &TForm1::BitBtn1Click);
+    bitBtn1_ = AddBitBtn(this, "BitBtn1", tr("New Item"), "new_item", QRect(461, 59, 182, 32),
+                         &TForm1::BitBtn1Click);
 
     latticeGrid1_ = Place(new TLatticeGrid(this), "LatticeGrid1", QRect(8, 59, 451, 327),
                           TAnchoring::anAllSides);
@@ -218,22 +216,22 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
     };
     latticeGrid1_->setFont(TahomaFont(11));
     BuildItemColumns(*latticeGrid1_);
-    NameForScreenReader(*latticeGrid1_, QStringLiteral("Items"));
+    NameForScreenReader(*latticeGrid1_, tr("Items"));
 
-    bitBtn7_ = AddBitBtn(this, "BitBtn7", QStringLiteral("Search"), "search",
+    bitBtn7_ = AddBitBtn(this, "BitBtn7", tr("Search", "the list"), "search",
                          QRect(461, 97, 182, 33), &TForm1::BitBtn7Click);
-    bitBtn8_ = AddBitBtn(this, "BitBtn8", QStringLiteral("Cancel Search"), "cancel",
-                         QRect(461, 97, 182, 33), &TForm1::BitBtn8Click);
+    bitBtn8_ = AddBitBtn(this, "BitBtn8", tr("Cancel Search"), "cancel", QRect(461, 97, 182, 33),
+                         &TForm1::BitBtn8Click);
     bitBtn8_->hide();
-    bitBtn3_ = AddBitBtn(this, "BitBtn3", QStringLiteral("About Yearnbox"), "about",
-                         QRect(461, 136, 182, 33), &TForm1::BitBtn3Click);
+    bitBtn3_ = AddBitBtn(this, "BitBtn3", tr("About Yearnbox"), "about", QRect(461, 136, 182, 33),
+                         &TForm1::BitBtn3Click);
 
     comboBox1_ = Place(new QComboBox(this), "ComboBox1", QRect(474, 8, 145, 21),
                        TAnchoring::anTopRight);
     // Only a choice by the user loads; setting the selection from code does not.
     connect(comboBox1_, &QComboBox::activated, this,
             Guarded(&messages_, [this] { ComboBox1Change(); }));
-    NameForScreenReader(*comboBox1_, QStringLiteral("Profile"));
+    NameForScreenReader(*comboBox1_, tr("Profile"));
 
     // Off-screen: never seen, the place where the keyboard focus is parked.
     memo1_ = Place(new QPlainTextEdit(this), "Memo1", QRect(4000, 256, 4000, 89));

@@ -40,7 +40,7 @@ std::optional<TPrintRequest> TForm1::AskPrintOptions(const QString &windowTitle)
 
 void TForm1::PrintTheList()
 {
-    const std::optional<TPrintRequest> request = AskPrintOptions(QStringLiteral("Print"));
+    const std::optional<TPrintRequest> request = AskPrintOptions(tr("Print", "the dialog title"));
     if (!request)
         return;
     if (!printer_)
@@ -55,11 +55,11 @@ void TForm1::PrintTheList()
 
 void TForm1::SaveTheListAsPdf()
 {
-    const std::optional<TPrintRequest> request = AskPrintOptions(QStringLiteral("Save as PDF"));
+    const std::optional<TPrintRequest> request = AskPrintOptions(tr("Save as PDF"));
     if (!request)
         return;
-    TFileDialog dialog(TFileDialogKind::fdSave, QStringLiteral("Save as PDF"),
-                       QStringLiteral("PDF Document (*.pdf)"), dialogs_);
+    TFileDialog dialog(TFileDialogKind::fdSave, tr("Save as PDF"), tr("PDF Document (*.pdf)"),
+                       dialogs_);
     dialog.SetFileName(QFileInfo(CurrentProfilePath()).absolutePath() + QLatin1Char('/') +
                        request->title + QStringLiteral(".pdf"));
     if (!dialog.Execute())

@@ -45,7 +45,7 @@ void TForm1::SearchFrom(int from)
     TLatticeGrid &grid = *latticeGrid1_;
     const int row = FindItem(grid, from, word);
     if (row < 0) {
-        messages_.ShowMessage(QStringLiteral("No results were found."));
+        messages_.ShowMessage(tr("No results were found."));
         return;
     }
     searchNextRow_ = row;

@@ -24,16 +24,12 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-const QString kCsvFilter = QStringLiteral("CSV File (*.csv)");
-}
-
 void TForm1::CreateSharing(IFileDialogs &dialogs)
 {
-    exportDialog_ = std::make_unique<TFileDialog>(
-        TFileDialogKind::fdSave, QStringLiteral("Export Items"), kCsvFilter, dialogs);
-    importDialog_ = std::make_unique<TFileDialog>(
-        TFileDialogKind::fdOpen, QStringLiteral("Import Items"), kCsvFilter, dialogs);
+    exportDialog_ = std::make_unique<TFileDialog>(TFileDialogKind::fdSave, tr("Export Items"),
+                                                  tr("CSV File (*.csv)"), dialogs);
+    importDialog_ = std::make_unique<TFileDialog>(TFileDialogKind::fdOpen, tr("Import Items"),
+                                                  tr("CSV File (*.csv)"), dialogs);
 }
 
 void TForm1::ShowSummary()
@@ -55,14 +51,15 @@ void TForm1::ExportItems()
         return;
     const QString file = exportDialog_->FileName();
     if (const QString refusal = CsvExportRefusal(CurrentProfilePath(), file); !refusal.isEmpty()) {
-        messages_.ShowDetailedMessage(QStringLiteral("File could not be saved."),
-                                      QStringLiteral("\"%1\" %2").arg(QFileInfo(file).fileName(), refusal));
+        messages_.ShowDetailedMessage(
+            tr("File could not be saved."),
+            QStringLiteral("\"%1\" %2").arg(QFileInfo(file).fileName(), refusal));
         return;
     }
     try {
         SaveItemsCsvFile(*latticeGrid1_, file);
     } catch (const EYearnboxError &error) {
-        messages_.ShowDetailedMessage(QStringLiteral("File could not be saved."), error.Message());
+        messages_.ShowDetailedMessage(tr("File could not be saved."), error.Message());
     }
 }
 
@@ -77,7 +74,7 @@ void TForm1::ImportItems()
         notes = ReadItemsCsvFile(file, DateTimeToStr(Today()),
                                  [&](const TCsvItem &item) { items.Add(item); });
     } catch (const EYearnboxError &error) {
-        messages_.ShowMessage(QStringLiteral("\"%1\" could not be imported: %2")
+        messages_.ShowMessage(tr("\"%1\" could not be imported: %2")
                                   .arg(QFileInfo(file).fileName(), error.Message()));
         return;
     }
@@ -89,8 +86,7 @@ void TForm1::ImportItems()
         ApplyRowMarks(*latticeGrid1_);
     });
     if (const QString text = CsvImportNotesText(notes); !text.isEmpty())
-        messages_.ShowMessage(
-            QStringLiteral("\"%1\" was imported: %2.").arg(QFileInfo(file).fileName(), text));
+        messages_.ShowMessage(tr("\"%1\" was imported: %2.").arg(QFileInfo(file).fileName(), text));
 }
 
 void TForm1::ShareAsWebPage()

@@ -27,8 +27,8 @@ QList<TSearchedProfile> TForm1::OtherProfiles() const
 
 void TForm1::AddTransferMenu(QMenu &menu, TTransferKind kind)
 {
-    QMenu *sub = menu.addMenu(kind == TTransferKind::tkCopy ? QStringLiteral("Copy to Profile")
-                                                            : QStringLiteral("Move to Profile"));
+    QMenu *sub =
+        menu.addMenu(kind == TTransferKind::tkCopy ? tr("Copy to Profile") : tr("Move to Profile"));
     for (const TSearchedProfile &profile : OtherProfiles())
         connect(sub->addAction(profile.name), &QAction::triggered, this,
                 Guarded(&messages_, [this, profile, kind] { TransferItem(profile, kind); }));
@@ -41,13 +41,13 @@ void TForm1::TransferItem(const TSearchedProfile &to, TTransferKind kind)
     const int row = grid.SelectedRow();
     if (!grid.RowExist(row))
         return;
-    const QString done =
-        kind == TTransferKind::tkCopy ? QStringLiteral("copied") : QStringLiteral("moved");
+    const bool copy = kind == TTransferKind::tkCopy;
     // A link or another spelling of the file shown: appending there and
     // deleting here would write one file twice and lose the item.
     if (IsSameProfileFile(to.path, CurrentProfilePath())) {
-        messages_.ShowMessage(
-            QStringLiteral("The item was not %1: %2 is the profile shown.").arg(done, to.name));
+        messages_.ShowMessage((copy ? tr("The item was not copied: %1 is the profile shown.")
+                                    : tr("The item was not moved: %1 is the profile shown."))
+                                  .arg(to.name));
         return;
     }
     const TRowSnapshot item = TakeRow(grid, row);
@@ -61,9 +61,10 @@ void TForm1::TransferItem(const TSearchedProfile &to, TTransferKind kind)
             return true;
         });
     } catch (const EYearnboxError &error) {
-        messages_.ShowDetailedMessage(
-            QStringLiteral("The item could not be %1 to %2.").arg(done, to.name),
-            error.Message());
+        messages_.ShowDetailedMessage((copy ? tr("The item could not be copied to %1.")
+                                            : tr("The item could not be moved to %1."))
+                                          .arg(to.name),
+                                      error.Message());
         return;
     }
     RecordTransfer(*history_, change, to.path, kind, row, item, appended);

@@ -1,6 +1,7 @@
 #include "app/notice_line.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QEvent>
 
 namespace {
@@ -11,7 +12,7 @@ constexpr int kMargin = 4;
 TNoticeLine::TNoticeLine(QWidget *window) : QLabel(window)
 {
     setObjectName(QStringLiteral("NoticeLine"));
-    setAccessibleName(QStringLiteral("Notice"));
+    setAccessibleName(QCoreApplication::translate("TForm1", "Notice"));
     setWordWrap(true);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);

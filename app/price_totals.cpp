@@ -1,12 +1,15 @@
 #include "app/price_totals.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
 
 QString Prices(int count)
 {
-    return count == 1 ? QStringLiteral("1 price") : QStringLiteral("%1 prices").arg(count);
+    return count == 1 ? QCoreApplication::translate("TPriceTotals", "1 price")
+                      : QCoreApplication::translate("TPriceTotals", "%n prices", nullptr, count);
 }
 
 // "a", "a and b", "a, b and c".
@@ -14,8 +17,8 @@ QString JoinWithAnd(const QStringList &parts)
 {
     if (parts.size() < 2)
         return parts.join(QString());
-    return parts.first(parts.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
-           parts.last();
+    return QCoreApplication::translate("TPriceTotals", "%1 and %2")
+        .arg(parts.first(parts.size() - 1).join(QStringLiteral(", ")), parts.last());
 }
 
 const TPriceTotals::TGroup kEmptyGroup;
@@ -129,11 +132,13 @@ QString TPriceTotals::HintText() const
 {
     if (all_.prices == 0 && all_.notRead == 0)
         return QString();
-    QString text = QStringLiteral("Total of %1: %2").arg(Prices(all_.prices), SumsText(all_));
+    QString text = QCoreApplication::translate("TPriceTotals", "Total of %1: %2")
+                       .arg(Prices(all_.prices), SumsText(all_));
     if (marked_.prices > 0)
-        text += QStringLiteral(" \u00b7 marked: ") + SumsText(marked_);
+        text += QCoreApplication::translate("TPriceTotals", " · marked: %1").arg(SumsText(marked_));
     if (all_.notRead > 0)
-        text += QStringLiteral(" \u00b7 %1 not read").arg(Prices(all_.notRead));
+        text +=
+            QCoreApplication::translate("TPriceTotals", " · %1 not read").arg(Prices(all_.notRead));
     return text;
 }
 
@@ -141,18 +146,21 @@ QString TPriceTotals::GroupLine(const QString &title, const TGroup &group) const
 {
     QString line = QStringLiteral("%1: %2, %3").arg(title, Prices(group.prices), SumsText(group));
     if (group.notRead > 0)
-        line += QStringLiteral("; %1 not read").arg(Prices(group.notRead));
+        line +=
+            QCoreApplication::translate("TPriceTotals", "; %1 not read").arg(Prices(group.notRead));
     return line;
 }
 
 std::vector<std::pair<QString, const TPriceTotals::TGroup *>> TPriceTotals::Groups() const
 {
     std::vector<std::pair<QString, const TGroup *>> groups{
-        {QStringLiteral("All items"), &all_},
-        {QStringLiteral("Marked"), &marked_},
-        {QStringLiteral("Not marked"), &unmarked_}};
+        {QCoreApplication::translate("TPriceTotals", "All items"), &all_},
+        {QCoreApplication::translate("TPriceTotals", "Marked"), &marked_},
+        {QCoreApplication::translate("TPriceTotals", "Not marked"), &unmarked_}};
     for (const int priority : Priorities())
-        groups.emplace_back(QStringLiteral("Priority %1").arg(priority), &Priority(priority));
+        groups.emplace_back(
+            QCoreApplication::translate("TPriceTotals", "Priority %1").arg(priority),
+            &Priority(priority));
     return groups;
 }
 
@@ -167,10 +175,13 @@ QStringList TPriceTotals::SummaryLines() const
 TPriceTotals::TTable TPriceTotals::SummaryTable() const
 {
     TTable table;
-    table.header = QStringList{QString(), QStringLiteral("Prices"), QStringLiteral("Not read")};
+    table.header = QStringList{QString(), QCoreApplication::translate("TPriceTotals", "Prices"),
+                               QCoreApplication::translate("TPriceTotals", "Not read")};
     const std::vector<size_t> currencies = CurrencyOrder(all_);
     for (const size_t c : currencies)
-        table.header.append(currencies_[c].isEmpty() ? QStringLiteral("No symbol") : currencies_[c]);
+        table.header.append(currencies_[c].isEmpty()
+                                ? QCoreApplication::translate("TPriceTotals", "No symbol")
+                                : currencies_[c]);
     for (const auto &[title, group] : Groups()) {
         QStringList row{title, locale_.toString(group->prices), locale_.toString(group->notRead)};
         for (const size_t c : currencies) {

@@ -1,6 +1,7 @@
 #include "app/print_options_dialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLocale>
@@ -9,18 +10,27 @@
 QString PrintExtentText(int items, int pages)
 {
     const QLocale locale;
-    QString text = QStringLiteral("%1 %2 on at least %3 %4.")
-                       .arg(locale.toString(items), items == 1 ? "item" : "items",
-                            locale.toString(pages), pages == 1 ? "page" : "pages");
+    const QString itemText =
+        items == 1 ? QCoreApplication::translate("TPrintOptionsDialog", "%1 item")
+                   : QCoreApplication::translate("TPrintOptionsDialog", "%1 items", nullptr, items);
+    const QString pageText =
+        pages == 1 ? QCoreApplication::translate("TPrintOptionsDialog", "at least %1 page")
+                   : QCoreApplication::translate("TPrintOptionsDialog", "at least %1 pages",
+                                                 nullptr, pages);
+    QString text =
+        QCoreApplication::translate("TPrintOptionsDialog", "%1 on %2.")
+            .arg(itemText.arg(locale.toString(items)), pageText.arg(locale.toString(pages)));
     if (pages > TPrintOptionsDialog::kManyPages)
-        text += QStringLiteral("\nThat is a great deal of paper and takes a while.");
+        text += QCoreApplication::translate("TPrintOptionsDialog",
+                                            "\nThat is a great deal of paper and takes a while.");
     return text;
 }
 
 TPrintOptionsDialog::TPrintOptionsDialog(const QString &title, int items, int markedItems,
                                          std::function<int(int)> pagesFor, QWidget *parent)
     : QDialog(parent), items_(items), markedItems_(markedItems), pagesFor_(std::move(pagesFor)),
-      markedOnly_(new QCheckBox(QStringLiteral("Marked items only"), this)),
+      markedOnly_(new QCheckBox(
+          QCoreApplication::translate("TPrintOptionsDialog", "Marked items only"), this)),
       extent_(new QLabel(this))
 {
     setWindowTitle(title);

@@ -5,6 +5,7 @@
 #include "grid/columns/column_displays.h"
 #include "grid/columns/custom_column.h"
 
+#include <QCoreApplication>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QTextLayout>
@@ -110,8 +111,9 @@ void PaintPrintPages(QPainter &painter, const TPrintDocument &document,
         }
         painter.setFont(PrintFont());
         painter.setPen(kInk);
-        painter.drawText(QRect(0, frame.bottom, document.page.width(), kFooterHeight),
-                         Qt::AlignRight | Qt::AlignBottom | Qt::TextSingleLine,
-                         QStringLiteral("Page %1 of %2").arg(p + 1).arg(of));
+        painter.drawText(
+            QRect(0, frame.bottom, document.page.width(), kFooterHeight),
+            Qt::AlignRight | Qt::AlignBottom | Qt::TextSingleLine,
+            QCoreApplication::translate("TPrintDocument", "Page %1 of %2").arg(p + 1).arg(of));
     }
 }

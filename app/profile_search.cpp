@@ -9,6 +9,8 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 
 namespace {
@@ -112,7 +114,7 @@ QList<TSearchedProfile> ProfilesToSearch(const QStringList &lines, const QString
         if (const QString name = ProfileName(line); IsListedProfileName(name))
             add(line, name);
     }
-    add(blankPath, QStringLiteral("(blank profile)"));
+    add(blankPath, QCoreApplication::translate("TFindAllDialog", "(blank profile)"));
     add(shownPath, ProfileName(shownPath));
     return profiles;
 }

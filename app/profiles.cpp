@@ -10,13 +10,13 @@
 #include "platform/save_lock.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QScreen>
 #include <QFile>
 
 namespace {
 const QChar kSeparator(u',');
 const QChar kLineBreak(u'|');
-const QString kFilter = QStringLiteral("Yearnbox Profile (*.ybk)");
 
 } // namespace
 
@@ -50,8 +50,12 @@ TProfiles::TProfiles(const QString &folder, TLatticeGrid &grid, QComboBox &list,
                      IMessageBoxes &messages, IFileDialogs &dialogs)
     : folder_(folder), grid_(grid), list_(list), messages_(messages),
       currentProfilePath_(BlankProfilePath()), backups_(folder),
-      saveDialog1_(TFileDialogKind::fdSave, QStringLiteral("Save Yearnbox Profile"), kFilter, dialogs),
-      openDialog1_(TFileDialogKind::fdOpen, QStringLiteral("Load Yearnbox Profile"), kFilter, dialogs)
+      saveDialog1_(TFileDialogKind::fdSave,
+                   QCoreApplication::translate("TProfiles", "Save Yearnbox Profile"),
+                   QCoreApplication::translate("TProfiles", "Yearnbox Profile (*.ybk)"), dialogs),
+      openDialog1_(TFileDialogKind::fdOpen,
+                   QCoreApplication::translate("TProfiles", "Load Yearnbox Profile"),
+                   QCoreApplication::translate("TProfiles", "Yearnbox Profile (*.ybk)"), dialogs)
 {
 }
 
@@ -161,13 +165,13 @@ void TProfiles::LoadProfileByName(const QString &name)
         const QStringList lines = ReadProfileList(ReadWholeFile(ProfileListPath()));
         const int line = FindProfileLine(lines, name);
         if (line < 0)
-            throw EInOutError(QStringLiteral("File not found"));
+            throw EInOutError(QCoreApplication::translate("EInOutError", "File not found"));
         LoadFile(lines[line]);
         currentProfilePath_ = lines[line];
         ApplyRowMarks(grid_);
     } catch (const EYearnboxError &) {
-        messages_.ShowMessage(
-            QStringLiteral("Profile could not be loaded; it may be missing or corrupt."));
+        messages_.ShowMessage(QCoreApplication::translate(
+            "TForm1", "Profile could not be loaded; it may be missing or corrupt."));
     }
 }
 
@@ -208,7 +212,8 @@ void TProfiles::SaveThisProfile()
         }
         currentProfilePath_ = file;
     } catch (const EYearnboxError &error) {
-        messages_.ShowDetailedMessage(QStringLiteral("File could not be saved."), error.Message());
+        messages_.ShowDetailedMessage(
+            QCoreApplication::translate("TForm1", "File could not be saved."), error.Message());
     }
 }
 
@@ -222,7 +227,8 @@ void TProfiles::LoadAProfile()
         LoadFile(file);
         currentProfilePath_ = file;
     } catch (const EYearnboxError &) {
-        messages_.ShowMessage(QStringLiteral("Profile could not be loaded."));
+        messages_.ShowMessage(
+            QCoreApplication::translate("TProfiles", "Profile could not be loaded."));
     }
 }
 
@@ -240,9 +246,12 @@ std::optional<TDeletedProfile> TProfiles::DeleteTheActiveProfile()
             return std::nullopt;
         deleted = {buffer[line], line, selected, {}};
         Delete(deleted, buffer);
-        messages_.ShowMessage(name + QStringLiteral(" has been deleted. A new Yearnbox was loaded!"));
+        messages_.ShowMessage(QCoreApplication::translate(
+                                  "TProfiles", "%1 has been deleted. A new Yearnbox was loaded!")
+                                  .arg(name));
     } catch (const EYearnboxError &) {
-        messages_.ShowMessage(QStringLiteral("The current profile could not be deleted, sorry."));
+        messages_.ShowMessage(QCoreApplication::translate(
+            "TProfiles", "The current profile could not be deleted, sorry."));
     }
     if (deleted.line < 0)
         return std::nullopt;

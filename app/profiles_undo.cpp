@@ -11,6 +11,7 @@
 #include "platform/files.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -60,7 +61,7 @@ void TProfiles::DeleteAgain(TDeletedProfile &deleted)
                 deleted.entry = i;
     }
     if (deleted.line < 0 || deleted.entry < 0)
-        throw EInOutError(QStringLiteral("File not found"));
+        throw EInOutError(QCoreApplication::translate("EInOutError", "File not found"));
     Delete(deleted, buffer);
 }
 

@@ -3,6 +3,7 @@
 #include "app/version_summary.h"
 #include "platform/conversions.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLocale>
@@ -14,9 +15,11 @@ TRestoreDialog::TRestoreDialog(const QList<TBackupEntry> &versions, const QStrin
                                const ICellColumns &columns, QWidget *parent)
     : QDialog(parent), versions_(new QTreeWidget(this)), names_(names), columns_(columns)
 {
-    setWindowTitle(QStringLiteral("Restore an Earlier Version"));
+    setWindowTitle(QCoreApplication::translate("TRestoreDialog", "Restore an Earlier Version"));
     versions_->setHeaderLabels(
-        {QStringLiteral("Saved"), QStringLiteral("Items"), QStringLiteral("First differences")});
+        {QCoreApplication::translate("TRestoreDialog", "Saved"),
+         QCoreApplication::translate("TRestoreDialog", "Items"),
+         QCoreApplication::translate("TRestoreDialog", "First differences")});
     versions_->setRootIsDecorated(false);
     const QString dateFormat = ShortDateFormat();
     for (const TBackupEntry &version : versions) {
@@ -35,7 +38,8 @@ TRestoreDialog::TRestoreDialog(const QList<TBackupEntry> &versions, const QStrin
     summarize_.start();
     versions_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    QPushButton *restore = buttons->addButton(QStringLiteral("Restore"), QDialogButtonBox::AcceptRole);
+    QPushButton *restore = buttons->addButton(
+        QCoreApplication::translate("TRestoreDialog", "Restore"), QDialogButtonBox::AcceptRole);
     restore->setEnabled(!versions.isEmpty());
     connect(versions_, &QTreeWidget::currentItemChanged, restore,
             [restore](QTreeWidgetItem *current) { restore->setEnabled(current != nullptr); });
@@ -71,7 +75,7 @@ bool TRestoreDialog::SummarizeNext()
     const TVersionSummary summary =
         SummarizeVersionFile(row->data(0, Qt::UserRole).toString(), names_, columns_);
     if (summary.unreadable) {
-        row->setText(1, QStringLiteral("unreadable"));
+        row->setText(1, QCoreApplication::translate("TRestoreDialog", "unreadable"));
         row->setText(2, VersionFailureText(summary));
     } else {
         row->setText(1, QLocale().toString(summary.items));

@@ -1,5 +1,6 @@
 #include "app/summary_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QTreeWidget>
@@ -8,7 +9,7 @@
 TSummaryDialog::TSummaryDialog(const TPriceTotals::TTable &table, QWidget *parent)
     : QDialog(parent), table_(new QTreeWidget(this))
 {
-    setWindowTitle(QStringLiteral("Summary"));
+    setWindowTitle(QCoreApplication::translate("TSummaryDialog", "Summary"));
     table_->setHeaderLabels(table.header);
     table_->setRootIsDecorated(false);
     for (const QStringList &cells : table.rows) {

@@ -8,6 +8,7 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace {
@@ -113,13 +114,13 @@ QString FieldExcerpt(QStringView text)
 
 QString VersionFailureText(const TVersionSummary &summary)
 {
-    return summary.failedLine > 0
-               ? QStringLiteral("line %1: %2").arg(QString::number(summary.failedLine), summary.failure)
-               : summary.failure;
+    return summary.failedLine > 0 ? QCoreApplication::translate("TRestoreDialog", "line %1: %2")
+                                        .arg(QString::number(summary.failedLine), summary.failure)
+                                  : summary.failure;
 }
 
 QString UnreadableVersionText(const QString &saved, const TVersionSummary &summary)
 {
-    return QStringLiteral("The version saved %1 cannot be read: %2")
+    return QCoreApplication::translate("TRestoreDialog", "The version saved %1 cannot be read: %2")
         .arg(saved, VersionFailureText(summary));
 }

@@ -2,6 +2,7 @@
 
 #include "platform/errors.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 #include <QRegularExpression>
@@ -24,7 +25,7 @@ QLocale NumberLocale()
 
 [[noreturn]] void Fail(const char *pattern, const QString &text)
 {
-    throw EConvertError(QString::fromLatin1(pattern).arg(text));
+    throw EConvertError(QCoreApplication::translate("EConvertError", pattern).arg(text));
 }
 
 // Removes a format token and the blanks that lead up to it.
@@ -56,19 +57,19 @@ int32_t StrToInt(const QString &text)
         ++i;
     }
     if (i == n)
-        Fail("'%1' is not a valid integer value", text);
+        Fail(QT_TRANSLATE_NOOP("EConvertError", "'%1' is not a valid integer value"), text);
     int64_t magnitude = 0;
     for (; i < n; ++i) {
         const char16_t ch = text[i].unicode();
         if (ch < u'0' || ch > u'9')
-            Fail("'%1' is not a valid integer value", text);
+            Fail(QT_TRANSLATE_NOOP("EConvertError", "'%1' is not a valid integer value"), text);
         magnitude = magnitude * 10 + (ch - u'0');
         if (magnitude > int64_t(std::numeric_limits<int32_t>::max()) + 1)
-            Fail("'%1' is not a valid integer value", text);
+            Fail(QT_TRANSLATE_NOOP("EConvertError", "'%1' is not a valid integer value"), text);
     }
     const int64_t value = negative ? -magnitude : magnitude;
     if (value > std::numeric_limits<int32_t>::max())
-        Fail("'%1' is not a valid integer value", text);
+        Fail(QT_TRANSLATE_NOOP("EConvertError", "'%1' is not a valid integer value"), text);
     return int32_t(value);
 }
 
@@ -82,7 +83,7 @@ double StrToFloat(const QString &text)
     bool ok = false;
     const double value = NumberLocale().toDouble(text.trimmed(), &ok);
     if (!ok || !std::isfinite(value))
-        Fail("'%1' is not a valid floating point value", text);
+        Fail(QT_TRANSLATE_NOOP("EConvertError", "'%1' is not a valid floating point value"), text);
     return value;
 }
 
@@ -94,7 +95,8 @@ int32_t RoundHalfEven(double value)
     std::fesetround(saved);
     if (!(rounded >= std::numeric_limits<int32_t>::min() &&
           rounded <= std::numeric_limits<int32_t>::max()))
-        Fail("'%1' is not a valid integer value", FloatToStr(value));
+        Fail(QT_TRANSLATE_NOOP("EConvertError", "'%1' is not a valid integer value"),
+             FloatToStr(value));
     return int32_t(rounded);
 }
 
@@ -114,7 +116,7 @@ bool StrToBool(const QString &text)
         return true;
     if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
         return false;
-    Fail("'%1' is not a valid boolean value", text);
+    Fail(QT_TRANSLATE_NOOP("EConvertError", "'%1' is not a valid boolean value"), text);
 }
 
 QString ShortDateFormat()
@@ -180,7 +182,7 @@ double StrToDateTime(const QString &text)
             return whole < 0 ? whole - fraction : whole + fraction;
         }
     }
-    Fail("'%1' is not a valid date and time", text);
+    Fail(QT_TRANSLATE_NOOP("EConvertError", "'%1' is not a valid date and time"), text);
 }
 
 double Today()

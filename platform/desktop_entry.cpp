@@ -38,27 +38,44 @@ QByteArray DesktopEntryText(const TDesktopFileType &type)
         text.replace(QLatin1Char('\n'), QLatin1String("\\n")).replace(QLatin1Char('\r'), QLatin1String("\\r"));
         return QLatin1String(key) + QLatin1Char('=') + text + QLatin1Char('\n');
     };
-    const QString text = QStringLiteral("[Desktop Entry]\nType=Application\n") +
-                         line("Name", type.name) + line("Comment", type.comment) +
-                         line("Keywords", type.keywords.join(QLatin1Char(';')) + QLatin1Char(';')) +
-                         line("Exec", DesktopExecArgument(type.program) + QStringLiteral(" %f")) +
-                         line("Icon", type.id) + line("MimeType", type.mimeType + QLatin1Char(';')) +
-                         QStringLiteral("Categories=Office;\nTerminal=false\n");
+    const auto keywords = [](const QStringList &words) {
+        return words.join(QLatin1Char(';')) + QLatin1Char(';');
+    };
+    QString comments = line("Comment", type.comment);
+    QString keywordLines = line("Keywords", keywords(type.keywords));
+    for (const TDesktopTranslation &translation : type.translations) {
+        const QByteArray language = translation.language.toLatin1();
+        comments += line(("Comment[" + language + ']').constData(), translation.comment);
+        keywordLines +=
+            line(("Keywords[" + language + ']').constData(), keywords(translation.keywords));
+    }
+    const QString text =
+        QStringLiteral("[Desktop Entry]\nType=Application\n") + line("Name", type.name) + comments +
+        keywordLines + line("Exec", DesktopExecArgument(type.program) + QStringLiteral(" %f")) +
+        line("Icon", type.id) + line("MimeType", type.mimeType + QLatin1Char(';')) +
+        QStringLiteral("Categories=Office;\nTerminal=false\n");
     return text.toUtf8();
 }
 
 QByteArray MimePackageText(const TDesktopFileType &type)
 {
     const auto escaped = [](const QString &text) { return text.toHtmlEscaped(); };
+    QString comments;
+    for (const TDesktopTranslation &translation : type.translations)
+        comments += QStringLiteral("    <comment xml:lang=\"%1\">%2</comment>\n")
+                        .arg(escaped(translation.language), escaped(translation.typeComment));
     const QString text =
-        QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                       "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-                       "  <mime-type type=\"%1\">\n"
-                       "    <comment>%2</comment>\n"
-                       "    <icon name=\"%3\"/>\n"
-                       "    <glob pattern=\"%4\"/>\n"
-                       "  </mime-type>\n"
-                       "</mime-info>\n")
-            .arg(escaped(type.mimeType), escaped(type.typeComment), escaped(type.id), escaped(type.glob));
+        QStringLiteral(
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+            "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+            "  <mime-type type=\"%1\">\n"
+            "    <comment>%2</comment>\n"
+            "%3"
+            "    <icon name=\"%4\"/>\n"
+            "    <glob pattern=\"%5\"/>\n"
+            "  </mime-type>\n"
+            "</mime-info>\n")
+            .arg(escaped(type.mimeType), escaped(type.typeComment), comments, escaped(type.id),
+                 escaped(type.glob));
     return text.toUtf8();
 }

@@ -7,6 +7,14 @@
 #include <QString>
 #include <QStringList>
 
+// The texts a desktop shows in another language.
+struct TDesktopTranslation {
+    QString language; // "de"
+    QString comment;
+    QStringList keywords;
+    QString typeComment;
+};
+
 struct TDesktopFileType {
     QString id;           // names the entry, the package and the icon: "yearnbox"
     QString name;         // the program's name in menus
@@ -17,6 +25,7 @@ struct TDesktopFileType {
     QString glob;         // "*.ybk"
     QString program;      // the executable's path, or its name on the PATH
     QByteArray iconPng;   // 64 x 64
+    QList<TDesktopTranslation> translations;
 };
 
 // One Exec argument by the desktop-entry rules. One that holds a reserved
@@ -33,6 +42,7 @@ QString DesktopExecArgument(const QString &argument);
 bool GioFindsExecProgram(const QString &program);
 
 // The entry runs the program with the document as its one argument:
-// "Exec=<program> %f".
+// "Exec=<program> %f". Each translation adds Comment[<language>] and
+// Keywords[<language>], and a <comment xml:lang> in the package.
 QByteArray DesktopEntryText(const TDesktopFileType &type);
 QByteArray MimePackageText(const TDesktopFileType &type);

@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "platform/mime_globs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,7 +18,9 @@ constexpr int kToolTimeoutMs = 20000;
 void WriteInFolder(const QString &folder, const QString &name, const QByteArray &bytes)
 {
     if (!QDir().mkpath(folder))
-        throw EInOutError(QStringLiteral("Folder could not be created: %1").arg(folder));
+        throw EInOutError(
+            QCoreApplication::translate("EInOutError", "Folder could not be created: %1")
+                .arg(folder));
     WriteWholeFile(folder + QLatin1Char('/') + name, bytes);
 }
 
@@ -27,7 +30,8 @@ QString LinkInFolder(const QString &folder, const QString &name, const QString &
     const QString link = folder + QLatin1Char('/') + name;
     if (!QDir().mkpath(folder) || (QFileInfo(link).isSymLink() && !QFile::remove(link)) ||
         !QFile::link(target, link))
-        throw EInOutError(QStringLiteral("Link could not be created: %1").arg(link));
+        throw EInOutError(
+            QCoreApplication::translate("EInOutError", "Link could not be created: %1").arg(link));
     return link;
 }
 

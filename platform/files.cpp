@@ -3,6 +3,7 @@
 #include "platform/errors.h"
 #include "platform/huge_pages.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -17,12 +18,14 @@ void OpenForReading(QFile &file)
 {
     const QFileInfo info(file.fileName());
     if (!info.exists())
-        throw EInOutError(QStringLiteral("File not found"));
+        throw EInOutError(QCoreApplication::translate("EInOutError", "File not found"));
     // A pipe would wait for a writer and a device may never end.
     if (!info.isFile())
-        throw EInOutError(QStringLiteral("File could not be opened: not a regular file"));
+        throw EInOutError(QCoreApplication::translate(
+            "EInOutError", "File could not be opened: not a regular file"));
     if (!file.open(QIODevice::ReadOnly))
-        throw EInOutError(QStringLiteral("File could not be opened: %1").arg(file.errorString()));
+        throw EInOutError(QCoreApplication::translate("EInOutError", "File could not be opened: %1")
+                              .arg(file.errorString()));
 }
 
 QByteArray ReadWholeFile(const QString &path)
@@ -46,7 +49,8 @@ QByteArray ReadWholeFile(const QString &path)
     if (got == expected)
         bytes.append(file.readAll());
     if (file.error() != QFileDevice::NoError)
-        throw EInOutError(QStringLiteral("File could not be read: %1").arg(file.errorString()));
+        throw EInOutError(QCoreApplication::translate("EInOutError", "File could not be read: %1")
+                              .arg(file.errorString()));
     return bytes;
 }
 
@@ -59,16 +63,21 @@ void WriteWholeFile(const QString &path, const QByteArray &bytes)
 
 namespace {
 
+const char *const kNotWritten =
+    QT_TRANSLATE_NOOP("EInOutError", "File could not be written: \"%1\": %2");
+const char *const kNotCreated =
+    QT_TRANSLATE_NOOP("EInOutError", "File could not be created: \"%1\": %2");
+
 QString SystemReason(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
 // The error of a save, e.g. 'File could not be written: "/home/u/toys.ybk": No
-// space left on device'.
-EInOutError SaveError(const QString &what, const QString &path, const QString &reason)
+// space left on device'; pattern is one of kNotWritten and kNotCreated.
+EInOutError SaveError(const char *pattern, const QString &path, const QString &reason)
 {
-    return EInOutError(QStringLiteral("File could not be %1: \"%2\": %3").arg(what, path, reason));
+    return EInOutError(QCoreApplication::translate("EInOutError", pattern).arg(path, reason));
 }
 
 } // namespace
@@ -80,16 +89,16 @@ TWholeFileWriter::TWholeFileWriter(const QString &path) : path_(path), file_(pat
     const bool replaces = ::stat(native.constData(), &old) == 0 && S_ISREG(old.st_mode);
     // Renaming over a file the user may not write would bypass its protection.
     if (replaces && ::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) != 0)
-        throw SaveError(QStringLiteral("written"), path_, SystemReason(errno));
+        throw SaveError(kNotWritten, path_, SystemReason(errno));
     if (!file_.open(QIODevice::WriteOnly))
-        throw SaveError(QStringLiteral("created"), path_, file_.errorString());
+        throw SaveError(kNotCreated, path_, file_.errorString());
     if (replaces) {
         // The owner first: a change of owner clears the set-id bits. Only root
         // may give a file away; anyone else keeps the file as their own.
         if (::fchown(file_.handle(), old.st_uid, old.st_gid) != 0)
             (void)::fchown(file_.handle(), uid_t(-1), old.st_gid);
         if (::fchmod(file_.handle(), old.st_mode & 07777) != 0)
-            Fail(QStringLiteral("created"), SystemReason(errno));
+            Fail(kNotCreated, SystemReason(errno));
     }
 }
 
@@ -106,7 +115,7 @@ void TWholeFileWriter::Write(const QByteArray &bytes)
             continue;
         // A regular file takes no bytes only when there is no room.
         if (written <= 0)
-            Fail(QStringLiteral("written"), SystemReason(written < 0 ? errno : ENOSPC));
+            Fail(kNotWritten, SystemReason(written < 0 ? errno : ENOSPC));
         data += written;
         left -= written;
     }
@@ -122,15 +131,15 @@ void TWholeFileWriter::Commit()
     // Synced here, where a failure can still cancel the save: a file system
     // may report a full disk only now.
     if (::fsync(file_.handle()) != 0)
-        Fail(QStringLiteral("written"), SystemReason(errno));
+        Fail(kNotWritten, SystemReason(errno));
     if (!file_.commit())
-        throw SaveError(QStringLiteral("written"), path_, file_.errorString());
+        throw SaveError(kNotWritten, path_, file_.errorString());
 }
 
-void TWholeFileWriter::Fail(const QString &what, const QString &reason)
+void TWholeFileWriter::Fail(const char *pattern, const QString &reason)
 {
     file_.cancelWriting();
-    throw SaveError(what, path_, reason);
+    throw SaveError(pattern, path_, reason);
 }
 
 bool FileExists(const QString &path)

@@ -39,7 +39,7 @@ public:
 
 private:
     // Cancels the save and raises the error for what failed, with the reason.
-    [[noreturn]] void Fail(const QString &what, const QString &reason);
+    [[noreturn]] void Fail(const char *pattern, const QString &reason);
 
     QString path_;
     QSaveFile file_;

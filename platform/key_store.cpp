@@ -3,6 +3,7 @@
 #include "platform/errors.h"
 #include "platform/files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
@@ -38,16 +39,18 @@ void TKeyStore::OpenKey(const QString &key, bool canCreate)
     CloseKey();
     const QString folder = KeyFolder(key);
     if (folder.isEmpty())
-        throw EInOutError(QStringLiteral("Invalid key name: %1").arg(key));
+        throw EInOutError(
+            QCoreApplication::translate("EInOutError", "Invalid key name: %1").arg(key));
     if (!QFileInfo(folder).isDir() && !(canCreate && QDir().mkpath(folder)))
-        throw EInOutError(QStringLiteral("Key could not be opened: %1").arg(key));
+        throw EInOutError(
+            QCoreApplication::translate("EInOutError", "Key could not be opened: %1").arg(key));
     openKeyFolder_ = folder;
 }
 
 void TKeyStore::WriteDefaultString(const QString &value)
 {
     if (openKeyFolder_.isEmpty())
-        throw EInOutError(QStringLiteral("No key is open"));
+        throw EInOutError(QCoreApplication::translate("EInOutError", "No key is open"));
     WriteWholeFile(openKeyFolder_ + kDefaultValueFile, value.toUtf8());
 }
 

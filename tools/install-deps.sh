@@ -9,7 +9,9 @@ set -euo pipefail
 # gtk-launch, and xprop for the window icon); the install and package tests; the
 # accessibility tests (Qt's switch for it, and a real AT-SPI bus and client);
 # the printed list's checks (pdfinfo, pdftotext, pdftoppm); the web page's
-# checks (a headless browser and an HTML checker); a dark desktop's palette (qt6ct).
+# checks (a headless browser and an HTML checker); a dark desktop's palette
+# (qt6ct); the translations (lupdate and lrelease with their CMake functions,
+# and Qt's own .qm files).
 packages=(
   build-essential cmake qt6-base-dev
   libjpeg62-turbo-dev
@@ -25,6 +27,7 @@ packages=(
   qt6-base-private-dev at-spi2-core python3-pyatspi dbus
   poppler-utils
   chromium tidy qt6ct
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 
 missing=()

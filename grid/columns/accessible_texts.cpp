@@ -1,5 +1,7 @@
 #include "grid/columns/accessible_texts.h"
 
+#include <QCoreApplication>
+
 QString AccessibleColumnName(const QString &caption, const QString &accessibleName)
 {
     if (!accessibleName.isEmpty())
@@ -14,16 +16,19 @@ QString AccessibleRateText(const QString &name, int value, int max, bool button)
 {
     if (button)
         return name;
-    const QString stars = max == 1 ? QStringLiteral("star") : QStringLiteral("stars");
-    const QString count = QStringLiteral("%1 of %2 %3").arg(value).arg(max).arg(stars);
+    const QString count =
+        max == 1 ? QCoreApplication::translate("TLatticeGrid", "%1 of 1 star").arg(value)
+                 : QCoreApplication::translate("TLatticeGrid", "%1 of %n stars", nullptr, max)
+                       .arg(value);
     return name.isEmpty() ? count : name + QStringLiteral(": ") + count;
 }
 
 QString AccessibleCheckText(const QString &name, bool checked)
 {
     if (name.isEmpty())
-        return checked ? QStringLiteral("Checked") : QStringLiteral("Not checked");
+        return checked ? QCoreApplication::translate("TLatticeGrid", "Checked")
+                       : QCoreApplication::translate("TLatticeGrid", "Not checked");
     if (checked)
         return name;
-    return QStringLiteral("Not ") + name.toLower();
+    return QCoreApplication::translate("TLatticeGrid", "Not %1").arg(name.toLower());
 }

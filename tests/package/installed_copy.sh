@@ -13,6 +13,9 @@ check_installed_tree() {
     share/man/man1/yearnbox.1.gz
     share/doc/yearnbox/copyright
     share/doc/yearnbox/screenshots/main-window.png
+    share/yearnbox/translations/yearnbox_de.qm
+    share/yearnbox/translations/yearnbox_fr.qm
+    share/yearnbox/translations/yearnbox_es.qm
   )
   for size in 16 22 24 32 48 64 128 256; do
     want+=("share/icons/hicolor/${size}x$size/apps/yearnbox.png")
@@ -36,7 +39,7 @@ check_installed_tree() {
   file_is_png "$usr/share/doc/yearnbox/screenshots/main-window.png"
 }
 
-# run_installed ROOT WORK: --version and --screenshot of ROOT/usr/bin/yearnbox,
+# run_installed ROOT WORK: --version and --screenshot (also in German) of ROOT/usr/bin/yearnbox,
 # started from a folder it cannot write; its own files go to WORK/data/yearnbox.
 run_installed() {
   local usr=$1/usr work=$2
@@ -52,6 +55,11 @@ run_installed() {
   [[ $version == *1.2* ]] || fail "--version said: $version"
   (cd "$work/cwd" && "${run[@]}" --screenshot "$work/shot.png") || fail "--screenshot failed"
   file_is_png "$work/shot.png"
+  # The translations found from the prefix: a German start names a missing profile in German.
+  local german
+  german=$(cd "$work/cwd" && env LANGUAGE=de LANG=de_DE.UTF-8 "${run[@]}" \
+             --screenshot "$work/shot-de.png" "$work/missing.ybk" 2>&1 >/dev/null) || true
+  [[ $german == *"Das Profil konnte nicht geladen werden"* ]] || fail "no German from the installed copy: $german"
   [ -f "$work/data/yearnbox/settings.yearnbox" ] || fail "no settings in \$XDG_DATA_HOME/yearnbox/"
   [ "$(ls -A "$usr/bin")" = "$before" ] || fail "the installed copy wrote beside itself: $(ls -A "$usr/bin")"
 }

@@ -154,6 +154,28 @@ TEST(DesktopEntry, TheEntryAndThePackageNameTheProgramTheTypeTheGlobAndTheIcon)
                          "    <glob pattern=\"*.smp\"/>\n"
                          "  </mime-type>\n"
                          "</mime-info>\n"));
+    // Each translation beside the English text, in the order given.
+    TDesktopFileType translated = SampleType(QStringLiteral("s"));
+    translated.translations = {{QStringLiteral("de"),
+                                QStringLiteral("Proben führen"),
+                                {QStringLiteral("Probe")},
+                                QStringLiteral("Probenliste")},
+                               {QStringLiteral("fr"),
+                                QStringLiteral("Des échantillons"),
+                                {QStringLiteral("a"), QStringLiteral("b")},
+                                QStringLiteral("Liste & co")}};
+    const QByteArray entry = DesktopEntryText(translated);
+    EXPECT_TRUE(
+        entry.contains("Comment=Keep samples\nComment[de]=Proben f\xc3\xbchren\n"
+                       "Comment[fr]=Des \xc3\xa9" "chantillons\nKeywords=specimen;test piece;\n"
+                       "Keywords[de]=Probe;\nKeywords[fr]=a;b;\nExec="))
+        << entry.constData();
+    const QByteArray package = MimePackageText(translated);
+    EXPECT_TRUE(package.contains("<comment>Sample List</comment>\n"
+                                 "    <comment xml:lang=\"de\">Probenliste</comment>\n"
+                                 "    <comment xml:lang=\"fr\">Liste &amp; co</comment>\n"
+                                 "    <icon"))
+        << package.constData();
 }
 
 TEST(MimeGlobs, AGlobIsFoundInEitherFormWithoutRegardToCase)
