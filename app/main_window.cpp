@@ -347,6 +347,7 @@ void TForm1::BitBtn1Click()
     }
     timer1_->start();
     ShowPanelControls(*panel1_, true);
+    PrepareSameNameCheck();
     // The panel opens for the name: it takes the focus from the hidden button.
     HandFocus({bitBtn1_}, edit1_);
     bitBtn1_->hide();

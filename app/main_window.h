@@ -232,6 +232,8 @@ private:
     void CreateSameNameCheck();
     // Shows where an item of the entered name is; false when none is.
     bool WarnOfSameName();
+    // Reads the profiles' names while the name is typed.
+    void PrepareSameNameCheck();
     void BitBtn3Click();
     void BitBtn4Click();
     // The focus on one of leaving (or inside it) goes to to, so that it never

@@ -40,6 +40,8 @@ void TForm1::CreateSameNameCheck()
     connect(edit1_, &QLineEdit::textEdited, duplicateLine_, &QWidget::hide);
 }
 
+void TForm1::PrepareSameNameCheck() { sameNames_->Prepare(KnownProfiles(*profiles_)); }
+
 bool TForm1::WarnOfSameName()
 {
     QList<TSearchedProfile> profiles = KnownProfiles(*profiles_);

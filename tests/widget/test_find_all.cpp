@@ -183,7 +183,14 @@ TEST(SameNameSearch, FindsTheWholeNameCaseAndBlanksIgnoredInTheFilesAsTheyAreNow
     folder.Write("new.ybk", ProfileBytes({"Kite,,$9,1,12/7/2026,0,False"}));
     ASSERT_TRUE(QFile::remove(folder.File("toys.ybk")));
     ASSERT_TRUE(QFile::rename(folder.File("new.ybk"), folder.File("toys.ybk")));
+    // Read ahead, as "New Item" does, or not: the same answers.
+    index.Prepare(profiles);
     check({{u"KITE", u"Already in toys.ybk: Kite, $9"},
            {u"Red bike", u"Already in garden.ybk: Red  Bike, $80"},
            {u"Ball", u""}});
+    // A file saved after the reading ahead is read again.
+    folder.Write("toys.ybk", ProfileBytes({"Ball,,$5,1,12/7/2026,0,False"}));
+    index.Prepare(profiles);
+    folder.Write("toys.ybk", ProfileBytes({"Kite,,$90,1,12/7/2026,0,False"}));
+    check({{u"KITE", u"Already in toys.ybk: Kite, $90"}, {u"Ball", u""}});
 }
