@@ -3,6 +3,7 @@
 #include "app/csv_items.h"
 #include "app/item_columns.h"
 #include "app/profile_backups.h"
+#include "app/profile_extension.h"
 #include "grid/columns/lattice_grid.h"
 #include "grid/text_file.h"
 #include "platform/conversions.h"
@@ -45,7 +46,7 @@ bool IsProfileFile(const QString &path)
     const QFileInfo info(path);
     if (!info.isFile())
         return false;
-    if (info.fileName().endsWith(QLatin1String(".ybk")) ||
+    if (info.fileName().endsWith(kProfileExtension) ||
         info.fileName() == QLatin1String("blank.yearnbox"))
         return true;
     QFile file(path);

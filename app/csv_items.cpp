@@ -3,6 +3,7 @@
 #include "app/csv_text.h"
 #include "app/item_columns.h"
 #include "grid/grid_control.h"
+#include "platform/conversions.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 
@@ -95,9 +96,9 @@ QString MarkField(const QString &field, int line)
 {
     const QString text = field.trimmed().toLower();
     if (text.isEmpty() || text == u"false" || text == u"0" || text == u"no")
-        return QStringLiteral("False");
+        return BoolToStr(false);
     if (text == u"true" || text == u"1" || text == u"yes" || text == u"x")
-        return QStringLiteral("True");
+        return BoolToStr(true);
     Refuse(line, QStringLiteral("the mark '%1' is neither True nor False").arg(field));
 }
 

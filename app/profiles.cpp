@@ -1,6 +1,7 @@
 #include "app/profiles.h"
 
 #include "app/item_columns.h"
+#include "app/profile_extension.h"
 #include "app/row_marks.h"
 #include "grid/columns/lattice_grid.h"
 #include "grid/visible_text.h"
@@ -22,9 +23,8 @@ const QString kFilter = QStringLiteral("Yearnbox Profile (*.ybk)");
 
 QString WithProfileExtension(const QString &fileName)
 {
-    return fileName.endsWith(QLatin1String(".ybk"), Qt::CaseSensitive)
-               ? fileName
-               : fileName + QLatin1String(".ybk");
+    return fileName.endsWith(kProfileExtension, Qt::CaseSensitive) ? fileName
+                                                                    : fileName + kProfileExtension;
 }
 
 void AddProfileEntry(QComboBox &list, const QString &name)

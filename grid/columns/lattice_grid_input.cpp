@@ -9,6 +9,7 @@
 #include "grid/columns/lattice_grid.h"
 #include "grid/columns/text_areas.h"
 #include "grid/columns/typed_text.h"
+#include "platform/conversions.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -190,7 +191,7 @@ void TLatticeGrid::mouseReleaseEvent(QMouseEvent *event)
         if (const auto value = TCheckBoxColumnPlay::MouseUp(
                 box, cell.size(), enableVisualStyles_, event->position().toPoint() - cell.topLeft(),
                 GetCell(column, row)->GetAsBoolean()))
-            ApplyElementValue(column, row, *value ? QStringLiteral("True") : QStringLiteral("False"),
+            ApplyElementValue(column, row, BoolToStr(*value),
                               *value, 0);
         return;
     }
@@ -251,7 +252,7 @@ void TLatticeGrid::ActivateCell(int column, int row, std::optional<int> value)
         ScrollToRow(row);
     DoCellClick(column, row);
     if (runs && box && CellBounds(column, row))
-        ApplyElementValue(column, row, *value ? QStringLiteral("True") : QStringLiteral("False"),
+        ApplyElementValue(column, row, BoolToStr(*value),
                           *value != 0, 0);
 }
 
@@ -285,7 +286,7 @@ bool TLatticeGrid::KeyPress(QChar key)
                 ApplyElementValue(column, row, QString(), false, *value);
         } else if (const auto value = TCheckBoxColumnPlay::KeyPress(
                        key, GetCell(column, row)->GetAsBoolean())) {
-            ApplyElementValue(column, row, *value ? QStringLiteral("True") : QStringLiteral("False"),
+            ApplyElementValue(column, row, BoolToStr(*value),
                               *value, 0);
         }
         return true;
