@@ -137,7 +137,7 @@ void TLatticeGrid::mousePressEvent(QMouseEvent *event)
         }
     }
     if (event->button() == Qt::LeftButton && ViewState() == TViewState::vsNormal &&
-        !header_.Press(event->position().toPoint(), false))
+        !HeaderTook(header_.Press(event->position().toPoint(), false)))
         PressBody(event);
     else if (event->button() == Qt::RightButton && ViewState() == TViewState::vsNormal && !inHeader)
         PressBody(event);
@@ -149,7 +149,7 @@ void TLatticeGrid::mousePressEvent(QMouseEvent *event)
 void TLatticeGrid::mouseDoubleClickEvent(QMouseEvent *event)
 {
     HideHint();
-    if (event->button() != Qt::LeftButton || header_.Press(event->position().toPoint(), true))
+    if (event->button() != Qt::LeftButton || HeaderTook(header_.Press(event->position().toPoint(), true)))
         return;
     // The second press of a double click is a press like any other.
     PressBody(event);
@@ -170,8 +170,10 @@ void TLatticeGrid::mouseReleaseEvent(QMouseEvent *event)
         EndEditing();
         return;
     }
-    if (header_.Release(event->position().toPoint()))
+    if (HeaderTook(header_.Release(event->position().toPoint()))) {
+        header_.HoverAt(event->position().toPoint());
         return;
+    }
     const bool fromDouble = pressIsDouble_;
     pressIsDouble_ = false;
     const auto at = CellAt(event->position().toPoint());
@@ -254,6 +256,23 @@ void TLatticeGrid::ActivateCell(int column, int row, std::optional<int> value)
     if (runs && box && CellBounds(column, row))
         ApplyElementValue(column, row, BoolToStr(*value),
                           *value != 0, 0);
+}
+
+bool TLatticeGrid::HeaderTook(const std::optional<THeaderRequest> &request)
+{
+    if (!request)
+        return false;
+    const int column = request->column;
+    switch (request->kind) {
+    case THeaderRequestKind::hrNone: break;
+    case THeaderRequestKind::hrResizeTo: columns_.Item(column)->SetWidth(request->value); break;
+    case THeaderRequestKind::hrMoveTo:
+        columns_.ChangePosition(columns_.Item(column)->Position(), request->value);
+        break;
+    case THeaderRequestKind::hrHide: columns_.Item(column)->SetVisible(false); break;
+    case THeaderRequestKind::hrClick: ClickHeader(column); break;
+    }
+    return true;
 }
 
 void TLatticeGrid::ClickHeader(int column)
