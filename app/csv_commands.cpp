@@ -4,7 +4,6 @@
 #include "app/item_columns.h"
 #include "app/profile_backups.h"
 #include "app/profile_extension.h"
-#include "grid/columns/lattice_grid.h"
 #include "grid/text_file.h"
 #include "platform/conversions.h"
 #include "platform/errors.h"
@@ -34,7 +33,7 @@ int Fail(const QString &file, const QString &message)
     return 1;
 }
 
-void LoadProfile(TLatticeGrid &grid, const QString &profile)
+void LoadProfile(TLtCustomGridControl &grid, const QString &profile)
 {
     grid.LoadFromTextFile(profile, kSeparator, kLineBreak, TLoadFailure::lfKeepPreviousRows);
 }
@@ -71,8 +70,7 @@ int ExportCsvCommand(const QString &profile, const QString &csv)
         Say(csv, refusal);
         return 2;
     }
-    TLatticeGrid grid;
-    BuildItemColumns(grid);
+    TDescribedGrid grid(ItemColumnDescriptions());
     try {
         LoadProfile(grid, profile);
     } catch (const EYearnboxError &error) {
@@ -88,8 +86,7 @@ int ExportCsvCommand(const QString &profile, const QString &csv)
 
 int ImportCsvCommand(const QString &csv, const QString &profile, const QString &folder)
 {
-    TLatticeGrid grid;
-    BuildItemColumns(grid);
+    TDescribedGrid grid(ItemColumnDescriptions());
     try {
         if (QFile::exists(profile))
             LoadProfile(grid, profile);

@@ -73,9 +73,8 @@ int main(int argc, char **argv)
         return 2;
     case TCommandAction::caExportCsv:
     case TCommandAction::caImportCsv: {
-        // No window is shown, so no display is needed.
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        QApplication app(argc, argv);
+        // No window: the items are read and written by the data side alone.
+        QCoreApplication app(argc, argv);
         if (line.action == TCommandAction::caExportCsv)
             return ExportCsvCommand(line.file, line.csv);
         // The backups of the profile it replaces go where the window keeps them.

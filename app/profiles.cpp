@@ -91,9 +91,7 @@ void TProfiles::WriteTo(const QString &path)
 void TProfiles::ChangeProfileFile(const QString &path,
                                   const std::function<bool(TLtCustomGridControl &other)> &change)
 {
-    TLtCustomGridControl other(&grid_.Columns());
-    for (int column = 0; column < grid_.ColumnCount(); ++column)
-        other.Cells().AddColumn();
+    TDescribedGrid other(ItemColumnDescriptions());
     // Read, changed and written with no other save in between.
     const TSaveLock lock(path);
     other.LoadFromTextFile(path, kSeparator, kLineBreak, TLoadFailure::lfKeepPreviousRows);
