@@ -267,7 +267,7 @@ void THeaderInteraction::Paint(QPainter &painter) const
 int THeaderInteraction::BestFitWidth(int column) const
 {
     const TLtCustomColumn &item = *grid_.Columns().Item(column);
-    const TColumnDisplay *display = DisplayFor(item.GetColumnDisplayClass());
+    const TColumnDisplay *display = item.Display();
     int widest = kMinColumnWidth;
     for (int r = 0; display && r < grid_.RowCount(); ++r) {
         if (!grid_.GetRowVisible(r))

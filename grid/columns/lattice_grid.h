@@ -278,8 +278,8 @@ private:
     void DrawFocusCell(QPainter &painter);
     QColor Resolved(TColor color) const;
     void PressBody(QMouseEvent *event);
-    // Loads the column's element with the cell and applies what it answers.
-    void ApplyElementValue(int column, int row, const QString &text, bool boolean, int integer);
+    // An element's new value for the cell, through OnEditAccept and OnAfterEdit.
+    void ApplyElementValue(int column, int row, int value);
     // Applies what the header interaction asks for; whether it took the event.
     bool HeaderTook(const std::optional<THeaderRequest> &request);
     bool ElementRuns(const TLtCustomColumn &column) const;

@@ -3,13 +3,11 @@
 // release over the pressed cell, then the release's element change.
 
 #include "grid/columns/column_kinds.h"
-#include "grid/columns/column_plays.h"
 #include "grid/columns/grid_accessible.h"
 #include "grid/columns/hint_window.h"
 #include "grid/columns/lattice_grid.h"
 #include "grid/columns/text_areas.h"
 #include "grid/columns/typed_text.h"
-#include "platform/conversions.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -64,21 +62,21 @@ std::optional<std::pair<int, int>> TLatticeGrid::CellAt(QPoint point) const
 
 bool TLatticeGrid::ElementRuns(const TLtCustomColumn &column) const
 {
-    return column.GetColumnPlayClass() != TColumnPlayClass::pcNone && !ReadOnly() &&
+    return column.ElementRole() != TElementRole::erNone && !ReadOnly() &&
            (column.Options().Contains(TColumnOption::coEditing) ||
             column.GetColumnStyle().Contains(TColumnStyleFlag::csClickable));
 }
 
-void TLatticeGrid::ApplyElementValue(int column, int row, const QString &text, bool boolean,
-                                     int integer)
+void TLatticeGrid::ApplyElementValue(int column, int row, int value)
 {
-    if (!DoEditAccept(column, row, text))
+    const TLtCustomColumn &item = *columns_.Item(column);
+    if (!DoEditAccept(column, row, item.ElementText(value)))
         return;
     TCell *cell = GetCell(column, row);
-    if (columns_.Item(column)->ColumnType() == TColumnType::ctBoolean)
-        cell->SetAsBoolean(boolean);
+    if (item.ColumnType() == TColumnType::ctBoolean)
+        cell->SetAsBoolean(value != 0);
     else
-        cell->SetAsInteger(integer);
+        cell->SetAsInteger(value);
     DoAfterEdit(column, row, GetCell(column, row)->GetAsString());
 }
 
@@ -100,14 +98,13 @@ void TLatticeGrid::PressBody(QMouseEvent *event)
     // Only the left button works the interactive elements.
     if (event->button() == Qt::LeftButton && column >= 0 && column < columns_.Count()) {
         const TLtCustomColumn &item = *columns_.Item(column);
-        if (ElementRuns(item) && item.GetColumnPlayClass() == TColumnPlayClass::pcRateColumnPlay) {
+        if (ElementRuns(item)) {
             const QRect cell = CellRect(column, row);
-            const auto &rate = static_cast<const TLtRateColumn &>(item);
             try {
-                if (const auto value = TRateColumnPlay::MouseDown(
-                        rate, cell.size(), event->position().toPoint() - cell.topLeft(),
-                        GetCell(column, row)->GetAsInteger()))
-                    ApplyElementValue(column, row, QString(), false, *value);
+                if (const auto value =
+                        item.ElementPress(cell.size(), event->position().toPoint() - cell.topLeft(),
+                                          *GetCell(column, row)))
+                    ApplyElementValue(column, row, *value);
             } catch (...) {
                 failure = std::current_exception();
             }
@@ -187,14 +184,12 @@ void TLatticeGrid::mouseReleaseEvent(QMouseEvent *event)
     if (!CellBounds(column, row))
         return;
     const TLtCustomColumn &item = *columns_.Item(column);
-    if (ElementRuns(item) && item.GetColumnPlayClass() == TColumnPlayClass::pcCheckBoxColumnPlay) {
+    if (ElementRuns(item) && item.ElementChangesOnRelease()) {
         const QRect cell = CellRect(column, row);
-        const auto &box = static_cast<const TLtCheckBoxColumn &>(item);
-        if (const auto value = TCheckBoxColumnPlay::MouseUp(
-                box, cell.size(), enableVisualStyles_, event->position().toPoint() - cell.topLeft(),
-                GetCell(column, row)->GetAsBoolean()))
-            ApplyElementValue(column, row, BoolToStr(*value),
-                              *value, 0);
+        if (const auto value = item.ElementRelease(cell.size(), enableVisualStyles_,
+                                                   event->position().toPoint() - cell.topLeft(),
+                                                   *GetCell(column, row)))
+            ApplyElementValue(column, row, *value);
         return;
     }
     if (item.AdjustEditRect(CellRect(column, row)).contains(event->position().toPoint()) &&
@@ -243,19 +238,18 @@ void TLatticeGrid::ActivateCell(int column, int row, std::optional<int> value)
         ApplyAndEndEditing();
     const TLtCustomColumn &item = *columns_.Item(column);
     const bool runs = value && ElementRuns(item);
-    const bool box = item.GetColumnPlayClass() == TColumnPlayClass::pcCheckBoxColumnPlay;
+    const bool onRelease = item.ElementChangesOnRelease();
     // The mouse's order: a press sets a rate before the selection, a release
     // raises OnCellClick and then flips a check box.
-    if (runs && !box)
-        ApplyElementValue(column, row, QString(), false, *value);
+    if (runs && !onRelease)
+        ApplyElementValue(column, row, *value);
     SelectCell(column, row, true, {});
     const QRect cell = CellRect(column, row);
     if (cell.isNull() || cell.bottom() > BodyRect().bottom())
         ScrollToRow(row);
     DoCellClick(column, row);
-    if (runs && box && CellBounds(column, row))
-        ApplyElementValue(column, row, BoolToStr(*value),
-                          *value != 0, 0);
+    if (runs && onRelease && CellBounds(column, row))
+        ApplyElementValue(column, row, *value);
 }
 
 bool TLatticeGrid::HeaderTook(const std::optional<THeaderRequest> &request)
@@ -298,16 +292,8 @@ bool TLatticeGrid::KeyPress(QChar key)
         return false;
     const TLtCustomColumn &item = *columns_.Item(column);
     if (ElementRuns(item)) {
-        if (item.GetColumnPlayClass() == TColumnPlayClass::pcRateColumnPlay) {
-            const auto &rate = static_cast<const TLtRateColumn &>(item);
-            if (const auto value =
-                    TRateColumnPlay::KeyPress(rate, key, GetCell(column, row)->GetAsInteger()))
-                ApplyElementValue(column, row, QString(), false, *value);
-        } else if (const auto value = TCheckBoxColumnPlay::KeyPress(
-                       key, GetCell(column, row)->GetAsBoolean())) {
-            ApplyElementValue(column, row, BoolToStr(*value),
-                              *value, 0);
-        }
+        if (const auto value = item.ElementKey(key, *GetCell(column, row)))
+            ApplyElementValue(column, row, *value);
         return true;
     }
     if (GridState().Contains(TGridStateFlag::gtEdit) || GridState().Contains(TGridStateFlag::gtInput))
