@@ -3,7 +3,7 @@
 #include "app/csv_items.h"
 #include "app/item_columns.h"
 #include "app/profile_backups.h"
-#include "grid/columns/lattice_grid.h"
+#include "app/profile_extension.h"
 #include "grid/text_file.h"
 #include "platform/conversions.h"
 #include "platform/errors.h"
@@ -34,7 +34,7 @@ int Fail(const QString &file, const QString &message)
     return 1;
 }
 
-void LoadProfile(TLatticeGrid &grid, const QString &profile)
+void LoadProfile(TLtCustomGridControl &grid, const QString &profile)
 {
     grid.LoadFromTextFile(profile, kSeparator, kLineBreak, TLoadFailure::lfKeepPreviousRows);
 }
@@ -46,7 +46,7 @@ bool IsProfileFile(const QString &path)
     const QFileInfo info(path);
     if (!info.isFile())
         return false;
-    if (info.fileName().endsWith(QLatin1String(".ybk")) ||
+    if (info.fileName().endsWith(kProfileExtension) ||
         info.fileName() == QLatin1String("blank.yearnbox"))
         return true;
     QFile file(path);
@@ -72,8 +72,7 @@ int ExportCsvCommand(const QString &profile, const QString &csv)
         Say(csv, refusal);
         return 2;
     }
-    TLatticeGrid grid;
-    BuildItemColumns(grid);
+    TDescribedGrid grid(ItemColumnDescriptions());
     try {
         LoadProfile(grid, profile);
     } catch (const EYearnboxError &error) {
@@ -89,8 +88,7 @@ int ExportCsvCommand(const QString &profile, const QString &csv)
 
 int ImportCsvCommand(const QString &csv, const QString &profile, const QString &folder)
 {
-    TLatticeGrid grid;
-    BuildItemColumns(grid);
+    TDescribedGrid grid(ItemColumnDescriptions());
     try {
         if (QFile::exists(profile))
             LoadProfile(grid, profile);

@@ -4,6 +4,7 @@
 #include "app/item_columns.h"
 #include "grid/grid_control.h"
 #include "grid/text_arena.h"
+#include "platform/conversions.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 

@@ -1,14 +1,14 @@
 #include "app/file_association.h"
 
+#include "app/profile_extension.h"
 #include "platform/desktop_registration.h"
 #include "platform/errors.h"
 #include "resources/resources.h"
 
 namespace {
-const QString kExtensionKey = QStringLiteral(".ybk");
 const QString kIconKey = QStringLiteral("Yearnbox\\DefaultIcon");
 const QString kCommandKey = QStringLiteral("Yearnbox\\Shell\\Open\\Command");
-const QString kGlob = QStringLiteral("*.ybk");
+const QString kGlob = QLatin1Char('*') + kProfileExtension;
 
 QString Quoted(const QString &text)
 {
@@ -67,7 +67,7 @@ TFileAssociation::TFileAssociation(const QString &keyStoreRoot, IDesktopRegistra
 
 bool TFileAssociation::AssociationExists() const
 {
-    return store_.KeyExists(kExtensionKey) || desktop_.KnowsGlob(kGlob);
+    return store_.KeyExists(kProfileExtension) || desktop_.KnowsGlob(kGlob);
 }
 
 void TFileAssociation::WriteAssociation()
@@ -76,7 +76,7 @@ void TFileAssociation::WriteAssociation()
         return;
     try {
         const std::pair<QString, QString> keys[] = {
-            {kExtensionKey, QStringLiteral("Yearnbox")},
+            {kProfileExtension, QStringLiteral("Yearnbox")},
             {kIconKey, AssociationIconText(executable_)},
             {kCommandKey, AssociationCommandText(executable_)},
         };

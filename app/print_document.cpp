@@ -4,6 +4,7 @@
 #include "app/program_fonts.h"
 #include "grid/cell.h"
 #include "grid/columns/cell_info.h"
+#include "grid/columns/column_displays.h"
 #include "grid/columns/column_kinds.h"
 #include "grid/columns/lattice_grid.h"
 #include "grid/columns/text_areas.h"
@@ -61,7 +62,7 @@ QList<TPrintColumn> PrintedColumns(TLatticeGrid &grid, int pageWidth)
         const TLtCustomColumn *column = all.PositionItem(p);
         if (!column->Visible() || column->Index() == icDelete)
             continue;
-        const bool text = column->GetColumnDisplayClass() == TColumnDisplayClass::dcTextColumnDisplay;
+        const bool text = column->Display() && column->Display()->ShowsText();
         columns.append({column, column->Header().Caption(), 0, text});
         widths.append(column->Width());
         fixed.append(!text);

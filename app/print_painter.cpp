@@ -59,8 +59,7 @@ void DrawRow(QPainter &painter, const TPrintDocument &document, const TPrintRow 
         if (column.text) {
             DrawWrapped(painter, cell.adjusted(kPadding, kPadding, -kPadding, -kPadding),
                         row.cells[c].AsString, font);
-        } else if (const TColumnDisplay *display =
-                       DisplayFor(column.column->GetColumnDisplayClass())) {
+        } else if (const TColumnDisplay *display = column.column->Display()) {
             // The grid's own painter of the column, in its classic look.
             TCellPaint paint{cell, row.cells[c], kInk, font};
             paint.themed = false;

@@ -1,5 +1,6 @@
 #include "app/profile_backups.h"
 
+#include "app/profile_extension.h"
 #include "app/profile_list.h"
 #include "platform/content_hash.h"
 #include "platform/errors.h"
@@ -15,8 +16,7 @@
 
 namespace {
 const QString kTimeFormat = QStringLiteral("yyyyMMdd-HHmmss-zzz");
-const QString kExtension = QStringLiteral(".ybk");
-// <time>-<hash as 16 hex digits>.ybk
+// <time>-<hash as 16 hex digits> and the profile extension
 const qsizetype kNameSize = 19 + 1 + 16 + 4;
 // A file name's limit in bytes, and what the hash takes of it: '-' and 8 digits.
 const qsizetype kFileNameMax = 255;
@@ -27,7 +27,7 @@ QList<TBackupEntry> VersionsIn(const QString &folder)
 {
     QList<TBackupEntry> entries;
     const QDir dir(folder);
-    for (const QFileInfo &info : dir.entryInfoList({QStringLiteral("*") + kExtension}, QDir::Files)) {
+    for (const QFileInfo &info : dir.entryInfoList({QStringLiteral("*") + kProfileExtension}, QDir::Files)) {
         const QString name = info.fileName();
         const QDateTime time = QDateTime::fromString(name.left(kTimeFormat.size()), kTimeFormat);
         bool hex = false;
@@ -70,8 +70,8 @@ QList<int> BackupsToDrop(const QList<TBackupEntry> &newestFirst, qint64 profileS
 QString LegacyBackupFolderName(const QString &profilePath)
 {
     const QString fileName = QFileInfo(profilePath).fileName();
-    const bool profile = fileName.endsWith(kExtension) && fileName.size() > kExtension.size();
-    return profile ? fileName.chopped(kExtension.size()) : fileName;
+    const bool profile = fileName.endsWith(kProfileExtension) && fileName.size() > kProfileExtension.size();
+    return profile ? fileName.chopped(kProfileExtension.size()) : fileName;
 }
 
 QString BackupFolderName(const QString &canonicalPath)
@@ -88,7 +88,7 @@ QString BackupFolderName(const QString &canonicalPath)
 
 QString BackupFileName(const QDateTime &time, quint64 hash)
 {
-    return time.toString(kTimeFormat) + QStringLiteral("-%1").arg(hash, 16, 16, QLatin1Char('0')) + kExtension;
+    return time.toString(kTimeFormat) + QStringLiteral("-%1").arg(hash, 16, 16, QLatin1Char('0')) + kProfileExtension;
 }
 
 QString TProfileBackups::FolderFor(const QString &profilePath) const

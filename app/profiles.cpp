@@ -1,6 +1,7 @@
 #include "app/profiles.h"
 
 #include "app/item_columns.h"
+#include "app/profile_extension.h"
 #include "app/row_marks.h"
 #include "grid/columns/lattice_grid.h"
 #include "grid/visible_text.h"
@@ -22,9 +23,8 @@ const QChar kLineBreak(u'|');
 
 QString WithProfileExtension(const QString &fileName)
 {
-    return fileName.endsWith(QLatin1String(".ybk"), Qt::CaseSensitive)
-               ? fileName
-               : fileName + QLatin1String(".ybk");
+    return fileName.endsWith(kProfileExtension, Qt::CaseSensitive) ? fileName
+                                                                    : fileName + kProfileExtension;
 }
 
 void AddProfileEntry(QComboBox &list, const QString &name)
@@ -95,9 +95,7 @@ void TProfiles::WriteTo(const QString &path)
 void TProfiles::ChangeProfileFile(const QString &path,
                                   const std::function<bool(TLtCustomGridControl &other)> &change)
 {
-    TLtCustomGridControl other(&grid_.Columns());
-    for (int column = 0; column < grid_.ColumnCount(); ++column)
-        other.Cells().AddColumn();
+    TDescribedGrid other(ItemColumnDescriptions());
     // Read, changed and written with no other save in between.
     const TSaveLock lock(path);
     other.LoadFromTextFile(path, kSeparator, kLineBreak, TLoadFailure::lfKeepPreviousRows);

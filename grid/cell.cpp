@@ -353,7 +353,7 @@ QString TBooleanCell::GetAsString() { return BoolToStr(small_ != 0); }
 
 void TBooleanCell::WriteField(TTextFieldWriter &writer)
 {
-    writer.Field(small_ ? QStringView(u"True") : QStringView(u"False"));
+    writer.Field(BoolToStr(small_ != 0));
 }
 
 void TBooleanCell::SetAsBoolean(bool value)

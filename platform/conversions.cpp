@@ -112,9 +112,9 @@ bool StrToBool(const QString &text)
     const double number = NumberLocale().toDouble(text.trimmed(), &isNumber);
     if (isNumber && std::isfinite(number))
         return number != 0;
-    if (text.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+    if (text.compare(BoolToStr(true), Qt::CaseInsensitive) == 0)
         return true;
-    if (text.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+    if (text.compare(BoolToStr(false), Qt::CaseInsensitive) == 0)
         return false;
     Fail(QT_TRANSLATE_NOOP("EConvertError", "'%1' is not a valid boolean value"), text);
 }

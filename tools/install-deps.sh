@@ -4,9 +4,10 @@ set -euo pipefail
 
 # Each for: the build; the backgrounds; the Tahoma font; the tests; the
 # microbenchmarks; the bench smoke test's checks (python3), the peer
-# comparison (time, sqlite3); the fuzz run; the end-to-end tests (the last
-# two lines: the desktop's file associations, generic xdg-open's MIME lookup,
-# gtk-launch, and xprop for the window icon); the install and package tests; the
+# comparison (time, sqlite3); the fuzz run, clang's warnings and the layout
+# check; the end-to-end tests (the last two lines: the desktop's file
+# associations, generic xdg-open's MIME lookup, gtk-launch, and xprop for the
+# window icon); the install and package tests; the
 # accessibility tests (Qt's switch for it, and a real AT-SPI bus and client);
 # the printed list's checks (pdfinfo, pdftotext, pdftoppm); the web page's
 # checks (a headless browser and an HTML checker); a dark desktop's palette
@@ -19,7 +20,7 @@ packages=(
   libgtest-dev
   libbenchmark-dev
   python3 time sqlite3
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   xvfb xdotool imagemagick
   xdg-utils shared-mime-info desktop-file-utils libglib2.0-bin
   libfile-mimeinfo-perl libgtk-3-bin x11-utils

@@ -235,17 +235,3 @@ int TCheckBoxColumnDisplay::GetContentWidth(const TLtCustomColumn &, const TCell
 {
     return BoxSize(cell.themed);
 }
-
-const TColumnDisplay *DisplayFor(TColumnDisplayClass slot)
-{
-    static const TTextColumnDisplay text;
-    static const TRateColumnDisplay rate;
-    static const TCheckBoxColumnDisplay checkBox;
-    switch (slot) {
-    case TColumnDisplayClass::dcNone: return nullptr;
-    case TColumnDisplayClass::dcTextColumnDisplay: return &text;
-    case TColumnDisplayClass::dcRateColumnDisplay: return &rate;
-    case TColumnDisplayClass::dcCheckBoxColumnDisplay: return &checkBox;
-    }
-    return nullptr;
-}

@@ -1,5 +1,6 @@
 #pragma once
-// The painters of the three column kinds. A painter draws what it is given
+// The painters of the three column kinds, each named by its kind
+// (TLtCustomColumn::Display). A painter draws what it is given
 // (the cell's rectangle, value and state) and never reaches back into the
 // grid; the grid decides colours and state first.
 
@@ -41,6 +42,8 @@ public:
     virtual void Paint(QPainter &painter, const TLtCustomColumn &column, const TCellPaint &cell,
                        const QWidget *widget) const = 0;
     virtual int GetContentWidth(const TLtCustomColumn &column, const TCellPaint &cell) const = 0;
+    // Whether what it paints is the cell's text.
+    virtual bool ShowsText() const { return false; }
 };
 
 // Text with 2-pixel margins, aligned both ways, cut with an ellipsis or
@@ -50,6 +53,7 @@ public:
     void Paint(QPainter &painter, const TLtCustomColumn &column, const TCellPaint &cell,
                const QWidget *widget) const override;
     int GetContentWidth(const TLtCustomColumn &column, const TCellPaint &cell) const override;
+    bool ShowsText() const override { return true; }
     static QRect TextRect(const QRect &cell) { return cell.adjusted(2, 0, -2, 0); }
     // Whether the column shows line breaks (else all on one line).
     static bool ShowsLines(const TLtCustomColumn &column);
@@ -88,6 +92,3 @@ public:
                            bool checked, bool pressed, bool hovered, bool themed,
                            const QWidget *widget) const;
 };
-
-// The painter that a column's display slot names, or none.
-const TColumnDisplay *DisplayFor(TColumnDisplayClass slot);

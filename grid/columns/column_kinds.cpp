@@ -1,6 +1,11 @@
 #include "grid/columns/column_kinds.h"
 
+#include "grid/cell.h"
+#include "grid/columns/accessible_texts.h"
+#include "grid/columns/column_displays.h"
+#include "grid/columns/column_plays.h"
 #include "grid/columns/text_areas.h"
+#include "platform/conversions.h"
 #include "platform/transparent_bitmap.h"
 
 #include <QFontMetrics>
@@ -52,9 +57,10 @@ TCellEditorClass TLtTextColumn::GetCellEditorClass() const
     return TCellEditorClass::ecLtEdit;
 }
 
-TColumnDisplayClass TLtTextColumn::GetColumnDisplayClass() const
+const TColumnDisplay *TLtTextColumn::Display() const
 {
-    return TColumnDisplayClass::dcTextColumnDisplay;
+    static const TTextColumnDisplay display;
+    return &display;
 }
 
 TColumnStyle TLtTextColumn::GetColumnStyle() const
@@ -146,14 +152,32 @@ void TLtRateColumn::SetHideWhenEmpty(bool value)
     Refresh();
 }
 
-TColumnDisplayClass TLtRateColumn::GetColumnDisplayClass() const
+const TColumnDisplay *TLtRateColumn::Display() const
 {
-    return TColumnDisplayClass::dcRateColumnDisplay;
+    static const TRateColumnDisplay display;
+    return &display;
 }
 
-TColumnPlayClass TLtRateColumn::GetColumnPlayClass() const
+TElementRole TLtRateColumn::ElementRole() const
 {
-    return TColumnPlayClass::pcRateColumnPlay;
+    // Looking the same for every value, it is a button.
+    return glyph_ == emptyGlyph_ ? TElementRole::erButton : TElementRole::erRating;
+}
+
+std::optional<int> TLtRateColumn::ElementPress(QSize cell, QPoint point, TCell &value) const
+{
+    return TRateColumnPlay::MouseDown(*this, cell, point, value.GetAsInteger());
+}
+
+std::optional<int> TLtRateColumn::ElementKey(QChar key, TCell &value) const
+{
+    return TRateColumnPlay::KeyPress(*this, key, value.GetAsInteger());
+}
+
+std::optional<QString> TLtRateColumn::AccessibleText(const QString &name, TCell &value) const
+{
+    return AccessibleRateText(name, value.GetAsInteger(), max_,
+                              ElementRole() == TElementRole::erButton);
 }
 
 TColumnStyle TLtRateColumn::GetColumnStyle() const
@@ -167,14 +191,31 @@ TLtCheckBoxColumn::TLtCheckBoxColumn()
     SetSortType(TSortType::stBoolean);
 }
 
-TColumnDisplayClass TLtCheckBoxColumn::GetColumnDisplayClass() const
+const TColumnDisplay *TLtCheckBoxColumn::Display() const
 {
-    return TColumnDisplayClass::dcCheckBoxColumnDisplay;
+    static const TCheckBoxColumnDisplay display;
+    return &display;
 }
 
-TColumnPlayClass TLtCheckBoxColumn::GetColumnPlayClass() const
+std::optional<int> TLtCheckBoxColumn::ElementRelease(QSize cell, bool themed, QPoint point,
+                                                     TCell &value) const
 {
-    return TColumnPlayClass::pcCheckBoxColumnPlay;
+    return TCheckBoxColumnPlay::MouseUp(*this, cell, themed, point, value.GetAsBoolean());
+}
+
+std::optional<int> TLtCheckBoxColumn::ElementKey(QChar key, TCell &value) const
+{
+    return TCheckBoxColumnPlay::KeyPress(key, value.GetAsBoolean());
+}
+
+QString TLtCheckBoxColumn::ElementText(int value) const
+{
+    return BoolToStr(value != 0);
+}
+
+std::optional<QString> TLtCheckBoxColumn::AccessibleText(const QString &name, TCell &value) const
+{
+    return AccessibleCheckText(name, value.GetAsBoolean());
 }
 
 TColumnStyle TLtCheckBoxColumn::GetColumnStyle() const

@@ -29,7 +29,7 @@ public:
     // Also copies MaxLength, MultiLine, PasswordChar, TextBefore and TextAfter.
     void Assign(const TLtCustomColumn &source) override;
     TCellEditorClass GetCellEditorClass() const override;
-    TColumnDisplayClass GetColumnDisplayClass() const override;
+    const TColumnDisplay *Display() const override;
     TColumnStyle GetColumnStyle() const override;
     int GetCellBestFit(const QString &text) const override;
     TDisplayOptions GetDisplayOptions() const override;
@@ -70,9 +70,14 @@ public:
 
     // Also copies EmptyGlyph, Glyph, Max and Transparent (not HideWhenEmpty).
     void Assign(const TLtCustomColumn &source) override;
-    TColumnDisplayClass GetColumnDisplayClass() const override;
-    TColumnPlayClass GetColumnPlayClass() const override;
+    const TColumnDisplay *Display() const override;
     TColumnStyle GetColumnStyle() const override;
+    // A glyph clicked or a key typed (TRateColumnPlay) sets the value at once.
+    TElementRole ElementRole() const override;
+    std::optional<int> ElementPress(QSize cell, QPoint point, TCell &value) const override;
+    std::optional<int> ElementKey(QChar key, TCell &value) const override;
+    int ElementMax() const override { return max_; }
+    std::optional<QString> AccessibleText(const QString &name, TCell &value) const override;
 
 private:
     void UpdateDrawnGlyphs();
@@ -91,7 +96,15 @@ class TLtCheckBoxColumn : public TLtCustomColumn {
 public:
     TLtCheckBoxColumn();
 
-    TColumnDisplayClass GetColumnDisplayClass() const override;
-    TColumnPlayClass GetColumnPlayClass() const override;
+    const TColumnDisplay *Display() const override;
     TColumnStyle GetColumnStyle() const override;
+    // A release over the box or the blank key flips it (TCheckBoxColumnPlay).
+    TElementRole ElementRole() const override { return TElementRole::erCheckBox; }
+    std::optional<int> ElementRelease(QSize cell, bool themed, QPoint point,
+                                      TCell &value) const override;
+    std::optional<int> ElementKey(QChar key, TCell &value) const override;
+    bool ElementChangesOnRelease() const override { return true; }
+    QString ElementText(int value) const override;
+    int ElementMax() const override { return 1; }
+    std::optional<QString> AccessibleText(const QString &name, TCell &value) const override;
 };

@@ -68,10 +68,9 @@ struct TCellInfo {
     void *AsObject = nullptr;
 };
 
-// The class slots of a column kind. The grid's painting, mouse handling and
-// editing instantiate the collaborator that a slot names.
+// The editor class slot of a column kind: the grid's editing instantiates the
+// editor it names.
 enum class TCellEditorClass : uint8_t { ecNone, ecLtEdit };
-enum class TColumnDisplayClass : uint8_t {
-    dcNone, dcTextColumnDisplay, dcRateColumnDisplay, dcCheckBoxColumnDisplay
-};
-enum class TColumnPlayClass : uint8_t { pcNone, pcRateColumnPlay, pcCheckBoxColumnPlay };
+// What a kind's interactive element is to assistive tools: none, a check box,
+// a button (a rate whose glyphs look the same for every value) or a rating.
+enum class TElementRole : uint8_t { erNone, erCheckBox, erButton, erRating };

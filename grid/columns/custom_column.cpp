@@ -228,14 +228,49 @@ TCellEditorClass TLtCustomColumn::GetCellEditorClass() const
     return TCellEditorClass::ecNone;
 }
 
-TColumnDisplayClass TLtCustomColumn::GetColumnDisplayClass() const
+const TColumnDisplay *TLtCustomColumn::Display() const
 {
-    return TColumnDisplayClass::dcNone;
+    return nullptr;
 }
 
-TColumnPlayClass TLtCustomColumn::GetColumnPlayClass() const
+TElementRole TLtCustomColumn::ElementRole() const
 {
-    return TColumnPlayClass::pcNone;
+    return TElementRole::erNone;
+}
+
+std::optional<int> TLtCustomColumn::ElementPress(QSize, QPoint, TCell &) const
+{
+    return std::nullopt;
+}
+
+std::optional<int> TLtCustomColumn::ElementRelease(QSize, bool, QPoint, TCell &) const
+{
+    return std::nullopt;
+}
+
+std::optional<int> TLtCustomColumn::ElementKey(QChar, TCell &) const
+{
+    return std::nullopt;
+}
+
+bool TLtCustomColumn::ElementChangesOnRelease() const
+{
+    return false;
+}
+
+QString TLtCustomColumn::ElementText(int) const
+{
+    return QString();
+}
+
+int TLtCustomColumn::ElementMax() const
+{
+    return 0;
+}
+
+std::optional<QString> TLtCustomColumn::AccessibleText(const QString &, TCell &) const
+{
+    return std::nullopt;
 }
 
 TColumnState TLtCustomColumn::GetColumnState() const

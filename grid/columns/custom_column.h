@@ -18,12 +18,17 @@
 #include "grid/columns/inplace_edit.h"
 
 #include <QFont>
+#include <QPoint>
 #include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QWidget>
 #include <Qt>
 
+#include <optional>
+
+class TCell;
+class TColumnDisplay;
 class TLtColumns;
 
 class TLtCustomColumn {
@@ -133,8 +138,25 @@ public:
 
     // What the kind brings.
     virtual TCellEditorClass GetCellEditorClass() const;
-    virtual TColumnDisplayClass GetColumnDisplayClass() const;
-    virtual TColumnPlayClass GetColumnPlayClass() const;
+    // The kind's painter; none for a column that paints no content.
+    virtual const TColumnDisplay *Display() const;
+    // The kind's interactive element (none here). Each event answers the new
+    // value (0 or 1 for a check box) for a cell of size cell holding value,
+    // nothing when the event changes nothing; a point is relative to the cell.
+    virtual TElementRole ElementRole() const;
+    virtual std::optional<int> ElementPress(QSize cell, QPoint point, TCell &value) const;
+    virtual std::optional<int> ElementRelease(QSize cell, bool themed, QPoint point,
+                                              TCell &value) const;
+    virtual std::optional<int> ElementKey(QChar key, TCell &value) const;
+    // Whether the element changes on the release (after OnCellClick), not the press.
+    virtual bool ElementChangesOnRelease() const;
+    // The text that OnEditAccept gets with an element's new value.
+    virtual QString ElementText(int value) const;
+    // The element's largest value.
+    virtual int ElementMax() const;
+    // What assistive tools read for a cell, given the column's name; nothing
+    // for the cell's display text.
+    virtual std::optional<QString> AccessibleText(const QString &name, TCell &value) const;
     virtual TColumnState GetColumnState() const;
     virtual TColumnStyle GetColumnStyle() const;
     // Pixel width that text needs in this column's font.

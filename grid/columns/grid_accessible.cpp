@@ -43,26 +43,13 @@ QString ColumnName(const TLtCustomColumn &column)
     return AccessibleColumnName(column.Header().Caption(), column.AccessibleName());
 }
 
-// A rate column that looks the same for every value is a button.
-bool IsButton(const TLtRateColumn &rate)
-{
-    return rate.Glyph() == rate.EmptyGlyph();
-}
-
 QString CellText(TLatticeGrid &grid, const TLtCustomColumn &column, int row)
 {
     TCell &cell = *grid.GetCell(column.Index(), row);
     try {
-        switch (column.GetColumnPlayClass()) {
-        case TColumnPlayClass::pcRateColumnPlay: {
-            const auto &rate = static_cast<const TLtRateColumn &>(column);
-            return AccessibleRateText(ColumnName(column), cell.GetAsInteger(), rate.Max(), IsButton(rate));
-        }
-        case TColumnPlayClass::pcCheckBoxColumnPlay:
-            return AccessibleCheckText(ColumnName(column), cell.GetAsBoolean());
-        default:
-            return grid.CellDisplayText(column.Index(), row);
-        }
+        if (const auto text = column.AccessibleText(ColumnName(column), cell))
+            return *text;
+        return grid.CellDisplayText(column.Index(), row);
     } catch (...) {
         // A value that does not convert reads as its text.
         return cell.GetAsString();
@@ -131,8 +118,8 @@ public:
     // The text when last read or made, so that a change of colour alone
     // tells nothing.
     const QString &Told() const { return told_; }
-    bool IsCheckBox() const { return Play() == TColumnPlayClass::pcCheckBoxColumnPlay; }
-    bool HasValue() const { return IsRate() && !IsButton(Rate()); }
+    bool IsCheckBox() const { return Role() == TElementRole::erCheckBox; }
+    bool HasValue() const { return row_ >= 0 && Role() == TElementRole::erRating; }
     void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override
     {
@@ -163,7 +150,7 @@ public:
         state.focused = state.selected && grid_->GridHasFocus() &&
                         grid_->SelectedColumn() == column->Index();
         state.offscreen = rect().isEmpty();
-        if (Play() == TColumnPlayClass::pcCheckBoxColumnPlay) {
+        if (IsCheckBox()) {
             state.checkable = true;
             state.checked = IsChecked(*grid_->GetCell(column->Index(), row_));
         }
@@ -174,7 +161,7 @@ public:
         if (type == QAccessible::TableCellInterface)
             return static_cast<QAccessibleTableCellInterface *>(this);
         if (type == QAccessible::ActionInterface &&
-            (row_ >= 0 ? Play() != TColumnPlayClass::pcNone : CanSort()))
+            (row_ >= 0 ? Role() != TElementRole::erNone : CanSort()))
             return static_cast<QAccessibleActionInterface *>(this);
         if (type == QAccessible::ValueInterface && HasValue())
             return static_cast<QAccessibleValueInterface *>(this);
@@ -196,14 +183,13 @@ public:
     {
         if (row_ < 0)
             return {pressAction()};
-        switch (Play()) {
-        case TColumnPlayClass::pcCheckBoxColumnPlay: return {toggleAction()};
-        case TColumnPlayClass::pcRateColumnPlay:
-            if (IsButton(Rate()))
-                return {pressAction()};
-            return {increaseAction(), decreaseAction()};
-        default: return {};
+        switch (Role()) {
+        case TElementRole::erNone: return {};
+        case TElementRole::erCheckBox: return {toggleAction()};
+        case TElementRole::erButton: return {pressAction()};
+        case TElementRole::erRating: return {increaseAction(), decreaseAction()};
         }
+        return {};
     }
     void doAction(const QString &name) override
     {
@@ -216,11 +202,11 @@ public:
         }
         const int column = Column()->Index();
         TLatticeGrid &grid = *grid_;
-        if (name == toggleAction() && Play() == TColumnPlayClass::pcCheckBoxColumnPlay)
+        if (name == toggleAction() && IsCheckBox())
             Perform(grid, [&] {
                 grid.ActivateCell(column, row_, IsChecked(*grid.GetCell(column, row_)) ? 0 : 1);
             });
-        else if (name == pressAction() && IsRate() && IsButton(Rate()))
+        else if (name == pressAction() && Role() == TElementRole::erButton)
             Perform(grid, [&] { grid.ActivateCell(column, row_, std::nullopt); });
         else if (name == increaseAction() || name == decreaseAction())
             setCurrentValue(currentValue().toInt() + (name == increaseAction() ? 1 : -1));
@@ -244,28 +230,30 @@ public:
     {
         if (!isValid() || row_ < 0 || !IsRate())
             return;
-        const int wanted = std::clamp(value.toInt(), 0, Rate().Max());
+        const int wanted = std::clamp(value.toInt(), 0, Column()->ElementMax());
         if (wanted != currentValue().toInt())
             Perform(*grid_, [&] { grid_->ActivateCell(Column()->Index(), row_, wanted); });
     }
-    QVariant maximumValue() const override { return IsRate() ? Rate().Max() : 0; }
+    QVariant maximumValue() const override { return IsRate() ? Column()->ElementMax() : 0; }
     QVariant minimumValue() const override { return 0; }
     QVariant minimumStepSize() const override { return 1; }
 
 private:
     TLtCustomColumn *Column() const { return grid_ ? TableColumn(*grid_, tableColumn_) : nullptr; }
-    TColumnPlayClass Play() const
+    TElementRole Role() const
     {
         const TLtCustomColumn *column = Column();
-        return column ? column->GetColumnPlayClass() : TColumnPlayClass::pcNone;
+        return column ? column->ElementRole() : TElementRole::erNone;
     }
-    bool IsRate() const { return row_ >= 0 && Play() == TColumnPlayClass::pcRateColumnPlay; }
+    bool IsRate() const
+    {
+        return row_ >= 0 && (Role() == TElementRole::erButton || Role() == TElementRole::erRating);
+    }
     bool CanSort() const
     {
         const TLtCustomColumn *column = Column();
         return column && column->Options().Contains(TColumnOption::coCanSort);
     }
-    const TLtRateColumn &Rate() const { return static_cast<const TLtRateColumn &>(*Column()); }
 
     QPointer<TLatticeGrid> grid_;
     int row_;

@@ -20,7 +20,7 @@ int THeaderInteraction::Left(const TLtCustomColumn &column) const
 
 int THeaderInteraction::SizeGripAt(int x) const
 {
-    const TLtColumns &columns = grid_.columns_;
+    const TLtColumns &columns = grid_.Columns();
     for (int p = 0; p < columns.Count(); ++p) {
         const TLtCustomColumn &column = *columns.PositionItem(p);
         if (!column.Visible() || column.Options().Contains(TColumnOption::coFixedSize))
@@ -50,25 +50,25 @@ bool THeaderInteraction::MovingAllowed(const TLtCustomColumn &column) const
            !column.Options().Contains(TColumnOption::coDisableMoving);
 }
 
-bool THeaderInteraction::Press(QPoint point, bool doubleClick)
+std::optional<THeaderRequest> THeaderInteraction::Press(QPoint point, bool doubleClick)
 {
     if (!grid_.HeaderRect().contains(point))
-        return false;
+        return std::nullopt;
     pointer_ = point;
     const int grip = SizeGripAt(point.x());
     if (doubleClick) {
         Finish();
         if (grip >= 0) {
-            TLtCustomColumn &column = *grid_.columns_.Item(grip);
+            const TLtCustomColumn &column = *grid_.Columns().Item(grip);
             if (column.GetColumnStyle().Contains(TColumnStyleFlag::csFitToLargest))
-                column.SetWidth(BestFitWidth(grip));
+                return THeaderRequest{THeaderRequestKind::hrResizeTo, grip, BestFitWidth(grip)};
         } else if (const int column = HeaderColumnAt(point); column >= 0) {
             grid_.DoHeaderDblClick(column);
         }
-        return true;
+        return THeaderRequest{};
     }
     if (grip >= 0) {
-        const TLtCustomColumn &column = *grid_.columns_.Item(grip);
+        const TLtCustomColumn &column = *grid_.Columns().Item(grip);
         state_ = THeaderDragState::hdResizing;
         column_ = grip;
         columnLeft_ = Left(column);
@@ -76,21 +76,21 @@ bool THeaderInteraction::Press(QPoint point, bool doubleClick)
         rightGuide_ = columnLeft_ + column.Width();
         grid_.viewport()->setCursor(GridCursor(TGridCursor::gcHorzSplit));
         RefreshDrag();
-        return true;
+        return THeaderRequest{};
     }
     const int column = HeaderColumnAt(point);
-    if (column >= 0 && grid_.columns_.Item(column)->Options().Contains(TColumnOption::coCanClick)) {
+    if (column >= 0 && grid_.Columns().Item(column)->Options().Contains(TColumnOption::coCanClick)) {
         state_ = THeaderDragState::hdPressed;
         column_ = column;
         pressPoint_ = point;
         grid_.RefreshHeader();
     }
-    return true;
+    return THeaderRequest{};
 }
 
 void THeaderInteraction::StartMoving()
 {
-    const TLtCustomColumn &column = *grid_.columns_.Item(column_);
+    const TLtCustomColumn &column = *grid_.Columns().Item(column_);
     const int height = grid_.HeaderSize();
     floating_ = QPixmap(column.Width(), height);
     floating_.fill(Qt::transparent);
@@ -103,7 +103,7 @@ void THeaderInteraction::StartMoving()
 
 int THeaderInteraction::TargetAt(QPoint point) const
 {
-    const TLtColumns &columns = grid_.columns_;
+    const TLtColumns &columns = grid_.Columns();
     const TLtCustomColumn *last = columns.GetLast();
     const QRect header = grid_.HeaderRect();
     if (!last || point.y() < header.top() || point.y() > header.bottom() || point.x() < header.left() ||
@@ -129,7 +129,7 @@ bool THeaderInteraction::Move(QPoint point)
     case THeaderDragState::hdNone: return false;
     case THeaderDragState::hdPressed:
         if (std::abs(point.x() - pressPoint_.x()) <= kMoveStartDistance ||
-            !MovingAllowed(*grid_.columns_.Item(column_)))
+            !MovingAllowed(*grid_.Columns().Item(column_)))
             return true;
         StartMoving();
         break;
@@ -141,7 +141,7 @@ bool THeaderInteraction::Move(QPoint point)
     if (state_ == THeaderDragState::hdResizing) {
         rightGuide_ = RightGuide(point.x(), columnLeft_);
     } else {
-        const TLtColumns &columns = grid_.columns_;
+        const TLtColumns &columns = grid_.Columns();
         target_ = TargetAt(point);
         refused_ = target_ >= 0 &&
                    DropRefused(columns.Item(column_)->Position(), target_, columns.FixedCols(),
@@ -155,45 +155,39 @@ bool THeaderInteraction::Move(QPoint point)
     return true;
 }
 
-bool THeaderInteraction::Release(QPoint point)
+std::optional<THeaderRequest> THeaderInteraction::Release(QPoint point)
 {
     const THeaderDragState state = state_;
     const int column = column_;
     switch (state) {
-    case THeaderDragState::hdNone: return false;
+    case THeaderDragState::hdNone: return std::nullopt;
     case THeaderDragState::hdResizing: {
         const int width = rightGuide_ - columnLeft_;
         Finish();
         // A grip pressed and let go in place changes nothing.
-        if (width != grid_.columns_.Item(column)->Width())
-            grid_.columns_.Item(column)->SetWidth(width);
-        break;
+        if (width == grid_.Columns().Item(column)->Width())
+            return THeaderRequest{};
+        return THeaderRequest{THeaderRequestKind::hrResizeTo, column, width};
     }
     case THeaderDragState::hdPressed:
-    case THeaderDragState::hdMoving: {
-        const int target = state == THeaderDragState::hdMoving ? TargetAt(point) : -1;
-        const bool refused = refused_;
-        Finish();
-        if (state == THeaderDragState::hdPressed) {
-            if (HeaderColumnAt(point) == column)
-                grid_.ClickHeader(column);
-            else
-                grid_.DoHeaderClick(column);
-            break;
-        }
+    case THeaderDragState::hdMoving: break;
+    }
+    const int target = state == THeaderDragState::hdMoving ? TargetAt(point) : -1;
+    const bool refused = refused_;
+    Finish();
+    if (state == THeaderDragState::hdPressed) {
+        if (HeaderColumnAt(point) == column)
+            return THeaderRequest{THeaderRequestKind::hrClick, column, 0};
         grid_.DoHeaderClick(column);
-        TLtCustomColumn &item = *grid_.columns_.Item(column);
-        if (target >= 0) {
-            if (!refused)
-                grid_.columns_.ChangePosition(item.Position(), target);
-        } else if (grid_.Options().Contains(TGridOption::goCanHideColumn)) {
-            item.SetVisible(false);
-        }
-        break;
+        return THeaderRequest{};
     }
-    }
-    HoverAt(point);
-    return true;
+    grid_.DoHeaderClick(column);
+    if (target >= 0)
+        return refused ? THeaderRequest{}
+                       : THeaderRequest{THeaderRequestKind::hrMoveTo, column, target};
+    if (grid_.Options().Contains(TGridOption::goCanHideColumn))
+        return THeaderRequest{THeaderRequestKind::hrHide, column, 0};
+    return THeaderRequest{};
 }
 
 void THeaderInteraction::Finish()
@@ -253,7 +247,7 @@ void THeaderInteraction::Paint(QPainter &painter) const
     const QRect header = grid_.HeaderRect();
     if (target_ >= 0 && !refused_) {
         // Arrows above and below the edge where the column would land.
-        const TLtColumns &columns = grid_.columns_;
+        const TLtColumns &columns = grid_.Columns();
         const int dragged = columns.Item(column_)->Position();
         const TLtCustomColumn &at = *columns.PositionItem(target_);
         const int x = target_ > dragged ? Left(at) + at.Width() : Left(at);
@@ -272,8 +266,8 @@ void THeaderInteraction::Paint(QPainter &painter) const
 
 int THeaderInteraction::BestFitWidth(int column) const
 {
-    const TLtCustomColumn &item = *grid_.columns_.Item(column);
-    const TColumnDisplay *display = DisplayFor(item.GetColumnDisplayClass());
+    const TLtCustomColumn &item = *grid_.Columns().Item(column);
+    const TColumnDisplay *display = item.Display();
     int widest = kMinColumnWidth;
     for (int r = 0; display && r < grid_.RowCount(); ++r) {
         if (!grid_.GetRowVisible(r))

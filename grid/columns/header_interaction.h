@@ -7,7 +7,9 @@
 // header more than 3 pixels moves it instead (a floating copy follows the
 // mouse, arrows mark the drop target, ChangePosition on release). The second
 // press of a double click fits a column to its widest cell on a grip and
-// raises OnHeaderDblClick on a header.
+// raises OnHeaderDblClick on a header. The interaction only reads the columns:
+// what it wants of them (a width, a position, hiding, a click) it reports as a
+// THeaderRequest, which the window applies.
 //
 // Terms: a column's index is its place in creation order (cells and saved
 // fields), its position its place on screen. x values are the grid widget's.
@@ -16,6 +18,7 @@
 #include <QPoint>
 
 #include <cstdint>
+#include <optional>
 
 class QPainter;
 class TLatticeGrid;
@@ -23,15 +26,30 @@ class TLtCustomColumn;
 
 enum class THeaderDragState : uint8_t { hdNone, hdPressed, hdResizing, hdMoving };
 
+enum class THeaderRequestKind : uint8_t {
+    hrNone,     // nothing to change
+    hrResizeTo, // SetWidth(value)
+    hrMoveTo,   // ChangePosition to position value
+    hrHide,     // SetVisible(false)
+    hrClick     // a click on the header: OnHeaderClick and, with coCanSort, the sort
+};
+
+struct THeaderRequest {
+    THeaderRequestKind kind = THeaderRequestKind::hrNone;
+    int column = -1; // index
+    int value = 0;
+};
+
 class THeaderInteraction {
 public:
     explicit THeaderInteraction(TLatticeGrid &grid) : grid_(grid) {}
 
     // Each answers whether it took the event: a press on the header row, or
-    // any mouse event while a drag runs.
-    bool Press(QPoint point, bool doubleClick);
+    // any mouse event while a drag runs; a press or release that took it
+    // answers with what the window is to do.
+    std::optional<THeaderRequest> Press(QPoint point, bool doubleClick);
     bool Move(QPoint point);
-    bool Release(QPoint point);
+    std::optional<THeaderRequest> Release(QPoint point);
     // The guide lines, or the floating header and the drop arrows, drawn
     // over everything else.
     void Paint(QPainter &painter) const;

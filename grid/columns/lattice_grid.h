@@ -41,6 +41,7 @@ public:
     ~TLatticeGrid() override;
 
     TLtColumns &Columns() { return columns_; }
+    const TLtColumns &Columns() const { return columns_; }
     TColor Color() const { return color_; }
     void SetColor(TColor value);
     // Colour of the grid's font, which columns with ParentFont take over.
@@ -191,6 +192,11 @@ public:
     int PressedHeaderIndex() const override { return header_.PressedColumn(); }
     // The mouse on the header row: pressing, resizing and moving columns.
     const THeaderInteraction &HeaderInteraction() const { return header_; }
+    // The column (index) whose span holds x, -1 for none.
+    int ColumnAt(int x) const;
+    void DrawColumnHeader(QPainter &painter, const TLtCustomColumn &column, const QRect &rect);
+    TCellState CellStateOf(int column, int row);
+    void RefreshHeader() override;
 
     // Geometry in viewport coordinates, inside the frame.
     QRect BodyRect() const;
@@ -219,7 +225,6 @@ protected:
     void RefreshCell(int column, int row) override;
     void RefreshRow(int row) override;
     void RefreshBody() override;
-    void RefreshHeader() override;
     void RowsReplaced() override;
     void SelectedCellReported(int column, int row) override;
     void CellChangeHeard(int column, int row) override;
@@ -271,21 +276,19 @@ private:
     void DrawEmptyCell(QPainter &painter, int column, const QRect &cellRect, const QRect &clip);
     // The cell's grid lines in the given colour; nothing without goGrid.
     void DrawGridLines(QPainter &painter, const QRect &cell, TColor color) const;
-    void DrawColumnHeader(QPainter &painter, const TLtCustomColumn &column, const QRect &rect);
     void DrawEmptyHeader(QPainter &painter, const QRect &rect);
     void DrawClassicHeaderBackground(QPainter &painter, const TLtCustomColumn &column,
                                      const QRect &rect);
     void DrawFocusCell(QPainter &painter);
-    TCellState CellStateOf(int column, int row);
     QColor Resolved(TColor color) const;
     void PressBody(QMouseEvent *event);
-    // Loads the column's element with the cell and applies what it answers.
-    void ApplyElementValue(int column, int row, const QString &text, bool boolean, int integer);
+    // An element's new value for the cell, through OnEditAccept and OnAfterEdit.
+    void ApplyElementValue(int column, int row, int value);
+    // Applies what the header interaction asks for; whether it took the event.
+    bool HeaderTook(const std::optional<THeaderRequest> &request);
     bool ElementRuns(const TLtCustomColumn &column) const;
     void RefreshSelectedRows();
 
-    // The column (index) whose span holds x, -1 for none.
-    int ColumnAt(int x) const;
     // The text-fit hint, or the cell's own hint, for the cell under the mouse.
     void ShowHintFor(int column, int row);
     // The mouse is over the header of a column (-1: over no header): entering
@@ -320,7 +323,6 @@ private:
 
     void ColumnChanged(TLtCustomColumn &column, TColumnChangeKind kind, int parameter);
 
-    friend class THeaderInteraction;
     THeaderInteraction header_{*this};
     TLtColumns columns_;
     TColor color_ = clWindow;

@@ -5,7 +5,6 @@
 #include "grid/columns/cell_info.h"
 #include "grid/columns/column_displays.h"
 #include "grid/columns/column_kinds.h"
-#include "grid/columns/column_plays.h"
 #include "grid/columns/grid_accessible.h"
 #include "grid/columns/grid_lines.h"
 #include "grid/columns/hint_window.h"
@@ -66,21 +65,21 @@ std::optional<std::pair<int, int>> TLatticeGrid::CellAt(QPoint point) const
 
 bool TLatticeGrid::ElementRuns(const TLtCustomColumn &column) const
 {
-    return column.GetColumnPlayClass() != TColumnPlayClass::pcNone && !ReadOnly() &&
+    return column.ElementRole() != TElementRole::erNone && !ReadOnly() &&
            (column.Options().Contains(TColumnOption::coEditing) ||
             column.GetColumnStyle().Contains(TColumnStyleFlag::csClickable));
 }
 
-void TLatticeGrid::ApplyElementValue(int column, int row, const QString &text, bool boolean,
-                                     int integer)
+void TLatticeGrid::ApplyElementValue(int column, int row, int value)
 {
-    if (!DoEditAccept(column, row, text))
+    const TLtCustomColumn &item = *columns_.Item(column);
+    if (!DoEditAccept(column, row, item.ElementText(value)))
         return;
     TCell *cell = GetCell(column, row);
-    if (columns_.Item(column)->ColumnType() == TColumnType::ctBoolean)
-        cell->SetAsBoolean(boolean);
+    if (item.ColumnType() == TColumnType::ctBoolean)
+        cell->SetAsBoolean(value != 0);
     else
-        cell->SetAsInteger(integer);
+        cell->SetAsInteger(value);
     DoAfterEdit(column, row, GetCell(column, row)->GetAsString());
 }
 
@@ -102,14 +101,13 @@ void TLatticeGrid::PressBody(QMouseEvent *event)
     // Only the left button works the interactive elements.
     if (event->button() == Qt::LeftButton && column >= 0 && column < columns_.Count()) {
         const TLtCustomColumn &item = *columns_.Item(column);
-        if (ElementRuns(item) && item.GetColumnPlayClass() == TColumnPlayClass::pcRateColumnPlay) {
+        if (ElementRuns(item)) {
             const QRect cell = CellRect(column, row);
-            const auto &rate = static_cast<const TLtRateColumn &>(item);
             try {
-                if (const auto value = TRateColumnPlay::MouseDown(
-                        rate, cell.size(), event->position().toPoint() - cell.topLeft(),
-                        GetCell(column, row)->GetAsInteger()))
-                    ApplyElementValue(column, row, QString(), false, *value);
+                if (const auto value =
+                        item.ElementPress(cell.size(), event->position().toPoint() - cell.topLeft(),
+                                          *GetCell(column, row)))
+                    ApplyElementValue(column, row, *value);
             } catch (...) {
                 failure = std::current_exception();
             }
@@ -139,7 +137,7 @@ void TLatticeGrid::mousePressEvent(QMouseEvent *event)
         }
     }
     if (event->button() == Qt::LeftButton && ViewState() == TViewState::vsNormal &&
-        !header_.Press(event->position().toPoint(), false))
+        !HeaderTook(header_.Press(event->position().toPoint(), false)))
         PressBody(event);
     else if (event->button() == Qt::RightButton && ViewState() == TViewState::vsNormal && !inHeader)
         PressBody(event);
@@ -151,7 +149,7 @@ void TLatticeGrid::mousePressEvent(QMouseEvent *event)
 void TLatticeGrid::mouseDoubleClickEvent(QMouseEvent *event)
 {
     HideHint();
-    if (event->button() != Qt::LeftButton || header_.Press(event->position().toPoint(), true))
+    if (event->button() != Qt::LeftButton || HeaderTook(header_.Press(event->position().toPoint(), true)))
         return;
     // The second press of a double click is a press like any other.
     PressBody(event);
@@ -172,8 +170,10 @@ void TLatticeGrid::mouseReleaseEvent(QMouseEvent *event)
         EndEditing();
         return;
     }
-    if (header_.Release(event->position().toPoint()))
+    if (HeaderTook(header_.Release(event->position().toPoint()))) {
+        header_.HoverAt(event->position().toPoint());
         return;
+    }
     const bool fromDouble = pressIsDouble_;
     pressIsDouble_ = false;
     const auto at = CellAt(event->position().toPoint());
@@ -193,14 +193,12 @@ void TLatticeGrid::mouseReleaseEvent(QMouseEvent *event)
     if (!CellBounds(column, row))
         return;
     const TLtCustomColumn &item = *columns_.Item(column);
-    if (ElementRuns(item) && item.GetColumnPlayClass() == TColumnPlayClass::pcCheckBoxColumnPlay) {
+    if (ElementRuns(item) && item.ElementChangesOnRelease()) {
         const QRect cell = CellRect(column, row);
-        const auto &box = static_cast<const TLtCheckBoxColumn &>(item);
-        if (const auto value = TCheckBoxColumnPlay::MouseUp(
-                box, cell.size(), enableVisualStyles_, event->position().toPoint() - cell.topLeft(),
-                GetCell(column, row)->GetAsBoolean()))
-            ApplyElementValue(column, row, *value ? QStringLiteral("True") : QStringLiteral("False"),
-                              *value, 0);
+        if (const auto value = item.ElementRelease(cell.size(), enableVisualStyles_,
+                                                   event->position().toPoint() - cell.topLeft(),
+                                                   *GetCell(column, row)))
+            ApplyElementValue(column, row, *value);
         return;
     }
     if (item.AdjustEditRect(CellRect(column, row)).contains(event->position().toPoint()) &&
@@ -249,19 +247,35 @@ void TLatticeGrid::ActivateCell(int column, int row, std::optional<int> value)
         ApplyAndEndEditing();
     const TLtCustomColumn &item = *columns_.Item(column);
     const bool runs = value && ElementRuns(item);
-    const bool box = item.GetColumnPlayClass() == TColumnPlayClass::pcCheckBoxColumnPlay;
+    const bool onRelease = item.ElementChangesOnRelease();
     // The mouse's order: a press sets a rate before the selection, a release
     // raises OnCellClick and then flips a check box.
-    if (runs && !box)
-        ApplyElementValue(column, row, QString(), false, *value);
+    if (runs && !onRelease)
+        ApplyElementValue(column, row, *value);
     SelectCell(column, row, true, {});
     const QRect cell = CellRect(column, row);
     if (cell.isNull() || cell.bottom() > BodyRect().bottom())
         ScrollToRow(row);
     DoCellClick(column, row);
-    if (runs && box && CellBounds(column, row))
-        ApplyElementValue(column, row, *value ? QStringLiteral("True") : QStringLiteral("False"),
-                          *value != 0, 0);
+    if (runs && onRelease && CellBounds(column, row))
+        ApplyElementValue(column, row, *value);
+}
+
+bool TLatticeGrid::HeaderTook(const std::optional<THeaderRequest> &request)
+{
+    if (!request)
+        return false;
+    const int column = request->column;
+    switch (request->kind) {
+    case THeaderRequestKind::hrNone: break;
+    case THeaderRequestKind::hrResizeTo: columns_.Item(column)->SetWidth(request->value); break;
+    case THeaderRequestKind::hrMoveTo:
+        columns_.ChangePosition(columns_.Item(column)->Position(), request->value);
+        break;
+    case THeaderRequestKind::hrHide: columns_.Item(column)->SetVisible(false); break;
+    case THeaderRequestKind::hrClick: ClickHeader(column); break;
+    }
+    return true;
 }
 
 void TLatticeGrid::ClickHeader(int column)
@@ -287,16 +301,8 @@ bool TLatticeGrid::KeyPress(QChar key)
         return false;
     const TLtCustomColumn &item = *columns_.Item(column);
     if (ElementRuns(item)) {
-        if (item.GetColumnPlayClass() == TColumnPlayClass::pcRateColumnPlay) {
-            const auto &rate = static_cast<const TLtRateColumn &>(item);
-            if (const auto value =
-                    TRateColumnPlay::KeyPress(rate, key, GetCell(column, row)->GetAsInteger()))
-                ApplyElementValue(column, row, QString(), false, *value);
-        } else if (const auto value = TCheckBoxColumnPlay::KeyPress(
-                       key, GetCell(column, row)->GetAsBoolean())) {
-            ApplyElementValue(column, row, *value ? QStringLiteral("True") : QStringLiteral("False"),
-                              *value, 0);
-        }
+        if (const auto value = item.ElementKey(key, *GetCell(column, row)))
+            ApplyElementValue(column, row, *value);
         return true;
     }
     if (GridState().Contains(TGridStateFlag::gtEdit) || GridState().Contains(TGridStateFlag::gtInput))

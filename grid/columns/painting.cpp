@@ -158,7 +158,7 @@ void TLatticeGrid::DrawCell(QPainter &painter, int column, int row, const QRect 
         DoCellFormating(column, row, textColor, fontStyle, state);
         paint.textColor = ShownText(isEnabled() ? textColor : clGrayText, fillColor, palette());
         paint.font = WithStyle(item.Font(), fontStyle);
-        if (const TColumnDisplay *display = DisplayFor(item.GetColumnDisplayClass()))
+        if (const TColumnDisplay *display = item.Display())
             display->Paint(painter, item, paint, this);
     }
     if (AppearanceOptions().Contains(TAppearanceOption::aoHintMarks) && !data.GetHint().isEmpty()) {

@@ -3,7 +3,8 @@
 # exported, imported into a new profile and exported again gives the same
 # bytes; a bad file is refused with its line and changes nothing; an export
 # never replaces a profile; a formula is written with an apostrophe; an import
-# keeps the profile it replaces among the backups and says what it changed.
+# keeps the profile it replaces among the backups and says what it changed;
+# neither loads a window-system plugin.
 set -euo pipefail
 yearnbox="$1"
 command -v iconv > /dev/null || { echo "iconv is missing"; exit 77; }
@@ -24,6 +25,11 @@ printf '%s\r\n' 'Road bike,"Red, 21 gears|from the shop",$450,4,12/7/2026,0,True
 cmp "$work/first.csv" "$work/second.csv"
 cmp "$work/a.ybk" "$work/b.ybk"
 head -1 "$work/first.csv" | grep -qx $'Name:,Notes:,Price:,Priority:,Date Added:,Marked:\r'
+
+# The conversions load no window-system plugin at all.
+QT_DEBUG_PLUGINS=1 "$yearnbox" --export-csv "$work/a.ybk" "$work/plain.csv" 2> "$work/plugins"
+cmp "$work/first.csv" "$work/plain.csv"
+if grep -q "platforms" "$work/plugins"; then echo "a platform plugin was loaded"; exit 1; fi
 
 printf 'Name:,Priority:\nA,2\nB,high\n' > "$work/bad.csv"
 if "$yearnbox" --import-csv "$work/bad.csv" "$work/b.ybk" 2> "$work/err"; then

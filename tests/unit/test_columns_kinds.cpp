@@ -3,12 +3,14 @@
 
 #include "test_columns_host.h"
 
+#include "grid/columns/column_displays.h"
 #include "grid/columns/column_kinds.h"
 
 #include <gtest/gtest.h>
 
-
 #include <memory>
+#include <typeindex>
+#include <typeinfo>
 
 namespace {
 using enum TColumnOption;
@@ -80,22 +82,22 @@ TEST(ColumnDefaults, EachKind)
         const char *defaultValue;
         TColumnStyle style;
         TCellEditorClass editor;
-        TColumnDisplayClass display;
-        TColumnPlayClass play;
+        std::type_index display;
+        TElementRole element;
     };
+    // A rate column without glyphs looks the same for every value: a button.
     Row rows[] = {
         {std::make_unique<TLtCustomColumn>(), TColumnType::ctString, TSortType::stAlphabetic,
-         1038, "", {}, TCellEditorClass::ecNone, TColumnDisplayClass::dcNone,
-         TColumnPlayClass::pcNone},
+         1038, "", {}, TCellEditorClass::ecNone, typeid(void), TElementRole::erNone},
         {std::make_unique<TLtTextColumn>(), TColumnType::ctString, TSortType::stAlphabetic,
          9230, "", {csCanEdit, csFitToLargest, csTextFitHint}, TCellEditorClass::ecLtEdit,
-         TColumnDisplayClass::dcTextColumnDisplay, TColumnPlayClass::pcNone},
+         typeid(TTextColumnDisplay), TElementRole::erNone},
         {std::make_unique<TLtRateColumn>(), TColumnType::ctInteger, TSortType::stNumeric, 1038,
-         "0", {csFitToLargest}, TCellEditorClass::ecNone,
-         TColumnDisplayClass::dcRateColumnDisplay, TColumnPlayClass::pcRateColumnPlay},
+         "0", {csFitToLargest}, TCellEditorClass::ecNone, typeid(TRateColumnDisplay),
+         TElementRole::erButton},
         {std::make_unique<TLtCheckBoxColumn>(), TColumnType::ctBoolean, TSortType::stBoolean,
          1038, "", {csCanEdit, csFitToLargest}, TCellEditorClass::ecNone,
-         TColumnDisplayClass::dcCheckBoxColumnDisplay, TColumnPlayClass::pcCheckBoxColumnPlay},
+         typeid(TCheckBoxColumnDisplay), TElementRole::erCheckBox},
     };
     for (const Row &row : rows) {
         const TLtCustomColumn &column = *row.column;
@@ -106,8 +108,10 @@ TEST(ColumnDefaults, EachKind)
         EXPECT_EQ(column.DefaultValue(), QString::fromLatin1(row.defaultValue));
         EXPECT_EQ(column.GetColumnStyle(), row.style);
         EXPECT_EQ(column.GetCellEditorClass(), row.editor);
-        EXPECT_EQ(column.GetColumnDisplayClass(), row.display);
-        EXPECT_EQ(column.GetColumnPlayClass(), row.play);
+        const TColumnDisplay *display = column.Display();
+        EXPECT_EQ(display ? std::type_index(typeid(*display)) : std::type_index(typeid(void)),
+                  row.display);
+        EXPECT_EQ(column.ElementRole(), row.element);
     }
 }
 
