@@ -468,7 +468,7 @@ std::optional<QString> TLatticeGrid::LinkAt(QPoint point)
         return std::nullopt;
     const auto [column, row] = *at;
     TLtCustomColumn &item = *columns_.Item(column);
-    if (item.GetColumnDisplayClass() != TColumnDisplayClass::dcTextColumnDisplay)
+    if (const TColumnDisplay *display = item.Display(); !display || !display->ShowsText())
         return std::nullopt;
     // The text and font as the cell is painted.
     TCell &data = *GetCell(column, row);
