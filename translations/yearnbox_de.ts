@@ -447,7 +447,7 @@
     </message>
     <message>
         <source>Save &amp;Anyway</source>
-        <translation>&amp;Trotzdem speichern</translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Go to Item</source>
@@ -475,7 +475,7 @@
     </message>
     <message>
         <source>Already in %1: %2</source>
-        <translation>Schon in %1: %2</translation>
+        <translation>Bereits in %1: %2</translation>
     </message>
 </context>
 <context>

@@ -447,7 +447,7 @@
     </message>
     <message>
         <source>Save &amp;Anyway</source>
-        <translation>&amp;Guardar igualmente</translation>
+        <translation>&amp;Añadir</translation>
     </message>
     <message>
         <source>&amp;Go to Item</source>

@@ -447,11 +447,11 @@
     </message>
     <message>
         <source>Save &amp;Anyway</source>
-        <translation>&amp;Enregistrer quand même</translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>&amp;Go to Item</source>
-        <translation>&amp;Aller au souhait</translation>
+        <translation>&amp;Voir le souhait</translation>
     </message>
     <message>
         <source>Duplicate item</source>

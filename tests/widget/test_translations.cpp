@@ -66,14 +66,15 @@ public:
     void Register(const TDesktopFileType &) override {}
 };
 
-// Where a caption runs past its control: a label's text wider or taller than
-// the label, or the label past its parent's edge; a button's icon and text
-// (to the last letter's right edge) wider than the button's inside.
+// Where a shown caption runs past its control (a hidden one is not laid out):
+// a label's text wider or taller than the label, or the label past its
+// parent's edge; a button's icon and text (to the last letter's right edge)
+// wider than the button's inside.
 QStringList ClippedCaptions(const QWidget &window)
 {
     QStringList clipped;
     for (const QLabel *label : window.findChildren<QLabel *>()) {
-        if (label->text().isEmpty())
+        if (label->text().isEmpty() || !label->isVisible())
             continue;
         const QRect inside = label->contentsRect();
         const QFontMetrics metrics = label->fontMetrics();
@@ -86,7 +87,7 @@ QStringList ClippedCaptions(const QWidget &window)
             clipped.append(label->objectName() + QStringLiteral(": ") + label->text());
     }
     for (const QAbstractButton *button : window.findChildren<QAbstractButton *>()) {
-        if (button->text().isEmpty())
+        if (button->text().isEmpty() || !button->isVisible())
             continue;
         QStyleOptionButton option;
         option.initFrom(button);
