@@ -1,6 +1,7 @@
 #include "app/duplicate_line.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -12,11 +13,11 @@ constexpr int kMargin = 4;
 
 TDuplicateLine::TDuplicateLine(QWidget *window)
     : QFrame(window), text_(new QLabel(this)),
-      saveAnyway_(new QPushButton(QStringLiteral("Save &Anyway"), this)),
-      goToItem_(new QPushButton(QStringLiteral("&Go to Item"), this))
+      saveAnyway_(new QPushButton(QCoreApplication::translate("TForm1", "Save &Anyway"), this)),
+      goToItem_(new QPushButton(QCoreApplication::translate("TForm1", "&Go to Item"), this))
 {
     setObjectName(QStringLiteral("DuplicateLine"));
-    setAccessibleName(QStringLiteral("Duplicate item"));
+    setAccessibleName(QCoreApplication::translate("TForm1", "Duplicate item"));
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::ToolTipBase);
     setForegroundRole(QPalette::ToolTipText);

@@ -3,9 +3,12 @@
 #include "app/item_columns.h"
 #include "app/print_document.h"
 #include "grid/cell.h"
+#include "grid/columns/accessible_texts.h"
 #include "grid/columns/column_kinds.h"
 #include "grid/columns/custom_column.h"
 #include "grid/columns/lattice_grid.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -141,10 +144,8 @@ void AppendItem(QString &out, const TGiftItem &item, int maxStars)
     QString about;
     if (stars > 0) {
         // Filled stars, then the empty ones, read out as the grid's cell is.
-        about += QStringLiteral("<span class=\"stars\" role=\"img\" aria-label=\"%1 of %2 %3\">%4")
-                     .arg(stars)
-                     .arg(maxStars)
-                     .arg(maxStars == 1 ? QLatin1String("star") : QLatin1String("stars"),
+        about += QStringLiteral("<span class=\"stars\" role=\"img\" aria-label=\"%1\">%2")
+                     .arg(Escaped(AccessibleRateText(QString(), stars, maxStars, false)),
                           QString(stars, QChar(0x2605)));
         if (stars < maxStars)
             about += QLatin1String("<span>") + QString(maxStars - stars, QChar(0x2606)) +
@@ -154,7 +155,8 @@ void AppendItem(QString &out, const TGiftItem &item, int maxStars)
     if (!item.price.trimmed().isEmpty())
         about += QLatin1String("<span class=\"price\">") + Escaped(item.price) + QLatin1String("</span>");
     if (item.marked)
-        about += QStringLiteral("<span class=\"mark\">\u2713 Marked</span>");
+        about += QStringLiteral("<span class=\"mark\">\u2713 %1</span>")
+                     .arg(Escaped(QCoreApplication::translate("TGiftPage", "Marked")));
     if (!about.isEmpty())
         out += QLatin1String("<p class=\"about\">") + about + QLatin1String("</p>");
     if (!item.notes.trimmed().isEmpty()) {
@@ -188,10 +190,12 @@ QString GiftPageHtml(const TGiftPage &page)
 {
     const QString title = Escaped(page.title);
     QString out = QStringLiteral(
-                      "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+                      "<!DOCTYPE html>\n<html lang=\"%1\">\n<head>\n<meta charset=\"utf-8\">\n"
                       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-                      "<title>%1</title>\n<style>\n")
-                      .arg(title);
+                      "<title>%2</title>\n<style>\n")
+                      .arg(QCoreApplication::translate("TGiftPage", "en",
+                                                       "the page's language, an HTML lang code"),
+                           title);
     out += QLatin1String(kStyle);
     out += QStringLiteral("</style>\n</head>\n<body>\n<main>\n<h1>%1</h1>\n").arg(title);
     if (!page.items.empty()) {

@@ -8,7 +8,8 @@
 // https://), nothing else markup.
 //
 // Flow: GiftPageOf reads the grid as the printed list would (TPrintRequest:
-// the title, "Marked items only", the totals); GiftPageHtml writes the text.
+// the title, "Marked items only", the totals); GiftPageHtml writes the text,
+// its own few words in the language installed.
 
 #include <QString>
 #include <QStringList>

@@ -67,9 +67,9 @@ void TForm1::AddLinkMenus(QMenu &menu)
                     Guarded(&messages_, [this, act, link] { act(*this, link); }));
         return sub->menuAction();
     };
-    add(QStringLiteral("Open Link"), [](TForm1 &form, const QString &link) { form.OpenLink(link); })
+    add(tr("Open Link"), [](TForm1 &form, const QString &link) { form.OpenLink(link); })
         ->setShortcut(Qt::CTRL | Qt::Key_L);
-    add(QStringLiteral("Copy Link"), [](TForm1 &, const QString &link) { CopyLink(link); });
+    add(tr("Copy Link"), [](TForm1 &, const QString &link) { CopyLink(link); });
 }
 
 void TForm1::OpenSelectedItemLink()

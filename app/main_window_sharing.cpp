@@ -91,11 +91,11 @@ void TForm1::ImportItems()
 
 void TForm1::ShareAsWebPage()
 {
-    const std::optional<TPrintRequest> request = AskPrintOptions(QStringLiteral("Share as Web Page"));
+    const std::optional<TPrintRequest> request = AskPrintOptions(tr("Share as Web Page"));
     if (!request)
         return;
-    TFileDialog dialog(TFileDialogKind::fdSave, QStringLiteral("Share as Web Page"),
-                       QStringLiteral("Web Page (*.html)"), dialogs_);
+    TFileDialog dialog(TFileDialogKind::fdSave, tr("Share as Web Page"),
+                       tr("Web Page (*.html)"), dialogs_);
     dialog.SetFileName(QFileInfo(CurrentProfilePath()).absolutePath() + QLatin1Char('/') +
                        request->title + QStringLiteral(".html"));
     if (!dialog.Execute())
@@ -105,13 +105,13 @@ void TForm1::ShareAsWebPage()
         !file.endsWith(QStringLiteral(".htm"), Qt::CaseInsensitive))
         file += QStringLiteral(".html");
     if (const QString refusal = CsvExportRefusal(CurrentProfilePath(), file); !refusal.isEmpty()) {
-        messages_.ShowDetailedMessage(QStringLiteral("File could not be saved."),
+        messages_.ShowDetailedMessage(tr("File could not be saved."),
                                       QStringLiteral("\"%1\" %2").arg(QFileInfo(file).fileName(), refusal));
         return;
     }
     try {
         WriteWholeFile(file, GiftPageHtml(GiftPageOf(*latticeGrid1_, *request)).toUtf8());
     } catch (const EYearnboxError &error) {
-        messages_.ShowDetailedMessage(QStringLiteral("File could not be saved."), error.Message());
+        messages_.ShowDetailedMessage(tr("File could not be saved."), error.Message());
     }
 }

@@ -5,6 +5,7 @@
 #include "platform/file_identity.h"
 #include "platform/files.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 QString SameNameKey(QStringView name)
@@ -22,7 +23,8 @@ QString SameNameWarning(const TSameNameHit &hit)
     QString what = hit.item.name;
     if (!hit.item.price.isEmpty())
         what += QStringLiteral(", ") + hit.item.price;
-    return QStringLiteral("Already in %1: %2").arg(QFileInfo(hit.profile.path).fileName(), what);
+    return QCoreApplication::translate("TForm1", "Already in %1: %2")
+        .arg(QFileInfo(hit.profile.path).fileName(), what);
 }
 
 std::optional<TSameNameIndex::TStamp> TSameNameIndex::StampOf(const QString &path)

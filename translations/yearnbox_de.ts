@@ -441,6 +441,42 @@
         <source>Notice</source>
         <translation>Hinweis</translation>
     </message>
+    <message>
+        <source>Share as Web Page…</source>
+        <translation>Als Webseite teilen…</translation>
+    </message>
+    <message>
+        <source>Save &amp;Anyway</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Item</source>
+        <translation>&amp;Zum Wunsch</translation>
+    </message>
+    <message>
+        <source>Duplicate item</source>
+        <translation>Doppelter Wunsch</translation>
+    </message>
+    <message>
+        <source>Open Link</source>
+        <translation>Link öffnen</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>Link kopieren</translation>
+    </message>
+    <message>
+        <source>Share as Web Page</source>
+        <translation>Als Webseite teilen</translation>
+    </message>
+    <message>
+        <source>Web Page (*.html)</source>
+        <translation>Webseite (*.html)</translation>
+    </message>
+    <message>
+        <source>Already in %1: %2</source>
+        <translation>Bereits in %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -478,6 +514,18 @@
     <message>
         <source>Ask me at Startup about this.</source>
         <translation>Beim Start danach fragen.</translation>
+    </message>
+</context>
+<context>
+    <name>TGiftPage</name>
+    <message>
+        <source>Marked</source>
+        <translation>Markiert</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>the page&apos;s language, an HTML lang code</comment>
+        <translation>de</translation>
     </message>
 </context>
 <context>

@@ -441,6 +441,42 @@
         <source>Notice</source>
         <translation>Aviso</translation>
     </message>
+    <message>
+        <source>Share as Web Page…</source>
+        <translation>Compartir como página web…</translation>
+    </message>
+    <message>
+        <source>Save &amp;Anyway</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Item</source>
+        <translation>&amp;Ir al deseo</translation>
+    </message>
+    <message>
+        <source>Duplicate item</source>
+        <translation>Deseo duplicado</translation>
+    </message>
+    <message>
+        <source>Open Link</source>
+        <translation>Abrir enlace</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>Copiar enlace</translation>
+    </message>
+    <message>
+        <source>Share as Web Page</source>
+        <translation>Compartir como página web</translation>
+    </message>
+    <message>
+        <source>Web Page (*.html)</source>
+        <translation>Página web (*.html)</translation>
+    </message>
+    <message>
+        <source>Already in %1: %2</source>
+        <translation>Ya está en %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -478,6 +514,18 @@
     <message>
         <source>Ask me at Startup about this.</source>
         <translation>Preguntarme al iniciar.</translation>
+    </message>
+</context>
+<context>
+    <name>TGiftPage</name>
+    <message>
+        <source>Marked</source>
+        <translation>Marcado</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>the page&apos;s language, an HTML lang code</comment>
+        <translation>es</translation>
     </message>
 </context>
 <context>

@@ -441,6 +441,42 @@
         <source>Notice</source>
         <translation>Avis</translation>
     </message>
+    <message>
+        <source>Share as Web Page…</source>
+        <translation>Partager en page web…</translation>
+    </message>
+    <message>
+        <source>Save &amp;Anyway</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Item</source>
+        <translation>&amp;Voir le souhait</translation>
+    </message>
+    <message>
+        <source>Duplicate item</source>
+        <translation>Souhait en double</translation>
+    </message>
+    <message>
+        <source>Open Link</source>
+        <translation>Ouvrir le lien</translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation>Copier le lien</translation>
+    </message>
+    <message>
+        <source>Share as Web Page</source>
+        <translation>Partager en page web</translation>
+    </message>
+    <message>
+        <source>Web Page (*.html)</source>
+        <translation>Page web (*.html)</translation>
+    </message>
+    <message>
+        <source>Already in %1: %2</source>
+        <translation>Déjà dans %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>
@@ -478,6 +514,18 @@
     <message>
         <source>Ask me at Startup about this.</source>
         <translation>Demander au démarrage.</translation>
+    </message>
+</context>
+<context>
+    <name>TGiftPage</name>
+    <message>
+        <source>Marked</source>
+        <translation>Marqué</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>the page&apos;s language, an HTML lang code</comment>
+        <translation>fr</translation>
     </message>
 </context>
 <context>

@@ -1,12 +1,14 @@
 // The program in German, French and Spanish: the language chosen from the
 // locale variables, the translations found beside the test binary as beside
 // the program, and every caption still inside its control at the designed
-// sizes. Each window is also saved as a PNG (translated-windows/ in the build
-// folder) to be looked at.
+// sizes, the web page in the same words. Each window is also saved as a PNG
+// (translated-windows/ in the build folder) to be looked at.
 
 #include "app/about_window.h"
 #include "app/association_window.h"
+#include "app/duplicate_line.h"
 #include "app/file_association.h"
+#include "app/gift_page.h"
 #include "app/translations.h"
 #include "platform/desktop_registration.h"
 #include "tests/support/main_window_test.h"
@@ -16,7 +18,9 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
@@ -26,6 +30,8 @@
 #include <QTranslator>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -60,14 +66,15 @@ public:
     void Register(const TDesktopFileType &) override {}
 };
 
-// Where a caption runs past its control: a label's text wider or taller than
-// the label, or the label past its parent's edge; a button's icon and text
-// (to the last letter's right edge) wider than the button's inside.
+// Where a shown caption runs past its control (a hidden one is not laid out):
+// a label's text wider or taller than the label, or the label past its
+// parent's edge; a button's icon and text (to the last letter's right edge)
+// wider than the button's inside.
 QStringList ClippedCaptions(const QWidget &window)
 {
     QStringList clipped;
     for (const QLabel *label : window.findChildren<QLabel *>()) {
-        if (label->text().isEmpty())
+        if (label->text().isEmpty() || !label->isVisible())
             continue;
         const QRect inside = label->contentsRect();
         const QFontMetrics metrics = label->fontMetrics();
@@ -80,7 +87,7 @@ QStringList ClippedCaptions(const QWidget &window)
             clipped.append(label->objectName() + QStringLiteral(": ") + label->text());
     }
     for (const QAbstractButton *button : window.findChildren<QAbstractButton *>()) {
-        if (button->text().isEmpty())
+        if (button->text().isEmpty() || !button->isVisible())
             continue;
         QStyleOptionButton option;
         option.initFrom(button);
@@ -146,7 +153,7 @@ TEST_P(TranslatedWindowsTest, CaptionsFitTheirControls)
         EXPECT_TRUE(installed.isEmpty()) << "English is the program's own text";
     else
         ASSERT_EQ(installed, language) << "no yearnbox_" << language.toStdString() << ".qm found";
-    Show();
+    ShowWith({"Red bike,,$100,1,12/7/2026,0,False"});
     EXPECT_TRUE(ClippedCaptions(*form).isEmpty())
         << ClippedCaptions(*form).join(u'\n').toStdString();
     SaveForLooking(*form, language, QStringLiteral("main-window"));
@@ -156,6 +163,28 @@ TEST_P(TranslatedWindowsTest, CaptionsFitTheirControls)
     EXPECT_TRUE(ClippedCaptions(*form).isEmpty())
         << ClippedCaptions(*form).join(u'\n').toStdString();
     SaveForLooking(*form, language, QStringLiteral("entry-panel"));
+
+    // The same-name line: its buttons' Alt keys differ from each other and
+    // from every other shown button's.
+    form->Edit1()->setText(QStringLiteral("Red bike"));
+    form->Edit3()->setText(QStringLiteral("$90"));
+    QTest::mouseClick(form->BitBtn2(), Qt::LeftButton);
+    TDuplicateLine &line = *form->DuplicateLine();
+    ASSERT_TRUE(line.isVisible());
+    EXPECT_TRUE(ClippedCaptions(line).isEmpty()) << ClippedCaptions(line).join(u'\n').toStdString();
+    for (const QPushButton *button : {line.SaveAnyway(), line.GoToItem()})
+        EXPECT_LE(button->geometry().right(), line.contentsRect().right())
+            << button->text().toStdString() << " past the line's edge";
+    QStringList keys;
+    for (const QAbstractButton *button : form->findChildren<QAbstractButton *>())
+        if (button->isVisible() && !QKeySequence::mnemonic(button->text()).isEmpty())
+            keys.append(QKeySequence::mnemonic(button->text()).toString());
+    for (const QPushButton *button : {line.SaveAnyway(), line.GoToItem()}) {
+        const QString key = QKeySequence::mnemonic(button->text()).toString();
+        EXPECT_FALSE(key.isEmpty()) << button->text().toStdString();
+        EXPECT_EQ(keys.count(key), 1) << key.toStdString();
+    }
+    SaveForLooking(line, language, QStringLiteral("duplicate-line"));
 
     TForm2 about(modal);
     about.show();
@@ -186,6 +215,28 @@ TEST_P(TranslatedWindowsTest, CaptionsFitTheirControls)
             << ClippedCaptions(box).join(u'\n').toStdString();
         SaveForLooking(box, language, QString::fromLatin1(name));
     }
+}
+
+// The web page written from the window speaks the window's language.
+TEST_P(TranslatedWindowsTest, TheWebPageIsInTheLanguage)
+{
+    struct TWords {
+        const char *language, *stars, *marked;
+    };
+    const TWords table[] = {{"en", "3 of 5 stars", "Marked"},
+                            {"de", "3 von 5 Sternen", "Markiert"},
+                            {"fr", "3 sur 5 étoiles", "Marqué"},
+                            {"es", "3 de 5 estrellas", "Marcado"}};
+    const auto words = std::find_if(std::begin(table), std::end(table), [&](const TWords &w) {
+        return language == QLatin1String(w.language);
+    });
+    ASSERT_NE(words, std::end(table));
+    const QString html = GiftPageHtml({"Toys", 5, {{"Lamp", "", "", 3, true}}, {}});
+    for (const QString &text :
+         {QStringLiteral("<html lang=\"%1\">").arg(language),
+          QStringLiteral("aria-label=\"%1\"").arg(QString::fromUtf8(words->stars)),
+          QStringLiteral("\u2713 %1</span>").arg(QString::fromUtf8(words->marked))})
+        EXPECT_TRUE(html.contains(text)) << text.toStdString() << "\n" << html.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedWindowsTest,
