@@ -230,7 +230,7 @@ TEST_F(GridViewTest, ClickingTheCheckBoxMarksTheRowYellowAndSavesIt)
     ShowWith({kKite, kBall});
     Click(Centre(6, 0));
     EXPECT_EQ(Profile(), ProfileBytes({"Kite,red,$20,2,12/7/2026,0,True", kBall}));
-    form->Edit4()->setFocus();
+    form->ComboBox1()->setFocus();
     QApplication::processEvents();
     const QImage picture = Picture();
     for (int c = 0; c < 7; ++c)
@@ -289,7 +289,7 @@ TEST_F(GridViewTest, ADigitTypedOnTheSelectedRowSetsThePriority)
 TEST_F(GridViewTest, AFileValueAboveTheMaximumDrawsFiveStars)
 {
     ShowWith({kBall});
-    form->Edit4()->setFocus();
+    form->ComboBox1()->setFocus();
     QApplication::processEvents();
     const QImage picture = Picture();
     const QRect cell = Grid().CellRect(3, 0);
@@ -407,7 +407,7 @@ TEST_F(GridViewTest, ALongTextEndsInAnEllipsis)
 {
     ShowWith({"A very long name that cannot possibly fit,,$1,1,12/7/2026,0,False",
            "Short,,$1,1,12/7/2026,0,False"});
-    form->Edit4()->setFocus();
+    form->ComboBox1()->setFocus();
     QApplication::processEvents();
     const QImage picture = Picture();
     // The text is cut to the cell less its 2-pixel margins, and still fills most of it.
@@ -454,7 +454,7 @@ TEST_F(GridViewTest, RestingOnATextThatDoesNotFitShowsItWholeInAHint)
 TEST_F(GridViewTest, PaintingCallbacksColourCellsAndRunAfterDrawing)
 {
     ShowWith({kKite, kBall});
-    form->Edit4()->setFocus();
+    form->ComboBox1()->setFocus();
     int postDraws = 0;
     Grid().OnCellColoring = [](TLatticeGrid &, int column, int row, TColor &color, TColor &,
                                TCellState state) {
@@ -471,7 +471,7 @@ TEST_F(GridViewTest, PaintingCallbacksColourCellsAndRunAfterDrawing)
 TEST_F(GridViewTest, TheSortedColumnCanBeDarkenedAndAnEmptyGridShowsItsCaption)
 {
     ShowWith({kKite});
-    form->Edit4()->setFocus();
+    form->ComboBox1()->setFocus();
     Grid().Columns().Item(1)->SetSorted(true);
     Grid().SetSortedStyle(TSortedStyle::soDarker);
     EXPECT_EQ(Picture().pixelColor(Background(1, 0)), QColor(0xF4, 0xF4, 0xF4));
@@ -504,7 +504,7 @@ TEST_F(GridViewTest, UnderADarkPaletteEveryTextReadsOnMarkedAndUnmarkedRows)
     const QPalette before = QApplication::palette();
     QApplication::setPalette(DarkPalette());
     ShowWith({kKite, kBook});
-    form->Edit4()->setFocus();
+    form->ComboBox1()->setFocus();
     QApplication::processEvents();
     const QImage picture = Picture();
     struct Row {
