@@ -58,8 +58,8 @@ bool TWordMatcher::Matches(QStringView text) const
             _mm_or_si128(_mm_cmpeq_epi16(units, lower), _mm_cmpeq_epi16(units, upper));
         const __m128i ascii = _mm_cmpeq_epi16(_mm_and_si128(units, notAscii), zero);
         // One bit per character (the low one of its two bytes) where a match may begin.
-        unsigned mask = (unsigned(_mm_movemask_epi8(letter)) | ~unsigned(_mm_movemask_epi8(ascii))) &
-                        0x5555u;
+        unsigned mask =
+            (unsigned(_mm_movemask_epi8(letter)) | ~unsigned(_mm_movemask_epi8(ascii))) & 0x5555u;
         for (; mask != 0; mask &= mask - 1)
             if (WordAt(text, at + (__builtin_ctz(mask) >> 1)))
                 return true;

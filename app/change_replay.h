@@ -25,9 +25,9 @@ int SameItemRow(TLtCustomGridControl &grid, const TRowSnapshot &snapshot, int hi
 
 // How a change went on the list.
 enum class TReplayOutcome {
-    roClean,     // made without touching the other writer's change
-    roMetOther,  // made over a change of the other writer's to the same item
-    roNothing,   // nothing to do: the item is gone and the change removed it
+    roClean,    // made without touching the other writer's change
+    roMetOther, // made over a change of the other writer's to the same item
+    roNothing,  // nothing to do: the item is gone and the change removed it
 };
 
 // Moves the item from one state to the other (none before an add, none after

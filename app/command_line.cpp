@@ -54,8 +54,10 @@ TCommandLine ParseCommandLine(const QList<QByteArray> &arguments)
                 return UsageError(QStringLiteral("%1 needs exactly two file names")
                                       .arg(QString::fromLatin1(argument)));
             QString first, second;
-            if (!DecodeFileName(arguments[i + 1], first) || !DecodeFileName(arguments[i + 2], second))
-                return UsageError(QStringLiteral("a file name is not valid in the system's encoding"));
+            if (!DecodeFileName(arguments[i + 1], first) ||
+                !DecodeFileName(arguments[i + 2], second))
+                return UsageError(
+                    QStringLiteral("a file name is not valid in the system's encoding"));
             line.file = exporting ? first : second;
             if (argument == "--export-html") {
                 line.action = TCommandAction::caExportHtml;
@@ -69,9 +71,11 @@ TCommandLine ParseCommandLine(const QList<QByteArray> &arguments)
             if (i + 1 >= arguments.size())
                 return UsageError(QStringLiteral("--screenshot needs a file name"));
             if (!DecodeFileName(arguments[++i], line.screenshot))
-                return UsageError(QStringLiteral("the --screenshot file name is not valid in the system's encoding"));
+                return UsageError(QStringLiteral(
+                    "the --screenshot file name is not valid in the system's encoding"));
         } else {
-            return UsageError(QStringLiteral("unknown option %1").arg(QString::fromLocal8Bit(argument)));
+            return UsageError(
+                QStringLiteral("unknown option %1").arg(QString::fromLocal8Bit(argument)));
         }
     }
     QByteArray file;

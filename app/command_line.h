@@ -14,8 +14,15 @@
 #include <QList>
 #include <QString>
 
-enum class TCommandAction { caRun, caHelp, caVersion, caUsageError, caExportCsv, caImportCsv,
-                            caExportHtml };
+enum class TCommandAction {
+    caRun,
+    caHelp,
+    caVersion,
+    caUsageError,
+    caExportCsv,
+    caImportCsv,
+    caExportHtml
+};
 
 struct TCommandLine {
     TCommandAction action = TCommandAction::caRun;

@@ -139,7 +139,7 @@ std::vector<int> HeaderColumns(const QStringList &fields)
 
 QStringList CsvCaptions()
 {
-    return {QStringLiteral("Name:"), QStringLiteral("Notes:"), QStringLiteral("Price:"),
+    return {QStringLiteral("Name:"),     QStringLiteral("Notes:"),      QStringLiteral("Price:"),
             QStringLiteral("Priority:"), QStringLiteral("Date Added:"), QStringLiteral("Marked:")};
 }
 
@@ -273,9 +273,8 @@ void TCsvItemReader::Take(const TCsvRecord &record)
             chars += mark;
         } else {
             if (AppendText(item[size_t(column)]) && notes_.pipeTexts++ < kPipesNamed)
-                notes_.pipes.append(
-                    QCoreApplication::translate("EConvertError", "line %1: %2")
-                        .arg(QString::number(record.line), CaptionOf(column)));
+                notes_.pipes.append(QCoreApplication::translate("EConvertError", "line %1: %2")
+                                        .arg(QString::number(record.line), CaptionOf(column)));
             if (column == icDateAdded && IsBlank(QStringView(chars).sliced(start))) {
                 chars.resize(start);
                 chars += today_;

@@ -317,8 +317,7 @@ void TCsvParser::Finish()
 {
     switch (state_) {
     case TState::stRecordStart:
-    case TState::stAfterCr:
-        return;
+    case TState::stAfterCr: return;
     case TState::stQuoted:
         Refuse(opened_,
                QCoreApplication::translate("EConvertError", "a quoted field is not closed"));

@@ -97,7 +97,14 @@ public:
     void Finish();
 
 private:
-    enum class TState { stRecordStart, stFieldStart, stPlain, stQuoted, stQuoteInQuoted, stAfterCr };
+    enum class TState {
+        stRecordStart,
+        stFieldStart,
+        stPlain,
+        stQuoted,
+        stQuoteInQuoted,
+        stAfterCr
+    };
     void EndField();
     void EndRecord();
     void CountLines(QStringView run);

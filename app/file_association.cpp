@@ -32,8 +32,9 @@ TDesktopFileType YearnboxFileType(const QString &executable)
     type.id = QStringLiteral("yearnbox");
     type.name = QStringLiteral("Yearnbox");
     type.comment = QStringLiteral("Keep wish lists, saved as you type");
-    type.keywords = {QStringLiteral("wish list"), QStringLiteral("wishlist"), QStringLiteral("gift"),
-                     QStringLiteral("present"), QStringLiteral("shopping"), QStringLiteral("price")};
+    type.keywords = {QStringLiteral("wish list"), QStringLiteral("wishlist"),
+                     QStringLiteral("gift"),      QStringLiteral("present"),
+                     QStringLiteral("shopping"),  QStringLiteral("price")};
     type.typeComment = QStringLiteral("Yearnbox Profile");
     type.translations = {
         {QStringLiteral("de"),

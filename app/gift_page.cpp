@@ -78,8 +78,8 @@ QString Escaped(QStringView text)
 // The length of the "http://", "https://" or "www." that text begins with; 0 without.
 qsizetype LinkPrefix(QStringView text)
 {
-    for (const QLatin1String prefix : {QLatin1String("http://"), QLatin1String("https://"),
-                                       QLatin1String("www.")})
+    for (const QLatin1String prefix :
+         {QLatin1String("http://"), QLatin1String("https://"), QLatin1String("www.")})
         if (text.startsWith(prefix, Qt::CaseInsensitive))
             return prefix.size();
     return 0;
@@ -98,8 +98,8 @@ qsizetype LinkLength(QStringView text)
         const QChar last = text[end - 1];
         if (QStringView(u".,;:!?").contains(last)) {
             --end;
-        } else if (last == QLatin1Char(')') &&
-                   text.first(end).count(QLatin1Char('(')) < text.first(end).count(QLatin1Char(')'))) {
+        } else if (last == QLatin1Char(')') && text.first(end).count(QLatin1Char('(')) <
+                                                   text.first(end).count(QLatin1Char(')'))) {
             --end;
         } else {
             break;
@@ -153,7 +153,8 @@ void AppendItem(QString &out, const TGiftItem &item, int maxStars)
         about += QLatin1String("</span>");
     }
     if (!item.price.trimmed().isEmpty())
-        about += QLatin1String("<span class=\"price\">") + Escaped(item.price) + QLatin1String("</span>");
+        about += QLatin1String("<span class=\"price\">") + Escaped(item.price) +
+                 QLatin1String("</span>");
     if (item.marked)
         about += QStringLiteral("<span class=\"mark\">\u2713 %1</span>")
                      .arg(Escaped(QCoreApplication::translate("TGiftPage", "Marked")));
@@ -177,11 +178,10 @@ TGiftPage GiftPageOf(TLatticeGrid &grid, const TPrintRequest &request)
     for (int r = 0; r < grid.RowCount(); ++r) {
         if (!IsPrintedRow(grid, r, request.markedOnly))
             continue;
-        page.items.push_back({grid.GetCell(icName, r)->GetAsString(),
-                              grid.GetCell(icNotes, r)->GetAsString(),
-                              grid.GetCell(icPrice, r)->GetAsString(),
-                              grid.GetCell(icPriority, r)->GetAsInteger(),
-                              grid.GetCell(icMark, r)->GetAsBoolean()});
+        page.items.push_back(
+            {grid.GetCell(icName, r)->GetAsString(), grid.GetCell(icNotes, r)->GetAsString(),
+             grid.GetCell(icPrice, r)->GetAsString(), grid.GetCell(icPriority, r)->GetAsInteger(),
+             grid.GetCell(icMark, r)->GetAsBoolean()});
     }
     return page;
 }
@@ -189,13 +189,13 @@ TGiftPage GiftPageOf(TLatticeGrid &grid, const TPrintRequest &request)
 QString GiftPageHtml(const TGiftPage &page)
 {
     const QString title = Escaped(page.title);
-    QString out = QStringLiteral(
-                      "<!DOCTYPE html>\n<html lang=\"%1\">\n<head>\n<meta charset=\"utf-8\">\n"
-                      "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-                      "<title>%2</title>\n<style>\n")
-                      .arg(QCoreApplication::translate("TGiftPage", "en",
-                                                       "the page's language, an HTML lang code"),
-                           title);
+    QString out =
+        QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\">\n<head>\n<meta charset=\"utf-8\">\n"
+                       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+                       "<title>%2</title>\n<style>\n")
+            .arg(QCoreApplication::translate("TGiftPage", "en",
+                                             "the page's language, an HTML lang code"),
+                 title);
     out += QLatin1String(kStyle);
     out += QStringLiteral("</style>\n</head>\n<body>\n<main>\n<h1>%1</h1>\n").arg(title);
     if (!page.items.empty()) {

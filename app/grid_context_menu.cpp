@@ -33,11 +33,12 @@ bool TGridContextMenu::eventFilter(QObject *, QEvent *event)
 {
     // The Menu key and Shift+F10 open it too, under the selected cell (or the
     // body's corner).
-    const bool shiftF10 = event->type() == QEvent::KeyPress &&
-                          static_cast<QKeyEvent *>(event)->keyCombination() ==
-                              QKeyCombination(Qt::ShiftModifier, Qt::Key_F10);
-    if (shiftF10 || (event->type() == QEvent::ContextMenu &&
-                     static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard)) {
+    const bool shiftF10 =
+        event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->keyCombination() ==
+                                                 QKeyCombination(Qt::ShiftModifier, Qt::Key_F10);
+    if (shiftF10 ||
+        (event->type() == QEvent::ContextMenu &&
+         static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard)) {
         const int row = grid_.SelectedRow();
         const QRect cell = row >= 0 ? grid_.CellRect(std::max(grid_.SelectedColumn(), 0), row)
                                     : QRect(grid_.BodyRect().topLeft(), QSize());
@@ -55,7 +56,8 @@ bool TGridContextMenu::eventFilter(QObject *, QEvent *event)
         pressed_ = inBody;
     } else if (std::exchange(pressed_, false) && inBody) {
         // After the grid's own release, which closes an open editor.
-        QMetaObject::invokeMethod(this, [this, at] { Open(at); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, at] { Open(at); }, Qt::QueuedConnection);
     }
     return false;
 }
@@ -90,7 +92,8 @@ void TForm1::FillGridContextMenu(QMenu &menu)
     const auto add = [&](const QString &text, bool enabled, void (TForm1::*action)()) {
         QAction *entry = menu.addAction(text);
         entry->setEnabled(enabled);
-        connect(entry, &QAction::triggered, this, Guarded(&messages_, [this, action] { (this->*action)(); }));
+        connect(entry, &QAction::triggered, this,
+                Guarded(&messages_, [this, action] { (this->*action)(); }));
     };
     add(history_->UndoText(), history_->CanUndo(), &TForm1::Undo);
     add(history_->RedoText(), history_->CanRedo(), &TForm1::Redo);

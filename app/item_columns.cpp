@@ -105,20 +105,22 @@ void BuildItemColumns(TLatticeGrid &grid)
     TLtColumns &columns = grid.Columns();
     columns.BeginRead();
     ReadColumn<TLtTextColumn>(columns, icName,
-                              {"LtTextColumn1", QT_TRANSLATE_NOOP("TForm1", "Name:"), centre, 90, kTextBlue,
-                               editableText.With(coAutoSize)});
+                              {"LtTextColumn1", QT_TRANSLATE_NOOP("TForm1", "Name:"), centre, 90,
+                               kTextBlue, editableText.With(coAutoSize)});
     ReadColumn<TLtTextColumn>(columns, icNotes,
-                              {"LtTextColumn2", QT_TRANSLATE_NOOP("TForm1", "Notes:"), centre, 69, kTextBlue,
-                               editableText.With(coAutoSize)});
+                              {"LtTextColumn2", QT_TRANSLATE_NOOP("TForm1", "Notes:"), centre, 69,
+                               kTextBlue, editableText.With(coAutoSize)});
     ReadColumn<TLtTextColumn>(columns, icPrice,
-                              {"LtTextColumn3", QT_TRANSLATE_NOOP("TForm1", "Price:"), centre, 80, kTextBlue, editableText});
-    auto *priority = ReadColumn<TLtRateColumn>(
-        columns, icPriority,
-        {"LtRateColumn1", QT_TRANSLATE_NOOP("TForm1", "Priority:"), centre, 80, clBlack, kBaseOptions.With(coEditing)});
+                              {"LtTextColumn3", QT_TRANSLATE_NOOP("TForm1", "Price:"), centre, 80,
+                               kTextBlue, editableText});
+    auto *priority =
+        ReadColumn<TLtRateColumn>(columns, icPriority,
+                                  {"LtRateColumn1", QT_TRANSLATE_NOOP("TForm1", "Priority:"),
+                                   centre, 80, clBlack, kBaseOptions.With(coEditing)});
     SetUpRate(*priority, 5, GlyphImage("star"), QImage());
     ReadColumn<TLtTextColumn>(columns, icDateAdded,
-                              {"LtTextColumn4", QT_TRANSLATE_NOOP("TForm1", "Date Added:"), centre, 80, kTextBlue,
-                               kBaseOptions.With(coShowTextFitHint)});
+                              {"LtTextColumn4", QT_TRANSLATE_NOOP("TForm1", "Date Added:"), centre,
+                               80, kTextBlue, kBaseOptions.With(coShowTextFitHint)});
     auto *remove = ReadColumn<TLtRateColumn>(
         columns, icDelete, {"LtRateColumn2", "", left, 25, clBlack, kBaseOptions});
     const QImage cross = GlyphImage("cancel");

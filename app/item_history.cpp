@@ -202,9 +202,15 @@ bool TItemHistory::ReplayUnsaved(const std::function<void()> &reload)
     return met;
 }
 
-void TItemHistory::Added(int row) { Push(row, std::nullopt, TakeRow(grid_, row)); }
+void TItemHistory::Added(int row)
+{
+    Push(row, std::nullopt, TakeRow(grid_, row));
+}
 
-void TItemHistory::Deleted(int row, const TRowSnapshot &before) { Push(row, before, std::nullopt); }
+void TItemHistory::Deleted(int row, const TRowSnapshot &before)
+{
+    Push(row, before, std::nullopt);
+}
 
 void TItemHistory::Changed(int row, const TRowSnapshot &before)
 {
@@ -219,7 +225,8 @@ void TItemHistory::Recorded(std::function<void()> undo, std::function<void()> re
 void TItemHistory::ProfileChanged(const QString &before, const QString &after,
                                   std::function<void()> undo, std::function<void()> redo)
 {
-    profileStack_->push(new TProfileCommand(*this, before, after, std::move(undo), std::move(redo)));
+    profileStack_->push(
+        new TProfileCommand(*this, before, after, std::move(undo), std::move(redo)));
 }
 
 QUndoStack *TItemHistory::UndoStack()
@@ -258,8 +265,14 @@ bool TItemHistory::Possible(QUndoStack *stack, bool undo)
     return Stamped(stack->command(at))->Possible(undo);
 }
 
-bool TItemHistory::CanUndo() { return Possible(UndoStack(), true); }
-bool TItemHistory::CanRedo() { return Possible(RedoStack(), false); }
+bool TItemHistory::CanUndo()
+{
+    return Possible(UndoStack(), true);
+}
+bool TItemHistory::CanRedo()
+{
+    return Possible(RedoStack(), false);
+}
 
 QString TItemHistory::UndoText()
 {

@@ -20,13 +20,13 @@
 // one stack for the run, each knowing the profile shown before it and after
 // it (the blank profile). Ctrl+Z takes the newest done change that leads to
 // the profile shown, from its own stack or that one; Ctrl+Y the change undone
-// last that starts from it, unless the profile was changed since. So right after a delete, Ctrl+Z brings the
-// profile back, and Ctrl+Y deletes it again from there.
+// last that starts from it, unless the profile was changed since. So right after a delete, Ctrl+Z
+// brings the profile back, and Ctrl+Y deletes it again from there.
 
 #include "app/row_snapshot.h"
 
-#include <QString>
 #include <QList>
+#include <QString>
 
 #include <exception>
 #include <functional>
@@ -63,8 +63,8 @@ public:
 
     // A change of the profile shown, from before to after, already done;
     // undo and redo raise what the history reports once the stack moved.
-    void ProfileChanged(const QString &before, const QString &after,
-                        std::function<void()> undo, std::function<void()> redo);
+    void ProfileChanged(const QString &before, const QString &after, std::function<void()> undo,
+                        std::function<void()> redo);
 
     // The profile's file holds the list now: nothing is left to make again.
     void Saved();
@@ -107,8 +107,8 @@ private:
     // Keeps a change for a replay; it answers whether it met the other
     // writer's change.
     void Unsaved(std::function<bool()> replay);
-    void UnsavedRowChange(int row, std::optional<TRowSnapshot> from,
-                          std::optional<TRowSnapshot> to, bool atEnd);
+    void UnsavedRowChange(int row, std::optional<TRowSnapshot> from, std::optional<TRowSnapshot> to,
+                          bool atEnd);
 
     TLtCustomGridControl &grid_;
     std::function<QString()> profile_;

@@ -11,7 +11,8 @@ TItemKey ItemKeyFor(int key, Qt::KeyboardModifiers modifiers, const QString &tex
     const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
     if (key == Qt::Key_Delete && held == Qt::NoModifier)
         return TItemKey::ikDeleteItem;
-    if (TypedText(text, held) == QStringLiteral(" ") && context.selectedColumn == icMark && !context.typeAheadRunning)
+    if (TypedText(text, held) == QStringLiteral(" ") && context.selectedColumn == icMark &&
+        !context.typeAheadRunning)
         return TItemKey::ikToggleMark;
     if (key == Qt::Key_M && held == Qt::ControlModifier)
         return TItemKey::ikToggleMark;
@@ -25,7 +26,8 @@ std::optional<int> PriorityKeyFor(int key, Qt::KeyboardModifiers modifiers,
 {
     if (!context.rowSelected || context.editorOpen)
         return std::nullopt;
-    if ((modifiers & ~Qt::KeypadModifier) != Qt::ControlModifier || key < Qt::Key_0 || key > Qt::Key_5)
+    if ((modifiers & ~Qt::KeypadModifier) != Qt::ControlModifier || key < Qt::Key_0 ||
+        key > Qt::Key_5)
         return std::nullopt;
     return key - Qt::Key_0;
 }

@@ -9,7 +9,10 @@ TListTotals::TListTotals(TLtCustomGridControl &grid, QLocale locale)
     grid.AddRowsListener(this);
 }
 
-TListTotals::~TListTotals() { grid_.RemoveRowsListener(this); }
+TListTotals::~TListTotals()
+{
+    grid_.RemoveRowsListener(this);
+}
 
 const TPriceTotals &TListTotals::Totals()
 {

@@ -67,12 +67,8 @@ int main(int argc, char **argv)
         arguments.append(QByteArray(argv[i]));
     const TCommandLine line = ParseCommandLine(arguments);
     switch (line.action) {
-    case TCommandAction::caHelp:
-        std::fputs(kUsage, stdout);
-        return 0;
-    case TCommandAction::caVersion:
-        std::printf("yearnbox %s\n", YEARNBOX_VERSION);
-        return 0;
+    case TCommandAction::caHelp: std::fputs(kUsage, stdout); return 0;
+    case TCommandAction::caVersion: std::printf("yearnbox %s\n", YEARNBOX_VERSION); return 0;
     case TCommandAction::caUsageError:
         std::fprintf(stderr, "yearnbox: %s\nTry 'yearnbox --help'.\n",
                      line.error.toLocal8Bit().constData());
@@ -94,8 +90,7 @@ int main(int argc, char **argv)
         QApplication app(argc, argv);
         return ExportHtmlCommand(line.file, line.page);
     }
-    case TCommandAction::caRun:
-        break;
+    case TCommandAction::caRun: break;
     }
     const QString &screenshot = line.screenshot;
     if (!screenshot.isEmpty() && !MayHoldScreenshot(screenshot)) {

@@ -4,16 +4,16 @@
 #include "app/application.h"
 #include "app/association_window.h"
 #include "app/centring.h"
+#include "app/duplicate_line.h"
 #include "app/file_association.h"
 #include "app/item_columns.h"
 #include "app/item_keys.h"
 #include "app/line_file.h"
 #include "app/list_totals.h"
-#include "app/duplicate_line.h"
 #include "app/row_marks.h"
 #include "app/same_name_search.h"
-#include "app/tab_stops.h"
 #include "app/settings.h"
+#include "app/tab_stops.h"
 #include "app/window_size_rules.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/conversions.h"
@@ -22,18 +22,18 @@
 #include "platform/files.h"
 #include "platform/message_box.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QShowEvent>
 #include <QComboBox>
-#include <QKeyEvent>
-#include <QApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QSlider>
 #include <QTimer>
 
@@ -102,10 +102,22 @@ QSize TForm1::FrameExtra() const
     return extra.isEmpty() ? kAssumedFrame : extra;
 }
 
-int TForm1::OuterHeight() const { return height() + FrameExtra().height(); }
-int TForm1::OuterWidth() const { return width() + FrameExtra().width(); }
-void TForm1::SetOuterHeight(int value) { RequestOuterSize(OuterWidth(), value); }
-void TForm1::SetOuterWidth(int value) { RequestOuterSize(value, OuterHeight()); }
+int TForm1::OuterHeight() const
+{
+    return height() + FrameExtra().height();
+}
+int TForm1::OuterWidth() const
+{
+    return width() + FrameExtra().width();
+}
+void TForm1::SetOuterHeight(int value)
+{
+    RequestOuterSize(OuterWidth(), value);
+}
+void TForm1::SetOuterWidth(int value)
+{
+    RequestOuterSize(value, OuterHeight());
+}
 
 void TForm1::RequestOuterSize(int width, int height)
 {
@@ -517,13 +529,20 @@ void TForm1::SetPriority(int row, int priority)
 
 void TForm1::LatticeGrid1AfterEdit(int, int ARow, const QString &)
 {
-    if (const auto edited = std::exchange(editedRow_, std::nullopt); edited && edited->first == ARow)
+    if (const auto edited = std::exchange(editedRow_, std::nullopt);
+        edited && edited->first == ARow)
         history_->Changed(ARow, edited->second);
     profiles_->SaveCurrent();
 }
 
-void TForm1::SpeedButton1Click() { profiles_->SaveThisProfile(); }
-void TForm1::SpeedButton2Click() { profiles_->LoadAProfile(); }
+void TForm1::SpeedButton1Click()
+{
+    profiles_->SaveThisProfile();
+}
+void TForm1::SpeedButton2Click()
+{
+    profiles_->LoadAProfile();
+}
 
 void TForm1::ComboBox1Change()
 {

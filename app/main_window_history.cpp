@@ -46,8 +46,8 @@ void TForm1::CreateHistory()
     profiles_->OnFileKnown = [this] { history_->Saved(); };
     profiles_->OnChangedBeforeSave = [this] { MergeWithOtherWriter(); };
     notice_ = new TNoticeLine(this);
-    gridContextMenu_ = new TGridContextMenu(*latticeGrid1_,
-                                            [this](QMenu &menu) { FillGridContextMenu(menu); });
+    gridContextMenu_ =
+        new TGridContextMenu(*latticeGrid1_, [this](QMenu &menu) { FillGridContextMenu(menu); });
 }
 
 void TForm1::SpeedButton3Click()
@@ -75,8 +75,14 @@ void TForm1::SpeedButton4Click()
     profiles_->CreateANewYearnbox(replaced.get());
 }
 
-void TForm1::Undo() { history_->Undo(); }
-void TForm1::Redo() { history_->Redo(); }
+void TForm1::Undo()
+{
+    history_->Undo();
+}
+void TForm1::Redo()
+{
+    history_->Redo();
+}
 
 void TForm1::RestoreAnEarlierVersion()
 {

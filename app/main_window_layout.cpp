@@ -84,11 +84,11 @@ QPushButton *TForm1::AddBitBtn(QWidget *parent, const char *name, const QString 
     return button;
 }
 
-QToolButton *TForm1::AddSpeedButton(const char *name, int left, const QString &hint,
-                                    bool showHint, void (TForm1::*click)())
+QToolButton *TForm1::AddSpeedButton(const char *name, int left, const QString &hint, bool showHint,
+                                    void (TForm1::*click)())
 {
-    auto *button = Place(new QToolButton(this), name, QRect(left, 8, 23, 22),
-                         TAnchoring::anTopRight);
+    auto *button =
+        Place(new QToolButton(this), name, QRect(left, 8, 23, 22), TAnchoring::anTopRight);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setIconSize(QSize(16, 16));
@@ -146,8 +146,7 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
                                    &TForm1::SpeedButton3Click);
     speedButton3_->setIcon(GlyphIcon("delete_profile"));
 
-    panel2_ = Place(NewPanel(this), "Panel2", QRect(465, 89, 178, 33),
-                    TAnchoring::anTopRight);
+    panel2_ = Place(NewPanel(this), "Panel2", QRect(465, 89, 178, 33), TAnchoring::anTopRight);
     const QLabel *label12 = AddLabel(panel2_, "Label12", tr("Search Options:"), QPoint(0, 52));
     edit4_ = Place(new QLineEdit(panel2_), "Edit4", QRect(0, 71, 177, 21));
     NameForScreenReader(*edit4_, label12->text());
@@ -157,8 +156,7 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
     bitBtn6_ = AddBitBtn(panel2_, "BitBtn6", tr("Find Next"), "find_next", QRect(88, 98, 89, 30),
                          &TForm1::BitBtn6Click);
 
-    panel1_ = Place(NewPanel(this), "Panel1", QRect(464, 57, 179, 34),
-                    TAnchoring::anTopRight);
+    panel1_ = Place(NewPanel(this), "Panel1", QRect(464, 57, 179, 34), TAnchoring::anTopRight);
     const QLabel *label4 =
         AddLabel(panel1_, "Label4", tr("How Important is this Item?"), QPoint(0, 184));
     const QLabel *label3 =
@@ -199,8 +197,8 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
     latticeGrid1_->setFocusPolicy(Qt::StrongFocus);
     // Delete and the blank on a mark reach the click handler (item_keys.h).
     latticeGrid1_->installEventFilter(this);
-    latticeGrid1_->SetOptions({TGridOption::goHeader, TGridOption::goSelectFullRow,
-                               TGridOption::goInplaceEditEvents});
+    latticeGrid1_->SetOptions(
+        {TGridOption::goHeader, TGridOption::goSelectFullRow, TGridOption::goInplaceEditEvents});
     latticeGrid1_->SetAppearanceOptions({TAppearanceOption::aoHideFocus,
                                          TAppearanceOption::aoHideSelection,
                                          TAppearanceOption::aoHighlightSlideCells});
@@ -226,8 +224,8 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
     bitBtn3_ = AddBitBtn(this, "BitBtn3", tr("About Yearnbox"), "about", QRect(461, 136, 182, 33),
                          &TForm1::BitBtn3Click);
 
-    comboBox1_ = Place(new QComboBox(this), "ComboBox1", QRect(474, 8, 145, 21),
-                       TAnchoring::anTopRight);
+    comboBox1_ =
+        Place(new QComboBox(this), "ComboBox1", QRect(474, 8, 145, 21), TAnchoring::anTopRight);
     // Only a choice by the user loads; setting the selection from code does not.
     connect(comboBox1_, &QComboBox::activated, this,
             Guarded(&messages_, [this] { ComboBox1Change(); }));
@@ -248,15 +246,14 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
     // Tab order: the grid, the profile list, then the right-hand column from
     // top to bottom, each panel's fields before the buttons that close it.
     // Tab visits only what is in view (focusNextPrevChild).
-    const QList<QWidget *> tabOrder = {latticeGrid1_, comboBox1_, bitBtn1_, edit1_,   edit2_,
-                                       edit3_,        trackBar1_, bitBtn2_, bitBtn4_, bitBtn7_,
-                                       edit4_,        bitBtn5_,   bitBtn6_, bitBtn8_, bitBtn3_,
-                                       memo1_};
+    const QList<QWidget *> tabOrder = {
+        latticeGrid1_, comboBox1_, bitBtn1_, edit1_,   edit2_,   edit3_,   trackBar1_, bitBtn2_,
+        bitBtn4_,      bitBtn7_,   edit4_,   bitBtn5_, bitBtn6_, bitBtn8_, bitBtn3_,   memo1_};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     // The focus starts in view, on the items.
     latticeGrid1_->setFocus();
 
-    profiles_ = std::make_unique<TProfiles>(folder_, *latticeGrid1_, *comboBox1_, messages_,
-                                            dialogs);
+    profiles_ =
+        std::make_unique<TProfiles>(folder_, *latticeGrid1_, *comboBox1_, messages_, dialogs);
 }

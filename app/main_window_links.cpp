@@ -67,8 +67,9 @@ void TForm1::AddLinkMenus(QMenu &menu)
                     Guarded(&messages_, [this, act, link] { act(*this, link); }));
         return sub->menuAction();
     };
-    add(tr("Open Link"), [](TForm1 &form, const QString &link) { form.OpenLink(link); })
-        ->setShortcut(Qt::CTRL | Qt::Key_L);
+    add(tr("Open Link"), [](TForm1 &form, const QString &link) {
+        form.OpenLink(link);
+    })->setShortcut(Qt::CTRL | Qt::Key_L);
     add(tr("Copy Link"), [](TForm1 &, const QString &link) { CopyLink(link); });
 }
 

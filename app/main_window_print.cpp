@@ -26,9 +26,9 @@ std::optional<TPrintRequest> TForm1::AskPrintOptions(const QString &windowTitle)
         marked += grid.GetCell(icMark, row)->GetAsBoolean() ? 1 : 0;
     const TPageFrame frame = PageFrameFor(PrintedArea(UsualPageLayout()));
     const int rowHeight = SingleRowHeight();
-    TPrintOptionsDialog dialog(windowTitle, grid.RowCount(), marked, [&](int count) {
-        return MinimumPageCount(count, rowHeight, frame);
-    }, this);
+    TPrintOptionsDialog dialog(
+        windowTitle, grid.RowCount(), marked,
+        [&](int count) { return MinimumPageCount(count, rowHeight, frame); }, this);
     TModalWindows exec;
     (modal_ ? *modal_ : exec).ShowModal(dialog);
     if (dialog.result() != QDialog::Accepted)

@@ -31,8 +31,7 @@ void TForm1::CreateSameNameCheck()
     setTabOrder(duplicateLine_->GoToItem(), bitBtn4_);
     connect(duplicateLine_->SaveAnyway(), &QPushButton::clicked, this,
             Guarded(&messages_, [this] { SaveEnteredItem(false); }));
-    connect(duplicateLine_->GoToItem(), &QPushButton::clicked, this,
-            Guarded(&messages_, [this] {
+    connect(duplicateLine_->GoToItem(), &QPushButton::clicked, this, Guarded(&messages_, [this] {
                 duplicateLine_->hide();
                 if (sameNameHit_)
                     ShowFoundItem({sameNameHit_->profile.path, sameNameHit_->item});
@@ -40,7 +39,10 @@ void TForm1::CreateSameNameCheck()
     connect(edit1_, &QLineEdit::textEdited, duplicateLine_, &QWidget::hide);
 }
 
-void TForm1::PrepareSameNameCheck() { sameNames_->Prepare(KnownProfiles(*profiles_)); }
+void TForm1::PrepareSameNameCheck()
+{
+    sameNames_->Prepare(KnownProfiles(*profiles_));
+}
 
 bool TForm1::WarnOfSameName()
 {

@@ -94,8 +94,8 @@ void TForm1::ShareAsWebPage()
     const std::optional<TPrintRequest> request = AskPrintOptions(tr("Share as Web Page"));
     if (!request)
         return;
-    TFileDialog dialog(TFileDialogKind::fdSave, tr("Share as Web Page"),
-                       tr("Web Page (*.html)"), dialogs_);
+    TFileDialog dialog(TFileDialogKind::fdSave, tr("Share as Web Page"), tr("Web Page (*.html)"),
+                       dialogs_);
     dialog.SetFileName(QFileInfo(CurrentProfilePath()).absolutePath() + QLatin1Char('/') +
                        request->title + QStringLiteral(".html"));
     if (!dialog.Execute())
@@ -105,8 +105,9 @@ void TForm1::ShareAsWebPage()
         !file.endsWith(QStringLiteral(".htm"), Qt::CaseInsensitive))
         file += QStringLiteral(".html");
     if (const QString refusal = CsvExportRefusal(CurrentProfilePath(), file); !refusal.isEmpty()) {
-        messages_.ShowDetailedMessage(tr("File could not be saved."),
-                                      QStringLiteral("\"%1\" %2").arg(QFileInfo(file).fileName(), refusal));
+        messages_.ShowDetailedMessage(
+            tr("File could not be saved."),
+            QStringLiteral("\"%1\" %2").arg(QFileInfo(file).fileName(), refusal));
         return;
     }
     try {

@@ -18,10 +18,9 @@
 QList<TSearchedProfile> TForm1::OtherProfiles() const
 {
     QList<TSearchedProfile> others = KnownProfiles(*profiles_);
-    others.removeIf(
-        [this](const TSearchedProfile &profile) {
-            return IsSameProfileFile(profile.path, CurrentProfilePath());
-        });
+    others.removeIf([this](const TSearchedProfile &profile) {
+        return IsSameProfileFile(profile.path, CurrentProfilePath());
+    });
     return others;
 }
 

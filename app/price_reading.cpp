@@ -13,12 +13,18 @@ struct TCurrencySymbol {
 
 // Longer symbols first: "US$" must be tried before "$".
 const std::array<TCurrencySymbol, 12> kSymbols{{
-    {u"US$", QStringLiteral("USD")},     {u"R$", QStringLiteral("BRL")},
-    {u"$", QStringLiteral("USD")},       {u"\u20ac", QStringLiteral("EUR")},
-    {u"\u00a3", QStringLiteral("GBP")},  {u"\u00a5", QStringLiteral("JPY")},
-    {u"\u20b9", QStringLiteral("INR")},  {u"\u20bd", QStringLiteral("RUB")},
-    {u"\u20a9", QStringLiteral("KRW")},  {u"z\u0142", QStringLiteral("PLN")},
-    {u"\u20ba", QStringLiteral("TRY")},  {u"\u20aa", QStringLiteral("ILS")},
+    {u"US$", QStringLiteral("USD")},
+    {u"R$", QStringLiteral("BRL")},
+    {u"$", QStringLiteral("USD")},
+    {u"\u20ac", QStringLiteral("EUR")},
+    {u"\u00a3", QStringLiteral("GBP")},
+    {u"\u00a5", QStringLiteral("JPY")},
+    {u"\u20b9", QStringLiteral("INR")},
+    {u"\u20bd", QStringLiteral("RUB")},
+    {u"\u20a9", QStringLiteral("KRW")},
+    {u"z\u0142", QStringLiteral("PLN")},
+    {u"\u20ba", QStringLiteral("TRY")},
+    {u"\u20aa", QStringLiteral("ILS")},
 }};
 
 // Words that stand for 0.
@@ -26,8 +32,8 @@ const std::array<QStringView, 4> kFreeWords{u"free", u"gratis", u"kostenlos", u"
 
 // In front of an amount, dropped; longer forms first.
 const std::array<QStringView, 14> kApproximations{
-    u"~",      u"\u2248", u"approximately", u"approx.", u"approx", u"about",  u"around",
-    u"roughly", u"circa", u"ca.",           u"ca",      u"etwa",   u"environ", u"env."};
+    u"~",       u"\u2248", u"approximately", u"approx.", u"approx", u"about",   u"around",
+    u"roughly", u"circa",  u"ca.",           u"ca",      u"etwa",   u"environ", u"env."};
 
 // Between the two ends of a range; the words need blanks or digits around them.
 const std::array<QStringView, 6> kRangeMarks{u"-", u"\u2013", u"\u2014", u"to", u"bis", u"\u00e0"};
@@ -62,8 +68,7 @@ bool NumberValue(QStringView raw, QChar decimalPoint, int64_t &micro)
     } else if (lastDot >= 0 || lastComma >= 0) {
         const QChar mark = lastDot >= 0 ? u'.' : u',';
         const qsizetype at = std::max(lastDot, lastComma);
-        if (raw.count(mark) == 1 &&
-            (raw.size() - at - 1 != 3 || mark == decimalPoint))
+        if (raw.count(mark) == 1 && (raw.size() - at - 1 != 3 || mark == decimalPoint))
             decimalAt = at;
     }
     if (decimalAt >= 0 && raw.count(raw[decimalAt]) != 1)

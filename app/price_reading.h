@@ -25,8 +25,8 @@
 #include <cstdint>
 
 enum class TPriceKind : uint8_t {
-    pkNone,      // no text, or blanks only: no price given
-    pkNotPrice,  // a text that is not read as a price ("ask Tom")
+    pkNone,     // no text, or blanks only: no price given
+    pkNotPrice, // a text that is not read as a price ("ask Tom")
     pkPrice
 };
 

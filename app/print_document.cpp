@@ -28,7 +28,8 @@ void WrapText(QTextLayout &layout, int width)
 {
     QString text = layout.text();
     text.replace(QLatin1String("\r\n"), QString(QChar::LineSeparator));
-    text.replace(QLatin1Char('\n'), QChar::LineSeparator).replace(QLatin1Char('\r'), QChar::LineSeparator);
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator)
+        .replace(QLatin1Char('\r'), QChar::LineSeparator);
     layout.setText(text);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -128,7 +129,8 @@ int TotalsHeight(const TPrintDocument &document)
     if (document.totals.isEmpty())
         return 0;
     return WrappedHeight(document.totals.join(QLatin1Char('\n')), PrintFont(true),
-                         document.page.width()) + 3 * kPadding;
+                         document.page.width()) +
+           3 * kPadding;
 }
 
 std::vector<TPrintPage> LayOutDocument(const TPrintDocument &document)

@@ -12,8 +12,8 @@
 QPageLayout UsualPageLayout()
 {
     const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
-    return QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4),
-                       QPageLayout::Portrait, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    return QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
 }
 
 QSize PrintedArea(const QPageLayout &layout)
@@ -23,12 +23,14 @@ QSize PrintedArea(const QPageLayout &layout)
 
 int PrintList(QPagedPaintDevice &device, TLatticeGrid &grid, const TPrintRequest &request)
 {
-    const TPrintDocument document = ReadPrintDocument(grid, request, PrintedArea(device.pageLayout()));
+    const TPrintDocument document =
+        ReadPrintDocument(grid, request, PrintedArea(device.pageLayout()));
     const std::vector<TPrintPage> pages = LayOutDocument(document);
     QPainter painter(&device);
     const QPageRanges ranges = device.pageRanges();
-    PaintPrintPages(painter, document, pages, [&] { device.newPage(); },
-                    [&](int page) { return ranges.isEmpty() || ranges.contains(page); });
+    PaintPrintPages(
+        painter, document, pages, [&] { device.newPage(); },
+        [&](int page) { return ranges.isEmpty() || ranges.contains(page); });
     return int(pages.size());
 }
 

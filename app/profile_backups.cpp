@@ -27,7 +27,8 @@ QList<TBackupEntry> VersionsIn(const QString &folder)
 {
     QList<TBackupEntry> entries;
     const QDir dir(folder);
-    for (const QFileInfo &info : dir.entryInfoList({QStringLiteral("*") + kProfileExtension}, QDir::Files)) {
+    for (const QFileInfo &info :
+         dir.entryInfoList({QStringLiteral("*") + kProfileExtension}, QDir::Files)) {
         const QString name = info.fileName();
         const QDateTime time = QDateTime::fromString(name.left(kTimeFormat.size()), kTimeFormat);
         bool hex = false;
@@ -70,7 +71,8 @@ QList<int> BackupsToDrop(const QList<TBackupEntry> &newestFirst, qint64 profileS
 QString LegacyBackupFolderName(const QString &profilePath)
 {
     const QString fileName = QFileInfo(profilePath).fileName();
-    const bool profile = fileName.endsWith(kProfileExtension) && fileName.size() > kProfileExtension.size();
+    const bool profile =
+        fileName.endsWith(kProfileExtension) && fileName.size() > kProfileExtension.size();
     return profile ? fileName.chopped(kProfileExtension.size()) : fileName;
 }
 
@@ -88,7 +90,8 @@ QString BackupFolderName(const QString &canonicalPath)
 
 QString BackupFileName(const QDateTime &time, quint64 hash)
 {
-    return time.toString(kTimeFormat) + QStringLiteral("-%1").arg(hash, 16, 16, QLatin1Char('0')) + kProfileExtension;
+    return time.toString(kTimeFormat) + QStringLiteral("-%1").arg(hash, 16, 16, QLatin1Char('0')) +
+           kProfileExtension;
 }
 
 QString TProfileBackups::FolderFor(const QString &profilePath) const
@@ -169,9 +172,8 @@ std::optional<quint64> TProfileBackups::PutBack(const QString &profilePath,
                                                 const TFileVersion &version)
 {
     // Read before keeping: the keeping may prune the version read.
-    const QByteArray bytes = !version.exists || version.backup.isEmpty()
-                                 ? version.bytes
-                                 : ReadWholeFile(version.backup);
+    const QByteArray bytes =
+        !version.exists || version.backup.isEmpty() ? version.bytes : ReadWholeFile(version.backup);
     Keep(profilePath);
     if (!version.exists) {
         QFile::remove(profilePath);

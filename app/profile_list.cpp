@@ -3,9 +3,15 @@
 #include "app/line_file.h"
 #include "platform/file_identity.h"
 
-QStringList ReadProfileList(const QByteArray &bytes) { return DecodeLines(bytes); }
+QStringList ReadProfileList(const QByteArray &bytes)
+{
+    return DecodeLines(bytes);
+}
 
-QByteArray ProfileListBytes(const QStringList &lines) { return EncodeLines(lines); }
+QByteArray ProfileListBytes(const QStringList &lines)
+{
+    return EncodeLines(lines);
+}
 
 QString ProfileName(const QString &path)
 {

@@ -40,18 +40,13 @@ public:
             matched_ = matched_ || keep_(text, column);
             fields_[column] = text;
             break;
-        case icPrice:
-            fields_[column] = text;
-            break;
-        case icPriority:
-            priority_ = text.isEmpty() ? 0 : StrToInt(text);
-            break;
+        case icPrice: fields_[column] = text; break;
+        case icPriority: priority_ = text.isEmpty() ? 0 : StrToInt(text); break;
         case icDelete:
             if (!text.isEmpty())
                 StrToInt(text);
             break;
-        default:
-            break;
+        default: break;
         }
     }
     QList<TFoundItem> Finish()

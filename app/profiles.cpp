@@ -12,8 +12,8 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QScreen>
 #include <QFile>
+#include <QScreen>
 
 namespace {
 const QChar kSeparator(u',');
@@ -24,7 +24,7 @@ const QChar kLineBreak(u'|');
 QString WithProfileExtension(const QString &fileName)
 {
     return fileName.endsWith(kProfileExtension, Qt::CaseSensitive) ? fileName
-                                                                    : fileName + kProfileExtension;
+                                                                   : fileName + kProfileExtension;
 }
 
 void AddProfileEntry(QComboBox &list, const QString &name)
@@ -123,7 +123,8 @@ bool TProfiles::ListHasEntry(const QString &name) const
 void TProfiles::FillProfileList()
 {
     try {
-        const QStringList entries = ProfileEntries(ReadProfileList(ReadWholeFile(ProfileListPath())));
+        const QStringList entries =
+            ProfileEntries(ReadProfileList(ReadWholeFile(ProfileListPath())));
         list_.clear();
         for (const QString &entry : entries)
             AddProfileEntry(list_, entry);

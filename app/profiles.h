@@ -47,8 +47,8 @@ struct TNewYearnbox {
 class TProfiles {
 public:
     // folder ends with '/'.
-    TProfiles(const QString &folder, TLatticeGrid &grid, QComboBox &list,
-              IMessageBoxes &messages, IFileDialogs &dialogs);
+    TProfiles(const QString &folder, TLatticeGrid &grid, QComboBox &list, IMessageBoxes &messages,
+              IFileDialogs &dialogs);
 
     const QString &CurrentProfilePath() const { return currentProfilePath_; }
     void SetCurrentProfilePath(const QString &path) { currentProfilePath_ = path; }

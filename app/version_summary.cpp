@@ -59,7 +59,8 @@ TVersionSummary SummarizeVersion(const QByteArray &bytes, const QStringList &nam
         summary.unreadable = true;
         summary.failedLine = target.line;
         summary.failure = error.Message();
-        if (const QString excerpt = FieldExcerpt(target.field); excerpt.size() < target.field.size())
+        if (const QString excerpt = FieldExcerpt(target.field);
+            excerpt.size() < target.field.size())
             summary.failure.replace(target.field, excerpt);
         return summary;
     }

@@ -38,11 +38,13 @@ int RunFindAllBench(const std::vector<std::string> &args, int runs, const TBench
         return 1;
     }
     QList<TProfileFindings> findings;
-    const double seconds = time([] {}, [&] {
-        const QStringList lines =
-            ReadProfileList(ReadWholeFile(folder.filePath(QStringLiteral("mpl.mpl"))));
-        findings = FindInProfiles(ProfilesToSearch(lines, blank, blank), word);
-    });
+    const double seconds =
+        time([] {},
+             [&] {
+                 const QStringList lines =
+                     ReadProfileList(ReadWholeFile(folder.filePath(QStringLiteral("mpl.mpl"))));
+                 findings = FindInProfiles(ProfilesToSearch(lines, blank, blank), word);
+             });
     qsizetype hits = 0;
     for (const TProfileFindings &found : std::as_const(findings)) {
         if (!found.failure.isEmpty()) {

@@ -20,7 +20,8 @@
 //   yearnbox-bench [--runs N] same-name FILE COPIES NAME  (bench_same_name.h)
 //
 // load, save and clear work on the item grid alone; paint (then once a click
-// selecting the first row and its repaint) and autosave on the main window, with FILE as its profile (autosave on a copy, since it saves;
+// selecting the first row and its repaint) and autosave on the main window, with FILE as its
+// profile (autosave on a copy, since it saves;
 // --no-backups blocks the backup folder, to compare; undo times Ctrl+Z after
 // a click on the first row's red cross);
 // search too (bench_search.h); scroll on the shown main window (bench_scroll.h).
@@ -28,19 +29,19 @@
 // --runs 1 times a single run with no warm-up (for whole-process timings).
 
 #include "app/item_columns.h"
-#include "bench/huge_cell.h"
 #include "app/main_window.h"
 #include "bench/bench_csv.h"
-#include "bench/bench_restore.h"
-#include "bench/bench_pdf.h"
 #include "bench/bench_find_all.h"
+#include "bench/bench_pdf.h"
+#include "bench/bench_restore.h"
 #include "bench/bench_same_name.h"
-#include "bench/bench_search.h"
 #include "bench/bench_scroll.h"
+#include "bench/bench_search.h"
 #include "bench/bench_sort.h"
 #include "bench/bench_timing.h"
 #include "bench/bench_totals.h"
 #include "bench/bench_window.h"
+#include "bench/huge_cell.h"
 #include "grid/columns/lattice_grid.h"
 #include "platform/errors.h"
 
@@ -90,7 +91,8 @@ double Time(int runs, const std::function<void()> &prepare, const std::function<
 
 void Load(TLatticeGrid &grid, const QString &file)
 {
-    grid.LoadFromTextFile(file, QLatin1Char(','), QLatin1Char('|'), TLoadFailure::lfKeepPreviousRows);
+    grid.LoadFromTextFile(file, QLatin1Char(','), QLatin1Char('|'),
+                          TLoadFailure::lfKeepPreviousRows);
 }
 
 int Usage()
@@ -118,7 +120,6 @@ struct TWindowRig {
     }
     TLatticeGrid &Grid() { return *form->LatticeGrid1(); }
 };
-
 
 } // namespace
 
@@ -185,18 +186,27 @@ int main(int argc, char **argv)
     int items = 0;
     try {
         if (op == "load") {
-            seconds = Time(runs, [&] { grid.ClearRows(); }, [&] { Load(grid, file); });
+            seconds = Time(
+                runs, [&] { grid.ClearRows(); }, [&] { Load(grid, file); });
             items = grid.RowCount();
         } else if (op == "save") {
             const QString out = QString::fromLocal8Bit(args[2].c_str());
             Load(grid, file);
             items = grid.RowCount();
-            seconds = Time(runs, [] {}, [&] {
-                grid.SaveToTextFile(out, QLatin1Char(','), QLatin1Char('|'), TEncodingKind::ekUnicode);
-            });
+            seconds = Time(
+                runs, [] {},
+                [&] {
+                    grid.SaveToTextFile(out, QLatin1Char(','), QLatin1Char('|'),
+                                        TEncodingKind::ekUnicode);
+                });
         } else if (op == "clear") {
-            seconds = Time(runs, [&] { Load(grid, file); items = grid.RowCount(); },
-                           [&] { grid.ClearRows(); });
+            seconds = Time(
+                runs,
+                [&] {
+                    Load(grid, file);
+                    items = grid.RowCount();
+                },
+                [&] { grid.ClearRows(); });
         } else if (op == "search") {
             const TSearchFigures figures = BenchSearch(
                 file, QString::fromLocal8Bit(args[2].c_str()),
@@ -214,9 +224,11 @@ int main(int argc, char **argv)
             items = shown.RowCount();
             QImage image(shown.size(), QImage::Format_ARGB32_Premultiplied);
             // One full repaint of the grid, as the window system would ask for it.
-            seconds = Time(runs, [] {}, [&] { shown.render(&image); });
+            seconds = Time(
+                runs, [] {}, [&] { shown.render(&image); });
             shown.ScrollToRow(std::max(items - 1, 0));
-            const double last = Time(runs, [] {}, [&] { shown.render(&image); });
+            const double last = Time(
+                runs, [] {}, [&] { shown.render(&image); });
             // The window shown and active, the first row in view: a click on
             // its first cell selects it, then the repaint, once, as a person
             // meets it.
@@ -227,9 +239,11 @@ int main(int argc, char **argv)
             QApplication::processEvents();
             const QPoint at = shown.CellRect(0, 0).center();
             const double selected = SecondsOf([&] {
-                for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                for (const QEvent::Type type :
+                     {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
                     QMouseEvent click(type, at, shown.viewport()->mapToGlobal(at), Qt::LeftButton,
-                                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                      type == QEvent::MouseButtonPress ? Qt::LeftButton
+                                                                       : Qt::NoButton,
                                       Qt::NoModifier);
                     QApplication::sendEvent(shown.viewport(), &click);
                 }
@@ -271,18 +285,21 @@ int main(int argc, char **argv)
                 return 1;
             }
             // A file where the backup folder would be: no backup can be made.
-            if (noBackups && !QFile(rig.folder.filePath(QStringLiteral("backups"))).open(QIODevice::WriteOnly))
+            if (noBackups &&
+                !QFile(rig.folder.filePath(QStringLiteral("backups"))).open(QIODevice::WriteOnly))
                 return 1;
             if (op == "undo") {
                 // The red cross, untimed, then the undo that puts the row back.
-                seconds = Time(runs, [&] { rig.Grid().DoCellClick(5, 0); }, [&] { rig.form->Undo(); });
+                seconds = Time(
+                    runs, [&] { rig.Grid().DoCellClick(5, 0); }, [&] { rig.form->Undo(); });
             } else {
                 // A click on a mark, raised as the grid raises it: the window's
                 // handler recolours the row and saves. Each run marks another
                 // row, so every save replaces a version not kept before and the
                 // backup is a new one, never skipped as a duplicate.
                 int row = 0;
-                seconds = Time(runs, [] {}, [&] { rig.Grid().DoCellClick(6, row++ % items); });
+                seconds = Time(
+                    runs, [] {}, [&] { rig.Grid().DoCellClick(6, row++ % items); });
             }
             if (rig.boxes.shown)
                 return 1;

@@ -21,7 +21,6 @@
 
 namespace {
 
-
 } // namespace
 
 int RunPdfBench(const std::vector<std::string> &args, int runs)
@@ -43,9 +42,8 @@ int RunPdfBench(const std::vector<std::string> &args, int runs)
         grid.LoadFromTextFile(file, QLatin1Char(','), QLatin1Char('|'),
                               TLoadFailure::lfKeepPreviousRows);
         const QSize area = PrintedArea(UsualPageLayout());
-        read = SecondsOf([&] {
-            pages = int(LayOutDocument(ReadPrintDocument(grid, request, area)).size());
-        });
+        read = SecondsOf(
+            [&] { pages = int(LayOutDocument(ReadPrintDocument(grid, request, area)).size()); });
         for (int i = 0; i < runs; ++i)
             wholes.push_back(SecondsOf([&] { pdf = ListAsPdf(grid, request); }));
         WriteWholeFile(out, pdf);
@@ -57,8 +55,7 @@ int RunPdfBench(const std::vector<std::string> &args, int runs)
     getrusage(RUSAGE_SELF, &usage);
     std::printf("{\"op\":\"pdf\",\"items\":%d,\"seconds\":%.6f,\"read_seconds\":%.6f,"
                 "\"pages\":%d,\"pdf_bytes\":%lld,\"peak_rss_bytes\":%lld,\"runs\":%d}\n",
-                grid.RowCount(), Median(wholes), read, pages,
-                static_cast<long long>(pdf.size()), static_cast<long long>(usage.ru_maxrss) * 1024,
-                runs);
+                grid.RowCount(), Median(wholes), read, pages, static_cast<long long>(pdf.size()),
+                static_cast<long long>(usage.ru_maxrss) * 1024, runs);
     return 0;
 }

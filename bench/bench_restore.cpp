@@ -60,7 +60,10 @@ QByteArray ItemLine(int i)
     return QByteArray(reinterpret_cast<const char *>(line.utf16()), line.size() * 2);
 }
 
-double Seconds(TClock::duration d) { return std::chrono::duration<double>(d).count(); }
+double Seconds(TClock::duration d)
+{
+    return std::chrono::duration<double>(d).count();
+}
 
 } // namespace
 

@@ -19,7 +19,6 @@ public:
     QStringList shown;
 };
 
-
 } // namespace
 
 TSearchFigures BenchSearch(const QString &file, const QString &word, const TBenchTimer &time)

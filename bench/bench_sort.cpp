@@ -38,7 +38,8 @@ double Seconds(const std::function<void()> &body, double *cpu = nullptr)
     const double cpuStart = ThreadCpuSeconds();
     const auto start = std::chrono::steady_clock::now();
     body();
-    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double wall =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (cpu)
         *cpu = ThreadCpuSeconds() - cpuStart;
     return wall;

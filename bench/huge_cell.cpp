@@ -31,7 +31,8 @@ int HugeCellCommand(const std::vector<std::string> &args)
     QFile file(QString::fromLocal8Bit(args[1].c_str()));
     // FF FE, then the UTF-16 units (little-endian on this machine).
     if (!file.open(QIODevice::WriteOnly) || file.write("\xFF\xFE", 2) != 2 ||
-        file.write(reinterpret_cast<const char *>(text.utf16()), text.size() * 2) != text.size() * 2) {
+        file.write(reinterpret_cast<const char *>(text.utf16()), text.size() * 2) !=
+            text.size() * 2) {
         std::fprintf(stderr, "%s\n", file.errorString().toLocal8Bit().constData());
         return 1;
     }

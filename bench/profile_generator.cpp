@@ -10,23 +10,27 @@ using Text = std::u16string;
 using Words = std::vector<std::u16string_view>;
 
 const Words kAdjectives = {
-    u"blue", u"green", u"tiny", u"huge", u"cordless", u"wooden", u"folding", u"vintage",
-    u"electric", u"woollen", u"quiet", u"travel", u"cast iron", u"bamboo", u"glass",
-    u"left-handed", u"solar", u"hand-painted", u"spare", u"velvet", u"copper", u"smart",
-    u"café", u"naïve", u"reversible", u"heated", u"compact", u"deluxe"};
-const Words kNouns = {
-    u"kettle", u"tent", u"bicycle", u"lamp", u"reading chair", u"pasta maker", u"kite",
-    u"chess set", u"teapot", u"rain jacket", u"hiking boots", u"record player", u"blender",
-    u"desk", u"easel", u"microscope", u"ukulele", u"skateboard", u"hammock", u"sketchbook",
-    u"fountain pen", u"bird feeder", u"toolbox", u"frying pan", u"snow globe", u"canoe",
-    u"board game", u"jigsaw puzzle", u"headphones", u"plant pot", u"crêpe pan", u"smörgåsbord plate"};
-const Words kQualifiers = {u"for Gran", u"for the garden", u"(second hand is fine)", u"set of 2",
-                           u"XL", u"mk II", u"gift card", u"for camping"};
+    u"blue",    u"green",       u"tiny",    u"huge",         u"cordless", u"wooden",    u"folding",
+    u"vintage", u"electric",    u"woollen", u"quiet",        u"travel",   u"cast iron", u"bamboo",
+    u"glass",   u"left-handed", u"solar",   u"hand-painted", u"spare",    u"velvet",    u"copper",
+    u"smart",   u"café",        u"naïve",   u"reversible",   u"heated",   u"compact",   u"deluxe"};
+const Words kNouns = {u"kettle",        u"tent",        u"bicycle",      u"lamp",
+                      u"reading chair", u"pasta maker", u"kite",         u"chess set",
+                      u"teapot",        u"rain jacket", u"hiking boots", u"record player",
+                      u"blender",       u"desk",        u"easel",        u"microscope",
+                      u"ukulele",       u"skateboard",  u"hammock",      u"sketchbook",
+                      u"fountain pen",  u"bird feeder", u"toolbox",      u"frying pan",
+                      u"snow globe",    u"canoe",       u"board game",   u"jigsaw puzzle",
+                      u"headphones",    u"plant pot",   u"crêpe pan",    u"smörgåsbord plate"};
+const Words kQualifiers = {
+    u"for Gran",  u"for the garden", u"(second hand is fine)", u"set of 2", u"XL", u"mk II",
+    u"gift card", u"for camping"};
 const Words kNoteWords = {
-    u"maybe", u"the", u"red", u"one", u"from", u"shop", u"online", u"birthday", u"before",
-    u"summer", u"ask", u"about", u"size", u"colour", u"cheaper", u"in", u"spring", u"sale",
-    u"not", u"urgent", u"compare", u"reviews", u"with", u"spare", u"battery", u"for", u"trip",
-    u"kitchen", u"garage", u"friend", u"recommended", u"newer", u"model", u"façade", u"jalapeño"};
+    u"maybe",    u"the",    u"red",         u"one",     u"from",  u"shop",   u"online",
+    u"birthday", u"before", u"summer",      u"ask",     u"about", u"size",   u"colour",
+    u"cheaper",  u"in",     u"spring",      u"sale",    u"not",   u"urgent", u"compare",
+    u"reviews",  u"with",   u"spare",       u"battery", u"for",   u"trip",   u"kitchen",
+    u"garage",   u"friend", u"recommended", u"newer",   u"model", u"façade", u"jalapeño"};
 const Words kQuoted = {u"the good one", u"pro", u"as seen on TV", u"not the cheap one", u"hi"};
 
 // Items in turn every 64th item: texts that commas, quotes, line breaks,
@@ -36,7 +40,8 @@ const std::array<std::array<std::u16string_view, 7>, 15> kEdgeCases = {{
     {u"Sign", u"say \"hi\"", u"$3", u"1", u"1/1/2020", u"0", u"False"},
     {u"\"Big\" box", u"\"quoted\" at the start", u"$12", u"2", u"2/29/2024", u"0", u"False"},
     {u"\"", u",", u"\",\"", u"3", u"3/3/2023", u"0", u"True"},
-    {u"Line breaks only", u"first\r\nsecond\r\n\r\nfourth", u"$5", u"5", u"4/4/2022", u"0", u"False"},
+    {u"Line breaks only", u"first\r\nsecond\r\n\r\nfourth", u"$5", u"5", u"4/4/2022", u"0",
+     u"False"},
     {u"\r\nBreak first", u"ends with a break\r\n", u"$1", u"1", u"5/5/2021", u"0", u"False"},
     {u"Nothing else", u"", u"", u"0", u"", u"0", u"False"},
     {u"Crème brûlée torch", u"茶碗 and Ωmega", u"€20", u"3", u"6/6/2026", u"0", u"True"},
@@ -154,12 +159,19 @@ TGeneratedItem TProfileGenerator::Ordinary()
     Text &price = item.fields[2];
     const int dollars = 1 + Below(500);
     switch (Below(10)) {
-    case 0: Append(price, u"about $"); price += Decimal(dollars); break;
-    case 1: Append(price, u"£"); price += Decimal(dollars); break;
-    case 2: Append(price, u"€"); price += Decimal(dollars); break;
-    case 3:
-        price = u"$" + Decimal(dollars) + u"." + Decimal(10 + Below(90));
+    case 0:
+        Append(price, u"about $");
+        price += Decimal(dollars);
         break;
+    case 1:
+        Append(price, u"£");
+        price += Decimal(dollars);
+        break;
+    case 2:
+        Append(price, u"€");
+        price += Decimal(dollars);
+        break;
+    case 3: price = u"$" + Decimal(dollars) + u"." + Decimal(10 + Below(90)); break;
     case 4: {
         const Text hundreds = Decimal(Below(1000));
         price = u"$1," + Text(3 - hundreds.size(), u'0') + hundreds;
@@ -176,8 +188,8 @@ TGeneratedItem TProfileGenerator::Ordinary()
         ++priority;
     }
     item.fields[3] = Decimal(priority);
-    item.fields[4] = Decimal(1 + Below(12)) + u"/" + Decimal(1 + Below(28)) + u"/" +
-                     Decimal(2018 + Below(9));
+    item.fields[4] =
+        Decimal(1 + Below(12)) + u"/" + Decimal(1 + Below(28)) + u"/" + Decimal(2018 + Below(9));
     item.fields[5] = u"0";
     item.fields[6] = Below(100) < 18 ? u"True" : u"False";
     return item;

@@ -3,8 +3,8 @@
 #include "grid/cells.h"
 #include "grid/cells_host.h"
 #include "grid/slab_pool.h"
-#include "grid/text_file.h"
 #include "grid/text_arena.h"
+#include "grid/text_file.h"
 #include "grid/visible_text.h"
 #include "platform/conversions.h"
 #include "platform/errors.h"
@@ -47,7 +47,7 @@ TColor TCell::GetActualColor()
 TColor TCell::GetActualFontColor()
 {
     return Owner()->Grid()->ActualCellFontColor(*this, Owner()->CurrentColumn(),
-                                               Owner()->CurrentRow());
+                                                Owner()->CurrentRow());
 }
 
 void TCell::Changed()
@@ -73,11 +73,26 @@ QString TCell::GetVisibleString(const TVisibleArea &area)
     return shown.size() == start.size() ? start : shown.toString();
 }
 
-void TCell::SetAsBoolean(bool) { Changed(); }
-void TCell::SetAsDateTime(double) { Changed(); }
-void TCell::SetAsFloat(double) { Changed(); }
-void TCell::SetAsInteger(int32_t) { Changed(); }
-void TCell::SetAsString(const QString &) { Changed(); }
+void TCell::SetAsBoolean(bool)
+{
+    Changed();
+}
+void TCell::SetAsDateTime(double)
+{
+    Changed();
+}
+void TCell::SetAsFloat(double)
+{
+    Changed();
+}
+void TCell::SetAsInteger(int32_t)
+{
+    Changed();
+}
+void TCell::SetAsString(const QString &)
+{
+    Changed();
+}
 
 void TCell::SetStateFlag(TLtCellStateFlag flag, bool on)
 {
@@ -141,8 +156,14 @@ void TCell::SetEmpty(bool value)
     Changed();
 }
 
-int TCell::GetColumnIndex() const { return Owner()->CurrentColumn(); }
-int TCell::GetRowIndex() const { return Owner()->CurrentRow(); }
+int TCell::GetColumnIndex() const
+{
+    return Owner()->CurrentColumn();
+}
+int TCell::GetRowIndex() const
+{
+    return Owner()->CurrentRow();
+}
 
 bool TCell::GetHighlighted() const
 {
@@ -209,8 +230,7 @@ QString TStringCell::GetAsStringStart(qsizetype count)
 {
     switch (Kind()) {
     case tkEmpty: return QString();
-    case tkOwned:
-        return owned_->size() <= count ? *owned_ : TextStart(*owned_, count).toString();
+    case tkOwned: return owned_->size() <= count ? *owned_ : TextStart(*owned_, count).toString();
     case tkExact:
         return TextStart(Owner()->Arena(ArenaIndex()).View(place_.offset, place_.length), count)
             .toString();
@@ -230,7 +250,9 @@ QStringView TStringCell::GetAsStringView(QString &scratch)
     case tkEmpty: return {};
     case tkOwned: return *owned_;
     case tkExact: return Owner()->Arena(ArenaIndex()).View(place_.offset, place_.length);
-    case tkEncoded: Owner()->Arena(ArenaIndex()).Decode(place_.offset, place_.length, scratch); break;
+    case tkEncoded:
+        Owner()->Arena(ArenaIndex()).Decode(place_.offset, place_.length, scratch);
+        break;
     }
     return scratch;
 }
@@ -240,15 +262,26 @@ void TStringCell::WriteField(TTextFieldWriter &writer)
     switch (Kind()) {
     case tkEmpty: return;
     case tkOwned: writer.Field(*owned_); return;
-    case tkExact: writer.Field(Owner()->Arena(ArenaIndex()).View(place_.offset, place_.length)); return;
+    case tkExact:
+        writer.Field(Owner()->Arena(ArenaIndex()).View(place_.offset, place_.length));
+        return;
     case tkEncoded: break;
     }
     writer.Field(GetAsString());
 }
 
-bool TStringCell::GetAsBoolean() { return StrToBool(GetAsString()); }
-double TStringCell::GetAsFloat() { return StrToFloat(GetAsString()); }
-int32_t TStringCell::GetAsInteger() { return StrToInt(GetAsString()); }
+bool TStringCell::GetAsBoolean()
+{
+    return StrToBool(GetAsString());
+}
+double TStringCell::GetAsFloat()
+{
+    return StrToFloat(GetAsString());
+}
+int32_t TStringCell::GetAsInteger()
+{
+    return StrToInt(GetAsString());
+}
 
 double TStringCell::GetAsDateTime()
 {
@@ -293,7 +326,10 @@ void TStringCell::Clear()
 
 // --- TIntegerCell
 
-QString TIntegerCell::GetAsString() { return IntToStr(value_); }
+QString TIntegerCell::GetAsString()
+{
+    return IntToStr(value_);
+}
 
 void TIntegerCell::WriteField(TTextFieldWriter &writer)
 {
@@ -349,7 +385,10 @@ void TIntegerCell::Clear()
 
 // --- TBooleanCell
 
-QString TBooleanCell::GetAsString() { return BoolToStr(small_ != 0); }
+QString TBooleanCell::GetAsString()
+{
+    return BoolToStr(small_ != 0);
+}
 
 void TBooleanCell::WriteField(TTextFieldWriter &writer)
 {
@@ -403,7 +442,10 @@ void TBooleanCell::Clear()
 
 // --- TRealCell
 
-int32_t TRealCell::GetAsInteger() { return RoundHalfEven(value_); }
+int32_t TRealCell::GetAsInteger()
+{
+    return RoundHalfEven(value_);
+}
 
 void TRealCell::SetAsDateTime(double value)
 {
@@ -431,7 +473,10 @@ void TRealCell::Clear()
 
 // --- TFloatCell
 
-QString TFloatCell::GetAsString() { return FloatToStr(value_); }
+QString TFloatCell::GetAsString()
+{
+    return FloatToStr(value_);
+}
 
 void TFloatCell::SetAsBoolean(bool value)
 {
@@ -447,7 +492,10 @@ void TFloatCell::SetAsString(const QString &value)
 
 // --- TDateTimeCell
 
-QString TDateTimeCell::GetAsString() { return DateTimeToStr(value_); }
+QString TDateTimeCell::GetAsString()
+{
+    return DateTimeToStr(value_);
+}
 
 void TDateTimeCell::SetAsBoolean(bool value)
 {
@@ -471,4 +519,7 @@ void TDateTimeCell::SetAsString(const QString &value)
 
 // --- TIncrementCell
 
-QString TIncrementCell::GetAsString() { return IntToStr(GetAsInteger()); }
+QString TIncrementCell::GetAsString()
+{
+    return IntToStr(GetAsInteger());
+}

@@ -62,8 +62,8 @@ void TCells::DestroyAllRows()
             live += pool->LiveCount();
     // Every live cell is in the lists (none made by CreateCell alone): the
     // pools go whole, without threading a million slots onto free lists.
-    const bool whole = live == size_t(columnCount_) * size_t(rowCount_) &&
-                       rowPool_->LiveCount() == rows_.size();
+    const bool whole =
+        live == size_t(columnCount_) * size_t(rowCount_) && rowPool_->LiveCount() == rows_.size();
     for (int c = 0; c < columnCount_; ++c) {
         if (!whole) {
             for (TCell *cell : table_[c])
@@ -142,7 +142,8 @@ TCells::TCellPrototype TCells::PrototypeFor(int column, TCellCreation creation) 
     case TColumnType::ctLookup:
     case TColumnType::ctMemo: break;
     }
-    return {cellClass, uint8_t(columns_->ColumnFontStyle(column).Bits()), columns_->ColumnColor(column)};
+    return {cellClass, uint8_t(columns_->ColumnFontStyle(column).Bits()),
+            columns_->ColumnColor(column)};
 }
 
 TCell *TCells::NewCell(const TCellPrototype &prototype)

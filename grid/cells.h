@@ -114,8 +114,16 @@ private:
     const TTextArena &Arena(int index) const { return *arenas_[size_t(index)]; }
 
     // What a new cell of a column starts as: its class, font style and colour.
-    enum class TCellClass : uint8_t { ccString, ccInteger, ccBoolean, ccFloat, ccDateTime,
-                                      ccIncrement, ccGuid, ccVirtual };
+    enum class TCellClass : uint8_t {
+        ccString,
+        ccInteger,
+        ccBoolean,
+        ccFloat,
+        ccDateTime,
+        ccIncrement,
+        ccGuid,
+        ccVirtual
+    };
     struct TCellPrototype {
         TCellClass cellClass;
         uint8_t fontStyle;
@@ -123,7 +131,8 @@ private:
     };
     TCellPrototype PrototypeFor(int column, TCellCreation creation) const;
     TCell *NewCell(const TCellPrototype &prototype);
-    template <typename T> T *NewCell();
+    template <typename T>
+    T *NewCell();
     void DestroyCell(TCell *cell);
     TRow *NewRow();
     void DestroyRow(TRow *row);

@@ -30,8 +30,8 @@ class IGridColumns;
 
 // What a failed load leaves in the grid.
 enum class TLoadFailure : uint8_t {
-    lfKeepRowsRead,     // the rows read before the failure
-    lfKeepPreviousRows  // the rows held before the load: the file replaces them only once read whole
+    lfKeepRowsRead,    // the rows read before the failure
+    lfKeepPreviousRows // the rows held before the load: the file replaces them only once read whole
 };
 
 class TLtCustomGridControl : public ICellsHost {

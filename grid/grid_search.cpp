@@ -4,9 +4,9 @@
 // Locate select the first row whose cell matches under TSearchOptions. A hit
 // is selected and, unless the grid is updating, scrolled into view.
 
-#include "grid/grid_control.h"
-#include "grid/grid_columns.h"
 #include "grid/grid_search.h"
+#include "grid/grid_columns.h"
+#include "grid/grid_control.h"
 
 bool CellStartsWith(QStringView cell, const QString &text)
 {

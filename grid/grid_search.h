@@ -8,7 +8,11 @@
 #include <QString>
 
 enum class TSearchOption : uint8_t {
-    soCaseInsensitive, soContinueFromTop, soFromSelected, soSearchInvisible, soExactMatch
+    soCaseInsensitive,
+    soContinueFromTop,
+    soFromSelected,
+    soSearchInvisible,
+    soExactMatch
 };
 using TSearchOptions = TSet<TSearchOption>;
 

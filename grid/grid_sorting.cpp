@@ -35,8 +35,8 @@ void TLtCustomGridControl::SortColumn(int column, bool ascending)
 void TLtCustomGridControl::Resort()
 {
     if (sortedColumn_ >= 0)
-        SortColumn(sortedColumn_,
-                   GridColumns().ColumnSortSettings(sortedColumn_).sortKind == TSortKind::skAscending);
+        SortColumn(sortedColumn_, GridColumns().ColumnSortSettings(sortedColumn_).sortKind ==
+                                      TSortKind::skAscending);
 }
 
 void TLtCustomGridControl::FollowColumnsChange(TColumnsOperation operation, int index, int second)

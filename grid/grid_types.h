@@ -25,8 +25,18 @@ using TFontStyles = TSet<TFontStyle>;
 
 // The data type of a column, which decides the class of its cells.
 enum class TColumnType : uint8_t {
-    ctAutoInc, ctBoolean, ctNone, ctDate, ctFloat, ctGraphic, ctGuid,
-    ctInteger, ctString, ctLookup, ctMemo, ctVirtual
+    ctAutoInc,
+    ctBoolean,
+    ctNone,
+    ctDate,
+    ctFloat,
+    ctGraphic,
+    ctGuid,
+    ctInteger,
+    ctString,
+    ctLookup,
+    ctMemo,
+    ctVirtual
 };
 
 // Changes of the columns collection that the grid passes on to the cell store.
@@ -36,5 +46,11 @@ enum class TSortKind : uint8_t { skAscending, skDescending };
 
 // Comparison used when sorting by a column.
 enum class TSortType : uint8_t {
-    stAlphabetic, stBoolean, stCaseInsensitive, stCustom, stNumeric, stDate, stIP
+    stAlphabetic,
+    stBoolean,
+    stCaseInsensitive,
+    stCustom,
+    stNumeric,
+    stDate,
+    stIP
 };

@@ -37,11 +37,19 @@ int SortPartition(Keys &keys, SwapRows &swapRows, int L, int R, bool ascending, 
     int j = R + 1;
     do {
         if (ascending) {
-            do ++i; while (!keys.Less(P, i) && i < R);
-            do --j; while (!keys.Greater(P, j) && j > L);
+            do
+                ++i;
+            while (!keys.Less(P, i) && i < R);
+            do
+                --j;
+            while (!keys.Greater(P, j) && j > L);
         } else {
-            do ++i; while (!keys.Greater(P, i) && i < R);
-            do --j; while (!keys.Less(P, j) && j > L);
+            do
+                ++i;
+            while (!keys.Greater(P, i) && i < R);
+            do
+                --j;
+            while (!keys.Less(P, j) && j > L);
         }
         if (i != j)
             exchange(i, j);

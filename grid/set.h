@@ -17,12 +17,33 @@ public:
 
     constexpr bool Contains(E m) const { return bits_ & Bit(m); }
     constexpr bool IsEmpty() const { return bits_ == 0; }
-    constexpr TSet &Include(E m) { bits_ |= Bit(m); return *this; }
-    constexpr TSet &Exclude(E m) { bits_ &= ~Bit(m); return *this; }
-    constexpr TSet With(E m) const { TSet s = *this; return s.Include(m); }
-    constexpr TSet Without(E m) const { TSet s = *this; return s.Exclude(m); }
+    constexpr TSet &Include(E m)
+    {
+        bits_ |= Bit(m);
+        return *this;
+    }
+    constexpr TSet &Exclude(E m)
+    {
+        bits_ &= ~Bit(m);
+        return *this;
+    }
+    constexpr TSet With(E m) const
+    {
+        TSet s = *this;
+        return s.Include(m);
+    }
+    constexpr TSet Without(E m) const
+    {
+        TSet s = *this;
+        return s.Exclude(m);
+    }
     constexpr uint64_t Bits() const { return bits_; }
-    static constexpr TSet FromBits(uint64_t bits) { TSet s; s.bits_ = bits; return s; }
+    static constexpr TSet FromBits(uint64_t bits)
+    {
+        TSet s;
+        s.bits_ = bits;
+        return s;
+    }
     friend constexpr bool operator==(TSet, TSet) = default;
 
 private:

@@ -42,7 +42,8 @@ void TSlabPool::NewBlock()
 {
     // Each block twice the last, from one segment up to kBlockBytes: a store
     // of a few hundred rows takes tens of kilobytes, not megabytes per pool.
-    const size_t bytes = blocks_.empty() ? kSegmentBytes : std::min(kBlockBytes, 2 * blocks_.back().bytes);
+    const size_t bytes =
+        blocks_.empty() ? kSegmentBytes : std::min(kBlockBytes, 2 * blocks_.back().bytes);
     auto *memory = static_cast<char *>(AllocatePages(
         bytes, kSegmentBytes, bytes == kBlockBytes ? TPageSize::psHuge : TPageSize::psNormal));
     blocks_.push_back({memory, bytes});
@@ -92,7 +93,8 @@ void TSlabPool::SetTag(void *tag)
     tag_ = tag;
     // The segments entered so far; the others take it on entry.
     for (const TBlock &block : blocks_) {
-        const char *end = block.memory + block.bytes == blockEnd_ ? nextSegment_ : block.memory + block.bytes;
+        const char *end =
+            block.memory + block.bytes == blockEnd_ ? nextSegment_ : block.memory + block.bytes;
         for (char *segment = block.memory; segment < end; segment += kSegmentBytes)
             reinterpret_cast<TSegmentHeader *>(segment)->tag = tag;
     }

@@ -44,7 +44,9 @@ private:
         char *memory;
         size_t bytes;
     };
-    struct FreeSlot { FreeSlot *next; };
+    struct FreeSlot {
+        FreeSlot *next;
+    };
 
     static TSegmentHeader *HeaderOf(const void *slot);
     // Starts handing out the slots of the segment at segment.

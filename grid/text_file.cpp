@@ -133,8 +133,8 @@ public:
     TParser(QStringView chars, QChar separator, QChar lineBreak, ITextFileTarget &target,
             TTextOffer *offer)
         : data_(chars.utf16()), n_(chars.size()), separator_(separator.unicode()),
-          lineBreak_(lineBreak.unicode()),
-          specials_({separator_, lineBreak_, kQuote, kCR, kLF}), target_(target), offer_(offer)
+          lineBreak_(lineBreak.unicode()), specials_({separator_, lineBreak_, kQuote, kCR, kLF}),
+          target_(target), offer_(offer)
     {
     }
 
@@ -182,7 +182,8 @@ private:
                 offer_->length = uint32_t(text_.Size());
                 offer_->encoded = false;
             } else if (!text_.Empty()) {
-                text = QString(reinterpret_cast<const QChar *>(data_ + text_.Begin()), text_.Size());
+                text =
+                    QString(reinterpret_cast<const QChar *>(data_ + text_.Begin()), text_.Size());
             }
         } else {
             text = QString(reinterpret_cast<const QChar *>(text_.Built()), text_.Size());
@@ -221,8 +222,8 @@ void AppendTextField(QString &out, QStringView text, QChar separator, QChar line
 }
 
 TTextFieldWriter::TTextFieldWriter(QString &out, QChar separator, QChar lineBreak)
-    : out_(out), separator_(separator.unicode()), lineBreak_(lineBreak.unicode()),
-      escapes_{separator_, kQuote, kCR, kLF}
+    : out_(out), separator_(separator.unicode()),
+      lineBreak_(lineBreak.unicode()), escapes_{separator_, kQuote, kCR, kLF}
 {
     // Writing starts after what out holds; the room past the cursor is cut
     // off when the writer finishes.
@@ -233,8 +234,9 @@ TTextFieldWriter::TTextFieldWriter(QString &out, QChar separator, QChar lineBrea
 
 TTextFieldWriter::TTextFieldWriter(QString &buffer, QChar separator, QChar lineBreak, TFlush flush,
                                    qsizetype chunkUnits)
-    : out_(buffer), separator_(separator.unicode()), lineBreak_(lineBreak.unicode()),
-      escapes_{separator_, kQuote, kCR, kLF}, flush_(std::move(flush)), chunkUnits_(chunkUnits)
+    : out_(buffer), separator_(separator.unicode()),
+      lineBreak_(lineBreak.unicode()), escapes_{separator_, kQuote, kCR, kLF},
+      flush_(std::move(flush)), chunkUnits_(chunkUnits)
 {
     out_.resize(chunkUnits_ + 4096);
     begin_ = at_ = reinterpret_cast<char16_t *>(out_.data());
@@ -362,7 +364,8 @@ QString DecodeTextFile(QByteArray &&bytes)
     QByteArray::DataPointer &block = bytes.data_ptr();
     // The bytes become the characters where they are, past the order mark:
     // the block's spare room always holds the terminating null.
-    if ((!little && !big) || !block.d_ptr() || block.d_ptr()->isShared() || block.freeSpaceAtBegin() != 0 ||
+    if ((!little && !big) || !block.d_ptr() || block.d_ptr()->isShared() ||
+        block.freeSpaceAtBegin() != 0 ||
         reinterpret_cast<uintptr_t>(block.data()) % alignof(char16_t) != 0)
         return DecodeTextFile(std::as_const(bytes));
     const qsizetype units = (block.size - 2) / 2;
@@ -427,8 +430,8 @@ void DecodeTextField(QStringView field, QChar separator, QChar lineBreak, QStrin
     // Kept between calls: a scan over many cells allocates no builder of its own.
     thread_local TFieldText built;
     built.Reset();
-    [[maybe_unused]] const TFieldScan scan = ScanField(data, 0, field.size(), separator.unicode(),
-                                                       lineBreak.unicode(), specials, built);
+    [[maybe_unused]] const TFieldScan scan =
+        ScanField(data, 0, field.size(), separator.unicode(), lineBreak.unicode(), specials, built);
     assert(scan.end == TFieldEnd::feData);
     const char16_t *from = built.Building() ? built.Built() : data + built.Begin();
     text.resize(built.Size());

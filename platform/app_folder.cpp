@@ -25,8 +25,8 @@ bool CanCreateFilesIn(const QString &folder)
 bool IsInstalledCopy(const QString &executableFolder)
 {
     const QDir bin(executableFolder);
-    return bin.dirName() == QLatin1String("bin") &&
-           QFileInfo::exists(bin.filePath(QStringLiteral("../share/applications/yearnbox.desktop")));
+    return bin.dirName() == QLatin1String("bin") && QFileInfo::exists(bin.filePath(QStringLiteral(
+                                                        "../share/applications/yearnbox.desktop")));
 }
 
 QString ChooseApplicationFolder(const QString &executableFolder, const QString &dataHome)
@@ -38,4 +38,3 @@ QString ChooseApplicationFolder(const QString &executableFolder, const QString &
     QDir().mkpath(data);
     return data;
 }
-

@@ -12,7 +12,10 @@ constexpr quint64 kP3 = 0x165667B19E3779F9ULL;
 constexpr quint64 kP4 = 0x85EBCA77C2B2AE63ULL;
 constexpr quint64 kP5 = 0x27D4EB2F165667C5ULL;
 
-constexpr quint64 Rotl(quint64 x, int r) { return (x << r) | (x >> (64 - r)); }
+constexpr quint64 Rotl(quint64 x, int r)
+{
+    return (x << r) | (x >> (64 - r));
+}
 
 quint64 Read64(const char *p)
 {
@@ -28,8 +31,14 @@ quint32 Read32(const char *p)
     return qFromLittleEndian(v);
 }
 
-quint64 Round(quint64 lane, quint64 input) { return Rotl(lane + input * kP2, 31) * kP1; }
-quint64 Merge(quint64 hash, quint64 lane) { return (hash ^ Round(0, lane)) * kP1 + kP4; }
+quint64 Round(quint64 lane, quint64 input)
+{
+    return Rotl(lane + input * kP2, 31) * kP1;
+}
+quint64 Merge(quint64 hash, quint64 lane)
+{
+    return (hash ^ Round(0, lane)) * kP1 + kP4;
+}
 } // namespace
 
 void TContentHash::Block(const char *block)

@@ -164,9 +164,9 @@ double StrToDateTime(const QString &text)
     // Date and time are read apart: the value is a wall-clock reading, and
     // reading both as one local date-time would refuse the hour that a
     // daylight-saving change skips. The date itself may hold blanks.
-    const QStringList timeFormats = {LongTimeFormat(),
-                                     WithoutToken(locale.timeFormat(QLocale::ShortFormat),
-                                                  QStringLiteral("t"))};
+    const QStringList timeFormats = {
+        LongTimeFormat(),
+        WithoutToken(locale.timeFormat(QLocale::ShortFormat), QStringLiteral("t"))};
     for (qsizetype blank = trimmed.indexOf(QLatin1Char(' ')); blank > 0;
          blank = trimmed.indexOf(QLatin1Char(' '), blank + 1)) {
         const QDate day = locale.toDate(trimmed.left(blank), dateFormat);

@@ -9,9 +9,9 @@ const QString kReserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
 
 QString DesktopExecArgument(const QString &argument)
 {
-    const bool bare = !argument.isEmpty() &&
-                      std::none_of(argument.begin(), argument.end(),
-                                   [](QChar ch) { return kReserved.contains(ch); });
+    const bool bare =
+        !argument.isEmpty() && std::none_of(argument.begin(), argument.end(),
+                                            [](QChar ch) { return kReserved.contains(ch); });
     QString quoted = bare ? QString() : QStringLiteral("\"");
     for (const QChar ch : argument) {
         if (ch == QLatin1Char('"') || ch == QLatin1Char('`') || ch == QLatin1Char('$'))
@@ -35,7 +35,8 @@ QByteArray DesktopEntryText(const TDesktopFileType &type)
     // Values are single lines: a line break in them would start a new key.
     const auto line = [](const char *key, const QString &value) {
         QString text = value;
-        text.replace(QLatin1Char('\n'), QLatin1String("\\n")).replace(QLatin1Char('\r'), QLatin1String("\\r"));
+        text.replace(QLatin1Char('\n'), QLatin1String("\\n"))
+            .replace(QLatin1Char('\r'), QLatin1String("\\r"));
         return QLatin1String(key) + QLatin1Char('=') + text + QLatin1Char('\n');
     };
     const auto keywords = [](const QStringList &words) {

@@ -51,8 +51,8 @@ void TDesktopRegistration::Register(const TDesktopFileType &type)
         entry.program = LinkInFolder(launcher, type.id, type.program);
     WriteInFolder(data + QStringLiteral("/mime/packages"), type.id + QStringLiteral(".xml"),
                   MimePackageText(type));
-    WriteInFolder(data + QStringLiteral("/icons/hicolor/64x64/apps"), type.id + QStringLiteral(".png"),
-                  type.iconPng);
+    WriteInFolder(data + QStringLiteral("/icons/hicolor/64x64/apps"),
+                  type.id + QStringLiteral(".png"), type.iconPng);
     WriteInFolder(data + QStringLiteral("/applications"), type.id + QStringLiteral(".desktop"),
                   DesktopEntryText(entry));
     RunTool(QStringLiteral("update-mime-database"), {data + QStringLiteral("/mime")});

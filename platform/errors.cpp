@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 
 EYearnboxError::EYearnboxError(QString message)
-    : message_(std::move(message)), utf8_(message_.toUtf8()) {}
+    : message_(std::move(message)), utf8_(message_.toUtf8())
+{
+}
 
 EListError::EListError(int index)
     : EYearnboxError(

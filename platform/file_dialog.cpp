@@ -18,8 +18,7 @@ std::optional<QString> TFileDialogs::Choose(const TFileDialogRequest &request)
     return dialog.selectedFiles().constFirst();
 }
 
-TFileDialog::TFileDialog(TFileDialogKind kind, QString title, QString filter,
-                         IFileDialogs &dialogs)
+TFileDialog::TFileDialog(TFileDialogKind kind, QString title, QString filter, IFileDialogs &dialogs)
     : request_{kind, std::move(title), std::move(filter), QString()}, dialogs_(dialogs)
 {
 }

@@ -15,8 +15,8 @@ enum class TFileDialogKind { fdOpen, fdSave };
 struct TFileDialogRequest {
     TFileDialogKind kind = TFileDialogKind::fdOpen;
     QString title;
-    QString filter;    // Qt form: "Yearnbox Profile (*.ybk)"
-    QString fileName;  // starting name
+    QString filter;   // Qt form: "Yearnbox Profile (*.ybk)"
+    QString fileName; // starting name
 };
 
 class IFileDialogs {

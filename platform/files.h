@@ -1,8 +1,8 @@
 #pragma once
 // Whole-file reading and atomic whole-file writing.
 
-#include <QByteArray>
 #include "platform/content_hash.h"
+#include <QByteArray>
 
 #include <QFile>
 #include <QSaveFile>
@@ -51,4 +51,3 @@ bool FileExists(const QString &path);
 // A second name for the file at from (a hard link), or where the file system
 // has none, a copy. False when neither could be made; never raises.
 bool LinkOrCopyFile(const QString &from, const QString &to);
-

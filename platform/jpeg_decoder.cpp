@@ -75,9 +75,8 @@ QImage DecodeJpeg(const QByteArray &bytes)
             return made.isNull() ? nullptr : made.bits();
         },
         &image};
-    if (bytes.isEmpty() ||
-        !DecodePixels(reinterpret_cast<const unsigned char *>(bytes.constData()),
-                      static_cast<unsigned long>(bytes.size()), target))
+    if (bytes.isEmpty() || !DecodePixels(reinterpret_cast<const unsigned char *>(bytes.constData()),
+                                         static_cast<unsigned long>(bytes.size()), target))
         return QImage();
     return image;
 }

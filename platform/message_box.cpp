@@ -7,15 +7,15 @@
 
 void TMessageBoxes::ShowMessage(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text,
-                    QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok,
+                    parent_);
     box.exec();
 }
 
 void TMessageBoxes::ShowDetailedMessage(const QString &text, const QString &detail)
 {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text,
-                    QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok,
+                    parent_);
     box.setInformativeText(detail);
     box.exec();
 }

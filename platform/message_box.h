@@ -32,7 +32,6 @@ private:
     QWidget *parent_;
 };
 
-
 // For runs that nobody watches (--screenshot): each text goes to standard
 // error as "yearnbox: TEXT", so nothing waits for a click.
 class TStandardErrorMessages : public IMessageBoxes {

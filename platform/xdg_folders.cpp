@@ -15,8 +15,10 @@ QString AbsoluteOr(const char *variable, const QString &fallback)
 TXdgFolders XdgFoldersFromEnvironment()
 {
     TXdgFolders folders;
-    folders.dataHome = AbsoluteOr("XDG_DATA_HOME", QDir::homePath() + QStringLiteral("/.local/share"));
-    folders.configHome = AbsoluteOr("XDG_CONFIG_HOME", QDir::homePath() + QStringLiteral("/.config"));
+    folders.dataHome =
+        AbsoluteOr("XDG_DATA_HOME", QDir::homePath() + QStringLiteral("/.local/share"));
+    folders.configHome =
+        AbsoluteOr("XDG_CONFIG_HOME", QDir::homePath() + QStringLiteral("/.config"));
     for (const QString &dir : qEnvironmentVariable("XDG_DATA_DIRS").split(QLatin1Char(':')))
         if (QDir::isAbsolutePath(dir))
             folders.dataDirs.append(QDir::cleanPath(dir));

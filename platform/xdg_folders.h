@@ -6,9 +6,9 @@
 #include <QStringList>
 
 struct TXdgFolders {
-    QString dataHome;      // $XDG_DATA_HOME, else ~/.local/share
-    QString configHome;    // $XDG_CONFIG_HOME, else ~/.config
-    QStringList dataDirs;  // $XDG_DATA_DIRS, else /usr/local/share and /usr/share
+    QString dataHome;     // $XDG_DATA_HOME, else ~/.local/share
+    QString configHome;   // $XDG_CONFIG_HOME, else ~/.config
+    QStringList dataDirs; // $XDG_DATA_DIRS, else /usr/local/share and /usr/share
 };
 
 // The folders the environment names; relative paths there count as unset.

@@ -128,8 +128,9 @@ void TTextColumnDisplay::Paint(QPainter &painter, const TLtCustomColumn &column,
         // One line: line breaks are not followed, the end is cut as the wrap kind says.
         const QString line = OneLine(text);
         painter.setClipRect(textRect, Qt::IntersectClip);
-        painter.drawText(textRect, flags | Qt::TextSingleLine,
-                         FittedText(line, painter.fontMetrics(), column.WrapKind(), textRect.width()));
+        painter.drawText(
+            textRect, flags | Qt::TextSingleLine,
+            FittedText(line, painter.fontMetrics(), column.WrapKind(), textRect.width()));
         // An address is underlined in the text's own colour.
         const QFontMetrics metrics(cell.font);
         for (const TCellLink &link : Links(column, cell.rect, cell.font, text))
@@ -193,8 +194,8 @@ void TCheckBoxColumnDisplay::DrawCheckBoxState(QPainter &painter, const TLtCusto
                                                const QWidget *widget) const
 {
     const int size = BoxSize(themed);
-    const QPoint at = PosInRect(QSize(size, size), rect, 2, column.Alignment(),
-                                column.VerticalAlignment());
+    const QPoint at =
+        PosInRect(QSize(size, size), rect, 2, column.Alignment(), column.VerticalAlignment());
     const QRect box(at, QSize(size, size));
     painter.save();
     if (themed && widget) {

@@ -58,7 +58,8 @@ public:
     // Whether the column shows line breaks (else all on one line).
     static bool ShowsLines(const TLtCustomColumn &column);
     // Where a cell's text shows (text_areas.h).
-    static TVisibleArea TextArea(const TLtCustomColumn &column, const QRect &cell, const QFont &font);
+    static TVisibleArea TextArea(const TLtCustomColumn &column, const QRect &cell,
+                                 const QFont &font);
     // The addresses a one-line, left-to-right cell shows of text (as far as
     // it shows: an address cut by the ellipsis shows up to it); none in a
     // cell that shows lines.

@@ -16,7 +16,14 @@ class TLtCustomColumn;
 enum class TDisplayMode : uint8_t { dmImageOnly, dmTextAndImage, dmTextOnly };
 enum class THeaderOrientation : uint8_t { hoHorizontal, hoVertical };
 enum class TFormulaKind : uint8_t {
-    fkNone, fkAverage, fkCount, fkDistinct, fkMaximum, fkMinimum, fkSum, fkCustom
+    fkNone,
+    fkAverage,
+    fkCount,
+    fkDistinct,
+    fkMaximum,
+    fkMinimum,
+    fkSum,
+    fkCustom
 };
 enum class TFormatMaskKind : uint8_t { mkText, mkFloat };
 

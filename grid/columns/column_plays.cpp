@@ -17,8 +17,8 @@ int TRateColumnPlay::GetValueAtPos(const TLtRateColumn &column, QSize cell, QPoi
     return (point.x() - rates.left()) / column.Glyph().width() + 1;
 }
 
-std::optional<int> TRateColumnPlay::MouseDown(const TLtRateColumn &column, QSize cell,
-                                              QPoint point, int value)
+std::optional<int> TRateColumnPlay::MouseDown(const TLtRateColumn &column, QSize cell, QPoint point,
+                                              int value)
 {
     const int v = GetValueAtPos(column, cell, point);
     if (v < 0 || v > column.Max() || v == value)
@@ -43,9 +43,9 @@ QRect TCheckBoxColumnPlay::GetCheckBoxRect(const TLtCheckBoxColumn &column, QSiz
 {
     const int size = TCheckBoxColumnDisplay::BoxSize(themed);
     const QRect grown = QRect(QPoint(0, 0), cell).adjusted(-1, -1, 1, 1);
-    return QRect(PosInRect(QSize(size, size), grown, 2, column.Alignment(),
-                           column.VerticalAlignment()),
-                 QSize(size, size));
+    return QRect(
+        PosInRect(QSize(size, size), grown, 2, column.Alignment(), column.VerticalAlignment()),
+        QSize(size, size));
 }
 
 std::optional<bool> TCheckBoxColumnPlay::MouseUp(const TLtCheckBoxColumn &column, QSize cell,

@@ -13,7 +13,10 @@
 enum class TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
 enum class TVerticalAlignment : uint8_t { taAlignTop, taAlignBottom, taVerticalCenter };
 enum class TBiDiMode : uint8_t {
-    bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly
+    bdLeftToRight,
+    bdRightToLeft,
+    bdRightToLeftNoAlign,
+    bdRightToLeftReadingOnly
 };
 enum class TDrawingOptions : uint8_t { doNormal, doBackgroundOnly, doCustom, doCustomOnly };
 enum class TWrapKind : uint8_t { wkNone, wkEllipsis, wkPathEllipsis, wkWordWrap };
@@ -22,16 +25,33 @@ enum class TSlideCaptionLocation : uint8_t { clLeft, clTop };
 // The members are numbered in this order: the set value of the base default
 // (coCanClick, coCanInput, coCanSort, coPublicUsing) is 1038.
 enum class TColumnOption : uint8_t {
-    coAutoSize, coCanClick, coCanInput, coCanSort, coDisableMoving, coDontHighlight,
-    coEditing, coEditorAutoSelect, coFixedSize, coImageForIcon, coPublicUsing,
-    coFullResort, coSearchColumn, coShowTextFitHint, coTextForCaption
+    coAutoSize,
+    coCanClick,
+    coCanInput,
+    coCanSort,
+    coDisableMoving,
+    coDontHighlight,
+    coEditing,
+    coEditorAutoSelect,
+    coFixedSize,
+    coImageForIcon,
+    coPublicUsing,
+    coFullResort,
+    coSearchColumn,
+    coShowTextFitHint,
+    coTextForCaption
 };
 using TColumnOptions = TSet<TColumnOption>;
 
 // What a column kind supports, fixed per class.
 enum class TColumnStyleFlag : uint8_t {
-    csClickable, csCanEdit, csDisableSorting, csFitToLargest, csRedrawInplaceEdit,
-    csTextFitHint, csWantReturns
+    csClickable,
+    csCanEdit,
+    csDisableSorting,
+    csFitToLargest,
+    csRedrawInplaceEdit,
+    csTextFitHint,
+    csWantReturns
 };
 using TColumnStyle = TSet<TColumnStyleFlag>;
 
@@ -43,15 +63,29 @@ using TDisplayOptions = TSet<TDisplayOption>;
 
 // What changed in a column, reported to the grid with one integer parameter.
 enum class TColumnChangeKind : uint8_t {
-    ccFieldName, ccInputChange, ccPosition, ccSlideChanged, ccSorted, ccSortTypeChange,
-    ccUndefined, ccVisible, ccUnsorted, ccWidth
+    ccFieldName,
+    ccInputChange,
+    ccPosition,
+    ccSlideChanged,
+    ccSorted,
+    ccSortTypeChange,
+    ccUndefined,
+    ccVisible,
+    ccUnsorted,
+    ccWidth
 };
 
 // A part of a column that the grid repaints on request.
 enum class TGridArea : uint8_t { gaNone, gaBody, gaFooter, gaHeader, gaIndicator, gaInput };
 
 // The parts of the grid that a column spans.
-enum class TColumnMemberKind : uint8_t { ckFooter, ckHeader, ckInactiveHeader, ckIndicator, ckInput };
+enum class TColumnMemberKind : uint8_t {
+    ckFooter,
+    ckHeader,
+    ckInactiveHeader,
+    ckIndicator,
+    ckInput
+};
 
 // Where a visible column sits among the visible columns.
 enum class TColumnLocation : uint8_t { clAlone, clLeftSide, clRightSide, clMiddle };

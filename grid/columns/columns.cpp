@@ -330,10 +330,10 @@ void TLtColumns::UpdatePositionList(TLtCustomColumn *column)
 {
     if (PositionOf(column) >= 0)
         return;
-    const auto before = std::find_if(positions_.begin(), positions_.end(),
-                                     [column](const TLtCustomColumn *placed) {
-                                         return placed->Position() > column->Position();
-                                     });
+    const auto before =
+        std::find_if(positions_.begin(), positions_.end(), [column](const TLtCustomColumn *placed) {
+            return placed->Position() > column->Position();
+        });
     positions_.insert(before, column);
     UpdateColumns(false);
 }

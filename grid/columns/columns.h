@@ -20,9 +20,9 @@
 // over the position list; ResizeColumns lets the coAutoSize columns share the
 // width that the others leave of the grid's inner width.
 
-#include "grid/grid_columns.h"
 #include "grid/columns/columns_host.h"
 #include "grid/columns/custom_column.h"
+#include "grid/grid_columns.h"
 
 #include <QString>
 

@@ -22,5 +22,4 @@ bool IsDarkPalette(const QPalette &palette);
 // and the lightness nearest its own that reaches minimum, lighter or darker,
 // whichever way reaches it (the one away from the background first); black
 // or white when neither does.
-QColor ReadableOn(const QColor &ink, const QColor &background,
-                  double minimum = kReadableContrast);
+QColor ReadableOn(const QColor &ink, const QColor &background, double minimum = kReadableContrast);

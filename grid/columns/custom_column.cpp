@@ -120,8 +120,8 @@ void TLtCustomColumn::SetWrapKind(TWrapKind value)
 void TLtCustomColumn::SetOptions(TColumnOptions value)
 {
     const TColumnOptions old = options_;
-    if (columns_ && value.Contains(TColumnOption::coSearchColumn)
-        && !old.Contains(TColumnOption::coSearchColumn)) {
+    if (columns_ && value.Contains(TColumnOption::coSearchColumn) &&
+        !old.Contains(TColumnOption::coSearchColumn)) {
         // Only one search column: the others lose the flag without a report.
         for (int i = 0; i < columns_->Count(); ++i) {
             TLtCustomColumn *other = columns_->Item(i);
@@ -294,7 +294,8 @@ TColumnStyle TLtCustomColumn::GetColumnStyle() const
 
 int TLtCustomColumn::GetCellBestFit(const QString &text) const
 {
-    return std::max(QFontMetrics(font_).horizontalAdvance(Bounded(text, MeasuredLineArea(font_))) + 6,
+    return std::max(QFontMetrics(font_).horizontalAdvance(Bounded(text, MeasuredLineArea(font_))) +
+                        6,
                     kMinColumnWidth);
 }
 
@@ -427,8 +428,7 @@ QRect TLtCustomColumn::GetMemberRect(TColumnMemberKind kind) const
         return QRect(GetAbsoluteLeft(), 0, width_, columns_->Host().HeaderSize());
     case TColumnMemberKind::ckFooter:
     case TColumnMemberKind::ckIndicator:
-    case TColumnMemberKind::ckInput:
-        return QRect();
+    case TColumnMemberKind::ckInput: return QRect();
     }
     return QRect();
 }

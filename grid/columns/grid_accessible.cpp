@@ -26,7 +26,8 @@ QList<int> TableColumns(TLatticeGrid &grid)
     QList<int> result;
     TLtColumns &columns = grid.Columns();
     for (int position = 0; position < columns.Count(); ++position)
-        if (const TLtCustomColumn *column = columns.PositionItem(position); column && column->Visible())
+        if (const TLtCustomColumn *column = columns.PositionItem(position);
+            column && column->Visible())
             result.append(column->Index());
     return result;
 }
@@ -34,8 +35,9 @@ QList<int> TableColumns(TLatticeGrid &grid)
 TLtCustomColumn *TableColumn(TLatticeGrid &grid, int tableColumn)
 {
     const QList<int> columns = TableColumns(grid);
-    return tableColumn >= 0 && tableColumn < columns.size() ? grid.Columns().Item(columns[tableColumn])
-                                                             : nullptr;
+    return tableColumn >= 0 && tableColumn < columns.size()
+               ? grid.Columns().Item(columns[tableColumn])
+               : nullptr;
 }
 
 QString ColumnName(const TLtCustomColumn &column)
@@ -131,7 +133,8 @@ public:
             return {};
         QRect cell = grid_->CellRect(column->Index(), row);
         if (row_ < 0)
-            cell = QRect(cell.left(), cell.top() - grid_->HeaderSize(), cell.width(), grid_->HeaderSize());
+            cell = QRect(cell.left(), cell.top() - grid_->HeaderSize(), cell.width(),
+                         grid_->HeaderSize());
         return QRect(grid_->viewport()->mapToGlobal(cell.topLeft()), cell.size());
     }
     QAccessible::Role role() const override
@@ -147,8 +150,8 @@ public:
         state.selectable = true;
         state.focusable = true;
         state.selected = isSelected();
-        state.focused = state.selected && grid_->GridHasFocus() &&
-                        grid_->SelectedColumn() == column->Index();
+        state.focused =
+            state.selected && grid_->GridHasFocus() && grid_->SelectedColumn() == column->Index();
         state.offscreen = rect().isEmpty();
         if (IsCheckBox()) {
             state.checkable = true;
@@ -337,7 +340,10 @@ public:
         return Grid().RowExist(row) ? QList<int>{row} : QList<int>{};
     }
     bool isColumnSelected(int) const override { return false; }
-    bool isRowSelected(int row) const override { return Grid().RowExist(row) && row == Grid().SelectedRow(); }
+    bool isRowSelected(int row) const override
+    {
+        return Grid().RowExist(row) && row == Grid().SelectedRow();
+    }
     bool selectRow(int row) override
     {
         if (!Grid().RowExist(row))
@@ -453,7 +459,8 @@ void AccessibleFocusEntered(TLatticeGrid &grid)
     TGridAccessible *table = TableOf(grid);
     const int tableColumn = TableColumns(grid).indexOf(grid.SelectedColumn());
     if (table && tableColumn >= 0 && grid.RowExist(grid.SelectedRow()))
-        Tell(grid, QAccessible::Focus, (grid.SelectedRow() + 1) * table->columnCount() + tableColumn);
+        Tell(grid, QAccessible::Focus,
+             (grid.SelectedRow() + 1) * table->columnCount() + tableColumn);
 }
 
 void AccessibleCellChanged(TLatticeGrid &grid, int column, int row)
@@ -462,7 +469,8 @@ void AccessibleCellChanged(TLatticeGrid &grid, int column, int row)
         return;
     TGridAccessible *table = TableOf(grid);
     const int tableColumn = TableColumns(grid).indexOf(column);
-    TGridCellAccessible *cell = table && tableColumn >= 0 ? table->KnownCell(row, tableColumn) : nullptr;
+    TGridCellAccessible *cell =
+        table && tableColumn >= 0 ? table->KnownCell(row, tableColumn) : nullptr;
     if (!cell)
         return;
     const QString before = cell->Told();

@@ -41,7 +41,7 @@ const char *GridCursorName(TGridCursor cursor)
 const QCursor &GridCursor(TGridCursor cursor)
 {
     static const std::array<QCursor, kNames.size()> cursors{
-        Load(TGridCursor::gcHorzSplit), Load(TGridCursor::gcColumnNoDrag), Load(TGridCursor::gcRoll),
-        Load(TGridCursor::gcRollUp), Load(TGridCursor::gcRollDown)};
+        Load(TGridCursor::gcHorzSplit), Load(TGridCursor::gcColumnNoDrag),
+        Load(TGridCursor::gcRoll), Load(TGridCursor::gcRollUp), Load(TGridCursor::gcRollDown)};
     return cursors[size_t(cursor)];
 }

@@ -14,7 +14,12 @@
 #include <vector>
 
 enum class TGridLinesStyle : uint8_t {
-    lsNormal, lsActiveHorzOnly, lsActiveRows, lsFramed, lsHorizontalOnly, lsVerticalOnly
+    lsNormal,
+    lsActiveHorzOnly,
+    lsActiveRows,
+    lsFramed,
+    lsHorizontalOnly,
+    lsVerticalOnly
 };
 
 // Pixels that a cell's grid lines take on each side of its rectangle.

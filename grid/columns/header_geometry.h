@@ -22,11 +22,11 @@ int RightGuide(int pointerX, int columnLeft);
 
 // The column under the pointer while a column is dragged over the header row.
 struct TDropQuery {
-    int dragged;          // position of the dragged column
-    int hovered;          // position of the column under the pointer
-    bool rightHalf;       // the pointer is over its right half
-    int previousVisible;  // position of the nearest visible column before it, -1 for none
-    bool hoveredClipped;  // it is scrolled under the fixed columns
+    int dragged;         // position of the dragged column
+    int hovered;         // position of the column under the pointer
+    bool rightHalf;      // the pointer is over its right half
+    int previousVisible; // position of the nearest visible column before it, -1 for none
+    bool hoveredClipped; // it is scrolled under the fixed columns
 };
 
 // Where the dragged column goes: over the right half, the hovered position

@@ -79,7 +79,8 @@ std::optional<THeaderRequest> THeaderInteraction::Press(QPoint point, bool doubl
         return THeaderRequest{};
     }
     const int column = HeaderColumnAt(point);
-    if (column >= 0 && grid_.Columns().Item(column)->Options().Contains(TColumnOption::coCanClick)) {
+    if (column >= 0 &&
+        grid_.Columns().Item(column)->Options().Contains(TColumnOption::coCanClick)) {
         state_ = THeaderDragState::hdPressed;
         column_ = column;
         pressPoint_ = point;
@@ -106,8 +107,9 @@ int THeaderInteraction::TargetAt(QPoint point) const
     const TLtColumns &columns = grid_.Columns();
     const TLtCustomColumn *last = columns.GetLast();
     const QRect header = grid_.HeaderRect();
-    if (!last || point.y() < header.top() || point.y() > header.bottom() || point.x() < header.left() ||
-        point.x() > header.right() || point.x() >= Left(*last) + last->Width())
+    if (!last || point.y() < header.top() || point.y() > header.bottom() ||
+        point.x() < header.left() || point.x() > header.right() ||
+        point.x() >= Left(*last) + last->Width())
         return -1;
     const int hovered = grid_.ColumnAt(point.x());
     if (hovered < 0)

@@ -59,10 +59,12 @@ public:
 
     THeaderDragState State() const { return state_; }
     // The column (index) whose header is pressed, -1 for none.
-    int PressedColumn() const { return state_ == THeaderDragState::hdPressed ||
-                                               state_ == THeaderDragState::hdMoving
-                                           ? column_
-                                           : -1; }
+    int PressedColumn() const
+    {
+        return state_ == THeaderDragState::hdPressed || state_ == THeaderDragState::hdMoving
+                   ? column_
+                   : -1;
+    }
     // The column (index) whose size grip lies under x, -1 for none.
     int SizeGripAt(int x) const;
     // The width that fits the column's widest drawn cell over the visible

@@ -83,7 +83,8 @@ TLtCustomEdit *TLatticeGrid::OpenEditor(TLtCustomColumn &item, int column, int r
     SetInplaceEditEvents();
     // A screen reader names the box after the column it edits.
     if (editor)
-        editor->setAccessibleName(AccessibleColumnName(item.Header().Caption(), item.AccessibleName()));
+        editor->setAccessibleName(
+            AccessibleColumnName(item.Header().Caption(), item.AccessibleName()));
     return editor;
 }
 
@@ -256,8 +257,7 @@ void TLatticeGrid::EditorKeyDown(TLtCustomEdit &editor, QKeyEvent &key, bool &ta
     case Qt::Key_Home:
     case Qt::Key_End:
     case Qt::Key_Up:
-    case Qt::Key_Down:
-        return;
+    case Qt::Key_Down: return;
     default:
         // The editor sees it first, then the grid's own key handling.
         taken = true;

@@ -149,7 +149,8 @@ void TLatticeGrid::mousePressEvent(QMouseEvent *event)
 void TLatticeGrid::mouseDoubleClickEvent(QMouseEvent *event)
 {
     HideHint();
-    if (event->button() != Qt::LeftButton || HeaderTook(header_.Press(event->position().toPoint(), true)))
+    if (event->button() != Qt::LeftButton ||
+        HeaderTook(header_.Press(event->position().toPoint(), true)))
         return;
     // The second press of a double click is a press like any other.
     PressBody(event);
@@ -288,7 +289,7 @@ void TLatticeGrid::ClickHeader(int column)
         return;
     if (item.Sorted())
         item.SetSortKind(item.SortKind() == TSortKind::skAscending ? TSortKind::skDescending
-                                                                  : TSortKind::skAscending);
+                                                                   : TSortKind::skAscending);
     else
         item.SetSorted(true);
 }
@@ -305,7 +306,8 @@ bool TLatticeGrid::KeyPress(QChar key)
             ApplyElementValue(column, row, *value);
         return true;
     }
-    if (GridState().Contains(TGridStateFlag::gtEdit) || GridState().Contains(TGridStateFlag::gtInput))
+    if (GridState().Contains(TGridStateFlag::gtEdit) ||
+        GridState().Contains(TGridStateFlag::gtInput))
         return false;
     if (key == QChar(27) || key == QChar(13) || key == QChar(9))
         return false;
@@ -387,7 +389,8 @@ void TLatticeGrid::ShowHintFor(int column, int row)
     QString hint = GetCell(column, row)->GetHint();
     DoCellHint(column, row, hint);
     if (!hint.isEmpty() && active) {
-        hint_->ShowAt(viewport()->mapToGlobal(QPoint(cell.right() + 1, cell.top() - 20)), hint, 250);
+        hint_->ShowAt(viewport()->mapToGlobal(QPoint(cell.right() + 1, cell.top() - 20)), hint,
+                      250);
         hintKind_ = THintKind::hkCell;
     } else {
         HideHint();
@@ -484,7 +487,8 @@ std::optional<QString> TLatticeGrid::LinkAt(QPoint point)
         CellInfoOf(item.ColumnType(), data, TTextColumnDisplay::TextArea(item, cell, item.Font()));
     DoCellFormating(column, row, textColor, fontStyle, state);
     const QFont font = WithStyle(item.Font(), fontStyle);
-    const QString text = Bounded(item.GetDrawText(info), TTextColumnDisplay::TextArea(item, cell, font));
+    const QString text =
+        Bounded(item.GetDrawText(info), TTextColumnDisplay::TextArea(item, cell, font));
     for (const TCellLink &link : TTextColumnDisplay::Links(item, cell, font, text))
         if (link.rect.contains(point))
             return link.text;

@@ -81,8 +81,8 @@ TColor TLatticeGrid::ActualCellColor(TCell &cell, int column, int row)
     if (!GridHasFocus())
         return inactiveSelectionColor_;
     if (AppearanceOptions().Contains(TAppearanceOption::aoAlphaBlendedSelection))
-        return FromQColor(
-            BlendedTowardHighlight(ShownBackground(base, palette()), palette().color(QPalette::Highlight)));
+        return FromQColor(BlendedTowardHighlight(ShownBackground(base, palette()),
+                                                 palette().color(QPalette::Highlight)));
     return selectionColor_;
 }
 
@@ -197,7 +197,9 @@ void TLatticeGrid::DrawFocusCell(QPainter &painter)
         !RowExist(SelectedRow()) || SelectedRow() < TopRow())
         return;
     QRect focus = Options().Contains(TGridOption::goSelectFullRow)
-                      ? RowRect(SelectedRow()).intersected(QRect(kFrameWidth - HorzScrollPosition(), 0, columns_.GetClientWidth(), viewport()->height()))
+                      ? RowRect(SelectedRow())
+                            .intersected(QRect(kFrameWidth - HorzScrollPosition(), 0,
+                                               columns_.GetClientWidth(), viewport()->height()))
                       : CellRect(SelectedColumn(), SelectedRow());
     if (focus.isNull() || !BodyRect().contains(focus))
         return;
@@ -284,8 +286,9 @@ void TLatticeGrid::DrawColumnHeader(QPainter &painter, const TLtCustomColumn &co
         const int ax = x + tw + 19;
         if (ax + 8 < right || !column.Header().HideArrow()) {
             const bool up = column.SortKind() == TSortKind::skAscending;
-            const QPolygon arrow = up ? QPolygon({QPoint(ax, y + 4), QPoint(ax + 4, y), QPoint(ax + 8, y + 4)})
-                                      : QPolygon({QPoint(ax, y), QPoint(ax + 4, y + 4), QPoint(ax + 8, y)});
+            const QPolygon arrow =
+                up ? QPolygon({QPoint(ax, y + 4), QPoint(ax + 4, y), QPoint(ax + 8, y + 4)})
+                   : QPolygon({QPoint(ax, y), QPoint(ax + 4, y + 4), QPoint(ax + 8, y)});
             if (enableVisualStyles_) {
                 painter.setPen(Qt::NoPen);
                 painter.setBrush(Resolved(clGrayText));
@@ -362,9 +365,9 @@ void TLatticeGrid::paintEvent(QPaintEvent *event)
         y += rowHeight;
     }
     if (columnsRight <= body.right())
-        painter.fillRect(QRect(columnsRight, body.top(), body.right() - columnsRight + 1,
-                               body.height()),
-                         ShownBackground(color_, palette()));
+        painter.fillRect(
+            QRect(columnsRight, body.top(), body.right() - columnsRight + 1, body.height()),
+            ShownBackground(color_, palette()));
     if (Options().Contains(TGridOption::goSelectFullRow))
         DrawFocusCell(painter);
     if (Cells().VisibleRowCount() == 0 && !caption_.isEmpty()) {

@@ -115,7 +115,7 @@ TLtScrollBar::TLtScrollBar(QAbstractScrollArea &area, TScrollBarKind kind, TMove
 QScrollBar &TLtScrollBar::WindowBar() const
 {
     return *(Kind() == TScrollBarKind::skVertical ? area_.verticalScrollBar()
-                                                   : area_.horizontalScrollBar());
+                                                  : area_.horizontalScrollBar());
 }
 
 void TLtScrollBar::UpdateScrollBar()
@@ -134,7 +134,8 @@ void TLtScrollBar::UpdateScrollBar()
                                           : area_.horizontalScrollBarPolicy();
     if (!visibilityQueued_ && (shown == Qt::ScrollBarAlwaysOn) != Visible()) {
         visibilityQueued_ = true;
-        QMetaObject::invokeMethod(&area_, [this] { ApplyVisibility(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &area_, [this] { ApplyVisibility(); }, Qt::QueuedConnection);
     }
 }
 

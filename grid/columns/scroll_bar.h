@@ -19,7 +19,8 @@ enum class TScrollBarKind : uint8_t { skHorizontal, skVertical };
 class TLtCustomScrollBar {
 public:
     // Moves the control's picture from the old position to the new one.
-    using TMovePicture = std::function<void(TLtCustomScrollBar &bar, int oldPosition, int newPosition)>;
+    using TMovePicture =
+        std::function<void(TLtCustomScrollBar &bar, int oldPosition, int newPosition)>;
 
     TLtCustomScrollBar(TScrollBarKind kind, TMovePicture movePicture);
     virtual ~TLtCustomScrollBar();

@@ -39,8 +39,10 @@ protected:
         painter.setPen(Qt::NoPen);
         painter.setBrush(palette().color(QPalette::Text));
         const int c = kSize / 2;
-        painter.drawPolygon(QPolygon({QPoint(c - 4, c - 3), QPoint(c, c - 8), QPoint(c + 4, c - 3)}));
-        painter.drawPolygon(QPolygon({QPoint(c - 4, c + 3), QPoint(c, c + 8), QPoint(c + 4, c + 3)}));
+        painter.drawPolygon(
+            QPolygon({QPoint(c - 4, c - 3), QPoint(c, c - 8), QPoint(c + 4, c - 3)}));
+        painter.drawPolygon(
+            QPolygon({QPoint(c - 4, c + 3), QPoint(c, c + 8), QPoint(c + 4, c + 3)}));
         painter.drawEllipse(QPoint(c, c), 1, 1);
     }
 };

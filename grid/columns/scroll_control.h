@@ -70,7 +70,10 @@ protected:
     // The pixel distance the picture moves from one position to the other
     // (negative when the content moves up or left).
     virtual int GetVertOffset(int oldPosition, int newPosition) = 0;
-    virtual int GetHorzOffset(int oldPosition, int newPosition) { return oldPosition - newPosition; }
+    virtual int GetHorzOffset(int oldPosition, int newPosition)
+    {
+        return oldPosition - newPosition;
+    }
     virtual void UpdateVertScrollBar() = 0;
     // What each bar scrolls, in viewport coordinates.
     virtual QRect HorzScrollClip() const = 0;

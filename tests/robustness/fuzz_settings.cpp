@@ -13,8 +13,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QStringList lines = SplitLines(
-        QString::fromLocal8Bit(reinterpret_cast<const char *>(data), qsizetype(size)));
+    const QStringList lines =
+        SplitLines(QString::fromLocal8Bit(reinterpret_cast<const char *>(data), qsizetype(size)));
     TSettings settings;
     try {
         settings = ParseSettings(lines);

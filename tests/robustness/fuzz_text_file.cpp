@@ -48,7 +48,8 @@ void WriteInput(const QByteArray &bytes)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     WriteInput(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
-    const TLoadFailure failure = size % 2 ? TLoadFailure::lfKeepRowsRead : TLoadFailure::lfKeepPreviousRows;
+    const TLoadFailure failure =
+        size % 2 ? TLoadFailure::lfKeepRowsRead : TLoadFailure::lfKeepPreviousRows;
     TTestGrid grid;
     try {
         grid.LoadFromTextFile(InputPath(), kComma, kBar, failure);

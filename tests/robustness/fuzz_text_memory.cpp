@@ -24,10 +24,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // The grids live for the whole run: what they record must not pile up.
     grid.changes.clear();
     again.changes.clear();
-    const TLoadFailure failure = size % 2 ? TLoadFailure::lfKeepRowsRead : TLoadFailure::lfKeepPreviousRows;
+    const TLoadFailure failure =
+        size % 2 ? TLoadFailure::lfKeepRowsRead : TLoadFailure::lfKeepPreviousRows;
     try {
-        grid.LoadFromText(DecodeTextFile(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size))),
-                          kComma, kBar, failure);
+        grid.LoadFromText(
+            DecodeTextFile(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size))),
+            kComma, kBar, failure);
     } catch (const EYearnboxError &) {
         // A refused file is a valid outcome; what the grid holds must still be sound.
     } catch (...) {

@@ -17,14 +17,15 @@ std::vector<QStringList> GenerationRows(qint64 generation)
     for (int r = 0; r < count; ++r) {
         // Separators, quotes, a line break and non-Latin text, so every field
         // encoding rule is in the file; the padding varies the line lengths.
-        const QString notes = QStringLiteral("Wanted since %1, \"really\"\r\nsee shop \u2713 \u00e9 ")
-                                  .arg(generation) +
-                              QString(40 + int((generation + r) % 60), QChar(u'a' + r % 26));
-        rows.push_back({Name(generation, r), notes,
-                        QStringLiteral("$%1.%2").arg(generation).arg(r),
-                        QString::number((generation + r) % 6), QStringLiteral("12/7/2026"),
-                        QStringLiteral("0"),
-                        (generation + r) % 3 == 0 ? QStringLiteral("True") : QStringLiteral("False")});
+        const QString notes =
+            QStringLiteral("Wanted since %1, \"really\"\r\nsee shop \u2713 \u00e9 ")
+                .arg(generation) +
+            QString(40 + int((generation + r) % 60), QChar(u'a' + r % 26));
+        rows.push_back(
+            {Name(generation, r), notes, QStringLiteral("$%1.%2").arg(generation).arg(r),
+             QString::number((generation + r) % 6), QStringLiteral("12/7/2026"),
+             QStringLiteral("0"),
+             (generation + r) % 3 == 0 ? QStringLiteral("True") : QStringLiteral("False")});
     }
     return rows;
 }
@@ -37,7 +38,7 @@ qint64 GenerationOfRows(const std::vector<QStringList> &rows)
     if (!name.startsWith(kNamePrefix) || !name.endsWith(QLatin1String(".0")))
         return -1;
     bool ok = false;
-    const qint64 generation = name.mid(kNamePrefix.size(), name.size() - kNamePrefix.size() - 2)
-                                  .toLongLong(&ok);
+    const qint64 generation =
+        name.mid(kNamePrefix.size(), name.size() - kNamePrefix.size() - 2).toLongLong(&ok);
     return ok ? generation : -1;
 }

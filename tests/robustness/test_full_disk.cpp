@@ -91,12 +91,13 @@ protected:
     {
         std::map<QString, QByteArray> files;
         const QDir folder(disk.Path());
-        for (const QString &name :
-             folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        for (const QString &name : folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                                    QDir::NoDotAndDotDot)) {
             if (name == QLatin1String("filler") || name == QLatin1String("backups"))
                 continue;
             QFile file(folder.filePath(name));
-            files[name] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
+            files[name] =
+                file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
         }
         return files;
     }
@@ -151,7 +152,8 @@ TEST_P(FullDiskTest, SaveThisProfileSaysFileCouldNotBeSavedWhyAndChangesNothing)
         form->SpeedButton1()->click();
         EXPECT_EQ(boxes.shown, QStringList({"File could not be saved."})) << name.toStdString();
         ASSERT_EQ(boxes.details.size(), 1);
-        EXPECT_TRUE(boxes.details[0].contains("\"" + File(name) + "\": ")) << boxes.details[0].toStdString();
+        EXPECT_TRUE(boxes.details[0].contains("\"" + File(name) + "\": "))
+            << boxes.details[0].toStdString();
         EXPECT_TRUE(boxes.details[0].endsWith(GetParam().reason)) << boxes.details[0].toStdString();
         boxes.shown.clear();
         boxes.details.clear();

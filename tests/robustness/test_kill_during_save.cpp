@@ -18,8 +18,8 @@
 
 #include <QDir>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -60,8 +60,8 @@ QByteArray BytesOf(qint64 generation)
 // Every entry of the folder but the profile.
 QStringList Leftovers(const QDir &folder, const QString &profileName)
 {
-    QStringList names = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                         QDir::NoDotAndDotDot);
+    QStringList names =
+        folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     names.removeAll(profileName);
     return names;
 }

@@ -25,8 +25,9 @@ TEST(TransferRefused, AMoveToAProfileThatCannotBeWrittenKeepsBothFilesWhole)
         std::function<bool(TSmallDisk &)> refuse;
         const char *reason;
     };
-    const Refusal refusals[] = {{[](TSmallDisk &disk) { return disk.Fill(); }, "No space left on device"},
-                                {[](TSmallDisk &disk) { return disk.MakeReadOnly(); }, "Read-only file system"}};
+    const Refusal refusals[] = {
+        {[](TSmallDisk &disk) { return disk.Fill(); }, "No space left on device"},
+        {[](TSmallDisk &disk) { return disk.MakeReadOnly(); }, "Read-only file system"}};
     for (const Refusal &refusal : refusals) {
         TSmallDisk disk;
         if (!disk.IsMounted())

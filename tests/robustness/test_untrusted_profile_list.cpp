@@ -19,7 +19,8 @@
 
 namespace {
 
-const QString kNotLoaded = QStringLiteral("Profile could not be loaded; it may be missing or corrupt.");
+const QString kNotLoaded =
+    QStringLiteral("Profile could not be loaded; it may be missing or corrupt.");
 
 // The user picks an entry of the drop-down list.
 void Choose(TForm1 &form, int index)
@@ -57,11 +58,12 @@ TEST(UntrustedProfileList, AProfileDeletedAfterListingFailsToLoadAndKeepsTheList
     TTempFolder folder;
     TRecordedMessageBoxes boxes;
     TScriptedFileDialogs dialogs;
-    folder.Write("toys.ybk", ProfileBytes({"Kite,red,$20,2,12/7/2026,0,True",
-                                           "Ball,,$5,1,12/7/2026,0,False"}));
+    folder.Write("toys.ybk",
+                 ProfileBytes({"Kite,red,$20,2,12/7/2026,0,True", "Ball,,$5,1,12/7/2026,0,False"}));
     folder.Write("books.ybk", ProfileBytes({"Atlas,,$30,3,12/7/2026,0,False"}));
-    folder.Write("mpl.mpl",
-                 (folder.File("toys.ybk") + "\r\n" + folder.File("books.ybk") + "\r\n").toLocal8Bit());
+    folder.Write(
+        "mpl.mpl",
+        (folder.File("toys.ybk") + "\r\n" + folder.File("books.ybk") + "\r\n").toLocal8Bit());
     TForm1 form(folder.Path(), QString(), boxes, dialogs);
     ASSERT_EQ(form.ComboBox1()->count(), 2);
     Choose(form, 0);
@@ -98,7 +100,8 @@ TEST(UntrustedProfileList, ARandomProfileListNeverStopsStartUpOrAChoice)
         ASSERT_GT(form.ComboBox1()->count(), 2) << "seed " << seed;
         for (int index : {0, 1, form.ComboBox1()->count() - 1}) {
             Choose(form, index);
-            EXPECT_EQ(boxes.shown, QStringList({kNotLoaded})) << "seed " << seed << ", entry " << index;
+            EXPECT_EQ(boxes.shown, QStringList({kNotLoaded}))
+                << "seed " << seed << ", entry " << index;
             boxes.shown.clear();
             EXPECT_EQ(form.LatticeGrid1()->GetCells(0, 0), "Kite") << "seed " << seed;
             EXPECT_EQ(form.CurrentProfilePath(), folder.File("blank.yearnbox")) << "seed " << seed;

@@ -17,14 +17,41 @@ void *Allocate(size_t size)
 }
 } // namespace
 
-TAllocationCount::TAllocationCount() : start_(allocations) { ++counting; }
-TAllocationCount::~TAllocationCount() { --counting; }
-size_t TAllocationCount::Count() const { return allocations - start_; }
+TAllocationCount::TAllocationCount() : start_(allocations)
+{
+    ++counting;
+}
+TAllocationCount::~TAllocationCount()
+{
+    --counting;
+}
+size_t TAllocationCount::Count() const
+{
+    return allocations - start_;
+}
 
 // Replacing the global forms covers every container and every new in the binary.
-void *operator new(size_t size) { return Allocate(size); }
-void *operator new[](size_t size) { return Allocate(size); }
-void operator delete(void *p) noexcept { std::free(p); }
-void operator delete[](void *p) noexcept { std::free(p); }
-void operator delete(void *p, size_t) noexcept { std::free(p); }
-void operator delete[](void *p, size_t) noexcept { std::free(p); }
+void *operator new(size_t size)
+{
+    return Allocate(size);
+}
+void *operator new[](size_t size)
+{
+    return Allocate(size);
+}
+void operator delete(void *p) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void *p) noexcept
+{
+    std::free(p);
+}
+void operator delete(void *p, size_t) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void *p, size_t) noexcept
+{
+    std::free(p);
+}

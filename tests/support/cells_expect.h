@@ -29,9 +29,8 @@ template <typename E, typename F>
     } catch (const E &error) {
         if (error.Message() == message)
             return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure()
-               << "raised \"" << error.Message().toStdString() << "\", expected \""
-               << message.toStdString() << '"';
+        return ::testing::AssertionFailure() << "raised \"" << error.Message().toStdString()
+                                             << "\", expected \"" << message.toStdString() << '"';
     } catch (const EYearnboxError &error) {
         return ::testing::AssertionFailure()
                << "raised another error type: \"" << error.Message().toStdString() << '"';

@@ -7,12 +7,12 @@
 // A column is added to the collection first and then announced to the store,
 // the order in which the grid's collection reports its changes.
 
-#include "grid/grid_columns.h"
 #include "grid/cells.h"
 #include "grid/cells_host.h"
+#include "grid/grid_columns.h"
 
-#include <utility>
 #include <functional>
+#include <utility>
 #include <vector>
 
 struct TFakeColumn {
@@ -43,8 +43,8 @@ public:
     static std::vector<TFakeColumn> Application()
     {
         using enum TColumnType;
-        return {{ctString, {}, clWhite},  {ctString, {}, clWhite},  {ctString, {}, clWhite},
-                {ctInteger, {}, clWhite}, {ctString, {}, clWhite},  {ctInteger, {}, clWhite},
+        return {{ctString, {}, clWhite},  {ctString, {}, clWhite}, {ctString, {}, clWhite},
+                {ctInteger, {}, clWhite}, {ctString, {}, clWhite}, {ctInteger, {}, clWhite},
                 {ctBoolean, {}, clWhite}};
     }
 
@@ -152,7 +152,9 @@ struct TChangeLog {
 
     void Attach(TCells &cells)
     {
-        cells.OnChange = [this](TCells *, int column, int row) { reports.emplace_back(column, row); };
+        cells.OnChange = [this](TCells *, int column, int row) {
+            reports.emplace_back(column, row);
+        };
     }
     int Count() const { return int(reports.size()); }
 };

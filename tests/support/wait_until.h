@@ -17,7 +17,8 @@ template <typename Condition>
     QDeadlineTimer deadline(timeoutMs);
     while (!condition()) {
         if (deadline.hasExpired())
-            return ::testing::AssertionFailure() << "condition not met within " << timeoutMs << " ms";
+            return ::testing::AssertionFailure()
+                   << "condition not met within " << timeoutMs << " ms";
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         QThread::msleep(5);
     }

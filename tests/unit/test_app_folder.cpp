@@ -19,9 +19,9 @@ TEST(ApplicationFolder, BesideAPortableCopyInTheDataFolderForAnInstalledOne)
     };
     const Row rows[] = {
         {"portable", nullptr, false},
-        {"bin", nullptr, false},                                          // a bin folder of one's own
-        {"usr/bin", "usr/share/applications/yearnbox.desktop", true},    // installed
-        {"opt/bin", "opt/share/applications/other.desktop", false},      // someone else's install
+        {"bin", nullptr, false},                                      // a bin folder of one's own
+        {"usr/bin", "usr/share/applications/yearnbox.desktop", true}, // installed
+        {"opt/bin", "opt/share/applications/other.desktop", false},   // someone else's install
         {"usr/libexec", "usr/share/applications/yearnbox.desktop", false},
     };
     for (const Row &row : rows) {
@@ -36,9 +36,11 @@ TEST(ApplicationFolder, BesideAPortableCopyInTheDataFolderForAnInstalledOne)
         }
         const QString data = root.filePath(QStringLiteral("data"));
         const QString chosen = ChooseApplicationFolder(executable, data);
-        EXPECT_EQ(chosen, row.dataFolder ? data + QStringLiteral("/yearnbox/") : executable + QLatin1Char('/'))
+        EXPECT_EQ(chosen, row.dataFolder ? data + QStringLiteral("/yearnbox/")
+                                         : executable + QLatin1Char('/'))
             << row.executable;
-        EXPECT_EQ(QDir(data + QStringLiteral("/yearnbox")).exists(), row.dataFolder) << row.executable;
+        EXPECT_EQ(QDir(data + QStringLiteral("/yearnbox")).exists(), row.dataFolder)
+            << row.executable;
         EXPECT_TRUE(QDir(executable).entryList(QDir::Files | QDir::Hidden).isEmpty())
             << "the probe leaves nothing behind";
     }

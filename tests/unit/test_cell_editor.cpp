@@ -47,7 +47,10 @@ TEST(CellEditor, GoesWithItsColumnAndOutlivesNoParent)
 
 TEST(BeginEditing, TheColumnsAlignmentNoBorderAndALeftMargin)
 {
-    struct Row { TAlignment alignment; Qt::Alignment expected; };
+    struct Row {
+        TAlignment alignment;
+        Qt::Alignment expected;
+    };
     const Row rows[] = {
         {TAlignment::taLeftJustify, Qt::AlignLeft | Qt::AlignVCenter},
         {TAlignment::taRightJustify, Qt::AlignRight | Qt::AlignVCenter},
@@ -68,9 +71,13 @@ TEST(BeginEditing, TheColumnsAlignmentNoBorderAndALeftMargin)
 
 TEST(BeginEditing, GivesTheEditorTheColumnsMaxLength)
 {
-    struct Row { int maxLength; int editorLimit; const char *typed, *kept; };
+    struct Row {
+        int maxLength;
+        int editorLimit;
+        const char *typed, *kept;
+    };
     const Row rows[] = {
-        {0, std::numeric_limits<int>::max(), "abcdefgh", "abcdefgh"},  // no limit cuts a long text
+        {0, std::numeric_limits<int>::max(), "abcdefgh", "abcdefgh"}, // no limit cuts a long text
         {5, 5, "abcdefgh", "abcde"},
         {1, 1, "xy", "x"},
     };
@@ -88,7 +95,11 @@ TEST(BeginEditing, GivesTheEditorTheColumnsMaxLength)
 
 TEST(BeginEditing, APasswordCharMasksTheEditorsText)
 {
-    struct Row { char16_t password; QLineEdit::EchoMode mode; const char16_t *shown; };
+    struct Row {
+        char16_t password;
+        QLineEdit::EchoMode mode;
+        const char16_t *shown;
+    };
     const Row rows[] = {
         {0, QLineEdit::Normal, u"open"},
         {u'*', QLineEdit::Password, u"****"},

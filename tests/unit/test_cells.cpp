@@ -70,11 +70,26 @@ void RunSetterTable(Col column, const std::function<void(TCell &)> &preset,
     }
 }
 
-auto Str(const char *s) { return [t = QString::fromUtf8(s)](TCell &c) { c.SetAsString(t); }; }
-auto Int(int32_t i) { return [i](TCell &c) { c.SetAsInteger(i); }; }
-auto Flt(double x) { return [x](TCell &c) { c.SetAsFloat(x); }; }
-auto Bool(bool b) { return [b](TCell &c) { c.SetAsBoolean(b); }; }
-auto Date(double d) { return [d](TCell &c) { c.SetAsDateTime(d); }; }
+auto Str(const char *s)
+{
+    return [t = QString::fromUtf8(s)](TCell &c) { c.SetAsString(t); };
+}
+auto Int(int32_t i)
+{
+    return [i](TCell &c) { c.SetAsInteger(i); };
+}
+auto Flt(double x)
+{
+    return [x](TCell &c) { c.SetAsFloat(x); };
+}
+auto Bool(bool b)
+{
+    return [b](TCell &c) { c.SetAsBoolean(b); };
+}
+auto Date(double d)
+{
+    return [d](TCell &c) { c.SetAsDateTime(d); };
+}
 
 } // namespace
 
@@ -148,7 +163,8 @@ TEST(StringCell, GettersParseTheText)
         {"integer empty", [&] { with("").GetAsInteger(); }, "'' is not a valid integer value"},
         {"integer 2.5", [&] { with("2.5").GetAsInteger(); }, "'2.5' is not a valid integer value"},
         {"float empty", [&] { with("").GetAsFloat(); }, "'' is not a valid floating point value"},
-        {"float abc", [&] { with("abc").GetAsFloat(); }, "'abc' is not a valid floating point value"},
+        {"float abc", [&] { with("abc").GetAsFloat(); },
+         "'abc' is not a valid floating point value"},
         {"boolean empty", [&] { with("").GetAsBoolean(); }, "'' is not a valid boolean value"},
         {"boolean yes", [&] { with("yes").GetAsBoolean(); }, "'yes' is not a valid boolean value"},
         {"date junk", [&] { with("junk").GetAsDateTime(); }, "'junk' is not a valid date and time"},
@@ -159,25 +175,26 @@ TEST(StringCell, GettersParseTheText)
 
 TEST(IntegerCell, SettersStoreTheConvertedValue)
 {
-    RunSetterTable(cInteger, Int(9), {
-        {"empty text", Str(""), {"0", 0, 0, false, 0}},
-        {"text 4", Str("4"), {"4", 4, 4, true, 0}},
-        {"text -17", Str("-17"), {"-17", -17, -17, false, 0}},
-        {"negative is false", Int(-3), {"-3", -3, -3, false, 0}},
-        {"2.5 rounds to 2", Flt(2.5), {"2", 2, 2, true, 0}},
-        {"3.5 rounds to 4", Flt(3.5), {"4", 4, 4, true, 0}},
-        {"-2.5 rounds to -2", Flt(-2.5), {"-2", -2, -2, false, 0}},
-        {"true", Bool(true), {"1", 1, 1, true, 0}},
-        {"false", Bool(false), {"0", 0, 0, false, 0}},
-        {"date-time stores 0", Date(kDec7SixPm), {"0", 0, 0, false, 0}},
-    });
+    RunSetterTable(cInteger, Int(9),
+                   {
+                       {"empty text", Str(""), {"0", 0, 0, false, 0}},
+                       {"text 4", Str("4"), {"4", 4, 4, true, 0}},
+                       {"text -17", Str("-17"), {"-17", -17, -17, false, 0}},
+                       {"negative is false", Int(-3), {"-3", -3, -3, false, 0}},
+                       {"2.5 rounds to 2", Flt(2.5), {"2", 2, 2, true, 0}},
+                       {"3.5 rounds to 4", Flt(3.5), {"4", 4, 4, true, 0}},
+                       {"-2.5 rounds to -2", Flt(-2.5), {"-2", -2, -2, false, 0}},
+                       {"true", Bool(true), {"1", 1, 1, true, 0}},
+                       {"false", Bool(false), {"0", 0, 0, false, 0}},
+                       {"date-time stores 0", Date(kDec7SixPm), {"0", 0, 0, false, 0}},
+                   });
 }
 
 TEST(BooleanCell, TextChecksOnlyForTrueInAnyCase)
 {
     const std::vector<std::pair<const char *, bool>> table = {
-        {"True", true}, {"TRUE", true}, {"true", true}, {"tRuE", true},
-        {"1", false},   {"yes", false}, {"", false},    {" true", false},
+        {"True", true},   {"TRUE", true},   {"true", true},   {"tRuE", true},
+        {"1", false},     {"yes", false},   {"", false},      {" true", false},
         {"true ", false}, {"False", false}, {"truex", false}, {"trüe", false},
     };
     for (const auto &[text, flag] : table) {
@@ -193,44 +210,52 @@ TEST(BooleanCell, TextChecksOnlyForTrueInAnyCase)
 
 TEST(BooleanCell, SettersStoreTheConvertedValue)
 {
-    RunSetterTable(cBoolean, Bool(false), {
-        {"integer 2", Int(2), {"True", 1, 1, true, 0}},
-        {"integer -1", Int(-1), {"True", 1, 1, true, 0}},
-        {"float 0.5", Flt(0.5), {"True", 1, 1, true, 0}},
-        {"boolean", Bool(true), {"True", 1, 1, true, 0}},
-    });
-    RunSetterTable(cBoolean, Bool(true), {
-        {"integer 0", Int(0), {"False", 0, 0, false, 0}},
-        {"float 0", Flt(0), {"False", 0, 0, false, 0}},
-        {"date-time unchecks", Date(kDec7), {"False", 0, 0, false, 0}},
-    });
+    RunSetterTable(cBoolean, Bool(false),
+                   {
+                       {"integer 2", Int(2), {"True", 1, 1, true, 0}},
+                       {"integer -1", Int(-1), {"True", 1, 1, true, 0}},
+                       {"float 0.5", Flt(0.5), {"True", 1, 1, true, 0}},
+                       {"boolean", Bool(true), {"True", 1, 1, true, 0}},
+                   });
+    RunSetterTable(cBoolean, Bool(true),
+                   {
+                       {"integer 0", Int(0), {"False", 0, 0, false, 0}},
+                       {"float 0", Flt(0), {"False", 0, 0, false, 0}},
+                       {"date-time unchecks", Date(kDec7), {"False", 0, 0, false, 0}},
+                   });
 }
 
 TEST(FloatCell, SettersStoreTheConvertedValue)
 {
-    RunSetterTable(cFloat, Flt(9), {
-        {"text", Str("2.5"), {"2.5", 2, 2.5, false, 2.5}},
-        {"integer", Int(7), {"7", 7, 7, false, 7}},
-        {"float rounds half to even", Flt(3.5), {"3.5", 4, 3.5, false, 3.5}},
-        {"date-time", Date(kDec7SixPm), {"46363.75", 46364, kDec7SixPm, false, kDec7SixPm}},
-        {"boolean stores 0", Bool(true), {"0", 0, 0, false, 0}},
-    });
+    RunSetterTable(
+        cFloat, Flt(9),
+        {
+            {"text", Str("2.5"), {"2.5", 2, 2.5, false, 2.5}},
+            {"integer", Int(7), {"7", 7, 7, false, 7}},
+            {"float rounds half to even", Flt(3.5), {"3.5", 4, 3.5, false, 3.5}},
+            {"date-time", Date(kDec7SixPm), {"46363.75", 46364, kDec7SixPm, false, kDec7SixPm}},
+            {"boolean stores 0", Bool(true), {"0", 0, 0, false, 0}},
+        });
 }
 
 TEST(DateTimeCell, SettersStoreTheConvertedValue)
 {
-    RunSetterTable(cDate, Flt(9), {
-        {"date text", Str("12/7/2026"), {"12/7/2026", 46363, kDec7, false, kDec7}},
-        {"date and time text", Str("12/7/2026 6:00:00 PM"),
-         {"12/7/2026 6:00:00 PM", 46364, kDec7SixPm, false, kDec7SixPm}},
-        {"empty text", Str(""), {"12/30/1899", 0, 0, false, 0}},
-        {"unreadable text gives 0", Str("junk"), {"12/30/1899", 0, 0, false, 0}},
-        {"integer", Int(46363), {"12/7/2026", 46363, kDec7, false, kDec7}},
-        {"noon rounds half to even", Flt(46363.5),
-         {"12/7/2026 12:00:00 PM", 46364, 46363.5, false, 46363.5}},
-        {"date-time", Date(kDec7SixPm),
-         {"12/7/2026 6:00:00 PM", 46364, kDec7SixPm, false, kDec7SixPm}},
-    });
+    RunSetterTable(cDate, Flt(9),
+                   {
+                       {"date text", Str("12/7/2026"), {"12/7/2026", 46363, kDec7, false, kDec7}},
+                       {"date and time text",
+                        Str("12/7/2026 6:00:00 PM"),
+                        {"12/7/2026 6:00:00 PM", 46364, kDec7SixPm, false, kDec7SixPm}},
+                       {"empty text", Str(""), {"12/30/1899", 0, 0, false, 0}},
+                       {"unreadable text gives 0", Str("junk"), {"12/30/1899", 0, 0, false, 0}},
+                       {"integer", Int(46363), {"12/7/2026", 46363, kDec7, false, kDec7}},
+                       {"noon rounds half to even",
+                        Flt(46363.5),
+                        {"12/7/2026 12:00:00 PM", 46364, 46363.5, false, 46363.5}},
+                       {"date-time",
+                        Date(kDec7SixPm),
+                        {"12/7/2026 6:00:00 PM", 46364, kDec7SixPm, false, kDec7SixPm}},
+                   });
 }
 
 TEST(DateTimeCell, BooleanStoresToday)
@@ -284,7 +309,7 @@ TEST(CellSetters, FailedParseKeepsTheValueAndReportsNothing)
 TEST(CellSetters, ClearResetsTheValueAndReportsOnce)
 {
     const std::vector<std::tuple<Col, QString, int>> table = {
-        {cString, "", 1}, {cInteger, "0", 1}, {cBoolean, "False", 1},
+        {cString, "", 1}, {cInteger, "0", 1},       {cBoolean, "False", 1},
         {cFloat, "0", 1}, {cDate, "12/30/1899", 1}, {cAutoInc, "1", 0},
     };
     for (const auto &[column, text, reports] : table) {
@@ -303,10 +328,15 @@ TEST(CellSetters, ClearResetsTheValueAndReportsOnce)
 TEST(ChangeReport, EverySetterReportsOnceWithTheLastGetCellPosition)
 {
     const std::vector<std::pair<const char *, std::function<void(TCell &)>>> setters = {
-        {"string", Str("1")}, {"integer", Int(1)},  {"float", Flt(1)},
-        {"boolean", Bool(true)}, {"date-time", Date(1)}, {"colour", [](TCell &c) { c.SetColor(clYellow); }},
+        {"string", Str("1")},
+        {"integer", Int(1)},
+        {"float", Flt(1)},
+        {"boolean", Bool(true)},
+        {"date-time", Date(1)},
+        {"colour", [](TCell &c) { c.SetColor(clYellow); }},
         {"font style", [](TCell &c) { c.SetFontStyle({TFontStyle::fsBold}); }},
-        {"hint", [](TCell &c) { c.SetHint("h"); }}, {"empty", [](TCell &c) { c.SetEmpty(true); }},
+        {"hint", [](TCell &c) { c.SetHint("h"); }},
+        {"empty", [](TCell &c) { c.SetEmpty(true); }},
     };
     for (const auto &[name, set] : setters) {
         for (int column = cString; column <= cAutoInc; ++column) {
@@ -459,11 +489,31 @@ TEST(CellCreation, NewCellTakesColumnFontAndColourSilently)
     const TFakeColumn styled{ctString, {TFontStyle::fsBold, TFontStyle::fsItalic}, 0x00123456};
     const std::vector<std::pair<const char *, std::function<std::pair<int, int>(TCellsRig &)>>>
         operations = {
-            {"AddRow", [](TCellsRig &r) { r.cells.AddRow(1); return std::make_pair(1, 1); }},
-            {"InsertRow", [](TCellsRig &r) { r.cells.InsertRow(0); return std::make_pair(1, 0); }},
-            {"AddColumn", [&](TCellsRig &r) { r.columns.Add(r.cells, styled); return std::make_pair(2, 0); }},
-            {"InsertColumn", [&](TCellsRig &r) { r.columns.Insert(r.cells, 0, styled); return std::make_pair(0, 0); }},
-            {"child row", [](TCellsRig &r) { r.cells.AddChildRow(0, 1); return std::make_pair(1, 1); }},
+            {"AddRow",
+             [](TCellsRig &r) {
+                 r.cells.AddRow(1);
+                 return std::make_pair(1, 1);
+             }},
+            {"InsertRow",
+             [](TCellsRig &r) {
+                 r.cells.InsertRow(0);
+                 return std::make_pair(1, 0);
+             }},
+            {"AddColumn",
+             [&](TCellsRig &r) {
+                 r.columns.Add(r.cells, styled);
+                 return std::make_pair(2, 0);
+             }},
+            {"InsertColumn",
+             [&](TCellsRig &r) {
+                 r.columns.Insert(r.cells, 0, styled);
+                 return std::make_pair(0, 0);
+             }},
+            {"child row",
+             [](TCellsRig &r) {
+                 r.cells.AddChildRow(0, 1);
+                 return std::make_pair(1, 1);
+             }},
         };
     for (const auto &[name, create] : operations) {
         SCOPED_TRACE(name);
@@ -661,8 +711,9 @@ TEST(RowOperations, GetCellOutsideTheRowsRaisesAfterRecordingThePosition)
     for (int row : {-1, 3, 100}) {
         SCOPED_TRACE(row);
         TCellsRig rig(TFakeCellColumns::Application(), 3);
-        EXPECT_TRUE(RaisesWith<EListError>([&] { rig.cells.GetCell(2, row); },
-                                           QStringLiteral("List index out of bounds (%1)").arg(row)));
+        EXPECT_TRUE(
+            RaisesWith<EListError>([&] { rig.cells.GetCell(2, row); },
+                                   QStringLiteral("List index out of bounds (%1)").arg(row)));
         EXPECT_EQ(rig.cells.CurrentColumn(), 2);
         EXPECT_EQ(rig.cells.CurrentRow(), row);
     }
@@ -757,8 +808,10 @@ TEST(ColumnOperations, ListsFollowTheCollection)
     const TFakeColumn yellowFlag{ctBoolean, {}, clYellow};
     const std::vector<std::tuple<const char *, std::function<void(TCellsRig &)>, QString>> table = {
         {"add", [&](TCellsRig &r) { r.columns.Add(r.cells, yellowFlag); }, "a1 b1 c1 False"},
-        {"insert", [&](TCellsRig &r) { r.columns.Insert(r.cells, 1, yellowFlag); }, "a1 False b1 c1"},
-        {"insert first", [&](TCellsRig &r) { r.columns.Insert(r.cells, 0, yellowFlag); }, "False a1 b1 c1"},
+        {"insert", [&](TCellsRig &r) { r.columns.Insert(r.cells, 1, yellowFlag); },
+         "a1 False b1 c1"},
+        {"insert first", [&](TCellsRig &r) { r.columns.Insert(r.cells, 0, yellowFlag); },
+         "False a1 b1 c1"},
         {"delete", [](TCellsRig &r) { r.columns.Delete(r.cells, 1); }, "a1 c1"},
         {"delete last", [](TCellsRig &r) { r.columns.Delete(r.cells, 2); }, "a1 b1"},
         {"move right", [](TCellsRig &r) { r.columns.Move(r.cells, 0, 2); }, "b1 c1 a1"},
@@ -788,7 +841,8 @@ TEST(ColumnOperations, RemovingEveryColumnEmptiesTheStore)
 {
     const std::vector<std::pair<const char *, std::function<void(TCellsRig &)>>> table = {
         {"clear", [](TCellsRig &r) { r.columns.Clear(r.cells); }},
-        {"delete the only column", [](TCellsRig &r) {
+        {"delete the only column",
+         [](TCellsRig &r) {
              r.columns.Delete(r.cells, 1);
              r.columns.Delete(r.cells, 0);
          }},

@@ -55,13 +55,14 @@ std::vector<int> Lefts(const TLtColumns &columns)
 
 TEST(AutoSizeWidth, SharesInExtendedPrecisionAndRoundsHalvesToEven)
 {
-    struct Row { int width, sum, free, expected; };
+    struct Row {
+        int width, sum, free, expected;
+    };
     const Row rows[] = {
-        {90, 159, 159, 90}, {69, 159, 159, 69},   // the designed width
+        {90, 159, 159, 90},  {69, 159, 159, 69},  // the designed width
         {90, 159, 259, 147}, {69, 159, 259, 112}, // 146.60 and 112.40
-        {50, 100, 45, 22}, {50, 100, 47, 24},     // 22.5 and 23.5
-        {50, 100, 49, 24}, {1, 3, 100, 33},
-        {10, 20, 4, 8}, {10, 20, -50, 8},          // never below 8
+        {50, 100, 45, 22},   {50, 100, 47, 24},   // 22.5 and 23.5
+        {50, 100, 49, 24},   {1, 3, 100, 33},     {10, 20, 4, 8}, {10, 20, -50, 8}, // never below 8
     };
     for (const Row &row : rows)
         EXPECT_EQ(AutoSizeWidth(row.width, row.sum, row.free), row.expected)
@@ -70,10 +71,14 @@ TEST(AutoSizeWidth, SharesInExtendedPrecisionAndRoundsHalvesToEven)
 
 TEST(ResizeColumns, AutoSizeColumnsShareTheInnerWidth)
 {
-    struct Row { int clientWidth; bool indicator; int name, notes; };
+    struct Row {
+        int clientWidth;
+        bool indicator;
+        int name, notes;
+    };
     const Row rows[] = {
-        {449, false, 90, 69},  {549, false, 147, 112}, {349, false, 33, 26},
-        {300, false, 8, 8},    {461, true, 90, 69},    {561, true, 147, 112},
+        {449, false, 90, 69}, {549, false, 147, 112}, {349, false, 33, 26},
+        {300, false, 8, 8},   {461, true, 90, 69},    {561, true, 147, 112},
     };
     for (const Row &row : rows) {
         TRecordedColumns grid;
@@ -81,8 +86,7 @@ TEST(ResizeColumns, AutoSizeColumnsShareTheInnerWidth)
         ReadMainGridWidths(grid.columns);
         grid.host.clientWidth = row.clientWidth;
         grid.columns.ResizeColumns(nullptr, false);
-        EXPECT_EQ(Widths(grid.columns),
-                  (std::vector<int>{row.name, row.notes, 80, 80, 80, 25, 25}))
+        EXPECT_EQ(Widths(grid.columns), (std::vector<int>{row.name, row.notes, 80, 80, 80, 25, 25}))
             << "client width " << row.clientWidth;
     }
 }
@@ -100,7 +104,9 @@ TEST(ResizeColumns, ShrinkingBackRestoresTheDesignedWidths)
 
 TEST(ResizeColumns, EqualSharesRoundHalvesToEven)
 {
-    struct Row { int clientWidth, expected; };
+    struct Row {
+        int clientWidth, expected;
+    };
     for (const Row row : {Row{45, 22}, Row{47, 24}, Row{49, 24}}) {
         TRecordedColumns grid;
         grid.columns.BeginRead();
@@ -158,7 +164,12 @@ TEST(ResizeColumns, HiddenColumnsTakeNoWidth)
 
 TEST(SetWidth, OnlyTheAutoSizeColumnsToTheRightFollow)
 {
-    struct Row { bool indicator; int clientWidth; int column, width; std::vector<int> widths; };
+    struct Row {
+        bool indicator;
+        int clientWidth;
+        int column, width;
+        std::vector<int> widths;
+    };
     const Row rows[] = {
         {false, 449, 0, 120, {120, 39, 80, 80, 80, 25, 25}},
         {true, 461, 0, 120, {120, 39, 80, 80, 80, 25, 25}},
@@ -183,8 +194,8 @@ TEST(SetWidth, ReportsEachChangeWithItsDifference)
     auto read = ReadMainGridWidths(grid.columns);
     grid.ForgetReports();
     read[0]->SetWidth(120);
-    EXPECT_EQ(grid.changes, (std::vector<TColumnReport>{{read[0], ccWidth, 30},
-                                                        {read[1], ccWidth, -30}}));
+    EXPECT_EQ(grid.changes,
+              (std::vector<TColumnReport>{{read[0], ccWidth, 30}, {read[1], ccWidth, -30}}));
     EXPECT_EQ(Lefts(grid.columns), (std::vector<int>{0, 120, 159, 239, 319, 399, 424}));
 }
 
@@ -214,7 +225,10 @@ TEST(SetWidth, CopiesToDefaultWidthOnlyWhileDesigning)
 
 TEST(UpdateColumns, LeftsFollowTheDisplayOrderFromTheIndicator)
 {
-    struct Row { bool indicator; std::vector<int> lefts; };
+    struct Row {
+        bool indicator;
+        std::vector<int> lefts;
+    };
     for (const Row &row : {Row{false, {0, 90, 159, 239, 319, 399, 424}},
                            Row{true, {12, 102, 171, 251, 331, 411, 436}}}) {
         TRecordedColumns grid;
@@ -247,8 +261,8 @@ TEST(Reading, PositionsReadAsTwoZeroOneGiveDisplayOrderByPosition)
         column->SetPosition(position);
         read.push_back(column);
     }
-    EXPECT_EQ(grid.operations, (std::vector<TOperationReport>{
-                                   {opAdd, 0, 0}, {opAdd, 1, 0}, {opAdd, 2, 0}}));
+    EXPECT_EQ(grid.operations,
+              (std::vector<TOperationReport>{{opAdd, 0, 0}, {opAdd, 1, 0}, {opAdd, 2, 0}}));
     grid.columns.EndRead();
     EXPECT_EQ(grid.columns.PositionItem(0), read[1]);
     EXPECT_EQ(grid.columns.PositionItem(1), read[2]);
@@ -260,7 +274,10 @@ TEST(Reading, PositionsReadAsTwoZeroOneGiveDisplayOrderByPosition)
 
 TEST(Reading, EachColumnGoesBeforeTheFirstWithAGreaterPosition)
 {
-    struct Row { std::vector<int> positions; std::vector<int> displayOrder; };
+    struct Row {
+        std::vector<int> positions;
+        std::vector<int> displayOrder;
+    };
     const Row rows[] = {
         {{0, 1, 2}, {0, 1, 2}},
         {{2, 1, 0}, {2, 1, 0}},
@@ -338,8 +355,7 @@ TEST(SetPosition, ReportsAgainWithMinusOneEvenWhenItStays)
 
     grid.ForgetReports();
     b->SetPosition(0);
-    EXPECT_EQ(grid.changes,
-              (std::vector<TColumnReport>{{b, ccPosition, 1}, {b, ccPosition, -1}}));
+    EXPECT_EQ(grid.changes, (std::vector<TColumnReport>{{b, ccPosition, 1}, {b, ccPosition, -1}}));
     EXPECT_EQ(grid.columns.PositionItem(0), b);
     EXPECT_EQ(a->Position(), 1);
 }
@@ -373,8 +389,8 @@ TEST(AddAndInsert, ReportToTheStoreAndRepaint)
     grid.columns.Add<TLtTextColumn>();
     grid.columns.Add<TLtTextColumn>();
     auto *inserted = grid.columns.Insert<TLtRateColumn>(1);
-    EXPECT_EQ(grid.operations, (std::vector<TOperationReport>{
-                                   {opAdd, 0, 0}, {opAdd, 1, 0}, {opInsert, 1, 0}}));
+    EXPECT_EQ(grid.operations,
+              (std::vector<TOperationReport>{{opAdd, 0, 0}, {opAdd, 1, 0}, {opInsert, 1, 0}}));
     EXPECT_EQ(grid.repaints, grid.operations);
     EXPECT_EQ(grid.columns.Item(1), inserted);
     EXPECT_EQ(grid.columns.PositionItem(2), inserted); // last on screen

@@ -60,8 +60,8 @@ TEST(ItemColumns, SevenColumnsAsTheLayoutGivesThem)
          base.With(coAutoSize).With(coEditing).With(coSearchColumn).With(coShowTextFitHint),
          TSortType::stAlphabetic, TColumnType::ctString},
         {"LtTextColumn2", "Notes:", centre, 69, 0xFF8000,
-         base.With(coAutoSize).With(coEditing).With(coShowTextFitHint),
-         TSortType::stAlphabetic, TColumnType::ctString},
+         base.With(coAutoSize).With(coEditing).With(coShowTextFitHint), TSortType::stAlphabetic,
+         TColumnType::ctString},
         {"LtTextColumn3", "Price:", centre, 80, 0xFF8000,
          base.With(coEditing).With(coShowTextFitHint), TSortType::stAlphabetic,
          TColumnType::ctString},
@@ -124,11 +124,14 @@ TEST(ItemColumns, ANewRowReadsTheInitialValuesOfEachKind)
 
 TEST(LatticeGrid, AutoSizeFollowsTheClientWidth)
 {
-    struct Row { int gridWidth; std::vector<int> widths; };
+    struct Row {
+        int gridWidth;
+        std::vector<int> widths;
+    };
     const Row rows[] = {
-        {451, {90, 69, 80, 80, 80, 25, 25}},  // inner width 449, as designed
+        {451, {90, 69, 80, 80, 80, 25, 25}},   // inner width 449, as designed
         {551, {147, 112, 80, 80, 80, 25, 25}}, // inner width 549
-        {451, {90, 69, 80, 80, 80, 25, 25}},  // and back
+        {451, {90, 69, 80, 80, 80, 25, 25}},   // and back
         {351, {33, 26, 80, 80, 80, 25, 25}},
     };
     TLatticeGrid grid;
@@ -160,13 +163,13 @@ TEST(LatticeGrid, ChangePositionLeavesCellsAndSavedFieldsInIndexOrder)
 
 TEST(LatticeGrid, MoveTakesTheCellsAlong)
 {
-    struct Row { int from, to; const char *saved; };
+    struct Row {
+        int from, to;
+        const char *saved;
+    };
     const Row rows[] = {
-        {0, 2, "b\tc\ta\r\n"},
-        {2, 0, "c\ta\tb\r\n"},
-        {1, 2, "a\tc\tb\r\n"},
-        {1, 1, "a\tb\tc\r\n"},
-        {0, 3, "a\tb\tc\r\n"}, // outside: nothing moves
+        {0, 2, "b\tc\ta\r\n"}, {2, 0, "c\ta\tb\r\n"}, {1, 2, "a\tc\tb\r\n"},
+        {1, 1, "a\tb\tc\r\n"}, {0, 3, "a\tb\tc\r\n"}, // outside: nothing moves
     };
     for (const Row &row : rows) {
         TLatticeGrid grid;
@@ -201,8 +204,7 @@ TEST(LatticeGrid, InsertAndDeleteKeepTheCellsInStep)
               QStringLiteral("3\tb\tc\tFalse\r\n0\t\tz\tFalse\r\n"));
 
     grid.Columns().Remove(grid.Columns().Item(3));
-    EXPECT_EQ(grid.SaveToText(QChar(u'\t'), QChar(u'|')),
-              QStringLiteral("3\tb\tc\r\n0\t\tz\r\n"));
+    EXPECT_EQ(grid.SaveToText(QChar(u'\t'), QChar(u'|')), QStringLiteral("3\tb\tc\r\n0\t\tz\r\n"));
 
     grid.Columns().Clear();
     EXPECT_EQ(grid.Cells().ColumnCount(), 0);
@@ -237,7 +239,8 @@ TEST(ColumnGridState, SelectedColumnAndHeaderSpan)
     grid.SelectCell(2, 1, true, {});
     EXPECT_TRUE(grid.Columns().Item(2)->GetSelected());
     EXPECT_FALSE(grid.Columns().Item(1)->GetSelected());
-    EXPECT_EQ(grid.Columns().Item(1)->GetMemberRect(TColumnMemberKind::ckHeader), QRect(90, 0, 69, 18));
+    EXPECT_EQ(grid.Columns().Item(1)->GetMemberRect(TColumnMemberKind::ckHeader),
+              QRect(90, 0, 69, 18));
     EXPECT_TRUE(grid.Columns().Item(1)->GetMemberRect(TColumnMemberKind::ckFooter).isNull());
     EXPECT_FALSE(grid.Columns().Item(3)->IsClipped());
 }

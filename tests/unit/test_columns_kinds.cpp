@@ -87,17 +87,42 @@ TEST(ColumnDefaults, EachKind)
     };
     // A rate column without glyphs looks the same for every value: a button.
     Row rows[] = {
-        {std::make_unique<TLtCustomColumn>(), TColumnType::ctString, TSortType::stAlphabetic,
-         1038, "", {}, TCellEditorClass::ecNone, typeid(void), TElementRole::erNone},
-        {std::make_unique<TLtTextColumn>(), TColumnType::ctString, TSortType::stAlphabetic,
-         9230, "", {csCanEdit, csFitToLargest, csTextFitHint}, TCellEditorClass::ecLtEdit,
-         typeid(TTextColumnDisplay), TElementRole::erNone},
-        {std::make_unique<TLtRateColumn>(), TColumnType::ctInteger, TSortType::stNumeric, 1038,
-         "0", {csFitToLargest}, TCellEditorClass::ecNone, typeid(TRateColumnDisplay),
+        {std::make_unique<TLtCustomColumn>(),
+         TColumnType::ctString,
+         TSortType::stAlphabetic,
+         1038,
+         "",
+         {},
+         TCellEditorClass::ecNone,
+         typeid(void),
+         TElementRole::erNone},
+        {std::make_unique<TLtTextColumn>(),
+         TColumnType::ctString,
+         TSortType::stAlphabetic,
+         9230,
+         "",
+         {csCanEdit, csFitToLargest, csTextFitHint},
+         TCellEditorClass::ecLtEdit,
+         typeid(TTextColumnDisplay),
+         TElementRole::erNone},
+        {std::make_unique<TLtRateColumn>(),
+         TColumnType::ctInteger,
+         TSortType::stNumeric,
+         1038,
+         "0",
+         {csFitToLargest},
+         TCellEditorClass::ecNone,
+         typeid(TRateColumnDisplay),
          TElementRole::erButton},
-        {std::make_unique<TLtCheckBoxColumn>(), TColumnType::ctBoolean, TSortType::stBoolean,
-         1038, "", {csCanEdit, csFitToLargest}, TCellEditorClass::ecNone,
-         typeid(TCheckBoxColumnDisplay), TElementRole::erCheckBox},
+        {std::make_unique<TLtCheckBoxColumn>(),
+         TColumnType::ctBoolean,
+         TSortType::stBoolean,
+         1038,
+         "",
+         {csCanEdit, csFitToLargest},
+         TCellEditorClass::ecNone,
+         typeid(TCheckBoxColumnDisplay),
+         TElementRole::erCheckBox},
     };
     for (const Row &row : rows) {
         const TLtCustomColumn &column = *row.column;
@@ -153,13 +178,16 @@ TEST(RateColumn, DrawnGlyphsLeaveOutTheBottomLeftColourOnlyWhenTransparent)
 
 TEST(ColumnOptions, MembersInTheirOrder)
 {
-    struct Row { TColumnOption option; uint64_t bit; };
+    struct Row {
+        TColumnOption option;
+        uint64_t bit;
+    };
     const Row rows[] = {
-        {coAutoSize, 1},          {coCanClick, 2},        {coCanInput, 4},
-        {coCanSort, 8},           {coDisableMoving, 16},  {coDontHighlight, 32},
-        {coEditing, 64},          {coEditorAutoSelect, 128}, {coFixedSize, 256},
-        {coImageForIcon, 512},    {coPublicUsing, 1024},  {coFullResort, 2048},
-        {coSearchColumn, 4096},   {coShowTextFitHint, 8192}, {coTextForCaption, 16384},
+        {coAutoSize, 1},        {coCanClick, 2},           {coCanInput, 4},
+        {coCanSort, 8},         {coDisableMoving, 16},     {coDontHighlight, 32},
+        {coEditing, 64},        {coEditorAutoSelect, 128}, {coFixedSize, 256},
+        {coImageForIcon, 512},  {coPublicUsing, 1024},     {coFullResort, 2048},
+        {coSearchColumn, 4096}, {coShowTextFitHint, 8192}, {coTextForCaption, 16384},
     };
     for (const Row &row : rows)
         EXPECT_EQ(TColumnOptions{row.option}.Bits(), row.bit);
@@ -169,7 +197,11 @@ TEST(ColumnState, FollowsEnabledStyleEditorAndOptions)
 {
     TLtEdit editor;
     struct Row {
-        bool text; bool enabled; bool withEditor; TColumnOptions options; TColumnState state;
+        bool text;
+        bool enabled;
+        bool withEditor;
+        TColumnOptions options;
+        TColumnState state;
     };
     const Row rows[] = {
         {true, true, false, {coEditing, coCanInput}, {ceEditable, ceCanInput}},
@@ -208,12 +240,14 @@ TEST(InplaceEdit, IsForgottenWhenTheEditorGoes)
 
 TEST(TextColumn, DrawText)
 {
-    struct Row { const char *before, *text, *after; char password; const char *expected; };
+    struct Row {
+        const char *before, *text, *after;
+        char password;
+        const char *expected;
+    };
     const Row rows[] = {
-        {"", "abc", "", 0, "abc"},
-        {"$", "abc", " each", 0, "$abc each"},
-        {"$", "abc", "", '*', "****"},
-        {"", "", "", '*', ""},
+        {"", "abc", "", 0, "abc"},     {"$", "abc", " each", 0, "$abc each"},
+        {"$", "abc", "", '*', "****"}, {"", "", "", '*', ""},
         {"<", "", ">", '#', "##"},
     };
     for (const Row &row : rows) {
@@ -242,8 +276,11 @@ TEST(TextColumn, DisplayOptionsFollowMultiLine)
 
 TEST(IsKeyValid, OnlyTextColumnsAcceptCharactersAboveTheBlank)
 {
-    struct Row { char16_t key; bool text; };
-    const Row rows[] = {{u' ', false}, {u'\t', false}, {u'\r', false}, {u'!', true},
+    struct Row {
+        char16_t key;
+        bool text;
+    };
+    const Row rows[] = {{u' ', false}, {u'\t', false}, {u'\r', false},   {u'!', true},
                         {u'a', true},  {u'7', true},   {u'\u00e9', true}};
     TLtTextColumn text;
     TLtRateColumn rate;
@@ -279,9 +316,9 @@ TEST(ColumnSetters, ReportToTheGrid)
     column->SetDefaultValue(QStringLiteral("x"));
     column->SetDefaultWidth(40);
     column->SetInputValue(QStringLiteral("y"));
-    EXPECT_EQ(grid.changes, (std::vector<TColumnReport>{
-                                {column, ccUndefined, 0}, {column, ccUndefined, 0},
-                                {column, ccUndefined, 0}}));
+    EXPECT_EQ(grid.changes,
+              (std::vector<TColumnReport>{
+                  {column, ccUndefined, 0}, {column, ccUndefined, 0}, {column, ccUndefined, 0}}));
     EXPECT_EQ(column->DefaultWidth(), 40);
     EXPECT_EQ(column->Width(), 80);
 }
@@ -333,9 +370,10 @@ TEST(ColumnRefresh, HeaderAndKindPropertiesRepaintTheirPart)
     rate->SetMax(5); // unchanged
     rate->SetMax(1);
     using P = std::pair<const TLtCustomColumn *, TGridArea>;
-    EXPECT_EQ(grid.host.refreshes,
-              (std::vector<P>{{text, TGridArea::gaHeader}, {text, TGridArea::gaFooter},
-                              {text, TGridArea::gaBody}, {rate, TGridArea::gaBody}}));
+    EXPECT_EQ(grid.host.refreshes, (std::vector<P>{{text, TGridArea::gaHeader},
+                                                   {text, TGridArea::gaFooter},
+                                                   {text, TGridArea::gaBody},
+                                                   {rate, TGridArea::gaBody}}));
 }
 
 TEST(ColumnGeometry, ClientRectSpansTheBody)

@@ -65,8 +65,13 @@ TEST(IntegerText, WritesPlainDecimal)
 TEST(IntegerText, ParsesASignAndDecimalDigitsWithin32Bits)
 {
     const std::vector<std::pair<QString, int32_t>> good = {
-        {"0", 0}, {"4", 4}, {"-17", -17}, {"+5", 5}, {"007", 7},
-        {"2147483647", 2147483647}, {"-2147483648", std::numeric_limits<int32_t>::min()}};
+        {"0", 0},
+        {"4", 4},
+        {"-17", -17},
+        {"+5", 5},
+        {"007", 7},
+        {"2147483647", 2147483647},
+        {"-2147483648", std::numeric_limits<int32_t>::min()}};
     for (const auto &[text, value] : good)
         EXPECT_EQ(StrToInt(text), value) << text.toStdString();
     for (const QString text : {"", "abc", "-", "+", "2.5", "1,000", "4x", "2147483648",
@@ -79,9 +84,15 @@ TEST(IntegerText, ParsesASignAndDecimalDigitsWithin32Bits)
 
 TEST(FloatText, WritesShortestFormWithUpTo15Digits)
 {
-    const std::vector<std::pair<double, QString>> table = {
-        {2.5, "2.5"}, {0.1, "0.1"}, {100, "100"}, {-1.5, "-1.5"}, {0, "0"}, {-0.0, "0"},
-        {1.0 / 3, "0.333333333333333"}, {46363.75, "46363.75"}, {1234567.0, "1234567"}};
+    const std::vector<std::pair<double, QString>> table = {{2.5, "2.5"},
+                                                           {0.1, "0.1"},
+                                                           {100, "100"},
+                                                           {-1.5, "-1.5"},
+                                                           {0, "0"},
+                                                           {-0.0, "0"},
+                                                           {1.0 / 3, "0.333333333333333"},
+                                                           {46363.75, "46363.75"},
+                                                           {1234567.0, "1234567"}};
     for (const auto &[value, text] : table)
         EXPECT_EQ(FloatToStr(value), text) << value;
 }
@@ -119,7 +130,7 @@ TEST(BooleanText, ReadsNumbersAndTrueOrFalseInAnyCase)
     EXPECT_EQ(BoolToStr(true), "True");
     EXPECT_EQ(BoolToStr(false), "False");
     const std::vector<std::pair<QString, bool>> good = {
-        {"0", false}, {"1", true},    {"-1", true},   {"2.5", true}, {"0.0", false},
+        {"0", false},   {"1", true},    {"-1", true},   {"2.5", true},    {"0.0", false},
         {"True", true}, {"TRUE", true}, {"true", true}, {"False", false}, {"fAlSe", false}};
     for (const auto &[text, value] : good)
         EXPECT_EQ(StrToBool(text), value) << text.toStdString();
@@ -203,7 +214,8 @@ TEST(DateText, WallClockTimesDoNotDependOnTheTimeZone)
 
 TEST(DateText, RoundTripsThroughText)
 {
-    for (double value : {kDec7, kDec7 + 0.75, kDec7 + 13.0 / 24 + 7.0 / 1440 + 9.0 / 86400, -1.25}) {
+    for (double value :
+         {kDec7, kDec7 + 0.75, kDec7 + 13.0 / 24 + 7.0 / 1440 + 9.0 / 86400, -1.25}) {
         EXPECT_DOUBLE_EQ(StrToDateTime(DateTimeToStr(value)), value) << value;
         TLocaleGuard german(QLocale::German, QLocale::Germany);
         EXPECT_DOUBLE_EQ(StrToDateTime(DateTimeToStr(value)), value) << value << " de_DE";

@@ -26,16 +26,23 @@ QByteArray ReadFile(const QString &path)
 
 TDesktopFileType SampleType(const QString &program)
 {
-    return {QStringLiteral("sample"), QStringLiteral("Sample"), QStringLiteral("Keep samples"),
-            {QStringLiteral("specimen"), QStringLiteral("test piece")}, QStringLiteral("Sample List"),
-            QStringLiteral("application/x-sample-list"), QStringLiteral("*.smp"), program,
+    return {QStringLiteral("sample"),
+            QStringLiteral("Sample"),
+            QStringLiteral("Keep samples"),
+            {QStringLiteral("specimen"), QStringLiteral("test piece")},
+            QStringLiteral("Sample List"),
+            QStringLiteral("application/x-sample-list"),
+            QStringLiteral("*.smp"),
+            program,
             QByteArray("png")};
 }
 
 // The folders of a registration below root, as the tools see them.
 TXdgFolders FoldersIn(const QString &root)
 {
-    return {root + QStringLiteral("/data"), root + QStringLiteral("/config"), {root + QStringLiteral("/system")}};
+    return {root + QStringLiteral("/data"),
+            root + QStringLiteral("/config"),
+            {root + QStringLiteral("/system")}};
 }
 
 // The standard output of a desktop tool run with these folders.
@@ -69,7 +76,8 @@ TEST(KeyStore, KeysAreFoldersBelowTheRootAndNamesThatWouldLeaveItAreNoKeys)
         {"a/b", ""},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(store.KeyFolder(QString::fromLatin1(c.key)), QString::fromLatin1(c.folder)) << c.key;
+        EXPECT_EQ(store.KeyFolder(QString::fromLatin1(c.key)), QString::fromLatin1(c.folder))
+            << c.key;
 }
 
 TEST(KeyStore, OpeningWithCreationMakesTheKeyAndItsParentsAndWritesTheDefaultValue)
@@ -145,15 +153,16 @@ TEST(DesktopEntry, TheEntryAndThePackageNameTheProgramTheTypeTheGlobAndTheIcon)
                       "MimeType=application/x-sample-list;\n"
                       "Categories=Office;\n"
                       "Terminal=false\n");
-    EXPECT_EQ(MimePackageText(SampleType(QStringLiteral("s"))),
-              QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                         "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-                         "  <mime-type type=\"application/x-sample-list\">\n"
-                         "    <comment>Sample List</comment>\n"
-                         "    <icon name=\"sample\"/>\n"
-                         "    <glob pattern=\"*.smp\"/>\n"
-                         "  </mime-type>\n"
-                         "</mime-info>\n"));
+    EXPECT_EQ(
+        MimePackageText(SampleType(QStringLiteral("s"))),
+        QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                   "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+                   "  <mime-type type=\"application/x-sample-list\">\n"
+                   "    <comment>Sample List</comment>\n"
+                   "    <icon name=\"sample\"/>\n"
+                   "    <glob pattern=\"*.smp\"/>\n"
+                   "  </mime-type>\n"
+                   "</mime-info>\n"));
     // Each translation beside the English text, in the order given.
     TDesktopFileType translated = SampleType(QStringLiteral("s"));
     translated.translations = {{QStringLiteral("de"),
@@ -165,10 +174,10 @@ TEST(DesktopEntry, TheEntryAndThePackageNameTheProgramTheTypeTheGlobAndTheIcon)
                                 {QStringLiteral("a"), QStringLiteral("b")},
                                 QStringLiteral("Liste & co")}};
     const QByteArray entry = DesktopEntryText(translated);
-    EXPECT_TRUE(
-        entry.contains("Comment=Keep samples\nComment[de]=Proben f\xc3\xbchren\n"
-                       "Comment[fr]=Des \xc3\xa9" "chantillons\nKeywords=specimen;test piece;\n"
-                       "Keywords[de]=Probe;\nKeywords[fr]=a;b;\nExec="))
+    EXPECT_TRUE(entry.contains("Comment=Keep samples\nComment[de]=Proben f\xc3\xbchren\n"
+                               "Comment[fr]=Des \xc3\xa9"
+                               "chantillons\nKeywords=specimen;test piece;\n"
+                               "Keywords[de]=Probe;\nKeywords[fr]=a;b;\nExec="))
         << entry.constData();
     const QByteArray package = MimePackageText(translated);
     EXPECT_TRUE(package.contains("<comment>Sample List</comment>\n"
@@ -205,8 +214,10 @@ TEST(DesktopRegistration, RegisteringWritesTheFilesAndTheDatabaseThenKnowsTheGlo
     const QString data = folders.dataHome;
     EXPECT_EQ(ReadFile(data + QStringLiteral("/icons/hicolor/64x64/apps/sample.png")), "png");
     EXPECT_TRUE(QFile::exists(data + QStringLiteral("/mime/packages/sample.xml")));
-    EXPECT_TRUE(ReadFile(data + QStringLiteral("/applications/sample.desktop")).contains("\nExec=/opt/s %f\n"));
-    EXPECT_FALSE(QFileInfo::exists(data + QStringLiteral("/sample/launcher"))) << "no link without a '%'";
+    EXPECT_TRUE(ReadFile(data + QStringLiteral("/applications/sample.desktop"))
+                    .contains("\nExec=/opt/s %f\n"));
+    EXPECT_FALSE(QFileInfo::exists(data + QStringLiteral("/sample/launcher")))
+        << "no link without a '%'";
 
     if (QStandardPaths::findExecutable(QStringLiteral("update-mime-database")).isEmpty() ||
         QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty())
@@ -214,7 +225,8 @@ TEST(DesktopRegistration, RegisteringWritesTheFilesAndTheDatabaseThenKnowsTheGlo
     EXPECT_TRUE(desktop.KnowsGlob(QStringLiteral("*.smp")));
     EXPECT_FALSE(desktop.KnowsGlob(QStringLiteral("*.ybk")));
     EXPECT_EQ(RunWith(folders, QStringLiteral("xdg-mime"),
-                      {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("application/x-sample-list")})
+                      {QStringLiteral("query"), QStringLiteral("default"),
+                       QStringLiteral("application/x-sample-list")})
                   .trimmed(),
               "sample.desktop");
 }
@@ -235,7 +247,8 @@ TEST(DesktopRegistration, GioKeepsTheEntryWhateverThePathOfTheProgramHolds)
     for (const auto &c : cases) {
         QTemporaryDir dir;
         const TXdgFolders folders = FoldersIn(dir.path());
-        const QString program = dir.path() + QLatin1Char('/') + QString::fromUtf8(c.folder) + QStringLiteral("/s");
+        const QString program =
+            dir.path() + QLatin1Char('/') + QString::fromUtf8(c.folder) + QStringLiteral("/s");
         ASSERT_TRUE(QDir().mkpath(QFileInfo(program).path()));
         QFile script(program);
         ASSERT_TRUE(script.open(QIODevice::WriteOnly));
@@ -249,6 +262,8 @@ TEST(DesktopRegistration, GioKeepsTheEntryWhateverThePathOfTheProgramHolds)
         EXPECT_TRUE(RunWith(folders, QStringLiteral("gio"),
                             {QStringLiteral("mime"), QStringLiteral("application/x-sample-list")})
                         .contains("Registered applications:\n\tsample.desktop\n"))
-            << c.folder << ": " << ReadFile(folders.dataHome + QStringLiteral("/applications/sample.desktop")).constData();
+            << c.folder << ": "
+            << ReadFile(folders.dataHome + QStringLiteral("/applications/sample.desktop"))
+                   .constData();
     }
 }

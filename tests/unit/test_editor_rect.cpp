@@ -8,7 +8,13 @@ TEST(InplaceEditorRect, ShrinksTheCellAndHidesUnderTheHeader)
 {
     const TGridLineSpaces none;
     const TGridLineSpaces lines{0, 0, 1, 1};
-    struct Row { QRect cell; TGridLineSpaces spaces; bool grid; int bodyTop; std::optional<QRect> expected; };
+    struct Row {
+        QRect cell;
+        TGridLineSpaces spaces;
+        bool grid;
+        int bodyTop;
+        std::optional<QRect> expected;
+    };
     const Row rows[] = {
         {QRect(1, 19, 90, 16), none, false, 19, QRect(2, 20, 87, 14)},
         {QRect(91, 35, 69, 16), none, false, 19, QRect(92, 36, 66, 14)},

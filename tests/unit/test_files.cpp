@@ -67,6 +67,7 @@ TEST(WholeFileSave, KeepsTheModeAndOwnerOfTheFileItReplaces)
         EXPECT_EQ(after.st_mode & 07777, c.mode);
         EXPECT_EQ(after.st_uid, owner);
         EXPECT_EQ(after.st_gid, group);
-        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"list.ybk"});
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{"list.ybk"});
     }
 }

@@ -17,7 +17,7 @@ TEST(GridLineSpaces, FollowTheStyleAndThe3DOption)
         TGridOptions options;
         TAppearanceOptions appearance;
         TGridLinesStyle style;
-        TGridLineSpaces spaces;  // left, top, right, bottom
+        TGridLineSpaces spaces; // left, top, right, bottom
     };
     const Row rows[] = {
         {{}, {}, lsNormal, {0, 0, 0, 0}},
@@ -51,7 +51,8 @@ TEST(GridLineSpaces, AreTakenFromTheCellAndCoveredByOnePixelStrips)
         {{0, 0, 1, 1}, QRect(10, 20, 79, 15), {QRect(89, 20, 1, 16), QRect(10, 35, 80, 1)}},
         {{0, 0, 0, 1}, QRect(10, 20, 80, 15), {QRect(10, 35, 80, 1)}},
         {{0, 0, 1, 0}, QRect(10, 20, 79, 16), {QRect(89, 20, 1, 16)}},
-        {{1, 1, 1, 1}, QRect(11, 21, 78, 14),
+        {{1, 1, 1, 1},
+         QRect(11, 21, 78, 14),
          {QRect(89, 20, 1, 16), QRect(10, 35, 80, 1), QRect(10, 20, 1, 16), QRect(10, 20, 80, 1)}},
     };
     for (const Row &row : rows) {

@@ -19,7 +19,9 @@ public:
     {
         SetOptions({TGridOption::goHeader, TGridOption::goSelectFullRow,
                     TGridOption::goInplaceEditEvents});
-        OnSelectCell = [this](TLtCustomGridControl &, int c, int r) { selected.emplace_back(c, r); };
+        OnSelectCell = [this](TLtCustomGridControl &, int c, int r) {
+            selected.emplace_back(c, r);
+        };
         OnDeselectCell = [this](TLtCustomGridControl &, int c, int r) {
             deselected.emplace_back(c, r);
         };

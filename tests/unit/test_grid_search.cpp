@@ -36,7 +36,11 @@ public:
 
 TEST(GridSearch, CellMatchingRules)
 {
-    struct Row { QString cell, text; TSearchOptions options; bool expected; };
+    struct Row {
+        QString cell, text;
+        TSearchOptions options;
+        bool expected;
+    };
     const Row rows[] = {
         {"Apple pie", "apple", {}, false},
         {"Crab apple", "apple", {}, true},
@@ -45,10 +49,10 @@ TEST(GridSearch, CellMatchingRules)
         {"apple", "apple", {soExactMatch}, true},
         {"APPLE", "apple", {soExactMatch, soCaseInsensitive}, true},
         {"Apple pie", "apple", {soExactMatch, soCaseInsensitive}, false},
-        {"straße", "STRASSE", {soCaseInsensitive}, true},  // upper-cased in the locale
-        {"anything", "", {}, false},                        // an empty text never occurs
+        {"straße", "STRASSE", {soCaseInsensitive}, true}, // upper-cased in the locale
+        {"anything", "", {}, false},                      // an empty text never occurs
         {"anything", "", {soCaseInsensitive}, false},
-        {"", "", {soExactMatch}, true},                     // ... but equals an empty cell
+        {"", "", {soExactMatch}, true}, // ... but equals an empty cell
         {"x", "", {soExactMatch}, false},
     };
     for (const Row &row : rows)
@@ -62,14 +66,16 @@ TEST(GridSearch, CellMatchingRules)
 
 TEST(GridSearch, TypeAheadGathersAPrefixUntilAPause)
 {
-    struct Row { int selected; QString typed; int expected; };
+    struct Row {
+        int selected;
+        QString typed;
+        int expected;
+    };
     const Row rows[] = {
-        {0, "b", 2},
-        {0, "be", 2},  // no name begins with "be": the selection stays
-        {0, "ba", 2},
-        {1, "a", 0},   // wraps round; the selected row is tried last
-        {2, "ap", 1},  // a from the wrap, then p from the next row
-        {0, "aa", 1},  // the second a extends the prefix: no name begins with "aa"
+        {0, "b", 2},  {0, "be", 2}, // no name begins with "be": the selection stays
+        {0, "ba", 2}, {1, "a", 0},  // wraps round; the selected row is tried last
+        {2, "ap", 1},               // a from the wrap, then p from the next row
+        {0, "aa", 1},               // the second a extends the prefix: no name begins with "aa"
     };
     for (const Row &row : rows) {
         TSearchGrid grid;
@@ -113,7 +119,14 @@ TEST(GridSearch, TypeAheadNeedsASelectedRowASearchColumnAndRows)
 
 TEST(GridSearch, SearchesSkipHiddenRowsAndFindTextFollowsItsOptions)
 {
-    struct Row { int selected; int hidden; QString text; TSearchOptions options; bool found; int expected; };
+    struct Row {
+        int selected;
+        int hidden;
+        QString text;
+        TSearchOptions options;
+        bool found;
+        int expected;
+    };
     const Row rows[] = {
         {-1, -1, "apple", {}, true, 1},
         {-1, -1, "apple", {soCaseInsensitive}, true, 0},

@@ -89,7 +89,10 @@ QStringList NewRow(const QString &first = QString())
 
 struct TempFolder {
     QTemporaryDir dir;
-    QString Path(const QString &name = QStringLiteral("list.ybk")) const { return dir.filePath(name); }
+    QString Path(const QString &name = QStringLiteral("list.ybk")) const
+    {
+        return dir.filePath(name);
+    }
 };
 
 // Two rows with colours, a hint and the sorted marker: what a failed load must keep.
@@ -122,8 +125,10 @@ TEST(GridSave, WorkedExampleIsWrittenByteForByte)
     grid.SaveToTextFile(folder.Path(), kComma, kBar, TEncodingKind::ekUnicode);
 
     const QByteArray bytes = ReadBytes(folder.Path());
-    EXPECT_EQ(bytes, Utf16Le("Road bike,\"Red, 21 gears|from the shop\",$450,4,12/7/2026,0,True\r\n"));
-    EXPECT_TRUE(bytes.startsWith(Bytes({0xFF, 0xFE, 0x52, 0x00, 0x6F, 0x00, 0x61, 0x00, 0x64, 0x00})));
+    EXPECT_EQ(bytes,
+              Utf16Le("Road bike,\"Red, 21 gears|from the shop\",$450,4,12/7/2026,0,True\r\n"));
+    EXPECT_TRUE(
+        bytes.startsWith(Bytes({0xFF, 0xFE, 0x52, 0x00, 0x6F, 0x00, 0x61, 0x00, 0x64, 0x00})));
     EXPECT_TRUE(bytes.endsWith(
         Bytes({0x54, 0x00, 0x72, 0x00, 0x75, 0x00, 0x65, 0x00, 0x0D, 0x00, 0x0A, 0x00})));
 }
@@ -167,8 +172,7 @@ TEST(GridSave, EveryRowIsWrittenInItsPresentOrder)
     grid.Cells().ShowRow(1, false);
     grid.Cells().MoveRow(0, 2);
     grid.SaveToTextFile(folder.Path(), kComma, kBar, TEncodingKind::ekAnsi);
-    EXPECT_EQ(ReadBytes(folder.Path()),
-              "b,,,0,,0,False\r\nc,,,0,,0,False\r\na,,,0,,0,False\r\n");
+    EXPECT_EQ(ReadBytes(folder.Path()), "b,,,0,,0,False\r\nc,,,0,,0,False\r\na,,,0,,0,False\r\n");
 }
 
 TEST(GridSave, ReplacesTheWholeOldFileAndLeavesNothingBeside)
@@ -293,12 +297,14 @@ TEST(GridRoundTrip, TextsSurviveASaveAndALoad)
         {"lone CR comes back as CR LF", "lone\rCR", "lone\r\nCR", true},
         {"surrogate pair", QString::fromUtf16(u"gift \U0001F381 box"),
          QString::fromUtf16(u"gift \U0001F381 box"), false},
-        {"accents", QStringLiteral("Caf\u00e9 cr\u00e8me"), QStringLiteral("Caf\u00e9 cr\u00e8me"), false},
+        {"accents", QStringLiteral("Caf\u00e9 cr\u00e8me"), QStringLiteral("Caf\u00e9 cr\u00e8me"),
+         false},
     };
     const std::vector<TEncodingKind> encodings = {
         TEncodingKind::ekUnicode, TEncodingKind::ekUnicodeBigEndian, TEncodingKind::ekAnsi};
     for (TEncodingKind encoding : encodings) {
-        for (TLoadFailure failure : {TLoadFailure::lfKeepRowsRead, TLoadFailure::lfKeepPreviousRows}) {
+        for (TLoadFailure failure :
+             {TLoadFailure::lfKeepRowsRead, TLoadFailure::lfKeepPreviousRows}) {
             for (const Case &c : table) {
                 if (encoding == TEncodingKind::ekAnsi && !c.ascii)
                     continue; // 8-bit files are read byte by byte, not decoded
@@ -327,7 +333,8 @@ TEST(GridRoundTrip, AListOfManyWritesAndRowBatchesComesBackWhole)
     grid.Cells().AddRow(kRows);
     for (int r = 0; r < kRows; ++r) {
         grid.SetCells(0, r, QStringLiteral("Item %1 \U0001F381").arg(r));
-        grid.SetCells(1, r, r % 7 == 0 ? QStringLiteral("say \"hi\", twice\r\nthen go") : QString());
+        grid.SetCells(1, r,
+                      r % 7 == 0 ? QStringLiteral("say \"hi\", twice\r\nthen go") : QString());
         grid.SetCells(3, r, QString::number(r % 6));
         grid.SetCells(6, r, r % 2 ? "True" : "False");
     }
@@ -365,18 +372,28 @@ TEST(GridRoundTrip, FileNameOutsideAsciiWorks)
 TEST(GridLoad, ReadsTheFileAsItsBytesSay)
 {
     const std::vector<std::tuple<const char *, QByteArray, Rows>> table = {
-        {"8-bit byte E9 is U+00E9", "caf\xE9,n,$2,1,d,0,True\r\n",
+        {"8-bit byte E9 is U+00E9",
+         "caf\xE9,n,$2,1,d,0,True\r\n",
          {{QStringLiteral("caf\u00e9"), "n", "$2", "1", "d", "0", "True"}}},
-        {"big endian units", Bytes({0xFE, 0xFF, 0x00, 0x41, 0x03, 0xA9, 0x00, 0x0D, 0x00, 0x0A}),
+        {"big endian units",
+         Bytes({0xFE, 0xFF, 0x00, 0x41, 0x03, 0xA9, 0x00, 0x0D, 0x00, 0x0A}),
          {NewRow(QStringLiteral("A\u03a9"))}},
         {"odd trailing byte ignored", Utf16Le("a\r\n") + "\x42", {NewRow("a")}},
-        {"empty line in the middle", "a,n,p,1,d,0,True\r\n\r\nb,n,p,2,d,0,False\r\n",
-         {{"a", "n", "p", "1", "d", "0", "True"}, NewRow(), {"b", "n", "p", "2", "d", "0", "False"}}},
-        {"last line of seven fields without line end", "a,n,p,1,d,0,True\r\nb,n,p,2,d,0,TRUE",
+        {"empty line in the middle",
+         "a,n,p,1,d,0,True\r\n\r\nb,n,p,2,d,0,False\r\n",
+         {{"a", "n", "p", "1", "d", "0", "True"},
+          NewRow(),
+          {"b", "n", "p", "2", "d", "0", "False"}}},
+        {"last line of seven fields without line end",
+         "a,n,p,1,d,0,True\r\nb,n,p,2,d,0,TRUE",
          {{"a", "n", "p", "1", "d", "0", "True"}, {"b", "n", "p", "2", "d", "0", "True"}}},
         {"fewer fields keep new-row values", "x,y\r\n", {{"x", "y", "", "0", "", "0", "False"}}},
-        {"boolean fields", ",,,,,,TRUE\r\n,,,,,,1\r\n,,,,,,yes\r\n,,,,,,true\r\n",
-         {{"", "", "", "0", "", "0", "True"}, NewRow(), NewRow(), {"", "", "", "0", "", "0", "True"}}},
+        {"boolean fields",
+         ",,,,,,TRUE\r\n,,,,,,1\r\n,,,,,,yes\r\n,,,,,,true\r\n",
+         {{"", "", "", "0", "", "0", "True"},
+          NewRow(),
+          NewRow(),
+          {"", "", "", "0", "", "0", "True"}}},
         {"empty integer field is 0", "a,,,,,,\r\n", {NewRow("a")}},
     };
     for (const auto &[name, bytes, rows] : table) {
@@ -419,9 +436,12 @@ std::vector<FailureCase> FailingFiles()
          {{"a", "n", "p", "1", "d", "0", "True"},
           {"b", "n", "p", "2", "d", "0", "False"},
           {"c", "n", "p", "3", "d", "0", "True"}}},
-        {"one last field without line end", "a,n,p,1,d,0,True\r\nlast",
-         "bounds: Cell out of bounds (7, 0)", {{"a", "n", "p", "1", "d", "0", "True"}}},
-        {"abc in an integer column", "a,n,p,1,d,0,True\r\nb,n,p,abc,d,0,True\r\n",
+        {"one last field without line end",
+         "a,n,p,1,d,0,True\r\nlast",
+         "bounds: Cell out of bounds (7, 0)",
+         {{"a", "n", "p", "1", "d", "0", "True"}}},
+        {"abc in an integer column",
+         "a,n,p,1,d,0,True\r\nb,n,p,abc,d,0,True\r\n",
          "convert: 'abc' is not a valid integer value",
          {{"a", "n", "p", "1", "d", "0", "True"}, {"b", "n", "p", "0", "", "0", "False"}}},
         {"a single field alone", "lonely", "bounds: Cell out of bounds (0, -1)", {}},
@@ -439,7 +459,8 @@ TEST(GridLoad, FailureKeepsTheRowsReadSoFar)
         TTestGrid grid;
         FillPrevious(grid);
         EXPECT_EQ(Raised([&] {
-                      grid.LoadFromTextFile(folder.Path(), kComma, kBar, TLoadFailure::lfKeepRowsRead);
+                      grid.LoadFromTextFile(folder.Path(), kComma, kBar,
+                                            TLoadFailure::lfKeepRowsRead);
                   }),
                   c.error);
         EXPECT_EQ(grid.Texts(), c.rowsRead);
@@ -448,8 +469,8 @@ TEST(GridLoad, FailureKeepsTheRowsReadSoFar)
 
 TEST(GridLoad, MissingFileRaisesFileNotFound)
 {
-    const std::vector<std::pair<TLoadFailure, int>> table = {
-        {TLoadFailure::lfKeepRowsRead, 0}, {TLoadFailure::lfKeepPreviousRows, 2}};
+    const std::vector<std::pair<TLoadFailure, int>> table = {{TLoadFailure::lfKeepRowsRead, 0},
+                                                             {TLoadFailure::lfKeepPreviousRows, 2}};
     for (const auto &[failure, rowsLeft] : table) {
         SCOPED_TRACE(int(failure));
         TempFolder folder;
@@ -471,7 +492,8 @@ TEST(GridLoad, OnlyRegularFilesAreRead)
     const QString fifo = folder.Path("pipe.ybk");
     ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
     for (const QString &path : {fifo, QStringLiteral("/dev/zero"), folder.dir.path()}) {
-        for (TLoadFailure failure : {TLoadFailure::lfKeepRowsRead, TLoadFailure::lfKeepPreviousRows}) {
+        for (TLoadFailure failure :
+             {TLoadFailure::lfKeepRowsRead, TLoadFailure::lfKeepPreviousRows}) {
             SCOPED_TRACE(path.toStdString());
             TTestGrid grid;
             FillPrevious(grid);
@@ -517,8 +539,9 @@ TEST(GridLoad, FailureCanLeaveThePreviousRowsExactlyAsTheyWere)
 TEST(GridLoad, SuccessfulLoadReplacesThePreviousRows)
 {
     TempFolder folder;
-    WriteBytes(folder.Path(), Utf16Le("Bike,red,$450,4,12/7/2026,0,True\r\nBell,,$3,1,12/9/2026,0,False\r\n"
-                                      "Pump,,$20,2,12/9/2026,0,False\r\n"));
+    WriteBytes(folder.Path(),
+               Utf16Le("Bike,red,$450,4,12/7/2026,0,True\r\nBell,,$3,1,12/9/2026,0,False\r\n"
+                       "Pump,,$20,2,12/9/2026,0,False\r\n"));
     TTestGrid grid;
     grid.Cells().SetDefaultRowHeight(20);
     FillPrevious(grid);

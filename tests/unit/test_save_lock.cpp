@@ -54,9 +54,10 @@ TEST(SaveLock, ASecondProcessWaitsForTheFirstToLetGo)
         const char *name;
         QString first, second;
     };
-    const Case cases[] = {{"one name", profile, profile},
-                          {"a link in another folder", profile, alias},
-                          {"a file not yet made", dir.filePath(QStringLiteral("new.ybk")), profile}};
+    const Case cases[] = {
+        {"one name", profile, profile},
+        {"a link in another folder", profile, alias},
+        {"a file not yet made", dir.filePath(QStringLiteral("new.ybk")), profile}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         const QString mark = dir.filePath(QStringLiteral("let-go"));

@@ -35,12 +35,18 @@ std::vector<double> Shape(const std::string &shape, int n)
     std::vector<double> v(static_cast<size_t>(n));
     std::mt19937 random(7);
     for (int i = 0; i < n; ++i) {
-        if (shape == "sorted") v[size_t(i)] = i;
-        else if (shape == "reversed") v[size_t(i)] = n - i;
-        else if (shape == "equal") v[size_t(i)] = 5;
-        else if (shape == "two keys") v[size_t(i)] = i % 2;
-        else if (shape == "random") v[size_t(i)] = double(random() % 50);
-        else if (shape == "nan") v[size_t(i)] = i % 3 ? double(i) : std::nan("");
+        if (shape == "sorted")
+            v[size_t(i)] = i;
+        else if (shape == "reversed")
+            v[size_t(i)] = n - i;
+        else if (shape == "equal")
+            v[size_t(i)] = 5;
+        else if (shape == "two keys")
+            v[size_t(i)] = i % 2;
+        else if (shape == "random")
+            v[size_t(i)] = double(random() % 50);
+        else if (shape == "nan")
+            v[size_t(i)] = i % 3 ? double(i) : std::nan("");
     }
     return v;
 }
@@ -69,8 +75,9 @@ TEST(Quicksort, TerminatesInBoundsAndOrdersEveryShape)
                 for (int i = 0; i < n; ++i)
                     rows[size_t(i)] = i;
                 TSortRandom random;
-                Quicksort(keys, [&](int a, int b) { std::swap(rows.at(size_t(a)), rows.at(size_t(b))); },
-                          n, ascending, random);
+                Quicksort(
+                    keys, [&](int a, int b) { std::swap(rows.at(size_t(a)), rows.at(size_t(b))); },
+                    n, ascending, random);
                 std::vector<double> original = Shape(shape, n);
                 for (int i = 0; i < n; ++i) {
                     const double moved = original[size_t(rows[size_t(i)])];
@@ -79,8 +86,9 @@ TEST(Quicksort, TerminatesInBoundsAndOrdersEveryShape)
                 }
                 if (std::string(shape) != "nan") {
                     for (int i = 1; i < n; ++i)
-                        EXPECT_TRUE(ascending ? keys.values[size_t(i - 1)] <= keys.values[size_t(i)]
-                                              : keys.values[size_t(i - 1)] >= keys.values[size_t(i)]);
+                        EXPECT_TRUE(ascending
+                                        ? keys.values[size_t(i - 1)] <= keys.values[size_t(i)]
+                                        : keys.values[size_t(i - 1)] >= keys.values[size_t(i)]);
                 }
             }
         }
@@ -108,7 +116,8 @@ TEST(Quicksort, PartitionStaysInsideItsRowsAndSplitsThem)
     for (const char *shape : {"sorted", "reversed", "equal", "two keys", "random"}) {
         for (auto [L, R] : {std::pair{0, 1}, std::pair{3, 4}, std::pair{2, 9}, std::pair{0, 11}}) {
             for (bool ascending : {true, false}) {
-                SCOPED_TRACE(testing::Message() << shape << " " << L << ".." << R << " " << ascending);
+                SCOPED_TRACE(testing::Message()
+                             << shape << " " << L << ".." << R << " " << ascending);
                 TBoundedKeys keys{{Shape(shape, 12)}, L, R};
                 const auto swap = [&](int a, int b) { keys.Check(a), keys.Check(b); };
                 const int p = SortPartition(keys, swap, L, R, ascending, random);
@@ -141,7 +150,8 @@ TEST(Quicksort, SelfContradictingComparisonEndsInBounds)
     for (int n : {2, 3, 50, 2000}) {
         TCoinKeys keys{std::mt19937(3), n};
         TSortRandom random;
-        Quicksort(keys, [](int, int) {}, n, true, random);
+        Quicksort(
+            keys, [](int, int) {}, n, true, random);
     }
 }
 
@@ -153,10 +163,11 @@ TEST(SortKeys, TextPrefixKeepsOrdinalOrder)
         int sign;
     };
     const Row rows[] = {
-        {"Zebra", "apple", -1}, {"10", "9", -1}, {"abc", "abcd", -1},
-        {"a", QString::fromUtf16(u"a\0", 2), -1}, {"", "a", -1}, {"same text", "same text", 0},
+        {"Zebra", "apple", -1}, {"10", "9", -1},
+        {"abc", "abcd", -1},    {"a", QString::fromUtf16(u"a\0", 2), -1},
+        {"", "a", -1},          {"same text", "same text", 0},
         {"abcdX", "abcdY", -1}, {QString(QChar(0xFFFF)), QString(QChar(0xD800)), 1},
-        {"$100", "$20", -1}, {"b", "a", 1},
+        {"$100", "$20", -1},    {"b", "a", 1},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.a.toStdString() + " / " + row.b.toStdString());
@@ -217,16 +228,40 @@ TEST(StoreSort, EveryComparisonPair)
     };
     const Row rows[] = {
         {ctString, stAlphabetic, skAscending, {"$20", "$100", "$9"}, {"$100", "$20", "$9"}},
-        {ctString, stAlphabetic, skAscending, {"apple", "9", "Zebra", "10"}, {"10", "9", "Zebra", "apple"}},
+        {ctString,
+         stAlphabetic,
+         skAscending,
+         {"apple", "9", "Zebra", "10"},
+         {"10", "9", "Zebra", "apple"}},
         {ctString, stAlphabetic, skDescending, {"b", "", "a"}, {"b", "a", ""}},
-        {ctString, stAlphabetic, skAscending, {"pear", "fig", "pear", "Fig", "fig"}, {"Fig", "fig", "fig", "pear", "pear"}},
-        {ctString, stCaseInsensitive, skAscending, {"apple", "Zebra", "B"}, {"apple", "B", "Zebra"}},
+        {ctString,
+         stAlphabetic,
+         skAscending,
+         {"pear", "fig", "pear", "Fig", "fig"},
+         {"Fig", "fig", "fig", "pear", "pear"}},
+        {ctString,
+         stCaseInsensitive,
+         skAscending,
+         {"apple", "Zebra", "B"},
+         {"apple", "B", "Zebra"}},
         {ctInteger, stNumeric, skDescending, {"3", "10", "1"}, {"10", "3", "1"}},
         {ctString, stNumeric, skAscending, {"10", "9", "100"}, {"9", "10", "100"}},
         {ctFloat, stDate, skAscending, {"3.5", "1.25", "2"}, {"1.25", "2", "3.5"}},
-        {ctBoolean, stBoolean, skAscending, {"True", "False", "True", "False"}, {"False", "False", "True", "True"}},
-        {ctBoolean, stBoolean, skDescending, {"False", "True", "False"}, {"True", "False", "False"}},
-        {ctString, stIP, skAscending, {"10.0.0.10", "9.255.1.1", "10.0.0.2"}, {"9.255.1.1", "10.0.0.2", "10.0.0.10"}},
+        {ctBoolean,
+         stBoolean,
+         skAscending,
+         {"True", "False", "True", "False"},
+         {"False", "False", "True", "True"}},
+        {ctBoolean,
+         stBoolean,
+         skDescending,
+         {"False", "True", "False"},
+         {"True", "False", "False"}},
+        {ctString,
+         stIP,
+         skAscending,
+         {"10.0.0.10", "9.255.1.1", "10.0.0.2"},
+         {"9.255.1.1", "10.0.0.2", "10.0.0.10"}},
         {ctString, stCustom, skAscending, {"ccc", "a", "bb"}, {"a", "bb", "ccc"}},
     };
     for (const Row &row : rows) {
@@ -437,10 +472,10 @@ TEST(GridSort, SortedColumnFollowsItsColumn)
         int sortedAfter;
     };
     const Row rows[] = {
-        {TColumnsOperation::opAdd, 7, 0, 3}, {TColumnsOperation::opInsert, 1, 0, 4},
+        {TColumnsOperation::opAdd, 7, 0, 3},    {TColumnsOperation::opInsert, 1, 0, 4},
         {TColumnsOperation::opInsert, 5, 0, 3}, {TColumnsOperation::opDelete, 3, 0, -1},
         {TColumnsOperation::opDelete, 0, 0, 2}, {TColumnsOperation::opMove, 3, 0, 0},
-        {TColumnsOperation::opMove, 1, 5, 2}, {TColumnsOperation::opMove, 5, 1, 4},
+        {TColumnsOperation::opMove, 1, 5, 2},   {TColumnsOperation::opMove, 5, 1, 4},
         {TColumnsOperation::opClear, 0, 0, -1},
     };
     for (const Row &row : rows) {

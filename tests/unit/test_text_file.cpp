@@ -97,9 +97,11 @@ TEST(TextFileBytes, EncodesEachKindWithItsOrderMark)
 {
     const QString text = QStringLiteral("A\u00e9") + QString::fromUtf16(u"\U0001F600") + "\r\n";
     EXPECT_EQ(EncodeTextFile(text, TEncodingKind::ekUnicode),
-              Bytes({0xFF, 0xFE, 0x41, 0x00, 0xE9, 0x00, 0x3D, 0xD8, 0x00, 0xDE, 0x0D, 0x00, 0x0A, 0x00}));
+              Bytes({0xFF, 0xFE, 0x41, 0x00, 0xE9, 0x00, 0x3D, 0xD8, 0x00, 0xDE, 0x0D, 0x00, 0x0A,
+                     0x00}));
     EXPECT_EQ(EncodeTextFile(text, TEncodingKind::ekUnicodeBigEndian),
-              Bytes({0xFE, 0xFF, 0x00, 0x41, 0x00, 0xE9, 0xD8, 0x3D, 0xDE, 0x00, 0x00, 0x0D, 0x00, 0x0A}));
+              Bytes({0xFE, 0xFF, 0x00, 0x41, 0x00, 0xE9, 0xD8, 0x3D, 0xDE, 0x00, 0x00, 0x0D, 0x00,
+                     0x0A}));
     // 8-bit text in the locale's encoding, UTF-8 on these machines, with no mark.
     EXPECT_EQ(EncodeTextFile(QStringLiteral("A\u00e9\r\n"), TEncodingKind::ekAnsi),
               Bytes({0x41, 0xC3, 0xA9, 0x0D, 0x0A}));
@@ -113,7 +115,8 @@ TEST(TextFileBytes, DecodesByTheFirstTwoBytes)
     const std::vector<std::tuple<const char *, QByteArray, QString>> table = {
         {"little endian", Bytes({0xFF, 0xFE, 0x41, 0x00, 0xA9, 0x03}), QStringLiteral("A\u03a9")},
         {"big endian", Bytes({0xFE, 0xFF, 0x00, 0x41, 0x03, 0xA9}), QStringLiteral("A\u03a9")},
-        {"surrogate pair", Bytes({0xFF, 0xFE, 0x3D, 0xD8, 0x00, 0xDE}), QString::fromUtf16(u"\U0001F600")},
+        {"surrogate pair", Bytes({0xFF, 0xFE, 0x3D, 0xD8, 0x00, 0xDE}),
+         QString::fromUtf16(u"\U0001F600")},
         {"odd trailing byte", Bytes({0xFF, 0xFE, 0x41, 0x00, 0x42}), "A"},
         {"mark alone", Bytes({0xFE, 0xFF}), ""},
         {"8-bit, byte = code", Bytes({0x41, 0xE9, 0x0D, 0x0A}), QStringLiteral("A\u00e9\r\n")},
@@ -140,9 +143,13 @@ TEST(TextFileParser, ReadsFieldsAndLines)
         {"CR is dropped", "a\rb,c\r\n", {"+", "0,0=ab", "1,0=c"}},
         {"LF alone ends the line", "a\nb\n", {"+", "0,0=a", "+", "0,1=b"}},
         {"LF ends the line inside quotes", "\"a\nb\"\r\n", {"+", "0,0=a", "+", "0,1=b\""}},
-        {"empty line in the middle", "a,b\r\n\r\nc\r\n", {"+", "0,0=a", "1,0=b", "+", "0,1=", "+", "0,2=c"}},
+        {"empty line in the middle",
+         "a,b\r\n\r\nc\r\n",
+         {"+", "0,0=a", "1,0=b", "+", "0,1=", "+", "0,2=c"}},
         {"empty fields", ",,\r\n", {"+", "0,0=", "1,0=", "2,0="}},
-        {"last line without line end", "a,b\r\nc,d", {"+", "0,0=a", "1,0=b", "+", "0,1=c", "1,1=d"}},
+        {"last line without line end",
+         "a,b\r\nc,d",
+         {"+", "0,0=a", "1,0=b", "+", "0,1=c", "1,1=d"}},
         {"last field alone joins the previous row", "a,b\r\nc", {"+", "0,0=a", "1,0=b", "2,0=c"}},
         {"empty last field stores nothing", "a,\r\nb,", {"+", "0,0=a", "1,0=", "+", "0,1=b"}},
         {"quote count starts again per field", "\"a,\",\"b\"\r\n", {"+", "0,0=a,", "1,0=b"}},
@@ -162,7 +169,8 @@ TEST(TextFileParser, UsesTheCallersSeparatorAndMark)
 TEST(TextFileParser, StopsAtTheFirstFieldTheTargetRefuses)
 {
     const std::vector<std::tuple<const char *, QString, QString, int>> table = {
-        {"extra field on the third line", "a,b\r\nc,d\r\ne,f,g\r\nh,i\r\n", "Cell out of bounds (2, 2)", 3},
+        {"extra field on the third line", "a,b\r\nc,d\r\ne,f,g\r\nh,i\r\n",
+         "Cell out of bounds (2, 2)", 3},
         {"single field alone", "lonely", "Cell out of bounds (0, -1)", 0},
         {"last field beyond the last column", "a,b\r\nc", "Cell out of bounds (2, 0)", 1},
     };
@@ -184,8 +192,8 @@ TEST(TextFileWriter, FlushesWholeLinesThatAddUpToTheWholeText)
     QStringList pieces;
     {
         TTextFieldWriter appending(whole, kComma, kBar);
-        TTextFieldWriter flushing(buffer, kComma, kBar,
-                                  [&](QStringView lines) { pieces << lines.toString(); }, 7);
+        TTextFieldWriter flushing(
+            buffer, kComma, kBar, [&](QStringView lines) { pieces << lines.toString(); }, 7);
         for (int row = 0; row < 20; ++row) {
             for (int c = 0; c < fields.size(); ++c) {
                 for (TTextFieldWriter *writer : {&appending, &flushing}) {
@@ -212,7 +220,8 @@ TEST(TextFileWriter, FinishingWithNothingLeftFlushesNothing)
 {
     QString buffer;
     int flushes = 0;
-    TTextFieldWriter writer(buffer, kComma, kBar, [&](QStringView) { ++flushes; }, 4);
+    TTextFieldWriter writer(
+        buffer, kComma, kBar, [&](QStringView) { ++flushes; }, 4);
     writer.Field(u"abcdef");
     writer.PutLineEnd();
     EXPECT_EQ(flushes, 1);

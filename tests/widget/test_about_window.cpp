@@ -70,7 +70,8 @@ TEST_F(AboutTest, TheWindowIsLaidOutAsDesigned)
     EXPECT_EQ(about.windowTitle(), " About Yearnbox");
     EXPECT_EQ(about.size(), QSize(285, 254));
     EXPECT_EQ(about.minimumSize(), about.maximumSize()) << "not resizable";
-    EXPECT_FALSE(about.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(about.windowFlags() &
+                 (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     const struct {
         QWidget *control;
         QRect place;
@@ -116,9 +117,9 @@ TEST_F(AboutTest, ShownTwiceItIsTheSameWindowCentredWhereverTheMainWindowIsAndCl
     };
     const std::function<void(QDialog &)> closings[] = {
         [this](QDialog &) { about.BitBtn1()->click(); },
-        [](QDialog &window) { window.close(); },  // the title-bar close
+        [](QDialog &window) { window.close(); }, // the title-bar close
         key(Qt::Key_Escape, {}),
-        key(Qt::Key_Return, {}),  // on the focused "&Ok"
+        key(Qt::Key_Return, {}), // on the focused "&Ok"
         key(Qt::Key_Enter, Qt::KeypadModifier),
     };
     const QPoint mainPlaces[] = {{100, 50}, {320, 210}};
@@ -145,5 +146,6 @@ TEST(Centring, TheFrameIsCentredOverTheOwnersFrameWithHalvesRoundedTowardZero)
         {QRect(-40, 10, 10, 10), QSize(10, 10), QPoint(-40, 10)},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(CentredTopLeft(c.owner, c.frame), c.topLeft) << c.owner.x() << "," << c.frame.width();
+        EXPECT_EQ(CentredTopLeft(c.owner, c.frame), c.topLeft)
+            << c.owner.x() << "," << c.frame.width();
 }

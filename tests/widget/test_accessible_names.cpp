@@ -50,10 +50,8 @@ bool Reachable(const QAccessibleInterface &iface)
     case QAccessible::ComboBox:
     case QAccessible::Slider:
     case QAccessible::EditableText:
-    case QAccessible::Table:
-        return true;
-    default:
-        return iface.state().focusable;
+    case QAccessible::Table: return true;
+    default: return iface.state().focusable;
     }
 }
 

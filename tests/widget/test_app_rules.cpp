@@ -5,8 +5,8 @@
 #include "app/line_file.h"
 #include "app/profiles.h"
 #include "app/screenshot.h"
-#include "app/sliding_panel.h"
 #include "app/settings.h"
+#include "app/sliding_panel.h"
 #include "platform/errors.h"
 #include "tests/support/temp_folder.h"
 
@@ -63,7 +63,8 @@ TEST(CommandLine, AnswersOptionsAndRefusesWhatItCannotUse)
         {{"yearnbox", "a.ybk", "--export-html", "a.ybk", "a.html"}, TCommandAction::caUsageError},
     };
     for (const TCase &c : cases)
-        EXPECT_EQ(ParseCommandLine(c.arguments).action, c.action) << c.arguments.join(' ').constData();
+        EXPECT_EQ(ParseCommandLine(c.arguments).action, c.action)
+            << c.arguments.join(' ').constData();
     const TCommandLine shot = ParseCommandLine({"yearnbox", "--screenshot", "a b.png", "--", "-x"});
     EXPECT_EQ(shot.screenshot, "a b.png");
     EXPECT_EQ(shot.file, "-x");
@@ -120,7 +121,8 @@ TEST(LineFile, WritesEightBitLinesEndedByCrLf)
 {
     TTempFolder folder;
     WriteLines(folder.File("mpl.mpl"), {"/home/ann/Spielzeug.ybk", "", "/x/é.ybk"});
-    EXPECT_EQ(folder.Read("mpl.mpl"), QByteArray("/home/ann/Spielzeug.ybk\r\n\r\n/x/\xC3\xA9.ybk\r\n"));
+    EXPECT_EQ(folder.Read("mpl.mpl"),
+              QByteArray("/home/ann/Spielzeug.ybk\r\n\r\n/x/\xC3\xA9.ybk\r\n"));
     EXPECT_EQ(ReadLines(folder.File("mpl.mpl")),
               QStringList({"/home/ann/Spielzeug.ybk", "", "/x/é.ybk"}));
     EXPECT_THROW(ReadLines(folder.File("none")), EInOutError);
@@ -152,8 +154,13 @@ TEST(Settings, WritesThreeLinesAtAFirstRunAndFourLater)
 TEST(SlideTick, StepsByTenClampsTheButtonsAndEndsPastTheEndHeight)
 {
     using enum TSlideDirection;
-    struct Row { TSlidePlaces now; TSlideDirection direction; bool movesSearch;
-                 TSlidePlaces next; bool ended; };
+    struct Row {
+        TSlidePlaces now;
+        TSlideDirection direction;
+        bool movesSearch;
+        TSlidePlaces next;
+        bool ended;
+    };
     const Row rows[] = {
         {{34, 136, 97}, sdOpen, true, {44, 146, 107}, false},
         {{244, 346, 307}, sdOpen, true, {254, 353, 314}, false},

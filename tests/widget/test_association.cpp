@@ -71,7 +71,10 @@ protected:
     bool tickedWhenShown = false;
 };
 
-void PressYes(TForm3 &form3) { form3.Button1()->click(); }
+void PressYes(TForm3 &form3)
+{
+    form3.Button1()->click();
+}
 
 } // namespace
 
@@ -123,7 +126,7 @@ TEST_F(AssociationTest, NoQuestionWhenAnAssociationExistsOrTheFlagIsNeitherOneNo
 {
     const struct {
         const char *name;
-        const char *extensionKey;  // the value of ".ybk", none when null
+        const char *extensionKey; // the value of ".ybk", none when null
         bool desktopKnowsGlob;
         const char *settings;
     } cases[] = {
@@ -154,7 +157,8 @@ TEST_F(AssociationTest, NoQuestionWhenAnAssociationExistsOrTheFlagIsNeitherOneNo
         if (caseAssociation.AssociationExists()) {
             // "Yes" would leave another program's association untouched.
             caseAssociation.WriteAssociation();
-            EXPECT_EQ(caseStore.Read(".ybk/@"), c.extensionKey ? QByteArray(c.extensionKey) : QByteArray());
+            EXPECT_EQ(caseStore.Read(".ybk/@"),
+                      c.extensionKey ? QByteArray(c.extensionKey) : QByteArray());
             EXPECT_FALSE(caseStore.Exists("Yearnbox"));
             EXPECT_TRUE(caseDesktop.registered.isEmpty());
         }
@@ -215,8 +219,8 @@ TEST_F(AssociationTest, TheWindowIsLaidOutAsDesigned)
         QWidget *control;
         QRect place;
     } places[] = {
-        {question.Label1(), QRect(8, 8, 337, 17)},   {question.Button1(), QRect(8, 40, 75, 25)},
-        {question.Button2(), QRect(89, 40, 75, 25)}, {question.Shape1(), QRect(8, 88, 404, 1)},
+        {question.Label1(), QRect(8, 8, 337, 17)},     {question.Button1(), QRect(8, 40, 75, 25)},
+        {question.Button2(), QRect(89, 40, 75, 25)},   {question.Shape1(), QRect(8, 88, 404, 1)},
         {question.CheckBox1(), QRect(8, 95, 161, 17)},
     };
     for (const auto &p : places)
@@ -234,7 +238,8 @@ TEST_F(AssociationTest, TheWindowIsLaidOutAsDesigned)
     for (QWidget *w = question.CheckBox1(); tabOrder.size() < 3; w = w->nextInFocusChain())
         if (w->focusPolicy() & Qt::TabFocus)
             tabOrder.append(w);
-    EXPECT_EQ(tabOrder, (QList<QWidget *>{question.CheckBox1(), question.Button1(), question.Button2()}));
+    EXPECT_EQ(tabOrder,
+              (QList<QWidget *>{question.CheckBox1(), question.Button1(), question.Button2()}));
 }
 
 TEST_F(AssociationTest, EnterOnTheFocusedAnswerPressesIt)

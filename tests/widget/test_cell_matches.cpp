@@ -8,7 +8,10 @@
 
 TEST(CellMatches, WholeWordsSplitAtBlanksWithoutRegardToCase)
 {
-    struct Row { const char16_t *text, *word; bool matches; };
+    struct Row {
+        const char16_t *text, *word;
+        bool matches;
+    };
     const Row rows[] = {
         {u"desk lamp", u"lamp", true},
         {u"lamps", u"lamp", false},
@@ -29,8 +32,8 @@ TEST(CellMatches, WholeWordsSplitAtBlanksWithoutRegardToCase)
         {u"a list of lampshades and one lamp", u"LAMP", true},
         {u"a list of lampshades, no lamp.", u"lamp", false},
         {u"blue bike and red bike", u"red bike", false},
-        {u"many words then \u017fun", u"SUN", true},  // long s folds to s
-        {u"\u212aelvin", u"kelvin", true},              // Kelvin sign folds to k
+        {u"many words then \u017fun", u"SUN", true}, // long s folds to s
+        {u"\u212aelvin", u"kelvin", true},           // Kelvin sign folds to k
         {u"a word in kelvin", u"\u212aELVIN", true},
     };
     for (const Row &row : rows)

@@ -23,21 +23,30 @@
 namespace {
 
 const QStringList kAwkward{
-    QStringLiteral("Red, 21 gears"),     QStringLiteral("say \"hi\""),
-    QStringLiteral("\"quoted first"),    QStringLiteral("two\r\nlines"),
-    QStringLiteral("pipe | bar"),        QStringLiteral(" blank first"),
-    QStringLiteral("blank last "),       QString(),
-    QStringLiteral("tab\there"),         QStringLiteral("semi;colon"),
-    QString::fromUtf16(u"caf\u00e9 \u20ac \U0001F600"), QStringLiteral("\""),
-    QStringLiteral("=1+1"),              QStringLiteral("-5"),
-    QStringLiteral("'quoted"),           QStringLiteral("@SUM(A1)"),
-    QStringLiteral("''"),                QStringLiteral("-2+3"),
+    QStringLiteral("Red, 21 gears"),
+    QStringLiteral("say \"hi\""),
+    QStringLiteral("\"quoted first"),
+    QStringLiteral("two\r\nlines"),
+    QStringLiteral("pipe | bar"),
+    QStringLiteral(" blank first"),
+    QStringLiteral("blank last "),
+    QString(),
+    QStringLiteral("tab\there"),
+    QStringLiteral("semi;colon"),
+    QString::fromUtf16(u"caf\u00e9 \u20ac \U0001F600"),
+    QStringLiteral("\""),
+    QStringLiteral("=1+1"),
+    QStringLiteral("-5"),
+    QStringLiteral("'quoted"),
+    QStringLiteral("@SUM(A1)"),
+    QStringLiteral("''"),
+    QStringLiteral("-2+3"),
 };
 
 QByteArray Utf16(QStringEncoder::Encoding encoding, const char16_t *text, bool mark)
 {
-    QStringEncoder encoder(encoding, mark ? QStringEncoder::Flag::WriteBom
-                                          : QStringEncoder::Flag::Default);
+    QStringEncoder encoder(encoding,
+                           mark ? QStringEncoder::Flag::WriteBom : QStringEncoder::Flag::Default);
     return QByteArray(encoder(QString::fromUtf16(text)));
 }
 
@@ -48,7 +57,8 @@ std::vector<TCsvRecord> ParseInPieces(const QByteArray &bytes, qsizetype piece, 
     TCsvDecoder decoder;
     TCsvParser parser(separator, [&](const TCsvRecord &record) { records.push_back(record); });
     for (qsizetype at = 0; at < bytes.size(); at += piece)
-        parser.Feed(decoder.Decode(QByteArrayView(bytes).sliced(at, std::min(piece, bytes.size() - at))));
+        parser.Feed(
+            decoder.Decode(QByteArrayView(bytes).sliced(at, std::min(piece, bytes.size() - at))));
     parser.Feed(decoder.Finish());
     parser.Finish();
     return records;
@@ -78,18 +88,31 @@ TEST(CsvText, EveryTextComesBackExactly)
 
 TEST(CsvText, AFormulaGetsOneApostropheMoreAndLosesItAgain)
 {
-    struct Row { const char16_t *text; const char16_t *written; };
+    struct Row {
+        const char16_t *text;
+        const char16_t *written;
+    };
     const Row rows[] = {
-        {u"=1+1", u"'=1+1"},          {u"+A1", u"'+A1"},
-        {u"-2+3", u"'-2+3"},          {u"@SUM(A1)", u"'@SUM(A1)"},
-        {u"\tx", u"'\tx"},            {u"\r\nx", u"'\r\nx"},
-        {u"-", u"'-"},                {u"-$5", u"'-$5"},
-        {u"-5.", u"'-5."},            {u"1-2", u"1-2"},
-        {u"'quoted", u"''quoted"},    {u"''", u"'''"},
-        {u"-5", u"-5"},               {u"+3", u"+3"},
-        {u"-4.25", u"-4.25"},         {u"-4,25", u"-4,25"},
-        {u"Kite", u"Kite"},           {u"", u""},
-        {u" =x", u" =x"},             {u"a=b", u"a=b"},
+        {u"=1+1", u"'=1+1"},
+        {u"+A1", u"'+A1"},
+        {u"-2+3", u"'-2+3"},
+        {u"@SUM(A1)", u"'@SUM(A1)"},
+        {u"\tx", u"'\tx"},
+        {u"\r\nx", u"'\r\nx"},
+        {u"-", u"'-"},
+        {u"-$5", u"'-$5"},
+        {u"-5.", u"'-5."},
+        {u"1-2", u"1-2"},
+        {u"'quoted", u"''quoted"},
+        {u"''", u"'''"},
+        {u"-5", u"-5"},
+        {u"+3", u"+3"},
+        {u"-4.25", u"-4.25"},
+        {u"-4,25", u"-4,25"},
+        {u"Kite", u"Kite"},
+        {u"", u""},
+        {u" =x", u" =x"},
+        {u"a=b", u"a=b"},
     };
     // A plain number is the same in every locale.
     for (const char *locale : {"C", "en_US", "de_DE"}) {
@@ -97,8 +120,10 @@ TEST(CsvText, AFormulaGetsOneApostropheMoreAndLosesItAgain)
         for (const Row &row : rows) {
             const QString text = QString::fromUtf16(row.text);
             const QString written = GuardSpreadsheetFormula(text);
-            EXPECT_EQ(written, QString::fromUtf16(row.written)) << locale << " " << text.toStdString();
-            EXPECT_EQ(UnguardSpreadsheetFormula(written), text) << locale << " " << text.toStdString();
+            EXPECT_EQ(written, QString::fromUtf16(row.written))
+                << locale << " " << text.toStdString();
+            EXPECT_EQ(UnguardSpreadsheetFormula(written), text)
+                << locale << " " << text.toStdString();
         }
     }
     QLocale::setDefault(QLocale::c());
@@ -106,18 +131,27 @@ TEST(CsvText, AFormulaGetsOneApostropheMoreAndLosesItAgain)
 
 TEST(CsvText, ReadingInPiecesOfAnySizeGivesTheSameRecordsAndLines)
 {
-    struct Row { const char *what; QByteArray bytes; QChar separator; };
+    struct Row {
+        const char *what;
+        QByteArray bytes;
+        QChar separator;
+    };
     const Row rows[] = {
         {"UTF-8 of two, three and four bytes",
-         "caf\xC3\xA9,\xE2\x82\xAC" "5\r\n\xF0\x9F\x98\x80,x\r\n", u','},
+         "caf\xC3\xA9,\xE2\x82\xAC"
+         "5\r\n\xF0\x9F\x98\x80,x\r\n",
+         u','},
         {"quoted line breaks, doubled quotes, CR LF, CR and LF",
          "\"a\r\nb\",\"say \"\"hi\"\"\"\r\n\"x\ry\",z\r\"\"\n\n,\n", u','},
-        {"UTF-16 LE with a pair", Utf16(QStringEncoder::Utf16LE, u"\U0001F600;\"q\r\n\"\r\nb;c", true), u';'},
-        {"UTF-16 BE without mark", Utf16(QStringEncoder::Utf16BE, u"a\tb\rc\t\"d\"\r", false), u'\t'},
+        {"UTF-16 LE with a pair",
+         Utf16(QStringEncoder::Utf16LE, u"\U0001F600;\"q\r\n\"\r\nb;c", true), u';'},
+        {"UTF-16 BE without mark", Utf16(QStringEncoder::Utf16BE, u"a\tb\rc\t\"d\"\r", false),
+         u'\t'},
         {"a last record without a line end, ending in a separator", "a,b\nc,", u','},
     };
     for (const Row &row : rows) {
-        const std::vector<TCsvRecord> whole = ParseInPieces(row.bytes, row.bytes.size() + 1, row.separator);
+        const std::vector<TCsvRecord> whole =
+            ParseInPieces(row.bytes, row.bytes.size() + 1, row.separator);
         ASSERT_FALSE(whole.empty()) << row.what;
         for (const qsizetype piece : {1, 2, 3, 5}) {
             const std::vector<TCsvRecord> pieces = ParseInPieces(row.bytes, piece, row.separator);
@@ -129,7 +163,8 @@ TEST(CsvText, ReadingInPiecesOfAnySizeGivesTheSameRecordsAndLines)
         }
     }
     // Lines are counted the same way whatever ends them.
-    const std::vector<TCsvRecord> lines = ParseInPieces("a\r\nb\rc\n\"1\r2\n3\r\n4\"\nd\n", 1, u',');
+    const std::vector<TCsvRecord> lines =
+        ParseInPieces("a\r\nb\rc\n\"1\r2\n3\r\n4\"\nd\n", 1, u',');
     std::vector<int> starts;
     for (const TCsvRecord &record : lines)
         starts.push_back(record.line);
@@ -139,21 +174,29 @@ TEST(CsvText, ReadingInPiecesOfAnySizeGivesTheSameRecordsAndLines)
 TEST(CsvText, ReadsWhatSpreadsheetsWrite)
 {
     const auto utf16 = Utf16;
-    struct Row { const char *what; QByteArray bytes; std::vector<QStringList> want; };
+    struct Row {
+        const char *what;
+        QByteArray bytes;
+        std::vector<QStringList> want;
+    };
     const std::vector<QStringList> ab{{"a", "b"}, {"c", "d"}};
     const Row rows[] = {
         {"UTF-8, LF", "a,b\nc,d\n", ab},
-        {"UTF-8 with mark, CR LF, no last line end", "\xEF\xBB\xBF" "a,b\r\nc,d", ab},
+        {"UTF-8 with mark, CR LF, no last line end",
+         "\xEF\xBB\xBF"
+         "a,b\r\nc,d",
+         ab},
         {"semicolons, CR", "a;b\rc;d\r", ab},
         {"tabs", "a\tb\nc\td\n", ab},
         {"UTF-16 LE with mark", utf16(QStringEncoder::Utf16LE, u"a,b\r\nc,d\r\n", true), ab},
         {"UTF-16 BE with mark", utf16(QStringEncoder::Utf16BE, u"a;b\nc;d\n", true), ab},
         {"UTF-16 LE without mark", utf16(QStringEncoder::Utf16LE, u"a\tb\nc\td", false), ab},
-        {"quoted separators and line breaks", "\"x;y\";\"1\n2\"\n",
-         {{"x;y", "1\n2"}}},
+        {"quoted separators and line breaks", "\"x;y\";\"1\n2\"\n", {{"x;y", "1\n2"}}},
         {"a quote inside a plain field", "5\" pipe,ok\n", {{"5\" pipe", "ok"}}},
         {"empty fields and an empty line", ",\n\na,\n", {{"", ""}, {""}, {"a", ""}}},
-        {"letters outside ASCII", "caf\xC3\xA9,\xE2\x82\xAC" "5\n",
+        {"letters outside ASCII",
+         "caf\xC3\xA9,\xE2\x82\xAC"
+         "5\n",
          {{QString::fromUtf16(u"caf\u00e9"), QString::fromUtf16(u"\u20ac5")}}},
     };
     for (const Row &row : rows) {
@@ -164,7 +207,10 @@ TEST(CsvText, ReadsWhatSpreadsheetsWrite)
 
 TEST(CsvText, RefusalsNameTheLine)
 {
-    struct Row { QByteArray bytes; const char *message; };
+    struct Row {
+        QByteArray bytes;
+        const char *message;
+    };
     const Row rows[] = {
         {"a,b\nc,\"open\n\nd\n", "line 2: a quoted field is not closed"},
         {"a,b\n\"1\n2\",x\n\"q\"z,y\n", "line 4: text after the closing quote of a field"},
@@ -192,7 +238,10 @@ TEST(CsvText, RefusalsNameTheLine)
 TEST(CsvItems, MapsByCaptionOrByOrderAndFillsWhatIsMissing)
 {
     const QString today = QStringLiteral("12/9/2026");
-    struct Row { QByteArray bytes; std::vector<QStringList> want; };
+    struct Row {
+        QByteArray bytes;
+        std::vector<QStringList> want;
+    };
     const Row rows[] = {
         {"price,NAME, marked \nfree,Lamp,TRUE\n",
          {{"Lamp", "", "free", "1", "12/9/2026", "0", "True"}}},
@@ -206,7 +255,10 @@ TEST(CsvItems, MapsByCaptionOrByOrderAndFillsWhatIsMissing)
     for (const Row &row : rows)
         EXPECT_EQ(ReadItemsCsv(row.bytes, today).Lists(), row.want) << row.bytes.constData();
 
-    struct Bad { QByteArray bytes; const char *message; };
+    struct Bad {
+        QByteArray bytes;
+        const char *message;
+    };
     const Bad bads[] = {
         {"Name:,Priority:\nA,2\nB,high\n", "line 3: the priority 'high' is not a whole number"},
         {"A,,,1,,maybe\n", "line 1: the mark 'maybe' is neither True nor False"},
@@ -250,7 +302,8 @@ TEST(CsvItems, ExportImportExportGivesTheSameBytes)
     AppendItems(copy, ReadItemsCsv(direct.toUtf8(), QString()));
     for (int r = 0; r < grid.RowCount(); ++r)
         for (int c = 0; c < 7; ++c)
-            EXPECT_EQ(copy.GetCells(c, r), QString(grid.GetCells(c, r)).replace(u'|', QStringLiteral("\r\n")))
+            EXPECT_EQ(copy.GetCells(c, r),
+                      QString(grid.GetCells(c, r)).replace(u'|', QStringLiteral("\r\n")))
                 << c << "," << r;
 
     const QString first = folder.File(QStringLiteral("first.csv"));
@@ -295,12 +348,16 @@ TEST(CsvItems, ReadsWhatLibreOfficeCalcWroteInEveryForm)
         return QByteArray(encoder(changed.replace(u'\n', QStringLiteral("\r\n"))));
     };
     const std::vector<QStringList> want{
-        {"Road bike", "Red, 21 gears\r\nsay \"hi\" \r\n twice", "$450", "4", "12/7/2026", "0", "True"},
+        {"Road bike", "Red, 21 gears\r\nsay \"hi\" \r\n twice", "$450", "4", "12/7/2026", "0",
+         "True"},
         {QString::fromUtf16(u"Caf\u00e9 lamp"), "", QString::fromUtf16(u"49,99 \u20ac"), "1",
          "today", "0", "False"},
         {"\"Quoted\" cup; blue", "ask Tom", "about 40", "2", "1/2/2026", "0", "False"},
     };
-    struct Form { const char *what; QByteArray bytes; };
+    struct Form {
+        const char *what;
+        QByteArray bytes;
+    };
     const Form forms[] = {
         {"as Calc wrote it", bytes},
         {"UTF-8 with mark, ';', CR LF", encoded(QStringEncoder::Utf8, u';')},
@@ -320,12 +377,17 @@ TEST(CsvItems, NulsAreDroppedAndPipesBecomeLineBreaksAndTheMessageSaysSo)
         const char *message;
     };
     const Row rows[] = {
-        {"nothing to say", "Name:,Notes:\nKite,red\n", {{"Kite", "red", "", "1", "d", "0", "False"}}, ""},
-        {"a NUL and a pipe", QByteArray("Name:,Notes:\nKi\0te,red|blue\n", 28),
+        {"nothing to say",
+         "Name:,Notes:\nKite,red\n",
+         {{"Kite", "red", "", "1", "d", "0", "False"}},
+         ""},
+        {"a NUL and a pipe",
+         QByteArray("Name:,Notes:\nKi\0te,red|blue\n", 28),
          {{"Kite", "red\r\nblue", "", "1", "d", "0", "False"}},
          "1 NUL character was dropped; a '|' became a line break (line 2: notes)"},
         {"UTF-16 without a mark, with NULs",
-         QByteArray("A\0\0\0,\0B\0\0\0\n\0", 12), {{"A", "B", "", "1", "d", "0", "False"}},
+         QByteArray("A\0\0\0,\0B\0\0\0\n\0", 12),
+         {{"A", "B", "", "1", "d", "0", "False"}},
          "2 NUL characters were dropped"},
         {"many pipes, the first three named",
          "a|,b|,c|,1,d|\ne|\nf|\n",
@@ -333,12 +395,15 @@ TEST(CsvItems, NulsAreDroppedAndPipesBecomeLineBreaksAndTheMessageSaysSo)
           {"e\r\n", "", "", "1", "d", "0", "False"},
           {"f\r\n", "", "", "1", "d", "0", "False"}},
          "a '|' became a line break (line 1: name, line 1: notes, line 1: price and 3 more)"},
-        {"an apostrophe removed once, before the NUL", QByteArray("x,'\0'=y,''z\n", 12),
-         {{"x", "'=y", "'z", "1", "d", "0", "False"}}, "1 NUL character was dropped"},
+        {"an apostrophe removed once, before the NUL",
+         QByteArray("x,'\0'=y,''z\n", 12),
+         {{"x", "'=y", "'z", "1", "d", "0", "False"}},
+         "1 NUL character was dropped"},
     };
     for (const Row &row : rows) {
         TCsvImportNotes notes;
-        EXPECT_EQ(ReadItemsCsv(row.bytes, QStringLiteral("d"), &notes).Lists(), row.want) << row.what;
+        EXPECT_EQ(ReadItemsCsv(row.bytes, QStringLiteral("d"), &notes).Lists(), row.want)
+            << row.what;
         EXPECT_EQ(CsvImportNotesText(notes), QString::fromUtf8(row.message)) << row.what;
     }
 }
@@ -354,8 +419,12 @@ TEST(CsvCommands, AnExportNeverReplacesAProfile)
     const QString profile = folder.File(QStringLiteral("a.ybk"));
     ASSERT_TRUE(QFile::link(profile, folder.File(QStringLiteral("link.csv"))));
     ASSERT_EQ(::link(QFile::encodeName(profile).constData(),
-                     QFile::encodeName(folder.File(QStringLiteral("hard.csv"))).constData()), 0);
-    struct Row { const char *out; const char *message; };
+                     QFile::encodeName(folder.File(QStringLiteral("hard.csv"))).constData()),
+              0);
+    struct Row {
+        const char *out;
+        const char *message;
+    };
     const Row rows[] = {
         {"a.ybk", "is the profile itself; it is not replaced"},
         {"link.csv", "is the profile itself; it is not replaced"},
@@ -367,7 +436,9 @@ TEST(CsvCommands, AnExportNeverReplacesAProfile)
     };
     for (const Row &row : rows) {
         const QString out = folder.File(QString::fromUtf8(row.out));
-        const QByteArray before = folder.Exists(QString::fromUtf8(row.out)) ? folder.Read(QString::fromUtf8(row.out)) : QByteArray();
+        const QByteArray before = folder.Exists(QString::fromUtf8(row.out))
+                                      ? folder.Read(QString::fromUtf8(row.out))
+                                      : QByteArray();
         EXPECT_EQ(CsvExportRefusal(profile, out), QString::fromUtf8(row.message)) << row.out;
         const bool refused = *row.message != 0;
         EXPECT_EQ(ExportCsvCommand(profile, out), refused ? 2 : 0) << row.out;
@@ -397,13 +468,14 @@ TEST(CsvCommands, AnImportKeepsTheProfileItReplacesAmongTheBackups)
     EXPECT_EQ(backup.readAll(), first);
     // A refused file keeps nothing, and a new profile has nothing to keep.
     EXPECT_EQ(ImportCsvCommand(folder.File(QStringLiteral("bad.csv")), profile, folder.Path()), 1);
-    EXPECT_EQ(ImportCsvCommand(folder.File(QStringLiteral("one.csv")), folder.File(QStringLiteral("b.ybk")),
-                               folder.Path()),
+    EXPECT_EQ(ImportCsvCommand(folder.File(QStringLiteral("one.csv")),
+                               folder.File(QStringLiteral("b.ybk")), folder.Path()),
               0);
     EXPECT_EQ(backups.List(folder.File(QStringLiteral("b.ybk"))).size(), 0);
     // The folder's rules hold: the newest 20 versions of a day.
     for (int i = 0; i < 21; ++i)
-        ASSERT_EQ(ImportCsvCommand(folder.File(QStringLiteral("one.csv")), profile, folder.Path()), 0);
+        ASSERT_EQ(ImportCsvCommand(folder.File(QStringLiteral("one.csv")), profile, folder.Path()),
+                  0);
     kept = backups.List(profile);
     EXPECT_EQ(kept.size(), 20);
     TLatticeGrid grid;

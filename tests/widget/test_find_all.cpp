@@ -1,5 +1,6 @@
 // Find in All Profiles: the rule over one profile's text, the profiles
-// searched (each file once, whatever path names it), and the window's dialog across profiles with one unreadable.
+// searched (each file once, whatever path names it), and the window's dialog across profiles with
+// one unreadable.
 
 #include "app/cell_matches.h"
 #include "app/find_all_dialog.h"
@@ -41,13 +42,13 @@ QList<int> Rows(const QList<TFoundItem> &items)
 TEST(ProfileSearch, FindsWholeWordsInNameAndNotesAsTheFileHoldsThem)
 {
     const QStringList lamps = {
-        "Desk lamp,,$20,3,12/7/2026,0,False",  // 0
-        "Lampshade,lamps,$5,1,12/7/2026,0,False", // 1
+        "Desk lamp,,$20,3,12/7/2026,0,False",         // 0
+        "Lampshade,lamps,$5,1,12/7/2026,0,False",     // 1
         "Kite,a LAMP  for kids,$9,,12/7/2026,0,True", // 2: notes, two blanks
-        "Lamp,Lamp,$1,2,12/7/2026,0,False",   // 3: name and notes, found once
-        "lamp post,,lamp,2,12/7/2026,0,False", // 4
-        "Torch,old|lamp,lamp,2,,0,False",      // 5: a line break is no blank; price not searched
-        "\"Red, \"\"lamp\"\"\",,$2,2,,0,False", // 6: the word is "lamp" with quotes
+        "Lamp,Lamp,$1,2,12/7/2026,0,False",           // 3: name and notes, found once
+        "lamp post,,lamp,2,12/7/2026,0,False",        // 4
+        "Torch,old|lamp,lamp,2,,0,False",        // 5: a line break is no blank; price not searched
+        "\"Red, \"\"lamp\"\"\",,$2,2,,0,False",  // 6: the word is "lamp" with quotes
         "\u00C9clair lamp\u00E9,,$2,2,,0,False", // 7
     };
     struct Case {
@@ -55,16 +56,12 @@ TEST(ProfileSearch, FindsWholeWordsInNameAndNotesAsTheFileHoldsThem)
         QList<int> rows;
     };
     const Case cases[] = {
-        {u"lamp", {0, 2, 3, 4}},
-        {u"LAMPS", {1}},
-        {u"\"lamp\"", {6}},
-        {u"old\r\nlamp", {5}},
-        {u"\u00E9CLAIR", {7}},
-        {u"desk lamp", {}},
-        {u"", {}},
+        {u"lamp", {0, 2, 3, 4}}, {u"LAMPS", {1}},    {u"\"lamp\"", {6}}, {u"old\r\nlamp", {5}},
+        {u"\u00E9CLAIR", {7}},   {u"desk lamp", {}}, {u"", {}},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(Rows(FindInProfileText(Text(lamps), TWordMatcher(QString::fromUtf16(c.word)))), c.rows)
+        EXPECT_EQ(Rows(FindInProfileText(Text(lamps), TWordMatcher(QString::fromUtf16(c.word)))),
+                  c.rows)
             << QString::fromUtf16(c.word).toStdString();
     const QList<TFoundItem> kite = FindInProfileText(Text(lamps), TWordMatcher(u"kids"));
     ASSERT_EQ(kite.size(), 1);
@@ -82,7 +79,8 @@ TEST(ProfileSearch, RaisesWhatALoadRaises)
 
 TEST(ProfileSearch, SearchesListedProfilesOnceThenTheBlankAndTheShownOne)
 {
-    const QStringList lines = {"/a/kite.ybk", "", "/a/0.ybk", "/b/kite.ybk", "/a/kite.ybk", "/a/toys.ybk"};
+    const QStringList lines = {"/a/kite.ybk", "",           "/a/0.ybk", "/b/kite.ybk",
+                               "/a/kite.ybk", "/a/toys.ybk"};
     const QString blank = "/f/blank.yearnbox";
     EXPECT_EQ(ProfilesToSearch(lines, blank, "/c/own.ybk"),
               (QList<TSearchedProfile>{{"/a/kite.ybk", "kite"},
@@ -90,7 +88,8 @@ TEST(ProfileSearch, SearchesListedProfilesOnceThenTheBlankAndTheShownOne)
                                        {"/a/toys.ybk", "toys"},
                                        {blank, "(blank profile)"},
                                        {"/c/own.ybk", "own"}}));
-    EXPECT_EQ(ProfilesToSearch({}, blank, blank), (QList<TSearchedProfile>{{blank, "(blank profile)"}}));
+    EXPECT_EQ(ProfilesToSearch({}, blank, blank),
+              (QList<TSearchedProfile>{{blank, "(blank profile)"}}));
 }
 
 TEST(ProfileSearch, AFileUnderSeveralPathsIsSearchedOnce)
@@ -166,7 +165,8 @@ TEST(SameNameSearch, FindsTheWholeNameCaseAndBlanksIgnoredInTheFilesAsTheyAreNow
     };
     const auto check = [&](std::initializer_list<TCase> cases) {
         for (const TCase &c : cases) {
-            const std::optional<TSameNameHit> hit = index.Find(profiles, QString::fromUtf16(c.name));
+            const std::optional<TSameNameHit> hit =
+                index.Find(profiles, QString::fromUtf16(c.name));
             EXPECT_EQ(hit ? SameNameWarning(*hit) : QString(), QString::fromUtf16(c.warning))
                 << QString::fromUtf16(c.name).toStdString();
         }

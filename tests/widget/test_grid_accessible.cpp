@@ -67,7 +67,8 @@ std::vector<TTold> g_told;
 bool SetAccessibilityActive(bool active)
 {
 #ifdef YB_CAN_ACTIVATE_ACCESSIBILITY
-    if (QPlatformAccessibility *platform = QGuiApplicationPrivate::platformIntegration()->accessibility()) {
+    if (QPlatformAccessibility *platform =
+            QGuiApplicationPrivate::platformIntegration()->accessibility()) {
         platform->setActive(active);
         return QAccessible::isActive() == active;
     }
@@ -83,8 +84,9 @@ protected:
         folder.Write("blank.yearnbox", ProfileBytes({kKite, kBall}));
         form = std::make_unique<TForm1>(folder.Path(), QString(), boxes, dialogs);
         form->show();
-        previous = QAccessible::installUpdateHandler(
-            [](QAccessibleEvent *event) { g_told.push_back({event->type(), event->child()}); });
+        previous = QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+            g_told.push_back({event->type(), event->child()});
+        });
     }
     void TearDown() override
     {
@@ -94,7 +96,10 @@ protected:
         g_told.clear();
     }
     QAccessibleInterface *Table() { return QAccessible::queryAccessibleInterface(&Grid()); }
-    QAccessibleInterface *Cell(int row, int column) { return Table()->tableInterface()->cellAt(row, column); }
+    QAccessibleInterface *Cell(int row, int column)
+    {
+        return Table()->tableInterface()->cellAt(row, column);
+    }
     QByteArray Profile() { return folder.Read("blank.yearnbox"); }
     void ClickStar(int row, int star)
     {
@@ -115,7 +120,10 @@ protected:
 };
 
 // The table's child of a body cell: the header row comes first.
-constexpr int Child(int row, int column) { return (row + 1) * 7 + column; }
+constexpr int Child(int row, int column)
+{
+    return (row + 1) * 7 + column;
+}
 
 } // namespace
 
@@ -129,8 +137,10 @@ TEST_F(GridAccessibleTest, ReadsTheGridAsATableOfWhatIsShown)
     EXPECT_EQ(cells->rowCount(), 2);
     EXPECT_EQ(cells->columnCount(), 7);
     EXPECT_EQ(table->childCount(), 3 * 7);
-    const QStringList headers = {"Name", "Notes", "Price", "Priority", "Date Added", "Delete", "Marked"};
-    const QStringList marked = {"Ball", "", "$5", "Priority: 3 of 5 stars", "12/7/2026", "Delete", "Marked"};
+    const QStringList headers = {"Name",       "Notes",  "Price", "Priority",
+                                 "Date Added", "Delete", "Marked"};
+    const QStringList marked = {"Ball",      "",       "$5",    "Priority: 3 of 5 stars",
+                                "12/7/2026", "Delete", "Marked"};
     for (int column = 0; column < 7; ++column) {
         EXPECT_EQ(cells->columnDescription(column), headers[column]);
         EXPECT_EQ(table->child(column)->role(), QAccessible::ColumnHeader);
@@ -174,16 +184,26 @@ TEST_F(GridAccessibleTest, ChangesAreToldAsTheyHappen)
          {{QAccessible::Focus, Child(0, icPriority)}},
          {}},
         {"a mark toggled",
-         [&] { Cell(1, icMark)->actionInterface()->doAction(QAccessibleActionInterface::toggleAction()); },
+         [&] {
+             Cell(1, icMark)->actionInterface()->doAction(
+                 QAccessibleActionInterface::toggleAction());
+         },
          {{QAccessible::Selection, Child(1, icMark)},
           {QAccessible::Focus, Child(1, icMark)},
           {QAccessible::StateChanged, Child(1, icMark)},
           {QAccessible::NameChanged, Child(1, icMark)}},
          // The row turns white: a colour is nothing a reader says.
          {{QAccessible::NameChanged, Child(1, icName)}}},
-        {"a sort", [&] { Grid().SortColumn(icName, true); }, {{QAccessible::TableModelChanged, -1}}, {}},
+        {"a sort",
+         [&] { Grid().SortColumn(icName, true); },
+         {{QAccessible::TableModelChanged, -1}},
+         {}},
         {"a row deleted",
-         [&] { Cell(0, icDelete)->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); },
+         [&] {
+             Cell(0, icDelete)
+                 ->actionInterface()
+                 ->doAction(QAccessibleActionInterface::pressAction());
+         },
          // The focus stays on the selected cell, now the next item's.
          {{QAccessible::TableModelChanged, -1}, {QAccessible::Focus, Child(0, icDelete)}},
          {}},
@@ -217,7 +237,8 @@ TEST_F(GridAccessibleTest, ActionsMarkRateAndDeleteAsTheMouseDoes)
 
     QAccessibleInterface *mark = Cell(0, icMark);
     ASSERT_NE(mark->actionInterface(), nullptr);
-    EXPECT_EQ(mark->actionInterface()->actionNames(), QStringList{QAccessibleActionInterface::toggleAction()});
+    EXPECT_EQ(mark->actionInterface()->actionNames(),
+              QStringList{QAccessibleActionInterface::toggleAction()});
     mark->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     EXPECT_EQ(Profile(), ProfileBytes({"Kite,red,$20,4,12/7/2026,0,True", kBall}));
     EXPECT_EQ(Grid().GetCell(icName, 0)->GetColor(), clYellow);
@@ -228,7 +249,8 @@ TEST_F(GridAccessibleTest, ActionsMarkRateAndDeleteAsTheMouseDoes)
     ASSERT_NE(priority, nullptr);
     EXPECT_EQ(priority->maximumValue().toInt(), 5);
     priority->setCurrentValue(9);
-    EXPECT_EQ(Profile(), ProfileBytes({"Kite,red,$20,4,12/7/2026,0,True", "Ball,,$5,5,12/7/2026,0,True"}));
+    EXPECT_EQ(Profile(),
+              ProfileBytes({"Kite,red,$20,4,12/7/2026,0,True", "Ball,,$5,5,12/7/2026,0,True"}));
     Cell(1, icPriority)->actionInterface()->doAction(QAccessibleActionInterface::decreaseAction());
     EXPECT_EQ(Cell(1, icPriority)->text(QAccessible::Name), "Priority: 4 of 5 stars");
 

@@ -83,7 +83,7 @@ TEST_F(GridLinesView, EachStyleDrawsItsOwnLines)
     struct Row {
         TGridLinesStyle style;
         bool vertical, horizontal;
-        QColor emptyLines;  // the lines of the empty line below the rows
+        QColor emptyLines; // the lines of the empty line below the rows
     };
     const Row rows[] = {
         {lsNormal, true, true, kRed},

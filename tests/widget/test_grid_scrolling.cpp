@@ -23,14 +23,16 @@ protected:
     {
         QStringList lines;
         for (int i = 0; i < items; ++i)
-            lines << QStringLiteral("Item %1,,$1,1,12/7/2026,0,False").arg(i, 3, 10, QLatin1Char('0'));
+            lines << QStringLiteral("Item %1,,$1,1,12/7/2026,0,False")
+                         .arg(i, 3, 10, QLatin1Char('0'));
         ShowWith(lines);
     }
     void Wheel(int notches, Qt::KeyboardModifiers modifiers = {})
     {
         const QPointF at(100, 100);
-        QWheelEvent event(at, Grid().viewport()->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches),
-                          Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QWheelEvent event(at, Grid().viewport()->mapToGlobal(at), QPoint(),
+                          QPoint(0, 120 * notches), Qt::NoButton, modifiers, Qt::NoScrollPhase,
+                          false);
         QApplication::sendEvent(Grid().viewport(), &event);
     }
     void Mouse(QEvent::Type type, Qt::MouseButton button, QPoint at)
@@ -68,7 +70,9 @@ TEST_F(GridScrolling, TheRangeCountsTheRowsThatDoNotFitAndDeletingPullsThePositi
     EXPECT_EQ(Grid().VertScrollBar().Position(), 2);
     EXPECT_EQ(Grid().GetCells(0, Grid().TopRow()), "Item 006");
 
-    struct Row { int rows, max, top; };
+    struct Row {
+        int rows, max, top;
+    };
     for (const Row row : {Row{20, 1, 1}, Row{19, 0, 0}, Row{0, 0, 0}}) {
         while (Grid().RowCount() > row.rows)
             Grid().DeleteRow(Grid().RowCount() - 1);
@@ -97,9 +101,13 @@ TEST_F(GridScrolling, TheWheelScrollsALineOrWithCtrlAPage)
     Start(40);
     const int max = Grid().VertScrollBar().Max();
     ASSERT_EQ(max, 21);
-    struct Row { int notches; Qt::KeyboardModifiers modifiers; int position; };
+    struct Row {
+        int notches;
+        Qt::KeyboardModifiers modifiers;
+        int position;
+    };
     const Row rows[] = {
-        {-1, {}, 1}, {-1, Qt::ControlModifier, 11}, {1, {}, 10}, {-3, Qt::ControlModifier, max},
+        {-1, {}, 1},   {-1, Qt::ControlModifier, 11}, {1, {}, 10}, {-3, Qt::ControlModifier, max},
         {-1, {}, max}, {2, Qt::ControlModifier, 1},
     };
     for (const Row &row : rows) {
@@ -113,11 +121,15 @@ TEST_F(GridScrolling, EveryKeyKeepsTheSelectedRowInView)
 {
     Start(40);
     Grid().SelectCell(0, 0, true, {});
-    struct Row { Qt::Key key; int selected; };
+    struct Row {
+        Qt::Key key;
+        int selected;
+    };
     const Row rows[] = {
-        {Qt::Key_PageDown, 18}, {Qt::Key_PageDown, 37}, {Qt::Key_Down, 38}, {Qt::Key_PageDown, 39},
-        {Qt::Key_PageDown, 39}, {Qt::Key_Up, 38}, {Qt::Key_PageUp, 21}, {Qt::Key_PageUp, 2},
-        {Qt::Key_Home, 0}, {Qt::Key_End, 39}, {Qt::Key_Home, 0},
+        {Qt::Key_PageDown, 18}, {Qt::Key_PageDown, 37}, {Qt::Key_Down, 38},
+        {Qt::Key_PageDown, 39}, {Qt::Key_PageDown, 39}, {Qt::Key_Up, 38},
+        {Qt::Key_PageUp, 21},   {Qt::Key_PageUp, 2},    {Qt::Key_Home, 0},
+        {Qt::Key_End, 39},      {Qt::Key_Home, 0},
     };
     for (int i = 0; i < 19; ++i)
         QTest::keyClick(&Grid(), Qt::Key_Down);
@@ -136,14 +148,16 @@ TEST_F(GridScrolling, BarMessagesSetThePositionAndAreReported)
 {
     Start(40);
     std::vector<int> reported;
-    Grid().OnVerticalScroll = [&](TLtScrollControl &, int position) { reported.push_back(position); };
+    Grid().OnVerticalScroll = [&](TLtScrollControl &, int position) {
+        reported.push_back(position);
+    };
     QScrollBar &bar = *Grid().verticalScrollBar();
     bar.triggerAction(QAbstractSlider::SliderSingleStepAdd);
     bar.triggerAction(QAbstractSlider::SliderPageStepAdd);
     bar.triggerAction(QAbstractSlider::SliderToMaximum);
     bar.triggerAction(QAbstractSlider::SliderPageStepSub);
     bar.setSliderDown(true);
-    bar.setSliderPosition(4);  // dragging the thumb
+    bar.setSliderPosition(4); // dragging the thumb
     bar.setSliderDown(false);
     EXPECT_EQ(reported, (std::vector<int>{1, 11, 21, 11, 4}));
     EXPECT_EQ(bar.value(), 4);
@@ -157,10 +171,16 @@ TEST_F(GridScrolling, RollingGoesFasterFurtherFromTheRollPoint)
     ASSERT_EQ(Grid().ViewState(), TViewState::vsRolling);
     EXPECT_EQ(Grid().RollPoint(), QPoint(200, 150));
     EXPECT_TRUE(Grid().RollTimer().isActive());
-    struct Row { int y; TRollDirection direction; int interval, top; };
+    struct Row {
+        int y;
+        TRollDirection direction;
+        int interval, top;
+    };
     const Row rows[] = {
-        {200, TRollDirection::rdDown, 50, 1}, {260, TRollDirection::rdDown, 1, 2},  // 110 px
-        {155, TRollDirection::rdNone, 95, 2}, {100, TRollDirection::rdUp, 50, 1},
+        {200, TRollDirection::rdDown, 50, 1},
+        {260, TRollDirection::rdDown, 1, 2}, // 110 px
+        {155, TRollDirection::rdNone, 95, 2},
+        {100, TRollDirection::rdUp, 50, 1},
     };
     for (const Row &row : rows) {
         Mouse(QEvent::MouseMove, Qt::NoButton, QPoint(200, row.y));
@@ -197,7 +217,8 @@ TEST_F(GridScrolling, AnOpenEditorStopsTheWheelAndTheBarClosesItUnsaved)
     Start(40);
     Grid().SelectCell(0, 0, true, {});
     QTest::keyClick(&Grid(), Qt::Key_X);
-    ASSERT_TRUE(Grid().GridState().Contains(TGridStateFlag::gtEdit)) << "typing on Name: opens its editor";
+    ASSERT_TRUE(Grid().GridState().Contains(TGridStateFlag::gtEdit))
+        << "typing on Name: opens its editor";
     const QByteArray saved = folder.Read("blank.yearnbox");
     Wheel(-1);
     EXPECT_EQ(Grid().TopRow(), 0) << "no wheel scrolling while editing";

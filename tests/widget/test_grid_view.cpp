@@ -81,11 +81,14 @@ QPalette DarkPalette()
 {
     QPalette dark;
     const QColor window(53, 53, 53), base(35, 35, 35), text(230, 230, 230);
-    const std::pair<QPalette::ColorRole, QColor> roles[] = {
-        {QPalette::Window, window}, {QPalette::Button, window},
-        {QPalette::Base, base},     {QPalette::WindowText, text},
-        {QPalette::ButtonText, text}, {QPalette::Text, text},
-        {QPalette::Light, QColor(90, 90, 90)}, {QPalette::Dark, QColor(25, 25, 25)}};
+    const std::pair<QPalette::ColorRole, QColor> roles[] = {{QPalette::Window, window},
+                                                            {QPalette::Button, window},
+                                                            {QPalette::Base, base},
+                                                            {QPalette::WindowText, text},
+                                                            {QPalette::ButtonText, text},
+                                                            {QPalette::Text, text},
+                                                            {QPalette::Light, QColor(90, 90, 90)},
+                                                            {QPalette::Dark, QColor(25, 25, 25)}};
     for (const auto &[role, colour] : roles)
         dark.setColor(role, colour);
     return dark;
@@ -128,13 +131,13 @@ TEST(Contrast, AReadableVariantKeepsTheHueAndMovesTheLightnessAsLittleAsItMust)
     struct Row {
         QColor ink, background;
         double minimum;
-        QColor expected;  // invalid: a changed colour of ink's hue
+        QColor expected; // invalid: a changed colour of ink's hue
         bool lighter;
     };
     const Row rows[] = {
         {Qt::black, Qt::white, 4.5, Qt::black, false},
-        {blue, QColor(35, 35, 35), 4.5, {}, true},    // dark base: lighter
-        {blue, Qt::yellow, 4.5, {}, false},           // a marked row: darker
+        {blue, QColor(35, 35, 35), 4.5, {}, true}, // dark base: lighter
+        {blue, Qt::yellow, 4.5, {}, false},        // a marked row: darker
         {blue, Qt::white, 4.5, {}, false},
         {blue, QColor(128, 128, 128), 4.5, {}, false}, // white cannot reach it, black can
         {Qt::black, QColor(53, 53, 53), 4.5, {}, true},
@@ -142,8 +145,8 @@ TEST(Contrast, AReadableVariantKeepsTheHueAndMovesTheLightnessAsLittleAsItMust)
     };
     for (const Row &row : rows) {
         const QColor got = ReadableOn(row.ink, row.background, row.minimum);
-        const std::string name = row.ink.name().toStdString() + " on " +
-                                 row.background.name().toStdString();
+        const std::string name =
+            row.ink.name().toStdString() + " on " + row.background.name().toStdString();
         if (row.expected.isValid()) {
             EXPECT_EQ(got, row.expected) << name;
             continue;
@@ -328,7 +331,12 @@ TEST_F(GridViewTest, ADeleteRepaintsTheRowsItUncovers)
     const QString apple = "Apple,,$1,1,12/7/2026,0,False";
     const QString banana = "Banana,,$1,1,12/7/2026,0,False";
     const QString cherry = "Cherry,,$1,1,12/7/2026,0,False";
-    struct Case { const char *name; QStringList rows; int selected, deleted; bool twice; };
+    struct Case {
+        const char *name;
+        QStringList rows;
+        int selected, deleted;
+        bool twice;
+    };
     const Case cases[] = {
         {"a middle row", {apple, banana, cherry}, 0, 1, false},
         {"the last row", {apple, banana, cherry}, 0, 2, false},
@@ -359,7 +367,8 @@ TEST_F(GridViewTest, ADeleteRepaintsTheRowsItUncovers)
             return form->screen()->grabWindow(form->winId()).toImage().copy(onForm);
         };
         const QImage painted = Picture().convertToFormat(QImage::Format_RGB32);
-        EXPECT_TRUE(WaitUntil([&] { return onScreen().convertToFormat(QImage::Format_RGB32) == painted; }, 500));
+        EXPECT_TRUE(WaitUntil(
+            [&] { return onScreen().convertToFormat(QImage::Format_RGB32) == painted; }, 500));
     }
 }
 
@@ -406,7 +415,7 @@ TEST_F(GridViewTest, ArrowKeysMoveTheSelectionWithinTheRows)
 TEST_F(GridViewTest, ALongTextEndsInAnEllipsis)
 {
     ShowWith({"A very long name that cannot possibly fit,,$1,1,12/7/2026,0,False",
-           "Short,,$1,1,12/7/2026,0,False"});
+              "Short,,$1,1,12/7/2026,0,False"});
     form->ComboBox1()->setFocus();
     QApplication::processEvents();
     const QImage picture = Picture();
@@ -446,7 +455,8 @@ TEST_F(GridViewTest, RestingOnATextThatDoesNotFitShowsItWholeInAHint)
     EXPECT_FALSE(hint.isVisible());
     EXPECT_EQ(Grid().viewport()->cursor().shape(), Qt::ArrowCursor);
     QTest::mouseMove(Grid().viewport(), Centre(5, 1));
-    EXPECT_EQ(Grid().viewport()->cursor().shape(), Qt::PointingHandCursor) << "the delete column's cursor";
+    EXPECT_EQ(Grid().viewport()->cursor().shape(), Qt::PointingHandCursor)
+        << "the delete column's cursor";
     EXPECT_TRUE(TLatticeGrid::TextFits(90, 85));
     EXPECT_FALSE(TLatticeGrid::TextFits(90, 86));
 }
@@ -459,7 +469,7 @@ TEST_F(GridViewTest, PaintingCallbacksColourCellsAndRunAfterDrawing)
     Grid().OnCellColoring = [](TLatticeGrid &, int column, int row, TColor &color, TColor &,
                                TCellState state) {
         if (column == 2 && row == 1 && !state.Contains(TCellStateFlag::csEmpty))
-            color = 0x0000FF;  // red
+            color = 0x0000FF; // red
     };
     Grid().OnPostDraw = [&](TLatticeGrid &, QPainter &) { ++postDraws; };
     const QImage picture = Picture();
@@ -496,7 +506,8 @@ TEST_F(GridViewTest, ClassicHeadersLookLikeRaisedButtons)
     const QPalette palette = Grid().palette();
     EXPECT_EQ(picture.pixel(name.left() + 10, name.top()), palette.color(QPalette::Light).rgb());
     EXPECT_EQ(picture.pixel(name.left() + 10, name.bottom()), palette.color(QPalette::Dark).rgb());
-    EXPECT_EQ(picture.pixel(name.left() + 3, name.top() + 3), palette.color(QPalette::Button).rgb());
+    EXPECT_EQ(picture.pixel(name.left() + 3, name.top() + 3),
+              palette.color(QPalette::Button).rgb());
 }
 
 TEST_F(GridViewTest, UnderADarkPaletteEveryTextReadsOnMarkedAndUnmarkedRows)
@@ -510,7 +521,7 @@ TEST_F(GridViewTest, UnderADarkPaletteEveryTextReadsOnMarkedAndUnmarkedRows)
     struct Row {
         const char *what;
         QRect area;
-        QColor background;  // invalid: the area's own left edge
+        QColor background; // invalid: the area's own left edge
     };
     const QRect header = Grid().HeaderRect();
     const Row rows[] = {

@@ -57,7 +57,9 @@ TEST_F(HeaderHints, EnteringAHeaderShowsItsHintBelowTheHeaderAtTheColumnsLeftEdg
 
 TEST_F(HeaderHints, LeavingTheHeaderOrEnteringOneWithoutAHintHidesIt)
 {
-    struct Row { QPoint from, to; };
+    struct Row {
+        QPoint from, to;
+    };
     const Row rows[] = {
         {QPoint(40, 10), QPoint(120, 10)},  // a header without a hint
         {QPoint(200, 10), QPoint(200, 25)}, // into the body

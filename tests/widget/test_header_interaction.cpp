@@ -37,7 +37,9 @@ protected:
             grid.GetCell(icName, grid.RowCount() - 1)->SetAsString(QString::fromLatin1(name));
             grid.GetCell(icPrice, grid.RowCount() - 1)->SetAsString(QStringLiteral("$1"));
         }
-        grid.OnHeaderClick = [this](TLtCustomGridControl &, int column) { clicks.push_back(column); };
+        grid.OnHeaderClick = [this](TLtCustomGridControl &, int column) {
+            clicks.push_back(column);
+        };
         grid.OnHeaderDblClick = [this](TLtCustomGridControl &, int column) {
             doubleClicks.push_back(column);
         };
@@ -48,7 +50,10 @@ protected:
         grid.show();
         QApplication::processEvents();
     }
-    void Click(int x) { QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, QPoint(x, kHeaderY)); }
+    void Click(int x)
+    {
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, QPoint(x, kHeaderY));
+    }
     // Press at from, move through the points, release at the last.
     void Drag(QPoint from, std::initializer_list<QPoint> path)
     {
@@ -188,7 +193,8 @@ TEST_F(HeaderMouse, DraggingPriceOverTheLeftHalfOfNameMakesItFirstOnScreenOnly)
     EXPECT_EQ(grid.Columns().PositionItem(1)->Index(), int(icName));
     EXPECT_EQ(moves, (std::vector<std::array<int, 3>>{{icPrice, 2, 0}}));
     EXPECT_EQ(grid.Columns().Item(icPrice)->Index(), int(icPrice));
-    const QStringList fields = grid.SaveToText(QChar(','), QChar('\n')).split("\r\n").first().split(',');
+    const QStringList fields =
+        grid.SaveToText(QChar(','), QChar('\n')).split("\r\n").first().split(',');
     ASSERT_GE(fields.size(), 3);
     EXPECT_EQ(fields[0], "pear");
     EXPECT_EQ(fields[2], "$1");
@@ -244,7 +250,7 @@ TEST(HeaderGeometry, GripGuidesAndDropTargets)
         {{0, 1, false, 0, false}, 0},  // left half of the neighbour: stays
         {{2, 2, true, 1, false}, 2},   // over itself: stays
         {{2, 2, false, 1, false}, 2},
-        {{4, 1, false, 0, true}, 4},   // scrolled under the fixed columns: stays
+        {{4, 1, false, 0, true}, 4}, // scrolled under the fixed columns: stays
     };
     for (const Row &row : rows)
         EXPECT_EQ(DropTarget(row.query), row.target);

@@ -45,9 +45,9 @@ protected:
     }
     void ClickHeader(int column)
     {
-        QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {},
-                          QPoint(Grid().CellRect(column, 0).center().x(),
-                                 Grid().HeaderRect().center().y()));
+        QTest::mouseClick(
+            Grid().viewport(), Qt::LeftButton, {},
+            QPoint(Grid().CellRect(column, 0).center().x(), Grid().HeaderRect().center().y()));
     }
     // Opens the editor on a name by a click and replaces its text.
     void EditName(int row, const QString &text)
@@ -66,7 +66,10 @@ protected:
 
 TEST_F(InplaceEditingTest, AClickOnANameOpensTheEditorOverTheCellOnTheRowsOwnColour)
 {
-    struct Row { int row; QColor colour; };
+    struct Row {
+        int row;
+        QColor colour;
+    };
     const Row rows[] = {{0, Qt::white}, {1, Qt::yellow}};
     for (const Row &row : rows) {
         QStringList order;
@@ -123,7 +126,11 @@ TEST_F(InplaceEditingTest, EnterStoresAChangedNameAndSavesTheProfileAtOnce)
 
 TEST_F(InplaceEditingTest, ATypedCharacterOpensTheSelectedCellWithItAloneAndEscapeKeepsTheText)
 {
-    struct Row { int column; QChar key; bool opens; };
+    struct Row {
+        int column;
+        QChar key;
+        bool opens;
+    };
     const Row rows[] = {
         {icNotes, u'q', true},  {icName, u'Z', true},       {icPrice, u'7', true},
         {icNotes, u' ', false}, {icDateAdded, u'x', false}, {icPriority, u'4', false},
@@ -158,19 +165,26 @@ TEST_F(InplaceEditingTest, ColumnsWithoutEditingOpenNoEditorOnAClick)
 TEST_F(InplaceEditingTest, SomeActionsCommitSomeOnlyCloseAndAButtonWithoutFocusDoesNeither)
 {
     enum TEffect { commits, closes, neither };
-    struct Row { const char *action; std::function<void()> run; TEffect effect; };
+    struct Row {
+        const char *action;
+        std::function<void()> run;
+        TEffect effect;
+    };
     const Row rows[] = {
         {"press on another row", [&] { Click(icNotes, 2); }, commits},
         {"right press in the body", [&] { Click(icPrice, 0, Qt::RightButton); }, commits},
-        {"New Item takes the focus", [&] { QTest::mouseClick(form->BitBtn1(), Qt::LeftButton); }, commits},
+        {"New Item takes the focus", [&] { QTest::mouseClick(form->BitBtn1(), Qt::LeftButton); },
+         commits},
         {"opening another cell", [&] { Grid().EditCell(icNotes, 1, QString()); }, commits},
         {"window resized", [&] { form->resize(form->width() + 40, form->height()); }, closes},
-        {"Page Down moves the selection", [&] { QTest::keyClick(Editor(), Qt::Key_PageDown); }, closes},
+        {"Page Down moves the selection", [&] { QTest::keyClick(Editor(), Qt::Key_PageDown); },
+         closes},
         {"selection set by program", [&] { Grid().SetSelectedRow(2); }, closes},
         {"a row deleted", [&] { Grid().DeleteRow(2); }, closes},
         {"middle click", [&] { Click(icNotes, 1, Qt::MiddleButton); }, closes},
         {"header pressed, which sorts", [&] { ClickHeader(icNotes); }, closes},
-        {"a profile button", [&] { QTest::mouseClick(form->SpeedButton1(), Qt::LeftButton); }, neither},
+        {"a profile button", [&] { QTest::mouseClick(form->SpeedButton1(), Qt::LeftButton); },
+         neither},
     };
     for (const Row &row : rows) {
         SetUp();
@@ -204,9 +218,8 @@ TEST_F(InplaceEditingTest, EventsCanRefuseChangeAndFollowTheEdit)
         value = value.toUpper();
     };
     Grid().OnEdit = [&](TLtCustomGridControl &, int, int, const QString &value) { seen << value; };
-    Grid().OnEditAccept = [&](TLtCustomGridControl &, int, int, const QString &value, bool &accept) {
-        accept = value != QStringLiteral("KITEx");
-    };
+    Grid().OnEditAccept = [&](TLtCustomGridControl &, int, int, const QString &value,
+                              bool &accept) { accept = value != QStringLiteral("KITEx"); };
     Grid().OnEditText = [&](TLtCustomGridControl &, int, int, QString &value) { value += u'!'; };
     int exits = 0;
     Grid().OnEditExit = [&](TLtCustomGridControl &) { ++exits; };
@@ -252,11 +265,15 @@ TEST_F(InplaceEditingTest, TheEditorFollowsItsCellAndTakesTheColumnsLimits)
     EXPECT_EQ(Editor()->displayText(), QStringLiteral("*****"));
 }
 
-TEST_F(InplaceEditingTest, ATextLongerThanTheEditorsLimitOpensWholeAndAnUnchangedCommitStoresNothing)
+TEST_F(InplaceEditingTest,
+       ATextLongerThanTheEditorsLimitOpensWholeAndAnUnchangedCommitStoresNothing)
 {
-    struct Row { int maxLength; QString name; };
+    struct Row {
+        int maxLength;
+        QString name;
+    };
     const Row rows[] = {
-        {0, QString(40000, u'x')},  // beyond QLineEdit's own 32,767
+        {0, QString(40000, u'x')}, // beyond QLineEdit's own 32,767
         {5, QStringLiteral("abcdefgh")},
     };
     auto &names = static_cast<TLtTextColumn &>(*Grid().Columns().Item(icName));

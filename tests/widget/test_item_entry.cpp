@@ -26,7 +26,8 @@
 
 namespace {
 
-const char kFillInMore[] = "Please fill in more information about this item before trying to add it.";
+const char kFillInMore[] =
+    "Please fill in more information about this item before trying to add it.";
 
 // One tick of a running timer, without waiting for it.
 void Tick(QTimer *timer)
@@ -47,7 +48,10 @@ protected:
         form = std::make_unique<TForm1>(folder.Path(), QString(), boxes, dialogs);
         form->show();
     }
-    void WaitFor(QTimer *timer) { ASSERT_TRUE(WaitUntil([&] { return !timer->isActive(); }, 5000)); }
+    void WaitFor(QTimer *timer)
+    {
+        ASSERT_TRUE(WaitUntil([&] { return !timer->isActive(); }, 5000));
+    }
     void OpenEntry()
     {
         QTest::mouseClick(form->BitBtn1(), Qt::LeftButton);
@@ -104,8 +108,9 @@ TEST_F(ItemEntryTest, SaveItemWritesTheRowToTheProfileAtOnce)
 TEST_F(ItemEntryTest, ANameAndAPriceAreRequiredButBlanksCount)
 {
     OpenEntry();
-    const struct { const char *name, *notes, *price; } missing[] = {
-        {"Kite", "red", ""}, {"", "red", "$5"}, {"", "", ""}};
+    const struct {
+        const char *name, *notes, *price;
+    } missing[] = {{"Kite", "red", ""}, {"", "red", "$5"}, {"", "", ""}};
     for (const auto &m : missing) {
         Type(m.name, m.notes, m.price);
         SaveItem();
@@ -148,22 +153,31 @@ TEST(ItemEntrySameName, IsToldUnderThePanelAndSavedOnlyWhenAsked)
         QStringList saved;
     };
     const TStep steps[] = {
-        {"Save Item", [&] {
+        {"Save Item",
+         [&] {
              form.Edit1()->setText("red  BIKE");
              form.Edit3()->setText("$90");
              QTest::mouseClick(form.BitBtn2(), Qt::LeftButton);
-         }, "Already in toys.ybk: Red bike, $100", {ball}},
+         },
+         "Already in toys.ybk: Red bike, $100",
+         {ball}},
         {"a change of the name", [&] { QTest::keyClick(form.Edit1(), Qt::Key_E); }, "", {ball}},
-        {"Save Item again", [&] {
+        {"Save Item again",
+         [&] {
              form.Edit1()->setText("red  BIKE");
              QTest::mouseClick(form.BitBtn2(), Qt::LeftButton);
-         }, "Already in toys.ybk: Red bike, $100", {ball}},
-        {"Tab from Save Item, then Enter on Save Anyway", [&] {
+         },
+         "Already in toys.ybk: Red bike, $100",
+         {ball}},
+        {"Tab from Save Item, then Enter on Save Anyway",
+         [&] {
              form.BitBtn2()->setFocus();
              QTest::keyClick(form.BitBtn2(), Qt::Key_Tab);
              ASSERT_EQ(QApplication::focusWidget(), line.SaveAnyway());
              QTest::keyClick(line.SaveAnyway(), Qt::Key_Return);
-         }, "", {ball, added}},
+         },
+         "",
+         {ball, added}},
     };
     for (const TStep &step : steps) {
         SCOPED_TRACE(step.what);

@@ -12,10 +12,10 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDate>
 #include <QLineEdit>
 #include <QLocale>
-#include <QContextMenuEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QTest>
@@ -68,11 +68,14 @@ TEST_F(ItemHistoryTest, EachChangeIsUndoneAndRedoneAndSavedEachTime)
          },
          {kKite, kBall, kBook, "Drum,,$3,1," + today + ",0,False"}},
         {"delete a marked row", [](ItemHistoryTest &t) { t.Click(icDelete, 0); }, {kBall, kBook}},
-        {"mark", [](ItemHistoryTest &t) { t.Click(icMark, 1); },
+        {"mark",
+         [](ItemHistoryTest &t) { t.Click(icMark, 1); },
          {kKite, "Ball,,$5,1,12/7/2026,0,True", kBook}},
-        {"unmark", [](ItemHistoryTest &t) { t.Click(icMark, 0); },
+        {"unmark",
+         [](ItemHistoryTest &t) { t.Click(icMark, 0); },
          {"Kite,red,$20,2,12/7/2026,0,False", kBall, kBook}},
-        {"priority", [](ItemHistoryTest &t) { t.Click(icPriority, 2, QPoint(2 * 16 + 8, 8)); },
+        {"priority",
+         [](ItemHistoryTest &t) { t.Click(icPriority, 2, QPoint(2 * 16 + 8, 8)); },
          {kKite, kBall, "Book,,$9,3,12/7/2026,0,False"}},
         {"edit in place",
          [](ItemHistoryTest &t) {
@@ -105,12 +108,12 @@ TEST_F(ItemHistoryTest, EachChangeIsUndoneAndRedoneAndSavedEachTime)
 TEST_F(ItemHistoryTest, AfterASortUndoFindsItsRowAndDoesNotSort)
 {
     ShowWith({kKite, kBall, kBook});
-    Click(icMark, 1);     // Ball marked
-    Click(icDelete, 0);   // Kite deleted from index 0
+    Click(icMark, 1);   // Ball marked
+    Click(icDelete, 0); // Kite deleted from index 0
     Grid().SortColumn(icName, false);
     ASSERT_EQ(Grid().GetCells(icName, 0), "Book");
-    form->Undo();         // Kite back at index 0
-    form->Undo();         // Ball, now last, unmarked
+    form->Undo(); // Kite back at index 0
+    form->Undo(); // Ball, now last, unmarked
     EXPECT_EQ(Blank(), ProfileBytes({kKite, kBook, kBall}));
     EXPECT_EQ(Grid().GetCell(icName, 0)->GetColor(), clYellow);
     EXPECT_EQ(Grid().GetCell(icName, 2)->GetColor(), clWhite);
@@ -120,7 +123,8 @@ TEST_F(ItemHistoryTest, UndoActsOnTheProfileShown)
 {
     folder.Write("a.ybk", ProfileBytes({kKite, kBall}));
     folder.Write("b.ybk", ProfileBytes({kBook}));
-    folder.Write("mpl.mpl", (folder.File("a.ybk") + "\r\n" + folder.File("b.ybk") + "\r\n").toLocal8Bit());
+    folder.Write("mpl.mpl",
+                 (folder.File("a.ybk") + "\r\n" + folder.File("b.ybk") + "\r\n").toLocal8Bit());
     Show(folder.File("a.ybk"));
     const auto choose = [&](int index) {
         form->ComboBox1()->setCurrentIndex(index);
@@ -144,7 +148,11 @@ TEST_F(ItemHistoryTest, KeysOnTheWindowUndoAndRedo)
 {
     ShowWith({kKite, kBall});
     Click(icDelete, 1);
-    struct Key { Qt::KeyboardModifiers modifiers; Qt::Key key; QStringList lines; };
+    struct Key {
+        Qt::KeyboardModifiers modifiers;
+        Qt::Key key;
+        QStringList lines;
+    };
     const Key keys[] = {{Qt::ControlModifier, Qt::Key_Z, {kKite, kBall}},
                         {Qt::ControlModifier, Qt::Key_Y, {kKite}},
                         {Qt::ControlModifier, Qt::Key_Z, {kKite, kBall}},
@@ -172,7 +180,8 @@ TEST_F(ItemHistoryTest, ARightPressSelectsAndItsReleaseOpensTheMenu)
         if (!action->isSeparator())
             texts << action->text() + (action->isEnabled() ? "" : " (off)");
     // The history's entries come first; other entries follow them.
-    EXPECT_EQ(texts.mid(0, 3), QStringList({"Undo", "Redo (off)", "Restore an Earlier Version\u2026"}));
+    EXPECT_EQ(texts.mid(0, 3),
+              QStringList({"Undo", "Redo (off)", "Restore an Earlier Version\u2026"}));
     menu->grab().save(folder.File("menu.png"));
     menu->actions().first()->trigger();
     menu->close();
@@ -183,7 +192,8 @@ TEST_F(ItemHistoryTest, ARightPressSelectsAndItsReleaseOpensTheMenu)
     QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(), Grid().mapToGlobal(QPoint()));
     QApplication::sendEvent(&Grid(), &key);
     ASSERT_TRUE(WaitUntil([] { return QApplication::activePopupWidget() != nullptr; }, 2000));
-    EXPECT_EQ(QApplication::activePopupWidget()->pos(),
-              Grid().viewport()->mapToGlobal(Grid().CellRect(icName, 1).bottomLeft() + QPoint(0, 1)));
+    EXPECT_EQ(
+        QApplication::activePopupWidget()->pos(),
+        Grid().viewport()->mapToGlobal(Grid().CellRect(icName, 1).bottomLeft() + QPoint(0, 1)));
     QApplication::activePopupWidget()->close();
 }

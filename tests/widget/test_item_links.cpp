@@ -37,7 +37,8 @@ public:
 
 const QString kPlain = "Kite,red,$20,2,12/7/2026,0,False";
 const QString kOne = "www.a.example,red,$5,1,12/7/2026,0,False";
-const QString kTwo = "Ball,\"see https://b.example/x?q=1&r=2, or (www.c.example).\",$5,1,12/7/2026,0,False";
+const QString kTwo =
+    "Ball,\"see https://b.example/x?q=1&r=2, or (www.c.example).\",$5,1,12/7/2026,0,False";
 
 // The longest run of pixels of one row of rect that are not its fill.
 int LongestStroke(const QImage &image, const QRect &rect)

@@ -30,7 +30,8 @@ TEST(ItemTransfer, CopyAndMoveChangeBothFilesAndAreUndoneInBoth)
         TTransferKind kind;
         QStringList here;
     };
-    const Case cases[] = {{TTransferKind::tkCopy, {kKite, kBall}}, {TTransferKind::tkMove, {kBall}}};
+    const Case cases[] = {{TTransferKind::tkCopy, {kKite, kBall}},
+                          {TTransferKind::tkMove, {kBall}}};
     for (const Case &c : cases) {
         TTempFolder folder;
         folder.Write("blank.yearnbox", ProfileBytes({kKite, kBall}));
@@ -105,7 +106,8 @@ TEST(ItemTransfer, TheFileShownUnderAnotherNameIsNoOtherProfile)
         EXPECT_TRUE(QFileInfo(folder.File("alias.ybk")).isSymLink());
         EXPECT_EQ(grid.RowCount(), 2);
         EXPECT_EQ(grid.GetCells(icName, 0), "Kite");
-        EXPECT_EQ(boxes.shown, QStringList({QString("The item was not %1: alias is the profile shown.")
-                                                .arg(kind == TTransferKind::tkCopy ? "copied" : "moved")}));
+        EXPECT_EQ(boxes.shown,
+                  QStringList({QString("The item was not %1: alias is the profile shown.")
+                                   .arg(kind == TTransferKind::tkCopy ? "copied" : "moved")}));
     }
 }

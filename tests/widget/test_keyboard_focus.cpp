@@ -30,7 +30,8 @@ protected:
     // The window as the program starts it: nobody sets the focus.
     void Start()
     {
-        folder.Write("blank.yearnbox", ProfileBytes({QStringLiteral("Kite,,$20,2,12/7/2026,0,False")}));
+        folder.Write("blank.yearnbox",
+                     ProfileBytes({QStringLiteral("Kite,,$20,2,12/7/2026,0,False")}));
         form = std::make_unique<TForm1>(folder.Path(), QString(), boxes, dialogs);
         form->show();
         QApplication::setActiveWindow(form.get());
@@ -51,7 +52,8 @@ protected:
         form->LatticeGrid1()->setFocus();
         QStringList names{FocusName()};
         for (int i = 0; i < 30; ++i) {
-            Key(forward ? Qt::Key_Tab : Qt::Key_Backtab, forward ? Qt::NoModifier : Qt::ShiftModifier);
+            Key(forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                forward ? Qt::NoModifier : Qt::ShiftModifier);
             if (QApplication::focusWidget() == form->LatticeGrid1())
                 return names;
             names << FocusName();
@@ -103,8 +105,7 @@ TEST_F(KeyboardFocus, TabAndShiftTabVisitOnlyTheControlsInViewInEachResting)
 
     // The focus parked by a click on the picture leaves the memo by Tab.
     Slide(form->BitBtn8(), form->Timer4());
-    QTest::mouseClick(form->Image1(), Qt::LeftButton, Qt::NoModifier,
-                      QPoint(100, 500));
+    QTest::mouseClick(form->Image1(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 500));
     ASSERT_EQ(QApplication::focusWidget(), form->Memo1());
     Key(Qt::Key_Tab);
     EXPECT_EQ(FocusName(), "LatticeGrid1");
@@ -173,8 +174,8 @@ TEST(TabStops, AControlIsInViewWhereEveryParentLeavesSomeOfIt)
         QRect inView;
     } cases[] = {
         {inside, QRect(150, 15, 20, 20)},
-        {below, QRect()},                    // the panel's height clips it away
-        {across, QRect(180, 30, 10, 10)},    // cut by the panel on two sides
+        {below, QRect()},                 // the panel's height clips it away
+        {across, QRect(180, 30, 10, 10)}, // cut by the panel on two sides
         {offWindow, QRect()},
     };
     for (const auto &c : cases) {

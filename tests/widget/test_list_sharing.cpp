@@ -130,7 +130,8 @@ TEST(GiftPage, EscapesEveryTextKeepsLineBreaksAndLinksOnlyAddresses)
          {"<b>", "\x01", "class=\"stars\"", "class=\"about\""}},
         {{"Lamp", "one\r\ntwo\rthree\nfour", "$5", 3, true},
          {"<li class=\"marked\">", "<p class=\"notes\">one<br>two<br>three<br>four</p>",
-          "aria-label=\"3 of 5 stars\">" + star.repeated(3) + "<span>" + empty.repeated(2) + "</span>",
+          "aria-label=\"3 of 5 stars\">" + star.repeated(3) + "<span>" + empty.repeated(2) +
+              "</span>",
           "<span class=\"price\">$5</span><span class=\"mark\">\u2713 Marked</span>"},
          {}},
         {{"Bike", "see https://x.example/a?b=1&c=2. or www.shop.example!", "", 9, false},
@@ -147,8 +148,10 @@ TEST(GiftPage, EscapesEveryTextKeepsLineBreaksAndLinksOnlyAddresses)
         {{"Cup", "http://x.example/\"onclick=\"alert(1)", "", 0, false},
          {"<a href=\"http://x.example/\">http://x.example/</a>&quot;onclick=&quot;alert(1)"},
          {"\"onclick"}},
-        {{"Pen", "javascript:alert(1) mailto:a@b.example ftp://f.example xhttp://y.example "
-                 "http:// www. <a href=x>", "", 0, false},
+        {{"Pen",
+          "javascript:alert(1) mailto:a@b.example ftp://f.example xhttp://y.example "
+          "http:// www. <a href=x>",
+          "", 0, false},
          {"&lt;a href=x&gt;"},
          {"<a "}},
     };
@@ -161,13 +164,21 @@ TEST(GiftPage, EscapesEveryTextKeepsLineBreaksAndLinksOnlyAddresses)
     }
     // One document that loads nothing: the title escaped, a phone's viewport,
     // a print style, the items in their order, then the totals.
-    const QString html = GiftPageHtml(
-        {"Ann's <list>", 5, {{"A", "", "", 0, false}, {"B", "", "", 0, false}}, {"All items: 1", "x < y"}});
+    const QString html = GiftPageHtml({"Ann's <list>",
+                                       5,
+                                       {{"A", "", "", 0, false}, {"B", "", "", 0, false}},
+                                       {"All items: 1", "x < y"}});
     const QStringList parts{
-        "<!DOCTYPE html>\n<html lang=\"en\">", "<meta charset=\"utf-8\">",
+        "<!DOCTYPE html>\n<html lang=\"en\">",
+        "<meta charset=\"utf-8\">",
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">",
-        "<title>Ann&#39;s &lt;list&gt;</title>", "@media print{", "<h1>Ann&#39;s &lt;list&gt;</h1>",
-        "<h2>A</h2>", "<h2>B</h2>", "<p>All items: 1</p>\n<p>x &lt; y</p>", "</html>\n"};
+        "<title>Ann&#39;s &lt;list&gt;</title>",
+        "@media print{",
+        "<h1>Ann&#39;s &lt;list&gt;</h1>",
+        "<h2>A</h2>",
+        "<h2>B</h2>",
+        "<p>All items: 1</p>\n<p>x &lt; y</p>",
+        "</html>\n"};
     qsizetype at = 0;
     for (const QString &part : parts) {
         const qsizetype found = html.indexOf(part, at);

@@ -38,7 +38,7 @@ struct Place {
 
 const Place kPlaces[] = {
     {"Image1", QRect(-72, -16, 1024, 559)},
-    {"Label5", QRect(16, -5, 0, 58)},  // width from the text
+    {"Label5", QRect(16, -5, 0, 58)}, // width from the text
     {"SpeedButton4", QRect(403, 8, 23, 22)},
     {"SpeedButton1", QRect(426, 8, 23, 22)},
     {"SpeedButton2", QRect(449, 8, 23, 22)},
@@ -81,10 +81,10 @@ TEST_F(LayoutTest, EveryControlStartsAtItsPlace)
 TEST_F(LayoutTest, LabelsSitAtTheirPlacesInWhite)
 {
     const Place labels[] = {
-        {"Label12", QRect(0, 52, 0, 0)}, {"Label4", QRect(0, 184, 0, 0)},
-        {"Label3", QRect(1, 138, 0, 0)}, {"Label2", QRect(1, 92, 0, 0)},
-        {"Label1", QRect(1, 45, 0, 0)},  {"Label7", QRect(9, 233, 0, 0)},
-        {"Label8", QRect(44, 233, 0, 0)}, {"Label9", QRect(81, 233, 0, 0)},
+        {"Label12", QRect(0, 52, 0, 0)},    {"Label4", QRect(0, 184, 0, 0)},
+        {"Label3", QRect(1, 138, 0, 0)},    {"Label2", QRect(1, 92, 0, 0)},
+        {"Label1", QRect(1, 45, 0, 0)},     {"Label7", QRect(9, 233, 0, 0)},
+        {"Label8", QRect(44, 233, 0, 0)},   {"Label9", QRect(81, 233, 0, 0)},
         {"Label10", QRect(117, 233, 0, 0)}, {"Label11", QRect(154, 233, 0, 0)},
     };
     for (const Place &p : labels) {
@@ -222,8 +222,8 @@ TEST(Pictures, TheBackgroundsDecodeWithLibjpegAndBadBytesGiveNoPicture)
 
 TEST(Glyphs, TheBottomLeftPixelGivesTheTransparentColour)
 {
-    for (const char *name : {"new_profile", "save", "open", "delete_profile", "search",
-                             "find_next", "new_item", "cancel", "about", "star"}) {
+    for (const char *name : {"new_profile", "save", "open", "delete_profile", "search", "find_next",
+                             "new_item", "cancel", "about", "star"}) {
         const QImage glyph = GlyphImage(name);
         ASSERT_EQ(glyph.size(), QSize(16, 16)) << name;
         EXPECT_EQ(qAlpha(glyph.pixel(0, 15)), 0) << name;

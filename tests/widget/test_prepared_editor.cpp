@@ -90,7 +90,11 @@ TEST_F(PreparedEditor, TakesTheCellsOwnColourNeverTheHighlight)
 {
     grid.SetSelectedRow(0);
     ASSERT_TRUE(grid.CellHighlighted(0, 0));
-    struct Row { int row; bool parentCellColor; QColor expected; };
+    struct Row {
+        int row;
+        bool parentCellColor;
+        QColor expected;
+    };
     const Row rows[] = {
         {0, false, kYellow},
         {1, false, QColor(Qt::white)},
@@ -122,7 +126,9 @@ TEST_F(PreparedEditor, MasksWithTheColumnsPasswordChar)
 
 TEST_F(PreparedEditor, RateAndCheckBoxColumnsAndCellsOutsideTheGridHaveNone)
 {
-    struct Row { int column, row; };
+    struct Row {
+        int column, row;
+    };
     const Row rows[] = {{1, 0}, {2, 0}, {0, 2}, {0, -1}, {3, 0}, {-1, 0}};
     for (const Row &row : rows)
         EXPECT_EQ(grid.PrepareCellEditor(row.column, row.row), nullptr)

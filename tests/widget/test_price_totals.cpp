@@ -95,23 +95,24 @@ TEST(PriceReading, FormsAndLocales)
         const TPriceReading want{row.kind, QString::fromLatin1(row.currency), row.low, row.high,
                                  row.isFree};
         EXPECT_EQ(got, want) << row.locale << " '" << text.toStdString() << "' gave "
-                             << int(got.kind) << " " << got.currency.toStdString() << " "
-                             << got.low << "-" << got.high;
+                             << int(got.kind) << " " << got.currency.toStdString() << " " << got.low
+                             << "-" << got.high;
     }
 }
 
 TEST(PriceReading, MoneyIsWrittenInTheLocalesWay)
 {
-    struct Row { const char *locale; int64_t hundredths; const char *currency; const char16_t *text; };
+    struct Row {
+        const char *locale;
+        int64_t hundredths;
+        const char *currency;
+        const char16_t *text;
+    };
     const Row rows[] = {
-        {"en_US", 123450, "USD", u"$1,234.50"},
-        {"en_US", 8000, "EUR", u"\u20ac80"},
-        {"en_US", 500, "CHF", u"CHF5"},
-        {"de_DE", 123450, "EUR", u"1.234,50\u00a0\u20ac"},
-        {"en_CA", 1000, "USD", u"US$10"},
-        {"C", 22300, "", u"223"},
-        {"C", 123450, "", u"1234.50"},
-        {"C", 500, "USD", u"5$"},
+        {"en_US", 123450, "USD", u"$1,234.50"}, {"en_US", 8000, "EUR", u"\u20ac80"},
+        {"en_US", 500, "CHF", u"CHF5"},         {"de_DE", 123450, "EUR", u"1.234,50\u00a0\u20ac"},
+        {"en_CA", 1000, "USD", u"US$10"},       {"C", 22300, "", u"223"},
+        {"C", 123450, "", u"1234.50"},          {"C", 500, "USD", u"5$"},
     };
     for (const Row &row : rows)
         EXPECT_EQ(FormatMoney(row.hundredths, QString::fromLatin1(row.currency),
@@ -121,13 +122,23 @@ TEST(PriceReading, MoneyIsWrittenInTheLocalesWay)
 
 TEST(PriceTotals, HintAndSummaryTexts)
 {
-    struct Item { const char16_t *price; int priority; bool marked; };
-    struct Row { std::vector<Item> items; const char16_t *hint; };
+    struct Item {
+        const char16_t *price;
+        int priority;
+        bool marked;
+    };
+    struct Row {
+        std::vector<Item> items;
+        const char16_t *hint;
+    };
     const Row rows[] = {
         {{}, u""},
         {{{u"", 2, false}}, u""},
-        {{{u"$1,200", 3, false}, {u"\u20ac80", 5, true}, {u"ask Tom", 1, false},
-          {u"$20-30", 5, true}, {u"", 2, false}},
+        {{{u"$1,200", 3, false},
+          {u"\u20ac80", 5, true},
+          {u"ask Tom", 1, false},
+          {u"$20-30", 5, true},
+          {u"", 2, false}},
          u"Total of 3 prices: $1,220\u2013$1,230 and \u20ac80 \u00b7 marked: $20\u2013$30 and "
          u"\u20ac80 \u00b7 1 price not read"},
         {{{u"\u00a35", 1, false}, {u"\u20ac1", 1, false}, {u"CHF 2", 1, false}},
@@ -151,21 +162,28 @@ TEST(PriceTotals, BareNumbersSumInTheLocalesCurrencyOrPlainWhereItHasNone)
         QStringList allItems;
         const char16_t *markedLine;
     };
-    struct Item { const char16_t *price; bool marked; };
-    const Item items[] = {{u"~50", true}, {u"00123", false}, {u"50", false}, {u"$5", false},
-                          {u"free", false}};
+    struct Item {
+        const char16_t *price;
+        bool marked;
+    };
+    const Item items[] = {
+        {u"~50", true}, {u"00123", false}, {u"50", false}, {u"$5", false}, {u"free", false}};
     const Row rows[] = {
-        {"C", u"Total of 5 prices: 223 and 5$ \u00b7 marked: 50",
+        {"C",
+         u"Total of 5 prices: 223 and 5$ \u00b7 marked: 50",
          {"", "Prices", "Not read", "No symbol", "USD"},
          {"All items", "5", "0", "223", "5$"},
          u"Marked: 1 price, 50"},
-        {"en_US", u"Total of 5 prices: $228 \u00b7 marked: $50",
+        {"en_US",
+         u"Total of 5 prices: $228 \u00b7 marked: $50",
          {"", "Prices", "Not read", "USD"},
          {"All items", "5", "0", "$228"},
          u"Marked: 1 price, $50"},
-        {"de_DE", u"Total of 5 prices: 223\u00a0\u20ac and 5\u00a0$ \u00b7 marked: 50\u00a0\u20ac",
+        {"de_DE",
+         u"Total of 5 prices: 223\u00a0\u20ac and 5\u00a0$ \u00b7 marked: 50\u00a0\u20ac",
          {"", "Prices", "Not read", "EUR", "USD"},
-         {"All items", "5", "0", QString::fromUtf16(u"223\u00a0\u20ac"), QString::fromUtf16(u"5\u00a0$")},
+         {"All items", "5", "0", QString::fromUtf16(u"223\u00a0\u20ac"),
+          QString::fromUtf16(u"5\u00a0$")},
          u"Marked: 1 price, 50\u00a0\u20ac"},
     };
     for (const Row &row : rows) {
@@ -193,17 +211,18 @@ TEST(PriceTotals, SummaryPerGroupAsLinesAndTableAndRemoveUndoesAdd)
     totals.Add(totals.Figure(u"?", 1, false));
     totals.Remove(passing);
     EXPECT_EQ(totals.SummaryLines(),
-              QStringList({"All items: 2 prices, $10; 1 price not read",
-                           "Marked: 1 price, $10", "Not marked: 1 price, $0; 1 price not read",
-                           "Priority 5: 2 prices, $10", "Priority 1: 0 prices, $0; 1 price not read"}));
+              QStringList({"All items: 2 prices, $10; 1 price not read", "Marked: 1 price, $10",
+                           "Not marked: 1 price, $0; 1 price not read", "Priority 5: 2 prices, $10",
+                           "Priority 1: 0 prices, $0; 1 price not read"}));
     totals.Add(totals.Figure(u"\u20ac4-5", 1, false));
     const TPriceTotals::TTable table = totals.SummaryTable();
     EXPECT_EQ(table.header, QStringList({"", "Prices", "Not read", "USD", "EUR"}));
-    EXPECT_EQ(table.rows, QList<QStringList>({{"All items", "3", "1", "$10", "\u20ac4\u2013\u20ac5"},
-                                              {"Marked", "1", "0", "$10", ""},
-                                              {"Not marked", "2", "1", "", "\u20ac4\u2013\u20ac5"},
-                                              {"Priority 5", "2", "0", "$10", ""},
-                                              {"Priority 1", "1", "1", "", "\u20ac4\u2013\u20ac5"}}));
+    EXPECT_EQ(table.rows,
+              QList<QStringList>({{"All items", "3", "1", "$10", "\u20ac4\u2013\u20ac5"},
+                                  {"Marked", "1", "0", "$10", ""},
+                                  {"Not marked", "2", "1", "", "\u20ac4\u2013\u20ac5"},
+                                  {"Priority 5", "2", "0", "$10", ""},
+                                  {"Priority 1", "1", "1", "", "\u20ac4\u2013\u20ac5"}}));
 }
 
 namespace {
@@ -216,7 +235,8 @@ class WindowTotalsTest : public TMainWindowTest {
 public:
     void Click(int column, int row)
     {
-        QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, Grid().CellRect(column, row).center());
+        QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {},
+                          Grid().CellRect(column, row).center());
     }
     void EditInPlace(int column, int row, const QString &text)
     {
@@ -293,8 +313,9 @@ TEST_F(WindowTotalsTest, TheHintShowsOverThePriceHeader)
     QTest::mouseMove(Grid().viewport(), QPoint(120, 10));
     QTest::mouseMove(Grid().viewport(), QPoint(200, 10));
     ASSERT_TRUE(Grid().HintWindow().isVisible());
-    EXPECT_EQ(Grid().HintWindow().text(),
-              QString::fromUtf16(u"Total of 1 price: $20 \u00b7 marked: $20 \u00b7 1 price not read"));
+    EXPECT_EQ(
+        Grid().HintWindow().text(),
+        QString::fromUtf16(u"Total of 1 price: $20 \u00b7 marked: $20 \u00b7 1 price not read"));
     // A change shows in the next hint.
     Click(icMark, 0);
     QTest::mouseMove(Grid().viewport(), QPoint(120, 10));

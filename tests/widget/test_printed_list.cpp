@@ -97,9 +97,11 @@ public:
     }
     int LaidOutPages(bool markedOnly)
     {
-        return int(LayOutDocument(ReadPrintDocument(Grid(), {"toys", markedOnly, form->ListTotals().SummaryLines()},
-                                                    PrintedArea(UsualPageLayout())))
-                       .size());
+        return int(
+            LayOutDocument(
+                ReadPrintDocument(Grid(), {"toys", markedOnly, form->ListTotals().SummaryLines()},
+                                  PrintedArea(UsualPageLayout())))
+                .size());
     }
 };
 
@@ -116,11 +118,11 @@ TEST(PrintLayout, RowsAndTotalsGoDownThePagesAndMoveOnWhenTheyWouldPassTheBottom
     const Case cases[] = {
         {{}, 0, ""},
         {{}, 10, "T@62"},
-        {{38}, 0, "62:38"},                           // ends exactly at the bottom
+        {{38}, 0, "62:38"}, // ends exactly at the bottom
         {{20, 20, 20}, 0, "62:20 | 22:20 42:20"},
-        {{30}, 50, "62:30 | T@22"},                   // the totals move on alone
-        {{200, 10}, 0, " | 22:78 | 22:10"},           // cut to the body, after the title
-        {{10, 10}, 300, "62:10 72:10 | T@22"},        // totals cut to the body too
+        {{30}, 50, "62:30 | T@22"},            // the totals move on alone
+        {{200, 10}, 0, " | 22:78 | 22:10"},    // cut to the body, after the title
+        {{10, 10}, 300, "62:10 72:10 | T@22"}, // totals cut to the body too
     };
     for (const Case &c : cases)
         EXPECT_EQ(Pages(LayOutPages(c.heights, c.totals, frame)), c.pages) << c.pages;
@@ -153,9 +155,8 @@ TEST(PrintLayout, TheOptionsDialogTellsTheExtentAndWarnsOfAGreatDeal)
 {
     EXPECT_EQ(PrintExtentText(1, 1), "1 item on at least 1 page.");
     EXPECT_EQ(PrintExtentText(10000, 100), "10,000 items on at least 100 pages.");
-    EXPECT_EQ(PrintExtentText(1000000, 20834),
-              "1,000,000 items on at least 20,834 pages.\n"
-              "That is a great deal of paper and takes a while.");
+    EXPECT_EQ(PrintExtentText(1000000, 20834), "1,000,000 items on at least 20,834 pages.\n"
+                                               "That is a great deal of paper and takes a while.");
     TPrintOptionsDialog dialog("Print", 40, 3, [](int count) { return count * 10; });
     EXPECT_EQ(dialog.Extent()->text(), PrintExtentText(40, 400));
     dialog.MarkedOnly()->setChecked(true);
@@ -244,7 +245,8 @@ TEST_F(PrintedListTest, CtrlPPrintsThePagesChosenInThePrintDialog)
     ASSERT_EQ(shown.size(), 2);
     EXPECT_EQ(shown[0], "Print");
     EXPECT_EQ(PdfPages(pdf), 2);
-    EXPECT_TRUE(PdfPageText(pdf, 1).contains(QStringLiteral("Page 2 of %1").arg(LaidOutPages(false))));
+    EXPECT_TRUE(
+        PdfPageText(pdf, 1).contains(QStringLiteral("Page 2 of %1").arg(LaidOutPages(false))));
     EXPECT_TRUE(PdfPageText(pdf, 2).contains(QStringLiteral("Page 3 of")));
 }
 

@@ -25,7 +25,10 @@ namespace {
 const QString kKite = QStringLiteral("Kite,red,$20,2,12/7/2026,0,True");
 const QString kBall = QStringLiteral("Ball,,$5,1,12/7/2026,0,False");
 
-QDateTime At(int day, int hour) { return QDateTime(QDate(2026, 12, day), QTime(hour, 0)); }
+QDateTime At(int day, int hour)
+{
+    return QDateTime(QDate(2026, 12, day), QTime(hour, 0));
+}
 
 } // namespace
 
@@ -40,13 +43,28 @@ TEST(BackupRules, KeepTheNewestTheDailyOnesAndStayUnderTheCap)
         QList<int> drop;
     };
     const Case cases[] = {
-        {"the newest three of one day", {{"", At(9, 5), 1}, {"", At(9, 4), 1}, {"", At(9, 3), 1}, {"", At(9, 2), 1}}, 1, {3}},
+        {"the newest three of one day",
+         {{"", At(9, 5), 1}, {"", At(9, 4), 1}, {"", At(9, 3), 1}, {"", At(9, 2), 1}},
+         1,
+         {3}},
         {"plus the newest of each earlier day within four",
-         {{"", At(9, 5), 1}, {"", At(9, 4), 1}, {"", At(9, 3), 1}, {"", At(8, 9), 1}, {"", At(8, 8), 1},
-          {"", At(6, 1), 1}, {"", At(5, 1), 1}},
-         1, {4, 6}},
-        {"over the cap the oldest go", {{"", At(9, 5), 60}, {"", At(9, 4), 30}, {"", At(8, 3), 30}}, 5, {2}},
-        {"the cap follows the profile", {{"", At(9, 5), 60}, {"", At(9, 4), 30}, {"", At(8, 3), 30}}, 12, {}},
+         {{"", At(9, 5), 1},
+          {"", At(9, 4), 1},
+          {"", At(9, 3), 1},
+          {"", At(8, 9), 1},
+          {"", At(8, 8), 1},
+          {"", At(6, 1), 1},
+          {"", At(5, 1), 1}},
+         1,
+         {4, 6}},
+        {"over the cap the oldest go",
+         {{"", At(9, 5), 60}, {"", At(9, 4), 30}, {"", At(8, 3), 30}},
+         5,
+         {2}},
+        {"the cap follows the profile",
+         {{"", At(9, 5), 60}, {"", At(9, 4), 30}, {"", At(8, 3), 30}},
+         12,
+         {}},
         {"the newest stays even over the cap", {{"", At(9, 5), 500}, {"", At(9, 4), 1}}, 1, {1}},
     };
     for (const Case &c : cases) {
@@ -167,7 +185,8 @@ TEST(ProfileBackups, ASharedFolderOfOldIsAdoptedOnlyByTheOneKnownFileOfItsName)
         folder.Write("mpl.mpl", lines);
         const QString a = folder.File("a/toys.ybk");
         for (const int day : {1, 2})
-            folder.Write("backups/toys/" + BackupFileName(QDateTime(QDate(2020, 1, day), QTime(9, 0)), day),
+            folder.Write("backups/toys/" +
+                             BackupFileName(QDateTime(QDate(2020, 1, day), QTime(9, 0)), day),
                          ProfileBytes({kBall}));
         TProfileBackups backups(folder.Path());
         int adopted = 0;
@@ -190,18 +209,20 @@ TEST(ProfileBackups, ThirtySavesKeepTwentyVersionsEachOnceUnderTheCap)
     for (int save = 0; save < 30; ++save) {
         backups.Keep(profile);
         // Every fifth save writes what the one before wrote.
-        WriteWholeFile(profile, QByteArray::number(save % 5 == 4 ? save - 1 : save) +
-                                    QByteArray(1000, 'x'));
+        WriteWholeFile(profile,
+                       QByteArray::number(save % 5 == 4 ? save - 1 : save) + QByteArray(1000, 'x'));
     }
     // Newest first in the order they were kept (many within one millisecond),
     // each content once: the newest is the one the last save replaced.
     QList<int> kept;
     qint64 total = 0;
     for (const TBackupEntry &entry : backups.List(profile)) {
-        kept.append(folder.Read(QDir(folder.Path()).relativeFilePath(entry.path)).chopped(1000).toInt());
+        kept.append(
+            folder.Read(QDir(folder.Path()).relativeFilePath(entry.path)).chopped(1000).toInt());
         total += entry.size;
     }
-    EXPECT_EQ(kept, QList<int>({28, 27, 26, 25, 23, 22, 21, 20, 18, 17, 16, 15, 13, 12, 11, 10, 8, 7, 6, 5}));
+    EXPECT_EQ(kept, QList<int>({28, 27, 26, 25, 23, 22, 21, 20, 18, 17,
+                                16, 15, 13, 12, 11, 10, 8,  7,  6,  5}));
     EXPECT_LE(total, 5 << 20);
 }
 

@@ -9,9 +9,9 @@
 
 #include <QComboBox>
 #include <QDate>
-#include <QLocale>
 #include <QDir>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -65,9 +65,9 @@ TEST_F(ProfileUndoTest, UndoOfDeleteBringsBackTheFileItsLineAndItsEntry)
     folder.Write("b.ybk", ProfileBytes({kBall, kBook}));
     folder.Write("c.ybk", ProfileBytes({kBook}));
     folder.Write("blank.yearnbox", kBom);
-    const QByteArray list =
-        (folder.File("a.ybk") + "\r\n" + folder.File("b.ybk") + "\r\n" + folder.File("c.ybk") + "\r\n")
-            .toLocal8Bit();
+    const QByteArray list = (folder.File("a.ybk") + "\r\n" + folder.File("b.ybk") + "\r\n" +
+                             folder.File("c.ybk") + "\r\n")
+                                .toLocal8Bit();
     folder.Write("mpl.mpl", list);
     Start(folder.File("b.ybk"));
     ASSERT_EQ(form->ComboBox1()->currentIndex(), 1);
@@ -132,8 +132,10 @@ TEST_F(ProfileUndoTest, CtrlZTakesItemsAndNewInTheOrderTheyWereMade)
          blank, ProfileBytes({kKite}), drum},
         {"undo the add", [&] { form->Undo(); }, blank, ProfileBytes({kKite}), kBom},
         {"undo New", [&] { form->Undo(); }, a, ProfileBytes({kKite}), ProfileBytes({kBook})},
-        {"undo the delete", [&] { form->Undo(); }, a, ProfileBytes({kKite, kBall}), ProfileBytes({kBook})},
-        {"nothing more", [&] { form->Undo(); }, a, ProfileBytes({kKite, kBall}), ProfileBytes({kBook})},
+        {"undo the delete", [&] { form->Undo(); }, a, ProfileBytes({kKite, kBall}),
+         ProfileBytes({kBook})},
+        {"nothing more", [&] { form->Undo(); }, a, ProfileBytes({kKite, kBall}),
+         ProfileBytes({kBook})},
         {"redo the delete", [&] { form->Redo(); }, a, ProfileBytes({kKite}), ProfileBytes({kBook})},
         {"redo New", [&] { form->Redo(); }, blank, ProfileBytes({kKite}), kBom},
         {"redo the add", [&] { form->Redo(); }, blank, ProfileBytes({kKite}), drum},

@@ -54,7 +54,8 @@ TEST(ProfileWatch, AnotherProgramsWriteIsReadAgainKeepingTheSelection)
         grid.DoCellClick(icMark, 2);
         grid.SelectCell(icName, 1, true, {});
         c.write(folder.File("blank.yearnbox"), ProfileBytes({kDrum, kKite, kBall}));
-        ASSERT_TRUE(WaitUntil([&] { return grid.RowCount() == 3 && grid.GetCells(icName, 0) == "Drum"; }, 5000));
+        ASSERT_TRUE(WaitUntil(
+            [&] { return grid.RowCount() == 3 && grid.GetCells(icName, 0) == "Drum"; }, 5000));
         EXPECT_EQ(grid.SelectedRow(), 2);
         EXPECT_EQ(grid.GetCell(icNotes, 0)->GetColor(), clYellow);
         EXPECT_TRUE(boxes.shown.isEmpty());
@@ -73,13 +74,28 @@ TEST(ProfileWatch, ASaveAfterAnotherProgramsWriteMakesItsChangeOnThatVersion)
         QStringList undone; // empty: the other version
     };
     const Case cases[] = {
-        {"an item added there", {kBook, kKite, kBall}, icMark,
-         {kBook, kKite, "Ball,,$5,1,12/7/2026,0,True"}, false},
-        {"another cell of the item", {kKite, ballBlue}, icMark,
-         {kKite, "Ball,blue,$5,1,12/7/2026,0,True"}, false},
-        {"the item changed there, deleted here", {kKite, ballBlue}, icDelete, {kKite}, true, {kKite, kBall}},
-        {"the item deleted there, marked here", {kKite}, icMark,
-         {kKite, "Ball,,$5,1,12/7/2026,0,True"}, true, {kKite, kBall}},
+        {"an item added there",
+         {kBook, kKite, kBall},
+         icMark,
+         {kBook, kKite, "Ball,,$5,1,12/7/2026,0,True"},
+         false},
+        {"another cell of the item",
+         {kKite, ballBlue},
+         icMark,
+         {kKite, "Ball,blue,$5,1,12/7/2026,0,True"},
+         false},
+        {"the item changed there, deleted here",
+         {kKite, ballBlue},
+         icDelete,
+         {kKite},
+         true,
+         {kKite, kBall}},
+        {"the item deleted there, marked here",
+         {kKite},
+         icMark,
+         {kKite, "Ball,,$5,1,12/7/2026,0,True"},
+         true,
+         {kKite, kBall}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -104,7 +120,8 @@ TEST(ProfileWatch, ASaveAfterAnotherProgramsWriteMakesItsChangeOnThatVersion)
         EXPECT_TRUE(boxes.shown.isEmpty());
         // Undone on the list as merged: only this window's change goes.
         form.History().Undo();
-        EXPECT_EQ(folder.Read("blank.yearnbox"), c.undone.isEmpty() ? outside : ProfileBytes(c.undone));
+        EXPECT_EQ(folder.Read("blank.yearnbox"),
+                  c.undone.isEmpty() ? outside : ProfileBytes(c.undone));
     }
 }
 

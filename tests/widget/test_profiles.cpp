@@ -252,8 +252,9 @@ TEST_F(ProfilesTest, DeletingTheSecondOfThreeThenChoosingTheThirdLoadsTheThird)
     }
     List().setCurrentIndex(1);
     form->SpeedButton3()->click();
-    EXPECT_EQ(ListFile(), (folder.File("one.ybk") + "\r\n\r\n" + folder.File("three.ybk") + "\r\n")
-                              .toLocal8Bit());
+    EXPECT_EQ(
+        ListFile(),
+        (folder.File("one.ybk") + "\r\n\r\n" + folder.File("three.ybk") + "\r\n").toLocal8Bit());
     EXPECT_EQ(Entries(), QStringList({"one", "three"}));
     EXPECT_EQ(List().currentIndex(), 0);
     // Selecting the first entry after a delete does not load it.
@@ -281,7 +282,8 @@ TEST_F(ProfilesTest, DeletingAProfileWhoseFileIsGoneStillEmptiesItsLine)
     SaveAs(folder.File("toys.ybk"));
     QFile::remove(folder.File("toys.ybk"));
     Choose(0);
-    EXPECT_EQ(boxes.shown.takeFirst(), "Profile could not be loaded; it may be missing or corrupt.");
+    EXPECT_EQ(boxes.shown.takeFirst(),
+              "Profile could not be loaded; it may be missing or corrupt.");
     List().setCurrentIndex(0);
     form->SpeedButton3()->click();
     EXPECT_EQ(ListFile(), QByteArray("\r\n"));
@@ -294,7 +296,8 @@ TEST_F(ProfilesTest, AMissingProfileListFailsChoosingAndDeletingButNotSaving)
     SaveAs(folder.File("toys.ybk"));
     QFile::remove(folder.File("mpl.mpl"));
     Choose(0);
-    EXPECT_EQ(boxes.shown.takeFirst(), "Profile could not be loaded; it may be missing or corrupt.");
+    EXPECT_EQ(boxes.shown.takeFirst(),
+              "Profile could not be loaded; it may be missing or corrupt.");
     List().setCurrentIndex(0);
     form->SpeedButton3()->click();
     EXPECT_EQ(boxes.shown.takeFirst(), "The current profile could not be deleted, sorry.");
@@ -343,7 +346,12 @@ TEST_F(ProfilesTest, ANewListThatCannotBeSavedReportsTheErrorTextAndSparesThePro
 
 TEST_F(ProfilesTest, TheSpeedButtonsSitAtTheTopAndNeverTakeTheFocus)
 {
-    struct Expected { QToolButton *button; int left; const char *hint; bool shown; };
+    struct Expected {
+        QToolButton *button;
+        int left;
+        const char *hint;
+        bool shown;
+    };
     const Expected expected[] = {
         {form->SpeedButton4(), 403, "Create a New Yearnbox", false},
         {form->SpeedButton1(), 426, "Save this Profile", true},

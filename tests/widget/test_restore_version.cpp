@@ -46,7 +46,10 @@ TEST(VersionSummary, CountsItemsAndNamesTheFirstDifferences)
         {{kKite, kBall}, {"Kite", "Ball"}, 2, {}},
         {{kKite, kBall}, {"Kite"}, 2, {"+Ball"}},
         {{kKite}, {"Kite", "Ball", "Book"}, 1, {"\u2212Ball", "\u2212Book"}},
-        {{kBook, kBall, kKite, kBook}, {"Kite", "Ball", "Drum"}, 4, {"+Book", "+Book", "\u2212Drum"}},
+        {{kBook, kBall, kKite, kBook},
+         {"Kite", "Ball", "Drum"},
+         4,
+         {"+Book", "+Book", "\u2212Drum"}},
         {{kBall, kBall, kBall, kBall}, {}, 4, {"+Ball", "+Ball", "+Ball"}},
         {{"\"A, b\",,,1,,0,False"}, {}, 1, {"+A, b"}},
     };
@@ -73,7 +76,8 @@ TEST(VersionSummary, AVersionThatWouldNotLoadIsUnreadableAtItsLine)
         {{kKite + ",extra"}, 1, "Cell out of bounds (7, 0)"},
     };
     for (const Case &c : cases) {
-        const TVersionSummary summary = SummarizeVersion(ProfileBytes(c.version), {"Kite"}, ItemColumns());
+        const TVersionSummary summary =
+            SummarizeVersion(ProfileBytes(c.version), {"Kite"}, ItemColumns());
         EXPECT_TRUE(summary.unreadable);
         EXPECT_EQ(summary.failedLine, c.line);
         EXPECT_EQ(summary.failure, c.failure);
@@ -83,8 +87,10 @@ TEST(VersionSummary, AVersionThatWouldNotLoadIsUnreadableAtItsLine)
         SummarizeVersionFile(folder.File("gone.ybk"), {}, ItemColumns());
     EXPECT_TRUE(missing.unreadable);
     EXPECT_EQ(missing.failedLine, 0);
-    EXPECT_EQ(UnreadableVersionText("12/7/2026 10:04:05", {0, {}, true, 3, "'x' is not a valid integer value"}),
-              "The version saved 12/7/2026 10:04:05 cannot be read: line 3: 'x' is not a valid integer value");
+    EXPECT_EQ(UnreadableVersionText("12/7/2026 10:04:05",
+                                    {0, {}, true, 3, "'x' is not a valid integer value"}),
+              "The version saved 12/7/2026 10:04:05 cannot be read: line 3: 'x' is not a valid "
+              "integer value");
 }
 
 TEST(VersionSummary, AFieldExcerptIsItsFirstTwentyCharactersOnOneLine)
@@ -128,7 +134,8 @@ TEST(RestoreVersion, ARestoreLoadsAndSavesTheVersionAndCanBeUndone)
         // Nothing read yet: the versions are told as the dialog goes on.
         shown << versions.topLevelItem(0)->text(1);
         // Dated as the items are: the user's short date with all four digits of the year.
-        EXPECT_TRUE(versions.topLevelItem(0)->text(0).startsWith(QDate::currentDate().toString(ShortDateFormat())));
+        EXPECT_TRUE(versions.topLevelItem(0)->text(0).startsWith(
+            QDate::currentDate().toString(ShortDateFormat())));
         while (restore.SummarizeNext()) {
         }
         for (int i = 0; i < versions.topLevelItemCount(); ++i)

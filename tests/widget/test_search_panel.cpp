@@ -23,7 +23,10 @@ const char kNoResults[] = "No results were found.";
 
 class SearchPanelTest : public TMainWindowTest {
 protected:
-    void WaitFor(QTimer *timer) { ASSERT_TRUE(WaitUntil([&] { return !timer->isActive(); }, 5000)); }
+    void WaitFor(QTimer *timer)
+    {
+        ASSERT_TRUE(WaitUntil([&] { return !timer->isActive(); }, 5000));
+    }
     void Press(QPushButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
     // Presses a search button with word in the search box; answers the row
     // then selected and whether the message was shown.
@@ -42,7 +45,8 @@ protected:
 
 QString Item(const char *name, const char *notes)
 {
-    return QStringLiteral("%1,%2,$1,1,12/7/2026,0,False").arg(QLatin1String(name), QLatin1String(notes));
+    return QStringLiteral("%1,%2,$1,1,12/7/2026,0,False")
+        .arg(QLatin1String(name), QLatin1String(notes));
 }
 
 } // namespace
@@ -50,23 +54,23 @@ QString Item(const char *name, const char *notes)
 TEST_F(SearchPanelTest, StepsThroughWholeWordHitsWithoutWrappingAround)
 {
     ShowWith({Item("lamp", ""), Item("red bike", "fast  and light"), Item("kite", "bike  bell"),
-           Item("blue bike", "bike"), Item("lampshade", "")});
+              Item("blue bike", "bike"), Item("lampshade", "")});
     QPushButton *newSearch = form->BitBtn5();
     QPushButton *findNext = form->BitBtn6();
-    struct Row { QPushButton *button; const char *word; int row; bool missed; int next; };
+    struct Row {
+        QPushButton *button;
+        const char *word;
+        int row;
+        bool missed;
+        int next;
+    };
     const Row rows[] = {
-        {newSearch, "BIKE", 1, false, 2},
-        {findNext, "BIKE", 2, false, 3},
-        {findNext, "bike", 3, false, 4},
-        {findNext, "bike", 3, true, 4},
-        {findNext, "bike", 3, true, 4},
-        {newSearch, "bike", 1, false, 2},
-        {newSearch, "red bike", 1, true, 2},
-        {newSearch, "light", 1, false, 2},
-        {newSearch, "", 1, false, 2},
-        {findNext, "", 1, false, 2},
-        {newSearch, "LAMP", 0, false, 1},
-        {newSearch, "nothing", 0, true, 1},
+        {newSearch, "BIKE", 1, false, 2},    {findNext, "BIKE", 2, false, 3},
+        {findNext, "bike", 3, false, 4},     {findNext, "bike", 3, true, 4},
+        {findNext, "bike", 3, true, 4},      {newSearch, "bike", 1, false, 2},
+        {newSearch, "red bike", 1, true, 2}, {newSearch, "light", 1, false, 2},
+        {newSearch, "", 1, false, 2},        {findNext, "", 1, false, 2},
+        {newSearch, "LAMP", 0, false, 1},    {newSearch, "nothing", 0, true, 1},
     };
     for (const Row &row : rows) {
         const auto [selected, missed] = Search(row.button, QString::fromLatin1(row.word));

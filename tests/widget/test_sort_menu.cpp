@@ -49,8 +49,8 @@ protected:
     void ClickHeaderOf(int column)
     {
         const QRect header = Grid().HeaderRect();
-        const QRect rect = Grid().ColumnRect(*Grid().Columns().Item(column), header.top(),
-                                             header.height());
+        const QRect rect =
+            Grid().ColumnRect(*Grid().Columns().Item(column), header.top(), header.height());
         QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, rect.center());
     }
     QStringList Names()
@@ -107,7 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
         TSortCase{"PriceOnce", false, icPrice, "Price", 1, {"Yoyo", "Kite", "Ball"}},
         TSortCase{"PriceTwiceReverses", false, icPrice, "Price", 2, {"Ball", "Kite", "Yoyo"}},
         TSortCase{"PriorityOnce", false, icPriority, "Priority", 1, {"Yoyo", "Kite", "Ball"}},
-        TSortCase{"PriorityTwiceReverses", false, icPriority, "Priority", 2, {"Ball", "Kite", "Yoyo"}},
+        TSortCase{
+            "PriorityTwiceReverses", false, icPriority, "Priority", 2, {"Ball", "Kite", "Yoyo"}},
         TSortCase{"AfterAHeaderClickReverses", true, icName, "Name", 1, {"Yoyo", "Kite", "Ball"}}),
     [](const auto &info) { return std::string(info.param.name); });
 

@@ -63,8 +63,8 @@ TEST_F(StartupTest, ClosingDoesNotSaveTheList)
 
 TEST_F(StartupTest, AnExistingBlankProfileIsLoadedAndItsMarkedRowsTurnYellow)
 {
-    folder.Write("blank.yearnbox", ProfileBytes({"Kite,red,$20,2,12/7/2026,0,True",
-                                                 "Ball,,$5,1,12/7/2026,0,False"}));
+    folder.Write("blank.yearnbox",
+                 ProfileBytes({"Kite,red,$20,2,12/7/2026,0,True", "Ball,,$5,1,12/7/2026,0,False"}));
     auto form = Start();
     TLatticeGrid *grid = form->LatticeGrid1();
     ASSERT_EQ(grid->RowCount(), 2);
@@ -91,7 +91,8 @@ TEST_F(StartupTest, StoredSettingsSetTheSizeAndTheFlag)
 
 TEST_F(StartupTest, BadSettingsLeaveTheDesignSizeAndTheFlag)
 {
-    const QByteArray cases[] = {"500\r\nwide\r\n0\r\n", "500\r\n700\r\n", "", "\xFF\x00\x13garbage"};
+    const QByteArray cases[] = {"500\r\nwide\r\n0\r\n", "500\r\n700\r\n", "",
+                                "\xFF\x00\x13garbage"};
     for (const QByteArray &content : cases) {
         WriteLines("settings.yearnbox", content);
         auto form = Start();
@@ -144,7 +145,8 @@ TEST_F(StartupTest, ACommandLineFileThatCannotBeLoadedStartsWithTheBlankProfileA
     };
     const TCase cases[] = {
         {"missing", folder.File("gone.ybk"), {}},
-        {"eighth field", folder.File("bad.ybk"), ProfileBytes({"a,b,c,1,d,0,False", "a,b,c,1,d,0,False,x"})},
+        {"eighth field", folder.File("bad.ybk"),
+         ProfileBytes({"a,b,c,1,d,0,False", "a,b,c,1,d,0,False,x"})},
         {"priority abc", folder.File("abc.ybk"), ProfileBytes({"a,b,c,abc,d,0,False"})},
         {"a folder", folder.Path(), {}},
         {"a device", QStringLiteral("/dev/zero"), {}},
@@ -170,7 +172,8 @@ TEST_F(StartupTest, ACommandLineFileThatCannotBeLoadedStartsWithTheBlankProfileA
         EXPECT_TRUE(boxes.shown.isEmpty());
         form->show();
         ASSERT_TRUE(WaitUntil([&] { return !boxes.shown.isEmpty(); }, 2000));
-        EXPECT_EQ(boxes.shown, QStringList{"Profile could not be loaded; it may be missing or corrupt."});
+        EXPECT_EQ(boxes.shown,
+                  QStringList{"Profile could not be loaded; it may be missing or corrupt."});
         form->close();
         EXPECT_EQ(folder.Read("blank.yearnbox"), blank);
         if (!c.bytes.isEmpty()) {

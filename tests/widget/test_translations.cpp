@@ -98,13 +98,13 @@ QStringList ClippedCaptions(const QWidget &window)
         bool fits;
         if (qobject_cast<const QCheckBox *>(button)) {
             // Left-aligned beside the box, up to the button's edge.
-            const QRect inside = button->style()->subElementRect(QStyle::SE_CheckBoxContents,
-                                                                 &option, button);
+            const QRect inside =
+                button->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, button);
             fits = inside.left() + ink <= button->width();
         } else {
             // The icon and the text centred inside the frame.
-            const QRect inside = button->style()->subElementRect(QStyle::SE_PushButtonContents,
-                                                                 &option, button);
+            const QRect inside =
+                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
             const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
             fits = icon + ink <= inside.width();
         }

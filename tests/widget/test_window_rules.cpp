@@ -16,19 +16,19 @@ struct SizeCase {
 TEST(FormCanResize, KeepsTheOuterSizeWithinItsLimits)
 {
     const SizeCase cases[] = {
-        {640, 450, true, 643, 450},   // too narrow: widened
-        {700, 380, true, 700, 396},   // too low: raised
-        {700, 600, true, 700, 559},   // too high: lowered
-        {1000, 450, false, 0, 0},     // too wide: never narrowed
-        {640, 396, false, 0, 0},      // widening needs a height above 396
-        {643, 380, false, 0, 0},      // raising needs a width above 643
-        {950, 600, false, 0, 0},      // lowering needs a width below 950
-        {640, 380, false, 0, 0},      // both too small
-        {1000, 600, false, 0, 0},     // both too large
-        {643, 396, true, 643, 396},   // the smallest size
-        {950, 559, true, 950, 559},   // the largest size
-        {667, 433, true, 667, 433},   // the design size
-        {600, 700, true, 643, 559},   // widened first, then lowered
+        {640, 450, true, 643, 450}, // too narrow: widened
+        {700, 380, true, 700, 396}, // too low: raised
+        {700, 600, true, 700, 559}, // too high: lowered
+        {1000, 450, false, 0, 0},   // too wide: never narrowed
+        {640, 396, false, 0, 0},    // widening needs a height above 396
+        {643, 380, false, 0, 0},    // raising needs a width above 643
+        {950, 600, false, 0, 0},    // lowering needs a width below 950
+        {640, 380, false, 0, 0},    // both too small
+        {1000, 600, false, 0, 0},   // both too large
+        {643, 396, true, 643, 396}, // the smallest size
+        {950, 559, true, 950, 559}, // the largest size
+        {667, 433, true, 667, 433}, // the design size
+        {600, 700, true, 643, 559}, // widened first, then lowered
     };
     for (const SizeCase &c : cases) {
         int w = c.width;
