@@ -19,7 +19,7 @@
 struct TRow;
 class TLtCustomGridControl;
 
-class TListTotals : private IRowsListener {
+class TListTotals final : private IRowsListener {
 public:
     explicit TListTotals(TLtCustomGridControl &grid, QLocale locale = QLocale());
     ~TListTotals();

@@ -300,7 +300,10 @@ TEST(CellSetters, FailedParseKeepsTheValueAndReportsNothing)
         rig.cells.GetCell(column, 0)->SetAsInteger(7);
         rig.log.reports.clear();
         EXPECT_TRUE(RaisesWith<EConvertError>(
-            [&] { rig.cells.GetCell(column, 0)->SetAsString(QString::fromUtf8(text)); }, message));
+            [&, column = column, text = text] {
+                rig.cells.GetCell(column, 0)->SetAsString(QString::fromUtf8(text));
+            },
+            message));
         EXPECT_EQ(rig.cells.GetCell(column, 0)->GetAsInteger(), 7);
         EXPECT_EQ(rig.log.Count(), 0);
     }

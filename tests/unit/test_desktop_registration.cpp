@@ -34,7 +34,8 @@ TDesktopFileType SampleType(const QString &program)
             QStringLiteral("application/x-sample-list"),
             QStringLiteral("*.smp"),
             program,
-            QByteArray("png")};
+            QByteArray("png"),
+            {}};
 }
 
 // The folders of a registration below root, as the tools see them.

@@ -178,7 +178,7 @@ TEST(TextFileParser, StopsAtTheFirstFieldTheTargetRefuses)
         SCOPED_TRACE(name);
         TRecordingTarget target(2);
         EXPECT_TRUE(RaisesWith<ECellOutOfBounds>(
-            [&] { ParseTextFile(chars, kComma, kBar, target); }, message));
+            [&, chars = chars] { ParseTextFile(chars, kComma, kBar, target); }, message));
         EXPECT_EQ(target.rows, rows);
     }
 }
