@@ -2,11 +2,10 @@
 
 #include "app/profile_list.h"
 #include "app/profile_search.h"
-#include "grid/text_file.h"
+#include "bench/listed_copies.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
@@ -21,18 +20,9 @@ int RunFindAllBench(const std::vector<std::string> &args, int runs, const TBench
     const int copies = std::atoi(args[2].c_str());
     const QString word = QString::fromLocal8Bit(args[3].c_str());
     QTemporaryDir folder;
-    const QString blank = folder.filePath(QStringLiteral("blank.yearnbox"));
-    int items = 0;
+    TListedCopies made;
     try {
-        items = int(CountLineFeeds(DecodeTextFile(ReadWholeFile(file)))) * copies;
-        QStringList lines;
-        for (int i = 0; i < copies; ++i) {
-            lines.append(folder.filePath(QStringLiteral("profile%1.ybk").arg(i)));
-            if (!QFile::copy(file, lines.last()))
-                throw EInOutError(QStringLiteral("File could not be copied"));
-        }
-        WriteWholeFile(folder.filePath(QStringLiteral("mpl.mpl")), ProfileListBytes(lines));
-        WriteWholeFile(blank, TextFileOrderMark(TEncodingKind::ekUnicode));
+        made = MakeListedCopies(folder, file, copies);
     } catch (const EYearnboxError &error) {
         std::fprintf(stderr, "%s\n", error.Message().toLocal8Bit().constData());
         return 1;
@@ -41,9 +31,8 @@ int RunFindAllBench(const std::vector<std::string> &args, int runs, const TBench
     const double seconds =
         time([] {},
              [&] {
-                 const QStringList lines =
-                     ReadProfileList(ReadWholeFile(folder.filePath(QStringLiteral("mpl.mpl"))));
-                 findings = FindInProfiles(ProfilesToSearch(lines, blank, blank), word);
+                 const QStringList lines = ReadProfileList(ReadWholeFile(made.list));
+                 findings = FindInProfiles(ProfilesToSearch(lines, made.blank, made.blank), word);
              });
     qsizetype hits = 0;
     for (const TProfileFindings &found : std::as_const(findings)) {
@@ -57,7 +46,7 @@ int RunFindAllBench(const std::vector<std::string> &args, int runs, const TBench
     getrusage(RUSAGE_SELF, &usage);
     std::printf("{\"op\":\"find-all\",\"items\":%d,\"profiles\":%d,\"hits\":%lld,\"seconds\":%.6f,"
                 "\"peak_rss_bytes\":%lld,\"runs\":%d}\n",
-                items, int(findings.size()), static_cast<long long>(hits), seconds,
+                made.items, int(findings.size()), static_cast<long long>(hits), seconds,
                 static_cast<long long>(usage.ru_maxrss) * 1024, runs);
     return 0;
 }

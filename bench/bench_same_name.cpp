@@ -2,11 +2,10 @@
 
 #include "app/profile_list.h"
 #include "app/same_name_search.h"
-#include "grid/text_file.h"
+#include "bench/listed_copies.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -20,19 +19,9 @@ int RunSameNameBench(const std::vector<std::string> &args, int runs, const TBenc
     const int copies = std::atoi(args[2].c_str());
     const QString name = QString::fromLocal8Bit(args[3].c_str());
     QTemporaryDir folder;
-    const QString blank = folder.filePath(QStringLiteral("blank.yearnbox"));
-    const QString list = folder.filePath(QStringLiteral("mpl.mpl"));
-    int items = 0;
+    TListedCopies made;
     try {
-        items = int(CountLineFeeds(DecodeTextFile(ReadWholeFile(file)))) * copies;
-        QStringList lines;
-        for (int i = 0; i < copies; ++i) {
-            lines.append(folder.filePath(QStringLiteral("profile%1.ybk").arg(i)));
-            if (!QFile::copy(file, lines.last()))
-                throw EInOutError(QStringLiteral("File could not be copied"));
-        }
-        WriteWholeFile(list, ProfileListBytes(lines));
-        WriteWholeFile(blank, TextFileOrderMark(TEncodingKind::ekUnicode));
+        made = MakeListedCopies(folder, file, copies);
     } catch (const EYearnboxError &error) {
         std::fprintf(stderr, "%s\n", error.Message().toLocal8Bit().constData());
         return 1;
@@ -42,7 +31,7 @@ int RunSameNameBench(const std::vector<std::string> &args, int runs, const TBenc
     qsizetype profiles = 0;
     const auto look = [&] {
         const QList<TSearchedProfile> searched =
-            ProfilesToSearch(ReadProfileList(ReadWholeFile(list)), blank, blank);
+            ProfilesToSearch(ReadProfileList(ReadWholeFile(made.list)), made.blank, made.blank);
         profiles = searched.size();
         hit = index->Find(searched, name);
     };
@@ -50,6 +39,6 @@ int RunSameNameBench(const std::vector<std::string> &args, int runs, const TBenc
     const double kept = time([] {}, look);
     std::printf("{\"op\":\"same-name\",\"items\":%d,\"profiles\":%d,\"found\":%s,\"seconds\":%.6f,"
                 "\"first_seconds\":%.6f,\"runs\":%d}\n",
-                items, int(profiles), hit ? "true" : "false", kept, first, runs);
+                made.items, int(profiles), hit ? "true" : "false", kept, first, runs);
     return 0;
 }
