@@ -8,21 +8,8 @@
 # a name, back to the first, About opened and closed; the profiles' bytes are
 # checked after each step that saves. With YB_SHOTS set to a folder, the
 # list's menu and the focus on its way are left there as screenshots.
-if [ -z "${YB_ON_OWN_BUS:-}" ]; then
-  for tool in dbus-run-session /usr/libexec/at-spi-bus-launcher; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
-  done
-  /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is missing"; exit 77; }
-  YB_ON_OWN_BUS=1 exec dbus-run-session -- "$0" "$@"
-fi
-source "$(dirname "$0")/xvfb_session.sh"
-client="$(cd "$(dirname "$0")" && pwd)/grid_reader.py"
-reader() { timeout 60 /usr/bin/python3 "$client" "$@"; }
-xvfb_start "$1"
-/usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 >/dev/null 2>&1 &
-bus=$!
-trap 'kill $bus 2>/dev/null || true; cleanup' EXIT
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+source "$(dirname "$0")/atspi_session.sh"
+atspi_start "$1"
 
 kite='Kite,,$200,2,12/7/2026,0,False'
 { printf '\xff\xfe'; printf '%s\r\n' "$kite" | iconv -f UTF-8 -t UTF-16LE; } > toys.ybk

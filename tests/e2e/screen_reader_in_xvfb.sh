@@ -5,24 +5,11 @@
 # headers and cell texts; the focus heard as the selection moves; a mark
 # toggled, a priority set and an item deleted through the accessibility
 # actions, each saved at once.
-if [ -z "${YB_ON_OWN_BUS:-}" ]; then
-  for tool in dbus-run-session /usr/libexec/at-spi-bus-launcher; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
-  done
-  /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is missing"; exit 77; }
-  YB_ON_OWN_BUS=1 exec dbus-run-session -- "$0" "$@"
-fi
-source "$(dirname "$0")/xvfb_session.sh"
-client="$(cd "$(dirname "$0")" && pwd)/grid_reader.py"
-reader() { timeout 60 /usr/bin/python3 "$client" "$@"; }
-xvfb_start "$1"
-/usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 >/dev/null 2>&1 &
-bus=$!
-trap 'kill $bus 2>/dev/null || true; cleanup' EXIT
+source "$(dirname "$0")/atspi_session.sh"
+atspi_start "$1"
 kite='Kite,red,$20,2,12/7/2026,0,False'
 ball='Ball,,$5,3,12/8/2026,0,True'
 { printf '\xff\xfe'; printf '%s\r\n' "$kite" "$ball" | iconv -f UTF-8 -t UTF-16LE; } > blank.yearnbox
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 app_start
 
 read=$(reader read)
