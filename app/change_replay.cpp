@@ -1,7 +1,7 @@
 #include "app/change_replay.h"
 
 #include "app/item_columns.h"
-#include "grid/grid_control.h"
+#include "grid_core/grid_control.h"
 
 namespace {
 // Name, notes, price, priority and date added tell one item from another;

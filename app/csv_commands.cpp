@@ -4,7 +4,7 @@
 #include "app/item_columns.h"
 #include "app/profile_backups.h"
 #include "app/profile_extension.h"
-#include "grid/text_file.h"
+#include "grid_core/text_file.h"
 #include "platform/conversions.h"
 #include "platform/errors.h"
 #include "platform/file_identity.h"

@@ -2,8 +2,8 @@
 
 #include "app/csv_text.h"
 #include "app/item_columns.h"
-#include "grid/grid_control.h"
-#include "grid/text_arena.h"
+#include "grid_core/grid_control.h"
+#include "grid_core/text_arena.h"
 #include "platform/conversions.h"
 #include "platform/errors.h"
 #include "platform/files.h"

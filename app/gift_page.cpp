@@ -2,11 +2,11 @@
 
 #include "app/item_columns.h"
 #include "app/print_document.h"
-#include "grid/cell.h"
-#include "grid/columns/accessible_texts.h"
-#include "grid/columns/column_kinds.h"
-#include "grid/columns/custom_column.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_core/cell.h"
+#include "grid_window/accessible_texts.h"
+#include "grid_window/column_kinds.h"
+#include "grid_window/custom_column.h"
+#include "grid_window/lattice_grid.h"
 
 #include <QCoreApplication>
 

@@ -6,7 +6,7 @@
 #include "app/list_totals.h"
 #include "app/print_document.h"
 #include "app/profile_list.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 

@@ -4,7 +4,7 @@
 #include "app/item_history.h"
 #include "app/item_transfer.h"
 #include "app/main_window.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>

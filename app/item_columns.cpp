@@ -2,8 +2,8 @@
 
 #include "app/glyphs.h"
 #include "app/program_fonts.h"
-#include "grid/columns/column_kinds.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/column_kinds.h"
+#include "grid_window/lattice_grid.h"
 
 #include <QCoreApplication>
 

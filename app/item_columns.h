@@ -2,7 +2,7 @@
 // The seven columns of the item grid, in index order (position = index):
 // 0 name, 1 notes, 2 price, 3 priority, 4 date added, 5 delete button, 6 mark.
 
-#include "grid/described_columns.h"
+#include "grid_core/described_columns.h"
 
 #include <vector>
 

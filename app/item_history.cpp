@@ -2,7 +2,7 @@
 
 #include "app/change_replay.h"
 
-#include "grid/grid_control.h"
+#include "grid_core/grid_control.h"
 
 #include <QCoreApplication>
 #include <QScopeGuard>

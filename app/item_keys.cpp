@@ -1,7 +1,7 @@
 #include "app/item_keys.h"
 
 #include "app/item_columns.h"
-#include "grid/columns/typed_text.h"
+#include "grid_window/typed_text.h"
 
 TItemKey ItemKeyFor(int key, Qt::KeyboardModifiers modifiers, const QString &text,
                     const TItemKeyContext &context)

@@ -1,7 +1,7 @@
 #include "app/item_transfer.h"
 
 #include "app/item_history.h"
-#include "grid/grid_control.h"
+#include "grid_core/grid_control.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #include "app/list_totals.h"
 
 #include "app/item_columns.h"
-#include "grid/grid_control.h"
+#include "grid_core/grid_control.h"
 
 TListTotals::TListTotals(TLtCustomGridControl &grid, QLocale locale)
     : grid_(grid), totals_(std::move(locale))

@@ -12,7 +12,7 @@
 // a count reads every row once and fills a plain table, with no lookup.
 
 #include "app/price_totals.h"
-#include "grid/rows_listener.h"
+#include "grid_core/rows_listener.h"
 
 #include <vector>
 

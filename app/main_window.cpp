@@ -15,7 +15,7 @@
 #include "app/settings.h"
 #include "app/tab_stops.h"
 #include "app/window_size_rules.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "platform/conversions.h"
 #include "platform/errors.h"
 #include "platform/file_dialog.h"

@@ -8,7 +8,7 @@
 #include "app/item_columns.h"
 #include "app/main_window.h"
 #include "app/profile_list.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "platform/errors.h"
 #include "platform/message_box.h"
 #include "platform/modal_windows.h"

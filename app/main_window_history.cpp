@@ -9,7 +9,7 @@
 #include "app/restore_dialog.h"
 #include "app/row_marks.h"
 #include "app/version_summary.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "platform/errors.h"
 #include "platform/modal_windows.h"
 

@@ -10,7 +10,7 @@
 #include "app/main_window.h"
 #include "app/program_fonts.h"
 #include "app/sliding_panel.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "resources/resources.h"
 
 #include <QComboBox>

@@ -6,8 +6,8 @@
 #include "app/application.h"
 #include "app/item_columns.h"
 #include "app/main_window.h"
-#include "grid/columns/lattice_grid.h"
-#include "grid/link_spans.h"
+#include "grid_core/link_spans.h"
+#include "grid_window/lattice_grid.h"
 
 #include <QClipboard>
 #include <QDesktopServices>

@@ -7,7 +7,7 @@
 #include "app/cell_matches.h"
 #include "app/item_columns.h"
 #include "app/main_window.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "platform/message_box.h"
 
 #include <QLineEdit>

@@ -13,7 +13,7 @@
 #include "app/print_document.h"
 #include "app/row_marks.h"
 #include "app/summary_dialog.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "platform/conversions.h"
 #include "platform/errors.h"
 #include "platform/file_dialog.h"

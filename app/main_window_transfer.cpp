@@ -9,7 +9,7 @@
 #include "app/main_window.h"
 #include "app/profile_list.h"
 #include "app/profile_search.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "platform/errors.h"
 #include "platform/message_box.h"
 

@@ -2,12 +2,12 @@
 
 #include "app/item_columns.h"
 #include "app/program_fonts.h"
-#include "grid/cell.h"
-#include "grid/columns/cell_info.h"
-#include "grid/columns/column_displays.h"
-#include "grid/columns/column_kinds.h"
-#include "grid/columns/lattice_grid.h"
-#include "grid/columns/text_areas.h"
+#include "grid_core/cell.h"
+#include "grid_window/cell_info.h"
+#include "grid_window/column_displays.h"
+#include "grid_window/column_kinds.h"
+#include "grid_window/lattice_grid.h"
+#include "grid_window/text_areas.h"
 
 #include <QTextLayout>
 

@@ -9,7 +9,7 @@
 // rows on pages, PaintPrintPages (print_painter.h) draws them.
 
 #include "app/print_layout.h"
-#include "grid/columns/column_types.h"
+#include "grid_window/column_types.h"
 
 #include <QFont>
 #include <QList>

@@ -1,9 +1,9 @@
 #include "app/print_painter.h"
 
 #include "app/row_marks.h"
-#include "grid/columns/colors.h"
-#include "grid/columns/column_displays.h"
-#include "grid/columns/custom_column.h"
+#include "grid_window/colors.h"
+#include "grid_window/column_displays.h"
+#include "grid_window/custom_column.h"
 
 #include <QCoreApplication>
 #include <QPaintDevice>

@@ -4,7 +4,7 @@
 #include "app/item_columns.h"
 #include "app/profile_list.h"
 #include "app/profiles.h"
-#include "grid/text_file.h"
+#include "grid_core/text_file.h"
 #include "platform/conversions.h"
 #include "platform/errors.h"
 #include "platform/files.h"

@@ -6,7 +6,7 @@
 #include "app/profiles.h"
 
 #include "app/row_marks.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 

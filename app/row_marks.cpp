@@ -1,7 +1,7 @@
 #include "app/row_marks.h"
 
 #include "app/item_columns.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 
 void ColourRowForMark(TLatticeGrid &grid, int row, bool marked)
 {

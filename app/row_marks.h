@@ -2,7 +2,7 @@
 // Marks: a row's mark is the boolean in its check-box column, and a marked
 // row is yellow across all seven cells, an unmarked one white.
 
-#include "grid/grid_types.h"
+#include "grid_core/grid_types.h"
 
 class TLatticeGrid;
 

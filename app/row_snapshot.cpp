@@ -1,6 +1,6 @@
 #include "app/row_snapshot.h"
 
-#include "grid/grid_control.h"
+#include "grid_core/grid_control.h"
 
 TRowSnapshot TakeRow(TLtCustomGridControl &grid, int row)
 {

@@ -2,7 +2,7 @@
 // A row of the item grid as text and colour per cell (index order): enough to
 // put an item back exactly as it was, marks and their colours included.
 
-#include "grid/grid_types.h"
+#include "grid_core/grid_types.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "app/same_name_search.h"
 
-#include "grid/text_file.h"
+#include "grid_core/text_file.h"
 #include "platform/errors.h"
 #include "platform/file_identity.h"
 #include "platform/files.h"

@@ -1,10 +1,10 @@
 #include "app/version_summary.h"
 
-#include "grid/cell.h"
-#include "grid/cell_columns.h"
-#include "grid/cells.h"
-#include "grid/text_file.h"
-#include "grid/visible_text.h"
+#include "grid_core/cell.h"
+#include "grid_core/cell_columns.h"
+#include "grid_core/cells.h"
+#include "grid_core/text_file.h"
+#include "grid_core/visible_text.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 

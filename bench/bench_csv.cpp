@@ -9,7 +9,7 @@
 
 #include "app/csv_commands.h"
 #include "app/item_columns.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 
 #include <QFile>
 #include <QTemporaryDir>

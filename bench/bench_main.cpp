@@ -42,7 +42,7 @@
 #include "bench/bench_totals.h"
 #include "bench/bench_window.h"
 #include "bench/huge_cell.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "platform/errors.h"
 
 #include <QApplication>

@@ -9,7 +9,7 @@
 
 #include "app/item_columns.h"
 #include "app/print_output.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 

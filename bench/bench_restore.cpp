@@ -14,7 +14,7 @@
 #include "app/restore_dialog.h"
 #include "bench/bench_timing.h"
 #include "bench/bench_window.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "platform/content_hash.h"
 #include "platform/errors.h"
 #include "platform/files.h"

@@ -2,7 +2,7 @@
 #include "bench/bench_timing.h"
 
 #include "app/item_columns.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 
 #include <QApplication>
 #include <QKeyEvent>

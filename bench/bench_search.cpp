@@ -2,7 +2,7 @@
 
 #include "app/main_window.h"
 #include "bench/bench_window.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "platform/message_box.h"
 
 #include <QLineEdit>

@@ -12,7 +12,7 @@
 
 #include "app/item_columns.h"
 #include "app/list_totals.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "platform/errors.h"
 
 #include <cstdio>

@@ -1,7 +1,7 @@
 #include "bench/listed_copies.h"
 
 #include "app/profile_list.h"
-#include "grid/text_file.h"
+#include "grid_core/text_file.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 

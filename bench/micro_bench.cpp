@@ -1,8 +1,8 @@
 // Microbenchmarks of the data core's hot paths: parsing and encoding fields,
 // creating cells and looking cells up.
 
-#include "grid/cells.h"
-#include "grid/text_file.h"
+#include "grid_core/cells.h"
+#include "grid_core/text_file.h"
 #include "platform/errors.h"
 #include "tests/support/cells_fake_columns.h"
 

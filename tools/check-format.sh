@@ -3,5 +3,5 @@
 # names what would change.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-find app bench grid platform resources tests -name '*.cpp' -o -name '*.h' | sort |
+find app bench grid_core grid_window platform resources tests -name '*.cpp' -o -name '*.h' | sort |
   xargs clang-format --dry-run -Werror

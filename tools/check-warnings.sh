@@ -10,7 +10,7 @@ python3 - "$(nproc)" <<'PY'
 import concurrent.futures, json, os, shlex, subprocess, sys
 
 root = os.getcwd()
-own = tuple(os.path.join(root, d) + os.sep for d in ("app", "bench", "grid", "platform", "resources", "tests"))
+own = tuple(os.path.join(root, d) + os.sep for d in ("app", "bench", "grid_core", "grid_window", "platform", "resources", "tests"))
 
 
 def clang_command(entry):

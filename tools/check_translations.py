@@ -18,7 +18,7 @@ import xml.etree.ElementTree as ET
 PLACEHOLDER = re.compile(r'%(?:L?\d{1,2}|n)')
 # "&Ok": an ampersand before a letter, not a doubled one.
 ACCELERATOR = re.compile(r'(?<!&)&(?=[^&\s])')
-SOURCE_FOLDERS = ('app', 'grid', 'platform')
+SOURCE_FOLDERS = ('app', 'grid_core', 'grid_window', 'platform')
 
 
 def placeholders(text):

@@ -5,7 +5,7 @@
 // save must load back to a grid that saves the same text: a load never keeps
 // something that a save cannot write back.
 
-#include "grid/text_file.h"
+#include "grid_core/text_file.h"
 #include "platform/errors.h"
 #include "tests/support/cells_test_grid.h"
 

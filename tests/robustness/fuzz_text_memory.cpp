@@ -4,7 +4,7 @@
 // fuzz_text_file.cpp: an input ends in a loaded grid or a program error,
 // whatever the grid holds saves, and that save loads back to the same text.
 
-#include "grid/text_file.h"
+#include "grid_core/text_file.h"
 #include "platform/errors.h"
 #include "tests/support/cells_test_grid.h"
 

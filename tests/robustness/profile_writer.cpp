@@ -5,7 +5,7 @@
 // kills it knows the saving has begun. It dies with the process that
 // started it.
 
-#include "grid/grid_control.h"
+#include "grid_core/grid_control.h"
 #include "platform/errors.h"
 #include "tests/robustness/generation_list.h"
 #include "tests/support/cells_test_grid.h"

@@ -5,7 +5,7 @@
 // byte for byte as it was. Where no tmpfs can be mounted the tests are skipped.
 
 #include "app/main_window.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "tests/support/cells_expect.h"
 #include "tests/support/recorded_message_boxes.h"
 #include "tests/support/scripted_file_dialogs.h"

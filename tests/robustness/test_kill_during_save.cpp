@@ -11,7 +11,7 @@
 // other moment leaves nothing. Those files are never read and never replace
 // the profile, and nothing else ever appears in the folder.
 
-#include "grid/grid_control.h"
+#include "grid_core/grid_control.h"
 #include "platform/files.h"
 #include "tests/robustness/generation_list.h"
 #include "tests/support/cells_test_grid.h"

@@ -5,7 +5,7 @@
 #include "app/item_transfer.h"
 #include "app/main_window.h"
 #include "app/profile_search.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "tests/support/recorded_message_boxes.h"
 #include "tests/support/scripted_file_dialogs.h"
 #include "tests/support/small_disk.h"

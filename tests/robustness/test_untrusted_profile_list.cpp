@@ -3,7 +3,7 @@
 // bytes. Neither loses the list in use nor stops the program.
 
 #include "app/main_window.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "tests/support/cells_expect.h"
 #include "tests/support/recorded_message_boxes.h"
 #include "tests/support/scripted_file_dialogs.h"

@@ -7,9 +7,9 @@
 // A column is added to the collection first and then announced to the store,
 // the order in which the grid's collection reports its changes.
 
-#include "grid/cells.h"
-#include "grid/cells_host.h"
-#include "grid/grid_columns.h"
+#include "grid_core/cells.h"
+#include "grid_core/cells_host.h"
+#include "grid_core/grid_columns.h"
 
 #include <functional>
 #include <utility>

@@ -3,7 +3,7 @@
 // counting what it is told: cell changes, row replacements, and its own
 // AddRow and ClearRows.
 
-#include "grid/grid_control.h"
+#include "grid_core/grid_control.h"
 #include "tests/support/cells_fake_columns.h"
 
 class TTestGrid : public TLtCustomGridControl {

@@ -4,7 +4,7 @@
 // share. A test writes its files into folder, then shows the window.
 
 #include "app/main_window.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "tests/support/recorded_message_boxes.h"
 #include "tests/support/scripted_file_dialogs.h"
 #include "tests/support/scripted_modal_windows.h"

@@ -1,9 +1,9 @@
 // The column's own editor: which kinds have one, its life with the column,
 // what the column's BeginEditing sets on it, and how long a text it opens on.
 
-#include "grid/cell.h"
-#include "grid/columns/column_kinds.h"
-#include "grid/columns/editor_text.h"
+#include "grid_core/cell.h"
+#include "grid_window/column_kinds.h"
+#include "grid_window/editor_text.h"
 #include "tests/support/cells_test_grid.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The cell store: cell classes and their conversions, change reports, row and
 // column operations, tree rows, and text access by coordinates.
 
-#include "grid/cells.h"
-#include "grid/grid_control.h"
+#include "grid_core/cells.h"
+#include "grid_core/grid_control.h"
 #include "platform/conversions.h"
 #include "platform/errors.h"
 #include "tests/support/cells_allocation_count.h"

@@ -2,8 +2,8 @@
 // on resizing, and the cell store following the collection.
 
 #include "app/item_columns.h"
-#include "grid/columns/column_kinds.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/column_kinds.h"
+#include "grid_window/lattice_grid.h"
 
 #include <gtest/gtest.h>
 

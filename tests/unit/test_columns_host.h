@@ -2,7 +2,7 @@
 // A grid stand-in for the columns collection: settable geometry, and a record
 // of everything the collection reports.
 
-#include "grid/columns/columns.h"
+#include "grid_window/columns.h"
 
 #include <vector>
 

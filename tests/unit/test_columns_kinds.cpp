@@ -3,8 +3,8 @@
 
 #include "test_columns_host.h"
 
-#include "grid/columns/column_displays.h"
-#include "grid/columns/column_kinds.h"
+#include "grid_window/column_displays.h"
+#include "grid_window/column_kinds.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Where the in-place editor lies over its cell.
 
-#include "grid/columns/editor_rect.h"
+#include "grid_window/editor_rect.h"
 
 #include <gtest/gtest.h>
 

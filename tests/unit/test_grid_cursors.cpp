@@ -1,6 +1,6 @@
 // The grid's cursors come from the program's own bitmaps, hot spot included.
 
-#include "grid/columns/grid_cursors.h"
+#include "grid_window/grid_cursors.h"
 
 #include <gtest/gtest.h>
 

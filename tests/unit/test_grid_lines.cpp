@@ -1,7 +1,7 @@
 // Grid lines as geometry: the spaces each style and option takes from a cell,
 // the strips the lines cover, and the colour of the lines of empty lines.
 
-#include "grid/columns/grid_lines.h"
+#include "grid_window/grid_lines.h"
 
 #include <gtest/gtest.h>
 

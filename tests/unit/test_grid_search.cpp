@@ -1,7 +1,7 @@
 // The grid's own searches on its data side: the matching rules, type-ahead
 // with its pause, SearchNext and FindText.
 
-#include "grid/grid_search.h"
+#include "grid_core/grid_search.h"
 #include "tests/support/cells_test_grid.h"
 
 #include <gtest/gtest.h>

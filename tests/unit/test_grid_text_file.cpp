@@ -2,7 +2,7 @@
 // what survives a round trip, how files are read, and what a failed load or
 // save leaves behind.
 
-#include "grid/grid_control.h"
+#include "grid_core/grid_control.h"
 #include "platform/conversions.h"
 #include "platform/errors.h"
 #include "tests/support/cells_expect.h"

@@ -1,6 +1,6 @@
 // Where the addresses of a cell's text lie, and what a browser is given.
 
-#include "grid/link_spans.h"
+#include "grid_core/link_spans.h"
 
 #include <gtest/gtest.h>
 

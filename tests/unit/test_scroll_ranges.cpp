@@ -1,7 +1,7 @@
 // The scroll ranges: rows that fit, the highest positions and the horizontal
 // page, against numbers worked out by hand.
 
-#include "grid/columns/scroll_ranges.h"
+#include "grid_window/scroll_ranges.h"
 
 #include <gtest/gtest.h>
 

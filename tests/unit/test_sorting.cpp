@@ -2,8 +2,8 @@
 // comparison pair, the reversal rule and the sorted marker of the store, and
 // the grid's sort with its events and selection.
 
-#include "grid/quicksort.h"
-#include "grid/sort_keys.h"
+#include "grid_core/quicksort.h"
+#include "grid_core/sort_keys.h"
 #include "platform/errors.h"
 #include "tests/support/cells_fake_columns.h"
 #include "tests/support/cells_test_grid.h"

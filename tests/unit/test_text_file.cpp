@@ -1,6 +1,6 @@
 // The text format's pure halves: field encoding, file bytes, and the parser.
 
-#include "grid/text_file.h"
+#include "grid_core/text_file.h"
 #include "platform/errors.h"
 #include "tests/support/cells_expect.h"
 

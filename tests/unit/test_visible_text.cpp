@@ -1,8 +1,8 @@
 // How much of a text an area can show, and the start of a cell's text read
 // without the rest, for every way a cell holds its text.
 
-#include "grid/cell.h"
-#include "grid/visible_text.h"
+#include "grid_core/cell.h"
+#include "grid_core/visible_text.h"
 #include "tests/support/cells_test_grid.h"
 
 #include <QTemporaryDir>

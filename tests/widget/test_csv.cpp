@@ -7,7 +7,7 @@
 #include "app/csv_text.h"
 #include "app/item_columns.h"
 #include "app/profile_backups.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "platform/errors.h"
 #include "tests/support/temp_folder.h"
 

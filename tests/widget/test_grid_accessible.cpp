@@ -4,8 +4,8 @@
 
 #include "app/item_columns.h"
 #include "app/main_window.h"
-#include "grid/columns/accessible_texts.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/accessible_texts.h"
+#include "grid_window/lattice_grid.h"
 #include "platform/errors.h"
 #include "tests/support/main_window_test.h"
 

@@ -3,8 +3,8 @@
 // column 1 x 81..160; row 0 spans y 19..34, row 1 y 35..50, and the first
 // empty line y 51..66.
 
-#include "grid/columns/column_kinds.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/column_kinds.h"
+#include "grid_window/lattice_grid.h"
 
 #include <QApplication>
 #include <QEvent>

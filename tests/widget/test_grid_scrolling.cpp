@@ -3,7 +3,7 @@
 // scroll bar's messages and rolling with the middle button.
 
 #include "app/main_window.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "tests/support/main_window_test.h"
 
 #include <QApplication>

@@ -3,9 +3,9 @@
 // the window is active. Three 80-pixel columns inside a one-pixel frame under
 // an 18-pixel header: column 2 starts at x 161, the hint point is (161, 21).
 
-#include "grid/columns/column_kinds.h"
-#include "grid/columns/hint_window.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/column_kinds.h"
+#include "grid_window/hint_window.h"
+#include "grid_window/lattice_grid.h"
 
 #include <QApplication>
 #include <QTest>

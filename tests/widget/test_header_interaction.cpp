@@ -5,10 +5,10 @@
 // 80, Priority: 80, Date Added: 80, then 25 and 25), under an 18-pixel header.
 
 #include "app/item_columns.h"
-#include "grid/columns/column_kinds.h"
-#include "grid/columns/grid_cursors.h"
-#include "grid/columns/header_geometry.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/column_kinds.h"
+#include "grid_window/grid_cursors.h"
+#include "grid_window/header_geometry.h"
+#include "grid_window/lattice_grid.h"
 
 #include <QApplication>
 #include <QTest>

@@ -2,8 +2,8 @@
 // paints the visible start of it, and a save writes the whole text back.
 
 #include "app/main_window.h"
-#include "grid/columns/hint_window.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/hint_window.h"
+#include "grid_window/lattice_grid.h"
 #include "tests/support/main_window_test.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 
 #include "app/item_columns.h"
 #include "app/main_window.h"
-#include "grid/columns/column_kinds.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/column_kinds.h"
+#include "grid_window/lattice_grid.h"
 #include "tests/support/main_window_test.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 
 #include "app/duplicate_line.h"
 #include "app/main_window.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "tests/support/main_window_test.h"
 #include "tests/support/wait_until.h"
 

@@ -6,7 +6,7 @@
 #include "app/item_columns.h"
 #include "app/main_window.h"
 #include "app/row_snapshot.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "tests/support/main_window_test.h"
 #include "tests/support/wait_until.h"
 

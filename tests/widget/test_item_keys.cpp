@@ -5,8 +5,8 @@
 
 #include "app/item_columns.h"
 #include "app/main_window.h"
-#include "grid/columns/inplace_edit.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/inplace_edit.h"
+#include "grid_window/lattice_grid.h"
 #include "tests/support/main_window_test.h"
 #include "tests/support/recorded_message_boxes.h"
 #include "tests/support/scripted_file_dialogs.h"

@@ -4,7 +4,7 @@
 
 #include "app/grid_context_menu.h"
 #include "app/item_columns.h"
-#include "grid/columns/inplace_edit.h"
+#include "grid_window/inplace_edit.h"
 #include "tests/support/main_window_test.h"
 
 #include <QClipboard>

@@ -5,7 +5,7 @@
 #include "app/item_columns.h"
 #include "app/main_window.h"
 #include "app/tab_stops.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "tests/support/main_window_test.h"
 #include "tests/support/wait_until.h"
 

@@ -10,7 +10,7 @@
 #include "app/main_window.h"
 #include "app/print_options_dialog.h"
 #include "app/summary_dialog.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "tests/support/main_window_test.h"
 
 #include <QApplication>

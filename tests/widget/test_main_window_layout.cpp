@@ -3,7 +3,7 @@
 
 #include "app/glyphs.h"
 #include "app/main_window.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "platform/jpeg_decoder.h"
 #include "resources/resources.h"
 #include "tests/support/main_window_test.h"

@@ -2,8 +2,8 @@
 // empty and without a change handler, prepared by its column, on the cell's
 // own colour even while the row is highlighted, in the column's font.
 
-#include "grid/columns/column_kinds.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/column_kinds.h"
+#include "grid_window/lattice_grid.h"
 
 #include <QApplication>
 #include <QSignalSpy>

@@ -4,8 +4,8 @@
 #include "app/item_columns.h"
 #include "app/list_totals.h"
 #include "app/main_window.h"
-#include "grid/columns/hint_window.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/hint_window.h"
+#include "grid_window/lattice_grid.h"
 #include "tests/support/main_window_test.h"
 
 #include <QApplication>

@@ -10,8 +10,8 @@
 #include "app/print_layout.h"
 #include "app/print_options_dialog.h"
 #include "app/print_output.h"
-#include "grid/columns/custom_column.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/custom_column.h"
+#include "grid_window/lattice_grid.h"
 #include "tests/support/main_window_test.h"
 
 #include <QApplication>

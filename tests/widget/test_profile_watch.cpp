@@ -7,7 +7,7 @@
 #include "app/item_columns.h"
 #include "app/main_window.h"
 #include "app/profile_watch.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "platform/files.h"
 #include "tests/support/recorded_message_boxes.h"
 #include "tests/support/scripted_file_dialogs.h"

@@ -2,7 +2,7 @@
 // start a new list, with the profile list "mpl.mpl" and the drop-down list.
 
 #include "app/main_window.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "platform/errors.h"
 #include "tests/support/main_window_test.h"
 

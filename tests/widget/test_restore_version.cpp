@@ -6,7 +6,7 @@
 #include "app/main_window.h"
 #include "app/restore_dialog.h"
 #include "app/version_summary.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "platform/conversions.h"
 #include "platform/errors.h"
 #include "tests/support/cells_fake_columns.h"

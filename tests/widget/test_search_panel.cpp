@@ -2,7 +2,7 @@
 // Find Next and Enter in the search box, stepping through whole-word hits.
 
 #include "app/main_window.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "tests/support/main_window_test.h"
 #include "tests/support/wait_until.h"
 

@@ -5,7 +5,7 @@
 #include "app/grid_context_menu.h"
 #include "app/item_columns.h"
 #include "app/main_window.h"
-#include "grid/columns/lattice_grid.h"
+#include "grid_window/lattice_grid.h"
 #include "tests/support/main_window_test.h"
 
 #include <QAction>

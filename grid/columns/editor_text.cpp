@@ -1,6 +1,0 @@
-#include "grid/columns/editor_text.h"
-
-bool FitsEditor(QStringView start)
-{
-    return start.size() <= kEditorChars;
-}

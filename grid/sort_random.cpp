@@ -1,7 +1,0 @@
-#include "grid/sort_random.h"
-
-TSortRandom &TSortRandom::Process()
-{
-    static TSortRandom generator;
-    return generator;
-}
