@@ -3,10 +3,8 @@
 #include "app/item_columns.h"
 #include "app/print_document.h"
 #include "grid_core/cell.h"
+#include "grid_core/grid_control.h"
 #include "grid_window/accessible_texts.h"
-#include "grid_window/column_kinds.h"
-#include "grid_window/custom_column.h"
-#include "grid_window/lattice_grid.h"
 
 #include <QCoreApplication>
 
@@ -170,11 +168,9 @@ void AppendItem(QString &out, const TGiftItem &item, int maxStars)
 
 } // namespace
 
-TGiftPage GiftPageOf(TLatticeGrid &grid, const TPrintRequest &request)
+TGiftPage GiftPageOf(TLtCustomGridControl &grid, const TPrintRequest &request)
 {
-    TGiftPage page{request.title, 5, {}, request.totals};
-    if (const auto *rate = dynamic_cast<const TLtRateColumn *>(grid.Columns().Item(icPriority)))
-        page.maxStars = rate->Max();
+    TGiftPage page{request.title, kPriorityStars, {}, request.totals};
     for (int r = 0; r < grid.RowCount(); ++r) {
         if (!IsPrintedRow(grid, r, request.markedOnly))
             continue;

@@ -16,7 +16,7 @@
 
 #include <vector>
 
-class TLatticeGrid;
+class TLtCustomGridControl;
 struct TPrintRequest;
 
 struct TGiftItem {
@@ -29,13 +29,13 @@ struct TGiftItem {
 
 struct TGiftPage {
     QString title;
-    int maxStars = 5;
+    int maxStars = 0;
     std::vector<TGiftItem> items;
     QStringList totals;
 };
 
 // The rows a print of the request would show, in the grid's order.
-TGiftPage GiftPageOf(TLatticeGrid &grid, const TPrintRequest &request);
+TGiftPage GiftPageOf(TLtCustomGridControl &grid, const TPrintRequest &request);
 
 // The whole HTML5 document.
 QString GiftPageHtml(const TGiftPage &page);

@@ -6,7 +6,7 @@
 #include "app/list_totals.h"
 #include "app/print_document.h"
 #include "app/profile_list.h"
-#include "grid_window/lattice_grid.h"
+#include "grid_core/described_columns.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 
@@ -30,8 +30,7 @@ int ExportHtmlCommand(const QString &profile, const QString &out)
 {
     if (const QString refusal = CsvExportRefusal(profile, out); !refusal.isEmpty())
         return Fail(out, refusal, 2);
-    TLatticeGrid grid;
-    BuildItemColumns(grid);
+    TDescribedGrid grid(ItemColumnDescriptions());
     try {
         grid.LoadFromTextFile(profile, QLatin1Char(','), QLatin1Char('|'),
                               TLoadFailure::lfKeepPreviousRows);

@@ -117,7 +117,7 @@ void BuildItemColumns(TLatticeGrid &grid)
         ReadColumn<TLtRateColumn>(columns, icPriority,
                                   {"LtRateColumn1", QT_TRANSLATE_NOOP("TForm1", "Priority:"),
                                    centre, 80, clBlack, kBaseOptions.With(coEditing)});
-    SetUpRate(*priority, 5, GlyphImage("star"), QImage());
+    SetUpRate(*priority, kPriorityStars, GlyphImage("star"), QImage());
     ReadColumn<TLtTextColumn>(columns, icDateAdded,
                               {"LtTextColumn4", QT_TRANSLATE_NOOP("TForm1", "Date Added:"), centre,
                                80, kTextBlue, kBaseOptions.With(coShowTextFitHint)});

@@ -10,6 +10,9 @@ class TLatticeGrid;
 
 enum TItemColumn { icName, icNotes, icPrice, icPriority, icDateAdded, icDelete, icMark };
 
+// The stars of the priority column.
+constexpr int kPriorityStars = 5;
+
 // What the data side knows of them: texts, the priority and the delete
 // button as numbers ("0" for a new row), the mark as a boolean; each sorts
 // by its type, and type-ahead searches the name.

@@ -74,21 +74,18 @@ int main(int argc, char **argv)
                      line.error.toLocal8Bit().constData());
         return 2;
     case TCommandAction::caExportCsv:
+    case TCommandAction::caExportHtml:
     case TCommandAction::caImportCsv: {
         // No window: the items are read and written by the data side alone.
         QCoreApplication app(argc, argv);
         if (line.action == TCommandAction::caExportCsv)
             return ExportCsvCommand(line.file, line.csv);
+        if (line.action == TCommandAction::caExportHtml)
+            return ExportHtmlCommand(line.file, line.page);
         // The backups of the profile it replaces go where the window keeps them.
         const QString folder = ChooseApplicationFolder(QCoreApplication::applicationDirPath(),
                                                        XdgFoldersFromEnvironment().dataHome);
         return ImportCsvCommand(line.csv, line.file, folder);
-    }
-    case TCommandAction::caExportHtml: {
-        // The page is drawn from a grid window's rows; no window is shown.
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        QApplication app(argc, argv);
-        return ExportHtmlCommand(line.file, line.page);
     }
     case TCommandAction::caRun: break;
     }

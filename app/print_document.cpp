@@ -76,7 +76,7 @@ QList<TPrintColumn> PrintedColumns(TLatticeGrid &grid, int pageWidth)
 
 } // namespace
 
-bool IsPrintedRow(TLatticeGrid &grid, int row, bool markedOnly)
+bool IsPrintedRow(TLtCustomGridControl &grid, int row, bool markedOnly)
 {
     return grid.GetRowVisible(row) && (!markedOnly || grid.GetCell(icMark, row)->GetAsBoolean());
 }

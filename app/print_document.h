@@ -21,6 +21,7 @@
 
 class QTextLayout;
 class TLatticeGrid;
+class TLtCustomGridControl;
 class TLtCustomColumn;
 
 struct TPrintColumn {
@@ -68,7 +69,7 @@ int SingleRowHeight();
 
 // Whether a print shows the grid's row: a visible one (not hidden by a search),
 // and marked when markedOnly.
-bool IsPrintedRow(TLatticeGrid &grid, int row, bool markedOnly);
+bool IsPrintedRow(TLtCustomGridControl &grid, int row, bool markedOnly);
 
 // The rows of the grid that IsPrintedRow, measured for a page of the given size.
 TPrintDocument ReadPrintDocument(TLatticeGrid &grid, const TPrintRequest &request, QSize page);

@@ -31,7 +31,10 @@ fail() { echo "$1"; exit 1; }
     iconv -f UTF-8 -t UTF-16LE; } > "$work/Ann's list.ybk"
 
 # The totals in dollars, whatever locale runs the test.
-LC_ALL=en_US.UTF-8 "$yearnbox" --export-html "$work/Ann's list.ybk" "$work/page.html"
+# Made without a window: no window-system plugin is loaded.
+LC_ALL=en_US.UTF-8 QT_DEBUG_PLUGINS=1 "$yearnbox" --export-html "$work/Ann's list.ybk" \
+    "$work/page.html" 2> "$work/plugins"
+! grep -q "platforms" "$work/plugins" || fail "a platform plugin was loaded"
 tidy -q -e "$work/page.html" || fail "the page is not valid HTML"
 # Never over a profile, as --export-csv.
 cp "$work/Ann's list.ybk" "$work/before.ybk"
