@@ -5,7 +5,6 @@
 #include "grid_core/cell.h"
 #include "grid_window/cell_info.h"
 #include "grid_window/column_displays.h"
-#include "grid_window/column_kinds.h"
 #include "grid_window/lattice_grid.h"
 #include "grid_window/text_areas.h"
 
@@ -108,8 +107,8 @@ TPrintDocument ReadPrintDocument(TLatticeGrid &grid, const TPrintRequest &reques
             if (printed.text) {
                 info.AsString = column.GetDrawText(info);
                 height = std::max(height, WrappedHeight(info.AsString, font, textWidth));
-            } else if (const auto *rate = dynamic_cast<const TLtRateColumn *>(&column)) {
-                height = std::max(height, rate->Glyph().height());
+            } else {
+                height = std::max(height, column.DrawingHeight());
             }
             row.cells.append(info);
         }

@@ -77,6 +77,7 @@ public:
     std::optional<int> ElementPress(QSize cell, QPoint point, TCell &value) const override;
     std::optional<int> ElementKey(QChar key, TCell &value) const override;
     int ElementMax() const override { return max_; }
+    int DrawingHeight() const override { return glyph_.height(); }
     std::optional<QString> AccessibleText(const QString &name, TCell &value) const override;
 
 private:

@@ -268,6 +268,11 @@ int TLtCustomColumn::ElementMax() const
     return 0;
 }
 
+int TLtCustomColumn::DrawingHeight() const
+{
+    return 0;
+}
+
 std::optional<QString> TLtCustomColumn::AccessibleText(const QString &, TCell &) const
 {
     return std::nullopt;

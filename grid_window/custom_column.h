@@ -154,6 +154,8 @@ public:
     virtual QString ElementText(int value) const;
     // The element's largest value.
     virtual int ElementMax() const;
+    // How tall the kind's own drawing (not its text) is in a cell; 0 for none.
+    virtual int DrawingHeight() const;
     // What assistive tools read for a cell, given the column's name; nothing
     // for the cell's display text.
     virtual std::optional<QString> AccessibleText(const QString &name, TCell &value) const;
