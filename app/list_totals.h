@@ -2,9 +2,10 @@
 // The running totals of the item grid: what the "Price:" header's hint and the
 // summary show.
 //
-// Flow: the totals listen to the grid's rows (IRowsListener). They are counted
-// only when first asked for (Totals()) after they were made stale: at the
-// start, and by every reset of the rows (a load, a new list, a batch). Once
+// Flow: the totals listen to the grid's rows (IRowsListener). A load counts
+// them as it reads its rows, so they are ready when the rows are in. Otherwise
+// they are counted only when first asked for (Totals()) after they were made
+// stale: at the start, and by every other reset (a new list, a batch). Once
 // counted, a changed price, priority or mark takes the row's old figure out and
 // puts its new one in, and a deleted row takes its figure out; while stale, a
 // change costs nothing. Each row's figure is found through its row record's
@@ -14,9 +15,11 @@
 #include "app/price_totals.h"
 #include "grid_core/rows_listener.h"
 
+#include <optional>
 #include <vector>
 
 struct TRow;
+class TCells;
 class TLtCustomGridControl;
 
 class TListTotals final : private IRowsListener {
@@ -39,8 +42,13 @@ private:
     void CellChanged(int column, int row) override;
     void RowDeleting(int row) override;
     void RowsReset() override;
+    void RowsRead(TCells &staging, int first, int count) override;
+    void LoadAbandoned() override;
     void Count();
-    TItemFigure FigureOfRow(int row);
+    // Puts each row's figure into figures, tagging the rows that have one.
+    void CountRows(TCells &cells, int first, int count, TPriceTotals &totals,
+                   std::vector<TItemFigure> &figures);
+    TItemFigure FigureOfRow(TCells &cells, int row, TPriceTotals &totals);
     // Takes the row's figure out of the totals and the table.
     void Forget(TRow &record);
 
@@ -49,4 +57,12 @@ private:
     // Indexed by a row record's tag - 1; a row with a price has a tag.
     std::vector<TItemFigure> figures_;
     bool counted_ = false;
+    // A load's count of the rows it has read; taken by the reset that puts
+    // them in.
+    struct TLoadCount {
+        TPriceTotals totals;
+        std::vector<TItemFigure> figures;
+        int rows = 0;
+    };
+    std::optional<TLoadCount> loadCount_;
 };

@@ -67,6 +67,8 @@ public:
     void AddRow(int count);
     // Room for count rows in all, for a load that can tell how many it reads.
     void ReserveRows(int count);
+    // Rows that fit without growing the lists: a load reserves a row per line.
+    int RowCapacity() const { return int(rows_.capacity()); }
     void InsertRow(int row);
     void DeleteRow(int row);
     void ClearRows();

@@ -7,6 +7,7 @@
 #include "platform/files.h"
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 
 namespace {
@@ -47,28 +48,45 @@ private:
 // at the end.
 class TStagingTarget : public TStoreTarget {
 public:
-    TStagingTarget(TCells &cells, qsizetype expectedRows)
-        : TStoreTarget(cells), expectedRows_(std::min<qsizetype>(expectedRows, kMaxReserve))
+    // rowsRead, when given, hears of the rows read whole, a batch at a time.
+    TStagingTarget(TCells &cells, qsizetype expectedRows,
+                   std::function<void(int first, int count)> rowsRead)
+        : TStoreTarget(cells), expectedRows_(std::min<qsizetype>(expectedRows, kMaxReserve)),
+          rowsRead_(std::move(rowsRead))
     {
         cells_.ReserveRows(int(expectedRows_));
     }
     void AddRow() override
     {
-        if (rows_ == cells_.RowCount())
+        if (rows_ == cells_.RowCount()) {
+            // The rows before this one are whole.
+            ReportRowsRead();
             cells_.AddRow(int(std::clamp<qsizetype>(expectedRows_ - rows_, 1, kBatchRows)));
+        }
         ++rows_;
     }
-    void DropSpareRows()
+    // At the end of the text: the last rows are whole, the spare ones go.
+    void Finish()
     {
+        ReportRowsRead();
         while (cells_.RowCount() > rows_)
             cells_.DeleteRow(cells_.RowCount() - 1);
     }
 
 private:
+    void ReportRowsRead()
+    {
+        if (rowsRead_ && rows_ > reported_)
+            rowsRead_(reported_, rows_ - reported_);
+        reported_ = rows_;
+    }
+
     static constexpr int kBatchRows = 1024;
     static constexpr qsizetype kMaxReserve = std::numeric_limits<int>::max() / 2;
     // At most a row per line, and one more for a last line without its end.
     qsizetype expectedRows_;
+    std::function<void(int first, int count)> rowsRead_;
+    int reported_ = 0;
 };
 
 } // namespace
@@ -126,9 +144,22 @@ void TLtCustomGridControl::ParseIntoGrid(const QString &text, QChar separator, Q
     staging.SetDefaultRowHeight(cells_.DefaultRowHeight());
     for (int c = 0; c < cells_.ColumnCount(); ++c)
         staging.AddColumn();
-    TStagingTarget target(staging, CountLineFeeds(text) + 1);
-    ParseTextFile(text, separator, lineBreak, target);
-    target.DropSpareRows();
+    std::function<void(int, int)> rowsRead;
+    if (!rowsListeners_.empty()) {
+        rowsRead = [&](int first, int count) {
+            for (IRowsListener *listener : rowsListeners_)
+                listener->RowsRead(staging, first, count);
+        };
+    }
+    TStagingTarget target(staging, CountLineFeeds(text) + 1, std::move(rowsRead));
+    try {
+        ParseTextFile(text, separator, lineBreak, target);
+        target.Finish();
+    } catch (...) {
+        for (IRowsListener *listener : rowsListeners_)
+            listener->LoadAbandoned();
+        throw;
+    }
     ClearRows();
     cells_.TakeRowsFrom(staging);
     RecomputeVisibleRows();
