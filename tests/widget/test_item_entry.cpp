@@ -288,6 +288,8 @@ TEST_F(ItemEntryTest, AFailedSaveReportsTheErrorAndKeepsTheRow)
     OpenEntry();
     Type("Kite", "", "$5");
     SaveItem();
+    // The save fails on its own thread; the report comes once that is known.
+    form->Profiles().WaitForSaves();
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_TRUE(boxes.shown[0].startsWith("File could not be"));
     EXPECT_EQ(Grid().RowCount(), 1);
