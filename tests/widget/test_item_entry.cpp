@@ -140,6 +140,7 @@ TEST(ItemEntrySameName, IsToldUnderThePanelAndSavedOnlyWhenAsked)
     folder.Write("toys.ybk", ProfileBytes({"Red bike,,$100,1,12/7/2026,0,False"}));
     folder.Write("mpl.mpl", (folder.File("toys.ybk") + "\r\n").toLocal8Bit());
     TForm1 form(folder.Path(), QString(), boxes, dialogs);
+    folder.BeforeRead = [&] { form.Profiles().WaitForSaves(); };
     form.show();
     QApplication::setActiveWindow(&form);
     TDuplicateLine &line = *form.DuplicateLine();
