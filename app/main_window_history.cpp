@@ -50,7 +50,7 @@ void TForm1::CreateHistory()
             Guarded(&messages_, [this] { profiles_->WaitForSaves(); }));
     profiles_->OnCountUnsaved = [this] { return history_->UnsavedCount(); };
     profiles_->OnSlowSave = [this] {
-        notice_->Tell(QStringLiteral("Saving…"));
+        notice_->Tell(tr("Saving…"));
         // The window waits for the disk: the notice is painted now.
         notice_->repaint();
     };
