@@ -8,6 +8,7 @@
 //   yearnbox-bench [--runs N] autosave FILE [--no-backups]
 //   yearnbox-bench [--runs N] undo FILE
 //   yearnbox-bench [--runs N] click FILE
+//   yearnbox-bench [--runs N] click-twice FILE
 //   yearnbox-bench [--runs N] edit FILE
 //   yearnbox-bench [--runs N] search FILE WORD
 //   yearnbox-bench [--runs N] sort FILE INDEX [--descending] [--reverse]
@@ -30,6 +31,8 @@
 // window's handler (until it returns and the row is painted again: a click on
 // a mark, a name typed and Enter, Ctrl+Z after a red cross) and, as
 // durable_seconds, until its save has renamed the file into place;
+// click-twice times two marks clicked one right after the other (the second
+// waits while the first one's save reads the cells);
 // search too (bench_search.h); scroll on the shown main window (bench_scroll.h).
 //
 // --runs 1 times a single run with no warm-up (for whole-process timings).
@@ -106,14 +109,16 @@ void Load(TLatticeGrid &grid, const QString &file)
 
 int Usage()
 {
-    std::fputs("usage: yearnbox-bench [--runs N] load FILE | save FILE OUT | clear FILE"
-               " | paint FILE | autosave FILE [--no-backups] | undo FILE | click FILE | edit FILE"
-               " | search FILE WORD"
-               " | scroll FILE | restore FILE [VERSIONS] | pdf FILE OUT | find-all FILE COPIES WORD"
-               " | same-name FILE COPIES NAME"
-               " | sort FILE INDEX [--descending] [--reverse] | huge-cell OUT CHARS [FILL]"
-               " | totals FILE | csv-export FILE OUT | csv-import CSV\n",
-               stderr);
+    std::fputs(
+        "usage: yearnbox-bench [--runs N] load FILE | save FILE OUT | clear FILE"
+        " | paint FILE | autosave FILE [--no-backups] | undo FILE | click FILE | click-twice FILE"
+        " | edit FILE"
+        " | search FILE WORD"
+        " | scroll FILE | restore FILE [VERSIONS] | pdf FILE OUT | find-all FILE COPIES WORD"
+        " | same-name FILE COPIES NAME"
+        " | sort FILE INDEX [--descending] [--reverse] | huge-cell OUT CHARS [FILL]"
+        " | totals FILE | csv-export FILE OUT | csv-import CSV\n",
+        stderr);
     return 2;
 }
 
@@ -216,7 +221,8 @@ int main(int argc, char **argv)
         return code == 2 ? Usage() : code;
     }
     const bool oneFile = op == "load" || op == "clear" || op == "paint" || op == "autosave" ||
-                         op == "undo" || op == "scroll" || op == "click" || op == "edit";
+                         op == "undo" || op == "scroll" || op == "click" || op == "edit" ||
+                         op == "click-twice";
     const bool twoArguments = op == "save" || op == "search";
     const bool noBackups = op == "autosave" && args.size() == 3 && args[2] == "--no-backups";
     if (!(oneFile && args.size() == 2) && !(twoArguments && args.size() == 3) && !noBackups)
@@ -351,6 +357,15 @@ int main(int argc, char **argv)
                     [&](int run) {
                         const int row = (run + 1) % std::min(items, 8);
                         rig.Grid().DoCellClick(6, row);
+                        return row;
+                    });
+            } else if (op == "click-twice") {
+                felt = TimeFelt(
+                    runs, rig, [](int) {},
+                    [&](int run) {
+                        const int row = (run + 1) % std::min(items, 8);
+                        rig.Grid().DoCellClick(6, row);
+                        rig.Grid().DoCellClick(6, (row + 1) % std::min(items, 8));
                         return row;
                     });
             } else if (op == "edit") {

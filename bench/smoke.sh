@@ -46,7 +46,7 @@ check paint "$("$bench" --runs 3 paint "$tmp/p.ybk")"
 cp "$tmp/p.ybk" "$tmp/before.ybk"
 check autosave "$("$bench" --runs 3 autosave "$tmp/p.ybk")"
 cmp "$tmp/p.ybk" "$tmp/before.ybk"  # autosave works on a copy
-for op in click edit undo; do
+for op in click click-twice edit undo; do
   line=$("$bench" --runs 3 "$op" "$tmp/p.ybk")
   check "$op" "$line"
   python3 -c 'import json,sys; d=json.loads(sys.argv[1]); assert d["durable_seconds"]>=d["seconds"]>=0, d' "$line"
