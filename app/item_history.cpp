@@ -84,18 +84,20 @@ private:
     std::optional<TRowSnapshot> after_;
 };
 
+// A whole list replaced: each step puts one of the two lists in.
 class TListCommand : public TStampedCommand {
 public:
-    TListCommand(TItemHistory &history, QList<TRowSnapshot> before, QList<TRowSnapshot> after)
-        : TStampedCommand(history), before_(std::move(before)), after_(std::move(after))
+    TListCommand(TItemHistory &history, std::function<void()> putBefore,
+                 std::function<void()> putAfter)
+        : TStampedCommand(history), putBefore_(std::move(putBefore)), putAfter_(std::move(putAfter))
     {
     }
-    void Undo() override { history_.PutAll(before_); }
-    void Redo() override { history_.PutAll(after_); }
+    void Undo() override { putBefore_(); }
+    void Redo() override { putAfter_(); }
 
 private:
-    QList<TRowSnapshot> before_;
-    QList<TRowSnapshot> after_;
+    std::function<void()> putBefore_;
+    std::function<void()> putAfter_;
 };
 
 class TStepsCommand : public TStampedCommand {
@@ -177,11 +179,12 @@ void TItemHistory::UnsavedRowChange(int row, std::optional<TRowSnapshot> from,
     });
 }
 
-void TItemHistory::Saved()
+void TItemHistory::Saved(std::size_t held)
 {
     // A restore's replay loads its version, which is no save of the list.
     if (!replaying_)
-        unsaved_.clear();
+        unsaved_.erase(unsaved_.begin(),
+                       unsaved_.begin() + std::ptrdiff_t(std::min(held, unsaved_.size())));
 }
 
 bool TItemHistory::ReplayUnsaved(const std::function<void()> &reload)
@@ -358,11 +361,25 @@ void TItemHistory::PutAll(const QList<TRowSnapshot> &rows)
     save_();
 }
 
-void TItemHistory::ReplaceAll(std::function<void()> load)
+void TItemHistory::PutLoaded(const std::function<void()> &load)
 {
-    QList<TRowSnapshot> before = TakeAll();
     load();
-    Stack().push(new TListCommand(*this, std::move(before), TakeAll()));
+    Unsaved([load] {
+        load();
+        return false;
+    });
+    save_();
+}
+
+void TItemHistory::ReplaceAll(std::function<void()> load, std::function<void()> loadBefore)
+{
+    std::function<void()> putBefore;
+    if (loadBefore && !HasUnsaved())
+        putBefore = [this, loadBefore = std::move(loadBefore)] { PutLoaded(loadBefore); };
+    else
+        putBefore = [this, rows = TakeAll()] { PutAll(rows); };
+    load();
+    Stack().push(new TListCommand(*this, std::move(putBefore), [this, load] { PutLoaded(load); }));
     changed_[profile_()] = stamps_;
     Unsaved([load = std::move(load)] {
         load();

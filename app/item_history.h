@@ -54,8 +54,11 @@ public:
     void Changed(int row, const TRowSnapshot &before);
     // Replaces the whole list by what load puts into the grid, as one change,
     // and saves it. Nothing is recorded when load raises. load is run again
-    // on the reloaded list when another writer saved meanwhile.
-    void ReplaceAll(std::function<void()> load);
+    // on the reloaded list when another writer saved meanwhile, and by a
+    // redo. loadBefore, when given, loads the list as it is now (its file's
+    // kept version): an undo runs it instead of putting back a copy of every
+    // row, unless a change is unsaved, when the file is not the list.
+    void ReplaceAll(std::function<void()> load, std::function<void()> loadBefore = nullptr);
 
     // A change of the list shown made by steps of its own, already done
     // (an item sent to another profile).
@@ -66,9 +69,12 @@ public:
     void ProfileChanged(const QString &before, const QString &after, std::function<void()> undo,
                         std::function<void()> redo);
 
-    // The profile's file holds the list now: nothing is left to make again.
-    void Saved();
+    // The profile's file holds the first held of the unsaved changes (a save
+    // made in the background holds those made before it started): they
+    // are not made again.
+    void Saved(std::size_t held);
     bool HasUnsaved() const { return !unsaved_.empty(); }
+    std::size_t UnsavedCount() const { return unsaved_.size(); }
     // Reloads the list through reload, then makes the unsaved changes again
     // on it, which stay unsaved until the next write; true when one of them
     // met a change of the other writer's to the same item. Raises what
@@ -90,6 +96,8 @@ public:
     void Move(int row, std::optional<TRowSnapshot> from, std::optional<TRowSnapshot> to);
     // Puts the rows into the grid in place of its own and saves.
     void PutAll(const QList<TRowSnapshot> &rows);
+    // Puts what load reads into the grid in place of its rows and saves.
+    void PutLoaded(const std::function<void()> &load);
     // Runs a step of a command; its failure is raised once the stack moved.
     void Run(const std::function<void()> &step);
     // Counts the steps done and undone, so the newest can be told.

@@ -339,6 +339,7 @@ void TForm1::closeEvent(QCloseEvent *event)
 {
     try {
         FormCloseQuery();
+        profiles_->WaitForSaves();
     } catch (...) {
         ReportCurrentError(&messages_);
     }

@@ -13,6 +13,7 @@
 #include "platform/errors.h"
 #include "platform/modal_windows.h"
 
+#include <QApplication>
 #include <QKeySequence>
 #include <QScopeGuard>
 #include <QShortcut>
@@ -43,7 +44,16 @@ void TForm1::CreateHistory()
     // Two modifiers, so that a slip of the Delete key does not delete a profile.
     addKey(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete, &TForm1::SpeedButton3Click);
     profiles_->Watch().OnChangedOutside = Guarded(&messages_, [this] { ReloadChangedProfile(); });
-    profiles_->OnFileKnown = [this] { history_->Saved(); };
+    profiles_->OnFileKnown = [this](std::size_t held) { history_->Saved(held); };
+    // However the program quits, the last change is saved first.
+    connect(qApp, &QCoreApplication::aboutToQuit, this,
+            Guarded(&messages_, [this] { profiles_->WaitForSaves(); }));
+    profiles_->OnCountUnsaved = [this] { return history_->UnsavedCount(); };
+    profiles_->OnSlowSave = [this] {
+        notice_->Tell(tr("Saving…"));
+        // The window waits for the disk: the notice is painted now.
+        notice_->repaint();
+    };
     profiles_->OnChangedBeforeSave = [this] { MergeWithOtherWriter(); };
     notice_ = new TNoticeLine(this);
     gridContextMenu_ =
@@ -86,6 +96,8 @@ void TForm1::Redo()
 
 void TForm1::RestoreAnEarlierVersion()
 {
+    // The versions are listed with no save of ours adding or dropping one.
+    profiles_->WaitForSaves();
     TLatticeGrid &grid = *latticeGrid1_;
     QStringList names;
     names.reserve(grid.RowCount());
@@ -98,25 +110,41 @@ void TForm1::RestoreAnEarlierVersion()
     const QString chosen = dialog.ChosenPath();
     if (dialog.result() != QDialog::Accepted || chosen.isEmpty())
         return;
+    // Every change saved, the file is the list: its kept version is what an
+    // undo loads back.
+    const QString path = CurrentProfilePath();
+    const TFileVersion before =
+        profiles_->Backups().KeepVersion(path, profiles_->Watch().KnownHash(path));
+    std::function<void()> loadBefore;
+    if (!before.backup.isEmpty())
+        loadBefore = [this, backup = before.backup] {
+            profiles_->LoadFile(backup);
+            ApplyRowMarks(*latticeGrid1_);
+        };
     // Loaded again on the other version when another writer saved meanwhile.
-    history_->ReplaceAll([this, chosen, saved = dialog.ChosenSaved()] {
-        try {
-            profiles_->LoadFile(chosen);
-        } catch (const EYearnboxError &) {
-            // The load's own text may quote megabytes of the version: say
-            // which version and where, briefly.
-            const TVersionSummary failed =
-                SummarizeVersionFile(chosen, {}, latticeGrid1_->Columns());
-            if (!failed.unreadable)
-                throw;
-            throw EInOutError(UnreadableVersionText(saved, failed));
-        }
-        ApplyRowMarks(*latticeGrid1_);
-    });
+    history_->ReplaceAll(
+        [this, chosen, saved = dialog.ChosenSaved()] {
+            try {
+                profiles_->LoadFile(chosen);
+            } catch (const EYearnboxError &) {
+                // The load's own text may quote megabytes of the version: say
+                // which version and where, briefly.
+                const TVersionSummary failed =
+                    SummarizeVersionFile(chosen, {}, latticeGrid1_->Columns());
+                if (!failed.unreadable)
+                    throw;
+                throw EInOutError(UnreadableVersionText(saved, failed));
+            }
+            ApplyRowMarks(*latticeGrid1_);
+        },
+        std::move(loadBefore));
 }
 
 void TForm1::ReloadChangedProfile()
 {
+    // A save running checks the file under its lock and looks again when it ends.
+    if (profiles_->Saving())
+        return;
     // Changes that a failed save left unsaved are made on the other version.
     if (history_->HasUnsaved()) {
         profiles_->SaveCurrent();

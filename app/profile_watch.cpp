@@ -31,10 +31,20 @@ TProfileWatch::TProfileWatch()
 
 void TProfileWatch::Know(const QString &path, std::optional<quint64> hash)
 {
+    Know(path, hash, StampOf(path));
+}
+
+void TProfileWatch::Know(const QString &path, std::optional<quint64> hash, const TFileStamp &stamp)
+{
     path_ = path;
-    known_ = StampOf(path);
+    known_ = stamp;
     knownHash_ = hash;
     Arm();
+}
+
+bool TProfileWatch::Knows(const QString &path) const
+{
+    return IsSameProfileFile(path, path_);
 }
 
 std::optional<quint64> TProfileWatch::KnownHash(const QString &path) const

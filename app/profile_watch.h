@@ -40,6 +40,11 @@ public:
     // The file as just read or written by us, with the hash of its bytes
     // when known: remembered and watched.
     void Know(const QString &path, std::optional<quint64> hash);
+    // The same, with the stamp taken while the save that wrote it held its lock.
+    void Know(const QString &path, std::optional<quint64> hash, const TFileStamp &stamp);
+    // Whether path is the known file, and what it was when we last read or wrote it.
+    bool Knows(const QString &path) const;
+    const TFileStamp &KnownStamp() const { return known_; }
     // The file at path is no longer the one we last read or wrote.
     bool ChangedOutside(const QString &path) const;
     // The hash of the file at path while it is the one we last wrote.

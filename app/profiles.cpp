@@ -1,5 +1,6 @@
 #include "app/profiles.h"
 
+#include "app/application.h"
 #include "app/item_columns.h"
 #include "app/profile_extension.h"
 #include "app/row_marks.h"
@@ -15,9 +16,36 @@
 #include <QFile>
 #include <QScreen>
 
+#include <limits>
+#include <memory>
+#include <optional>
+
 namespace {
 const QChar kSeparator(u',');
 const QChar kLineBreak(u'|');
+// A wait for the saves longer than this says so.
+constexpr int kSlowSaveMs = 200;
+constexpr std::size_t kAllChanges = std::numeric_limits<std::size_t>::max();
+
+// What a save in the background found and wrote.
+struct TSaveOutcome {
+    // Another writer wrote the file after the save's merge: nothing written.
+    bool changedOutside = false;
+    quint64 hash = 0;
+    TFileStamp stamp;
+};
+
+// Ends a save thread's read of the cells, however the writing ends.
+class TEndRead {
+public:
+    explicit TEndRead(TCells &cells) : cells_(cells) {}
+    ~TEndRead() { cells_.EndRead(); }
+    TEndRead(const TEndRead &) = delete;
+    TEndRead &operator=(const TEndRead &) = delete;
+
+private:
+    TCells &cells_;
+};
 
 } // namespace
 
@@ -61,6 +89,7 @@ TProfiles::TProfiles(const QString &folder, TLatticeGrid &grid, QComboBox &list,
 
 void TProfiles::LoadFile(const QString &path)
 {
+    WaitForSaves();
     grid_.LoadFromTextFile(path, kSeparator, kLineBreak, TLoadFailure::lfKeepPreviousRows);
     // Its hash is learnt when a save first replaces it.
     Known(path, std::nullopt);
@@ -70,11 +99,12 @@ void TProfiles::Known(const QString &path, std::optional<quint64> hash)
 {
     watch_.Know(path, hash);
     if (OnFileKnown)
-        OnFileKnown();
+        OnFileKnown(kAllChanges);
 }
 
 void TProfiles::SaveTo(const QString &path)
 {
+    WaitForSaves();
     const TSaveLock lock(path);
     // Another program wrote the profile shown since we last read or wrote
     // it: its version is the one this save changes.
@@ -97,6 +127,7 @@ void TProfiles::ChangeProfileFile(const QString &path,
 {
     TDescribedGrid other(ItemColumnDescriptions());
     // Read, changed and written with no other save in between.
+    WaitForSaves();
     const TSaveLock lock(path);
     other.LoadFromTextFile(path, kSeparator, kLineBreak, TLoadFailure::lfKeepPreviousRows);
     if (!change(other))
@@ -109,7 +140,89 @@ void TProfiles::ChangeProfileFile(const QString &path,
 
 void TProfiles::SaveCurrent()
 {
-    SaveTo(currentProfilePath_);
+    if (saver_.Busy()) {
+        pending_ = true;
+        return;
+    }
+    StartSave();
+}
+
+void TProfiles::StartSave()
+{
+    pending_ = false;
+    const QString path = currentProfilePath_;
+    // The merge changes the grid, so it is made here, before the save reads
+    // it; the save checks under its lock that nobody wrote since.
+    if (watch_.ChangedOutside(path) && OnChangedBeforeSave)
+        OnChangedBeforeSave();
+    const bool watched = watch_.Knows(path);
+    // The file the merge left: ours, or another writer's that it could not
+    // read, which this save replaces (kept among the backups) as it did.
+    const TFileStamp seen = watch_.ChangedOutside(path) ? StampOf(path) : watch_.KnownStamp();
+    const std::optional<quint64> knownHash = watch_.KnownHash(path);
+    const std::size_t held = OnCountUnsaved ? OnCountUnsaved() : kAllChanges;
+    auto outcome = std::make_shared<TSaveOutcome>();
+    // The save thread reads the cells themselves; a change made before it
+    // has written them all waits for it.
+    TCells &cells = grid_.Cells();
+    cells.BeginRead();
+    TBackgroundSave::TDone done = [this, path, held, outcome](std::exception_ptr failure) {
+        try {
+            if (failure)
+                std::rethrow_exception(failure);
+            if (outcome->changedOutside) {
+                StartSave();
+                return;
+            }
+            watch_.Know(path, outcome->hash, outcome->stamp);
+            if (OnFileKnown)
+                OnFileKnown(held);
+            // Another writer's file that came before we knew ours.
+            if (watch_.ChangedOutside(path))
+                watch_.SettleTimer().start();
+        } catch (...) {
+            ReportCurrentError(&messages_);
+        }
+        if (pending_ && !saver_.Busy())
+            Guarded(&messages_, [this] { StartSave(); })();
+    };
+    try {
+        saver_.Start(
+            [this, &cells, path, watched, seen, knownHash, outcome] {
+                std::optional<TWholeFileWriter> file;
+                {
+                    const TEndRead read(cells);
+                    file.emplace(path);
+                    TLtCustomGridControl::WriteTextFile(cells, *file, kSeparator, kLineBreak,
+                                                        TEncodingKind::ekUnicode);
+                }
+                const TSaveLock lock(path);
+                if (watched && StampOf(path) != seen) {
+                    outcome->changedOutside = true;
+                    return;
+                }
+                // The version this save replaces stays restorable.
+                backups_.Keep(path, knownHash);
+                file->Commit();
+                outcome->hash = file->ContentHash();
+                // Taken under the lock: a later writer's file is not taken for ours.
+                outcome->stamp = StampOf(path);
+            },
+            std::move(done));
+    } catch (...) {
+        cells.EndRead();
+        throw;
+    }
+}
+
+void TProfiles::WaitForSaves()
+{
+    while (Saving()) {
+        if (saver_.Busy())
+            saver_.Wait(kSlowSaveMs, OnSlowSave);
+        else
+            StartSave();
+    }
 }
 
 bool TProfiles::ListHasEntry(const QString &name) const
@@ -259,6 +372,7 @@ std::optional<TDeletedProfile> TProfiles::DeleteTheActiveProfile()
 
 void TProfiles::Delete(TDeletedProfile &deleted, QStringList &buffer)
 {
+    WaitForSaves();
     deleted.file = backups_.KeepVersion(deleted.path, watch_.KnownHash(deleted.path));
     QFile::remove(deleted.path);
     buffer[deleted.line].clear();
@@ -273,6 +387,7 @@ void TProfiles::Delete(TDeletedProfile &deleted, QStringList &buffer)
 void TProfiles::CreateANewYearnbox(TNewYearnbox *replaced)
 {
     const QString blank = BlankProfilePath();
+    WaitForSaves();
     const TSaveLock lock(blank);
     // Kept first, as every save does.
     TFileVersion version = backups_.KeepVersion(blank, watch_.KnownHash(blank));

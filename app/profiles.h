@@ -4,6 +4,7 @@
 // and shown by name in the main window's drop-down list. TProfiles holds the
 // current profile path, the file that every automatic save writes to.
 
+#include "app/background_save.h"
 #include "app/profile_backups.h"
 #include "app/profile_list.h"
 #include "app/profile_watch.h"
@@ -12,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 
@@ -60,13 +62,29 @@ public:
     // handler loads that version and makes the window's unsaved changes on
     // it, which the save then writes.
     std::function<void()> OnChangedBeforeSave;
-    // Called whenever the grid was just read from or written to its file.
-    std::function<void()> OnFileKnown;
+    // Called whenever the grid was just read from or written to its file:
+    // the file holds the first held of the changes not saved before (all of
+    // them after a load or a save made at once).
+    std::function<void(std::size_t held)> OnFileKnown;
+    // How many changes are not saved yet: a save in the background holds
+    // those made before it started.
+    std::function<std::size_t()> OnCountUnsaved;
+    // Called when a wait for the saves takes longer than a moment.
+    std::function<void()> OnSlowSave;
 
     // Loads a profile file into the grid; the grid keeps its rows when it fails.
     void LoadFile(const QString &path);
-    // Saves the grid to the current profile path.
+    // Saves the grid to the current profile path in the background: a
+    // thread of its own reads the cells (a change waits until it has written
+    // them all), syncs and renames; changes made meanwhile go into the next
+    // save, started when that one ends. A failure is reported in a message box when known; the next
+    // change saves again.
     void SaveCurrent();
+    // Returns once every change made so far is saved (or failed): before
+    // quitting, and before anything else reads or writes a profile.
+    void WaitForSaves();
+    // A save runs in the background or waits for the one running.
+    bool Saving() const { return saver_.Busy() || pending_; }
 
     void FillProfileList();
     void AppendToProfileList(const QString &path);
@@ -107,6 +125,9 @@ public:
 
 private:
     void SaveTo(const QString &path);
+    // Merges another writer's version first, then hands the grid's cells to
+    // the background to be read.
+    void StartSave();
     void Known(const QString &path, std::optional<quint64> hash);
     // Writes the grid to path; the replaced file was kept before.
     void WriteTo(const QString &path);
@@ -124,4 +145,8 @@ private:
     TProfileWatch watch_;
     TFileDialog saveDialog1_;
     TFileDialog openDialog1_;
+    // A change came while a save ran.
+    bool pending_ = false;
+    // Last: the save running is waited for before the rest goes.
+    TBackgroundSave saver_;
 };

@@ -24,6 +24,7 @@ void TProfiles::LoadAndShow(const QString &path)
 
 void TProfiles::PutBack(const TDeletedProfile &deleted)
 {
+    WaitForSaves();
     if (const std::optional<quint64> hash = backups_.PutBack(deleted.path, deleted.file))
         Known(deleted.path, hash);
     QStringList buffer;
@@ -50,6 +51,7 @@ void TProfiles::PutBack(const TDeletedProfile &deleted)
 
 void TProfiles::DeleteAgain(TDeletedProfile &deleted)
 {
+    WaitForSaves();
     QStringList buffer = ReadProfileList(ReadWholeFile(ProfileListPath()));
     if (deleted.line >= buffer.size() || buffer[deleted.line] != deleted.path)
         deleted.line = int(buffer.indexOf(deleted.path));
@@ -68,6 +70,7 @@ void TProfiles::DeleteAgain(TDeletedProfile &deleted)
 void TProfiles::PutBack(const TNewYearnbox &created)
 {
     const QString blank = BlankProfilePath();
+    WaitForSaves();
     if (const std::optional<quint64> hash = backups_.PutBack(blank, created.blank))
         Known(blank, hash);
     try {

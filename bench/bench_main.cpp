@@ -7,6 +7,9 @@
 //   yearnbox-bench [--runs N] paint FILE
 //   yearnbox-bench [--runs N] autosave FILE [--no-backups]
 //   yearnbox-bench [--runs N] undo FILE
+//   yearnbox-bench [--runs N] click FILE
+//   yearnbox-bench [--runs N] click-twice FILE
+//   yearnbox-bench [--runs N] edit FILE
 //   yearnbox-bench [--runs N] search FILE WORD
 //   yearnbox-bench [--runs N] sort FILE INDEX [--descending] [--reverse]
 //   yearnbox-bench huge-cell OUT CHARS [FILL]      (huge_cell.h)
@@ -24,12 +27,19 @@
 // profile (autosave on a copy, since it saves;
 // --no-backups blocks the backup folder, to compare; undo times Ctrl+Z after
 // a click on the first row's red cross);
+// click, edit and undo time what a person feels of a change through the
+// window's handler (until it returns and the row is painted again: a click on
+// a mark, a name typed and Enter, Ctrl+Z after a red cross) and, as
+// durable_seconds, until its save has renamed the file into place;
+// click-twice times two marks clicked one right after the other (the second
+// waits while the first one's save reads the cells);
 // search too (bench_search.h); scroll on the shown main window (bench_scroll.h).
 //
 // --runs 1 times a single run with no warm-up (for whole-process timings).
 
 #include "app/item_columns.h"
 #include "app/main_window.h"
+#include "app/profiles.h"
 #include "bench/bench_csv.h"
 #include "bench/bench_find_all.h"
 #include "bench/bench_pdf.h"
@@ -48,6 +58,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 
@@ -55,6 +66,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -97,13 +109,16 @@ void Load(TLatticeGrid &grid, const QString &file)
 
 int Usage()
 {
-    std::fputs("usage: yearnbox-bench [--runs N] load FILE | save FILE OUT | clear FILE"
-               " | paint FILE | autosave FILE [--no-backups] | undo FILE | search FILE WORD"
-               " | scroll FILE | restore FILE [VERSIONS] | pdf FILE OUT | find-all FILE COPIES WORD"
-               " | same-name FILE COPIES NAME"
-               " | sort FILE INDEX [--descending] [--reverse] | huge-cell OUT CHARS [FILL]"
-               " | totals FILE | csv-export FILE OUT | csv-import CSV\n",
-               stderr);
+    std::fputs(
+        "usage: yearnbox-bench [--runs N] load FILE | save FILE OUT | clear FILE"
+        " | paint FILE | autosave FILE [--no-backups] | undo FILE | click FILE | click-twice FILE"
+        " | edit FILE"
+        " | search FILE WORD"
+        " | scroll FILE | restore FILE [VERSIONS] | pdf FILE OUT | find-all FILE COPIES WORD"
+        " | same-name FILE COPIES NAME"
+        " | sort FILE INDEX [--descending] [--reverse] | huge-cell OUT CHARS [FILL]"
+        " | totals FILE | csv-export FILE OUT | csv-import CSV\n",
+        stderr);
     return 2;
 }
 
@@ -120,6 +135,43 @@ struct TWindowRig {
     }
     TLatticeGrid &Grid() { return *form->LatticeGrid1(); }
 };
+
+struct TFelt {
+    double felt = 0;
+    double durable = 0;
+};
+
+// Medians of runs of change (untimed prepare first, every save of it ended):
+// until change has returned and its row (which it answers) is painted again,
+// and until the saves it started are over.
+TFelt TimeFelt(int runs, TWindowRig &rig, const std::function<void(int run)> &prepare,
+               const std::function<int(int run)> &change)
+{
+    using TClock = std::chrono::steady_clock;
+    const auto seconds = [](TClock::duration d) {
+        return std::chrono::duration<double>(d).count();
+    };
+    TLatticeGrid &grid = rig.Grid();
+    QImage image(grid.viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+    std::vector<double> felt, durable;
+    for (int i = runs > 1 ? -1 : 0; i < runs; ++i) {
+        prepare(i);
+        rig.form->Profiles().WaitForSaves();
+        const TClock::time_point start = TClock::now();
+        const int row = change(i);
+        const QRect first = grid.CellRect(0, row);
+        grid.viewport()->render(&image, QPoint(),
+                                QRegion(0, first.top(), grid.viewport()->width(), first.height()));
+        const TClock::time_point painted = TClock::now();
+        rig.form->Profiles().WaitForSaves();
+        const TClock::time_point saved = TClock::now();
+        if (i >= 0) {
+            felt.push_back(seconds(painted - start));
+            durable.push_back(seconds(saved - start));
+        }
+    }
+    return {Median(felt), Median(durable)};
+}
 
 } // namespace
 
@@ -169,7 +221,8 @@ int main(int argc, char **argv)
         return code == 2 ? Usage() : code;
     }
     const bool oneFile = op == "load" || op == "clear" || op == "paint" || op == "autosave" ||
-                         op == "undo" || op == "scroll";
+                         op == "undo" || op == "scroll" || op == "click" || op == "edit" ||
+                         op == "click-twice";
     const bool twoArguments = op == "save" || op == "search";
     const bool noBackups = op == "autosave" && args.size() == 3 && args[2] == "--no-backups";
     if (!(oneFile && args.size() == 2) && !(twoArguments && args.size() == 3) && !noBackups)
@@ -288,10 +341,52 @@ int main(int argc, char **argv)
             if (noBackups &&
                 !QFile(rig.folder.filePath(QStringLiteral("backups"))).open(QIODevice::WriteOnly))
                 return 1;
+            TFelt felt;
             if (op == "undo") {
                 // The red cross, untimed, then the undo that puts the row back.
-                seconds = Time(
-                    runs, [&] { rig.Grid().DoCellClick(5, 0); }, [&] { rig.form->Undo(); });
+                felt = TimeFelt(
+                    runs, rig, [&](int) { rig.Grid().DoCellClick(5, 0); },
+                    [&](int) {
+                        rig.form->Undo();
+                        return 0;
+                    });
+            } else if (op == "click") {
+                // A mark of one of the rows in view, as the grid raises the click.
+                felt = TimeFelt(
+                    runs, rig, [](int) {},
+                    [&](int run) {
+                        const int row = (run + 1) % std::min(items, 8);
+                        rig.Grid().DoCellClick(6, row);
+                        return row;
+                    });
+            } else if (op == "click-twice") {
+                felt = TimeFelt(
+                    runs, rig, [](int) {},
+                    [&](int run) {
+                        const int row = (run + 1) % std::min(items, 8);
+                        rig.Grid().DoCellClick(6, row);
+                        rig.Grid().DoCellClick(6, (row + 1) % std::min(items, 8));
+                        return row;
+                    });
+            } else if (op == "edit") {
+                // The editor open on a name with a new text, then Enter.
+                rig.form->show();
+                QApplication::setActiveWindow(rig.form.get());
+                QApplication::processEvents();
+                felt = TimeFelt(
+                    runs, rig,
+                    [&](int run) {
+                        rig.Grid().EditCell(icName, 0, QStringLiteral("Edited %1").arg(run + 1));
+                    },
+                    [&](int) {
+                        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+                        QApplication::sendEvent(rig.Grid().ActiveEditor(), &enter);
+                        return 0;
+                    });
+                if (rig.Grid().GetCells(icName, 0) != QStringLiteral("Edited %1").arg(runs)) {
+                    std::fprintf(stderr, "Enter stored no edit\n");
+                    return 1;
+                }
             } else {
                 // A click on a mark, raised as the grid raises it: the window's
                 // handler recolours the row and saves. Each run marks another
@@ -299,7 +394,15 @@ int main(int argc, char **argv)
                 // backup is a new one, never skipped as a duplicate.
                 int row = 0;
                 seconds = Time(
-                    runs, [] {}, [&] { rig.Grid().DoCellClick(6, row++ % items); });
+                    runs, [] {},
+                    [&] {
+                        rig.Grid().DoCellClick(6, row++ % items);
+                        rig.form->Profiles().WaitForSaves();
+                    });
+            }
+            if (op != "autosave") {
+                seconds = felt.felt;
+                extra = QStringLiteral(",\"durable_seconds\":%1").arg(felt.durable, 0, 'f', 6);
             }
             if (rig.boxes.shown)
                 return 1;

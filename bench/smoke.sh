@@ -46,6 +46,12 @@ check paint "$("$bench" --runs 3 paint "$tmp/p.ybk")"
 cp "$tmp/p.ybk" "$tmp/before.ybk"
 check autosave "$("$bench" --runs 3 autosave "$tmp/p.ybk")"
 cmp "$tmp/p.ybk" "$tmp/before.ybk"  # autosave works on a copy
+for op in click click-twice edit undo; do
+  line=$("$bench" --runs 3 "$op" "$tmp/p.ybk")
+  check "$op" "$line"
+  python3 -c 'import json,sys; d=json.loads(sys.argv[1]); assert d["durable_seconds"]>=d["seconds"]>=0, d' "$line"
+done
+cmp "$tmp/p.ybk" "$tmp/before.ybk"
 for flags in "0" "3 --descending" "6 --reverse"; do
   # shellcheck disable=SC2086
   line=$("$bench" --runs 1 sort "$tmp/p.ybk" $flags)

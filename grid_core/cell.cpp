@@ -55,9 +55,9 @@ void TCell::Changed()
     Owner()->Changed();
 }
 
-void TCell::WriteField(TTextFieldWriter &writer)
+void TCell::BeforeChange() const
 {
-    writer.Field(GetAsString());
+    Owner()->readGuard_.WaitForReader();
 }
 
 QString TCell::GetAsStringStart(qsizetype count)
@@ -257,7 +257,7 @@ QStringView TStringCell::GetAsStringView(QString &scratch)
     return scratch;
 }
 
-void TStringCell::WriteField(TTextFieldWriter &writer)
+void TStringCell::WriteField(TTextFieldWriter &writer, int) const
 {
     switch (Kind()) {
     case tkEmpty: return;
@@ -265,9 +265,10 @@ void TStringCell::WriteField(TTextFieldWriter &writer)
     case tkExact:
         writer.Field(Owner()->Arena(ArenaIndex()).View(place_.offset, place_.length));
         return;
-    case tkEncoded: break;
+    case tkEncoded:
+        writer.Field(Owner()->Arena(ArenaIndex()).Text(place_.offset, place_.length, true));
+        return;
     }
-    writer.Field(GetAsString());
 }
 
 bool TStringCell::GetAsBoolean()
@@ -290,36 +291,42 @@ double TStringCell::GetAsDateTime()
 
 void TStringCell::SetAsBoolean(bool value)
 {
+    BeforeChange();
     StoreText(BoolToStr(value));
     TCell::SetAsBoolean(value);
 }
 
 void TStringCell::SetAsDateTime(double value)
 {
+    BeforeChange();
     StoreText(DateTimeToStr(value));
     TCell::SetAsDateTime(value);
 }
 
 void TStringCell::SetAsFloat(double value)
 {
+    BeforeChange();
     StoreText(FloatToStr(value));
     TCell::SetAsFloat(value);
 }
 
 void TStringCell::SetAsInteger(int32_t value)
 {
+    BeforeChange();
     StoreText(IntToStr(value));
     TCell::SetAsInteger(value);
 }
 
 void TStringCell::SetAsString(const QString &value)
 {
+    BeforeChange();
     StoreText(value);
     TCell::SetAsString(value);
 }
 
 void TStringCell::Clear()
 {
+    BeforeChange();
     ReleaseText();
     Changed();
 }
@@ -331,7 +338,7 @@ QString TIntegerCell::GetAsString()
     return IntToStr(value_);
 }
 
-void TIntegerCell::WriteField(TTextFieldWriter &writer)
+void TIntegerCell::WriteField(TTextFieldWriter &writer, int) const
 {
     // The decimal text, made without a string of its own.
     char16_t digits[12];
@@ -349,36 +356,42 @@ void TIntegerCell::WriteField(TTextFieldWriter &writer)
 
 void TIntegerCell::SetAsBoolean(bool value)
 {
+    BeforeChange();
     value_ = value ? 1 : 0;
     TCell::SetAsBoolean(value);
 }
 
 void TIntegerCell::SetAsDateTime(double value)
 {
+    BeforeChange();
     value_ = 0;
     TCell::SetAsDateTime(value);
 }
 
 void TIntegerCell::SetAsFloat(double value)
 {
+    BeforeChange();
     value_ = RoundHalfEven(value);
     TCell::SetAsFloat(value);
 }
 
 void TIntegerCell::SetAsInteger(int32_t value)
 {
+    BeforeChange();
     value_ = value;
     TCell::SetAsInteger(value);
 }
 
 void TIntegerCell::SetAsString(const QString &value)
 {
+    BeforeChange();
     value_ = value.isEmpty() ? 0 : StrToInt(value);
     TCell::SetAsString(value);
 }
 
 void TIntegerCell::Clear()
 {
+    BeforeChange();
     value_ = 0;
     Changed();
 }
@@ -390,37 +403,42 @@ QString TBooleanCell::GetAsString()
     return BoolToStr(small_ != 0);
 }
 
-void TBooleanCell::WriteField(TTextFieldWriter &writer)
+void TBooleanCell::WriteField(TTextFieldWriter &writer, int) const
 {
     writer.Field(BoolToStr(small_ != 0));
 }
 
 void TBooleanCell::SetAsBoolean(bool value)
 {
+    BeforeChange();
     small_ = value;
     TCell::SetAsBoolean(value);
 }
 
 void TBooleanCell::SetAsDateTime(double value)
 {
+    BeforeChange();
     small_ = false;
     TCell::SetAsDateTime(value);
 }
 
 void TBooleanCell::SetAsFloat(double value)
 {
+    BeforeChange();
     small_ = value != 0;
     TCell::SetAsFloat(value);
 }
 
 void TBooleanCell::SetAsInteger(int32_t value)
 {
+    BeforeChange();
     small_ = value != 0;
     TCell::SetAsInteger(value);
 }
 
 void TBooleanCell::SetAsString(const QString &value)
 {
+    BeforeChange();
     // Through the 8-bit form with only A to Z lowered: "TRUE" checks, " true"
     // does not. Only four ASCII letters can give "true", so look at those.
     bool checked = value.size() == 4;
@@ -436,6 +454,7 @@ void TBooleanCell::SetAsString(const QString &value)
 
 void TBooleanCell::Clear()
 {
+    BeforeChange();
     small_ = false;
     Changed();
 }
@@ -449,24 +468,28 @@ int32_t TRealCell::GetAsInteger()
 
 void TRealCell::SetAsDateTime(double value)
 {
+    BeforeChange();
     value_ = value;
     TCell::SetAsDateTime(value);
 }
 
 void TRealCell::SetAsFloat(double value)
 {
+    BeforeChange();
     value_ = value;
     TCell::SetAsFloat(value);
 }
 
 void TRealCell::SetAsInteger(int32_t value)
 {
+    BeforeChange();
     value_ = value;
     TCell::SetAsInteger(value);
 }
 
 void TRealCell::Clear()
 {
+    BeforeChange();
     value_ = 0;
     Changed();
 }
@@ -478,14 +501,21 @@ QString TFloatCell::GetAsString()
     return FloatToStr(value_);
 }
 
+void TFloatCell::WriteField(TTextFieldWriter &writer, int) const
+{
+    writer.Field(FloatToStr(value_));
+}
+
 void TFloatCell::SetAsBoolean(bool value)
 {
+    BeforeChange();
     value_ = 0;
     TCell::SetAsBoolean(value);
 }
 
 void TFloatCell::SetAsString(const QString &value)
 {
+    BeforeChange();
     value_ = StrToFloat(value);
     TCell::SetAsString(value);
 }
@@ -497,14 +527,21 @@ QString TDateTimeCell::GetAsString()
     return DateTimeToStr(value_);
 }
 
+void TDateTimeCell::WriteField(TTextFieldWriter &writer, int) const
+{
+    writer.Field(DateTimeToStr(value_));
+}
+
 void TDateTimeCell::SetAsBoolean(bool value)
 {
+    BeforeChange();
     value_ = Today();
     TCell::SetAsBoolean(value);
 }
 
 void TDateTimeCell::SetAsString(const QString &value)
 {
+    BeforeChange();
     double parsed = 0;
     if (!value.isEmpty()) {
         try {
@@ -522,4 +559,9 @@ void TDateTimeCell::SetAsString(const QString &value)
 QString TIncrementCell::GetAsString()
 {
     return IntToStr(GetAsInteger());
+}
+
+void TIncrementCell::WriteField(TTextFieldWriter &writer, int row) const
+{
+    writer.Field(IntToStr(row + 1));
 }

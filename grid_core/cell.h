@@ -57,7 +57,10 @@ public:
     virtual void Clear() = 0;
     // Writes the cell's field of the grid's text format: what
     // AppendTextField makes of GetAsString, without the temporary string.
-    virtual void WriteField(TTextFieldWriter &writer);
+    // row is the cell's own. Reads the cell and its store's texts only, so
+    // another thread may call it while the store takes no change
+    // (TCellsReadGuard).
+    virtual void WriteField(TTextFieldWriter &writer, int row) const = 0;
 
     TColor GetColor() const { return color_; }
     void SetColor(TColor value);
@@ -82,6 +85,8 @@ public:
 protected:
     explicit TCell(TCells *owner);
     virtual ~TCell();
+    // First in every value setter: waits while another thread reads the store.
+    void BeforeChange() const;
 
 private:
     friend class TCells;
@@ -118,7 +123,7 @@ public:
     void SetAsInteger(int32_t value) override;
     void SetAsString(const QString &value) override;
     void Clear() override;
-    void WriteField(TTextFieldWriter &writer) override;
+    void WriteField(TTextFieldWriter &writer, int row) const override;
 
 protected:
     friend class TCells;
@@ -147,7 +152,7 @@ private:
 
 class TIntegerCell : public TCell {
 public:
-    void WriteField(TTextFieldWriter &writer) override;
+    void WriteField(TTextFieldWriter &writer, int row) const override;
     bool GetAsBoolean() override { return value_ > 0; }
     double GetAsDateTime() override { return 0; }
     double GetAsFloat() override { return value_; }
@@ -169,7 +174,7 @@ private:
 // Its value is the base's small byte.
 class TBooleanCell : public TCell {
 public:
-    void WriteField(TTextFieldWriter &writer) override;
+    void WriteField(TTextFieldWriter &writer, int row) const override;
     bool GetAsBoolean() override { return small_ != 0; }
     double GetAsDateTime() override { return 0; }
     double GetAsFloat() override { return small_ ? 1 : 0; }
@@ -208,6 +213,7 @@ protected:
 // A boolean stores 0.
 class TFloatCell : public TRealCell {
 public:
+    void WriteField(TTextFieldWriter &writer, int row) const override;
     QString GetAsString() override;
     void SetAsBoolean(bool value) override;
     void SetAsString(const QString &value) override;
@@ -220,6 +226,7 @@ private:
 // A boolean stores today; a text that is no date stores 0.
 class TDateTimeCell : public TRealCell {
 public:
+    void WriteField(TTextFieldWriter &writer, int row) const override;
     QString GetAsString() override;
     void SetAsBoolean(bool value) override;
     void SetAsString(const QString &value) override;
@@ -237,6 +244,7 @@ public:
     double GetAsFloat() override { return GetRowIndex() + 1; }
     int32_t GetAsInteger() override { return GetRowIndex() + 1; }
     QString GetAsString() override;
+    void WriteField(TTextFieldWriter &writer, int row) const override;
     void Clear() override {}
 
 private:

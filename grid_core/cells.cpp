@@ -218,6 +218,7 @@ void ReserveMore(T &list, size_t extra)
 
 void TCells::AddRow(int count)
 {
+    readGuard_.WaitForReader();
     if (count > 0) {
         ReserveMore(rows_, size_t(count));
         for (int c = 0; c < columnCount_; ++c)
@@ -238,6 +239,7 @@ void TCells::AddRow(int count)
 
 void TCells::ReserveRows(int count)
 {
+    readGuard_.WaitForReader();
     rows_.reserve(size_t(std::max(count, 0)));
     for (int c = 0; c < columnCount_; ++c)
         table_[c].reserve(size_t(std::max(count, 0)));
@@ -245,6 +247,7 @@ void TCells::ReserveRows(int count)
 
 void TCells::InsertRow(int row)
 {
+    readGuard_.WaitForReader();
     if (row < 0 || row > rowCount_)
         throw EListError(row);
     for (int c = 0; c < columnCount_; ++c)
@@ -257,6 +260,7 @@ void TCells::InsertRow(int row)
 
 void TCells::DeleteRow(int row)
 {
+    readGuard_.WaitForReader();
     TRow *record = GetRow(row);
     for (int c = 0; c < columnCount_; ++c) {
         DestroyCell(table_[c][row]);
@@ -272,6 +276,7 @@ void TCells::DeleteRow(int row)
 
 void TCells::ClearRows()
 {
+    readGuard_.WaitForReader();
     DestroyAllRows();
     rowCount_ = 0;
     visibleRowCount_ = 0;
@@ -292,6 +297,7 @@ void MoveElement(T &list, int from, int to)
 
 void TCells::MoveRow(int from, int to)
 {
+    readGuard_.WaitForReader();
     GetRow(from);
     GetRow(to);
     MoveElement(rows_, from, to);
@@ -302,6 +308,7 @@ void TCells::MoveRow(int from, int to)
 
 void TCells::SwapRows(int a, int b)
 {
+    readGuard_.WaitForReader();
     GetRow(a);
     GetRow(b);
     std::swap(rows_[a], rows_[b]);
@@ -329,6 +336,7 @@ void TCells::ExpandRow(int row, bool shown)
 
 void TCells::AddChildRow(int parent, int position)
 {
+    readGuard_.WaitForReader();
     TRow *parentRecord = GetRow(parent);
     if (position < 0 || position > rowCount_)
         throw EListError(position);
@@ -383,6 +391,7 @@ void TCells::ColumnsChange(TColumnsOperation operation, int index, int secondInd
 
 void TCells::AddColumn()
 {
+    readGuard_.WaitForReader();
     const int column = columns_->ColumnCount() - 1;
     auto &list = table_[columnCount_];
     list.reserve(rowCount_);
@@ -393,6 +402,7 @@ void TCells::AddColumn()
 
 void TCells::InsertColumn(int index)
 {
+    readGuard_.WaitForReader();
     TCellList list;
     list.reserve(rowCount_);
     for (int r = 0; r < rowCount_; ++r)
@@ -406,6 +416,7 @@ void TCells::InsertColumn(int index)
 
 void TCells::DeleteColumn(int index)
 {
+    readGuard_.WaitForReader();
     if (columnCount_ == 1) {
         ClearColumns();
         return;
@@ -426,6 +437,7 @@ void TCells::ClearColumns()
 
 void TCells::MoveColumn(int from, int to)
 {
+    readGuard_.WaitForReader();
     if (from < to)
         std::rotate(table_.begin() + from, table_.begin() + from + 1, table_.begin() + to + 1);
     else if (from > to)
@@ -434,6 +446,8 @@ void TCells::MoveColumn(int from, int to)
 
 void TCells::TakeRowsFrom(TCells &other)
 {
+    readGuard_.WaitForReader();
+    other.readGuard_.WaitForReader();
     ClearRows();
     std::swap(rows_, other.rows_);
     for (int c = 0; c < columnCount_; ++c)
@@ -456,13 +470,13 @@ void TCells::TakeRowsFrom(TCells &other)
     sorted_ = false;
 }
 
-void TCells::WriteText(TTextFieldWriter &writer)
+void TCells::WriteText(TTextFieldWriter &writer) const
 {
     for (int r = 0; r < rowCount_; ++r) {
         for (int c = 0; c < columnCount_; ++c) {
             if (c > 0)
                 writer.PutSeparator();
-            GetCell(c, r)->WriteField(writer);
+            table_[size_t(c)][size_t(r)]->WriteField(writer, r);
         }
         writer.PutLineEnd();
     }

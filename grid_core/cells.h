@@ -12,6 +12,7 @@
 // until its last row is gone.
 
 #include "grid_core/cell.h"
+#include "grid_core/cells_read_guard.h"
 #include "grid_core/page_memory.h"
 #include "grid_core/row.h"
 #include "grid_core/slab_pool.h"
@@ -105,7 +106,14 @@ public:
 
     // Writes every row as a line of the grid's text format (fields in column
     // index order, CR LF after each row), without a temporary string per cell.
-    void WriteText(TTextFieldWriter &writer);
+    // Records no position, so another thread may call it between
+    // BeginRead and EndRead.
+    void WriteText(TTextFieldWriter &writer) const;
+    // Hands the store to a reader on another thread: from here until that
+    // reader calls EndRead, every change of the store (its rows, columns and
+    // cell values) waits. Painting and other reads go on.
+    void BeginRead() { readGuard_.Begin(); }
+    void EndRead() { readGuard_.End(); }
 
 private:
     friend class TCell;
@@ -171,4 +179,5 @@ private:
     size_t ownedTexts_ = 0;
     QHash<const TCell *, QString> hints_;
     QHash<const TCell *, void *> objects_;
+    TCellsReadGuard readGuard_;
 };

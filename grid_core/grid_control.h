@@ -26,6 +26,8 @@
 #include <functional>
 #include <vector>
 
+class TWholeFileWriter;
+
 class IGridColumns;
 
 // What a failed load leaves in the grid.
@@ -240,6 +242,11 @@ public:
     // unchanged. Returns the hash of the bytes written (TContentHash).
     quint64 SaveToTextFile(const QString &fileName, QChar separator, QChar lineBreak,
                            TEncodingKind encoding);
+    // Writes what SaveToTextFile writes into file, without committing it.
+    // Only reads the store, so it may run on another thread between
+    // TCells::BeginRead and EndRead.
+    static void WriteTextFile(const TCells &cells, TWholeFileWriter &file, QChar separator,
+                              QChar lineBreak, TEncodingKind encoding);
     // Raises EInOutError, EConvertError or ECellOutOfBounds.
     void LoadFromTextFile(const QString &fileName, QChar separator, QChar lineBreak,
                           TLoadFailure failure = TLoadFailure::lfKeepRowsRead);

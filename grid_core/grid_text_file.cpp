@@ -104,15 +104,21 @@ quint64 TLtCustomGridControl::SaveToTextFile(const QString &fileName, QChar sepa
                                              QChar lineBreak, TEncodingKind encoding)
 {
     TWholeFileWriter file(fileName);
+    WriteTextFile(cells_, file, separator, lineBreak, encoding);
+    file.Commit();
+    return file.ContentHash();
+}
+
+void TLtCustomGridControl::WriteTextFile(const TCells &cells, TWholeFileWriter &file,
+                                         QChar separator, QChar lineBreak, TEncodingKind encoding)
+{
     file.Write(TextFileOrderMark(encoding));
     QString buffer;
     TTextFieldWriter writer(buffer, separator, lineBreak, [&](QStringView lines) {
         file.Write(EncodeTextUnits(lines, encoding));
     });
-    cells_.WriteText(writer);
+    cells.WriteText(writer);
     writer.Finish();
-    file.Commit();
-    return file.ContentHash();
 }
 
 void TLtCustomGridControl::LoadFromTextFile(const QString &fileName, QChar separator,

@@ -477,6 +477,10 @@
         <source>Already in %1: %2</source>
         <translation>Déjà dans %1 : %2</translation>
     </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Enregistrement…</translation>
+    </message>
 </context>
 <context>
     <name>TForm2</name>

@@ -85,10 +85,13 @@ protected:
         form->Edit1()->setText(name);
         form->Edit3()->setText(price);
         form->BitBtn2()->click();
+        // Its save runs in the background: its failure is reported when it ends.
+        form->Profiles().WaitForSaves();
     }
     // Every file of the folder but the filler and the backups, with its bytes.
     std::map<QString, QByteArray> Files() const
     {
+        form->Profiles().WaitForSaves();
         std::map<QString, QByteArray> files;
         const QDir folder(disk.Path());
         for (const QString &name : folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System |

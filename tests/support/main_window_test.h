@@ -19,6 +19,13 @@
 
 class TMainWindowTest : public ::testing::Test {
 public:
+    TMainWindowTest()
+    {
+        folder.BeforeRead = [this] {
+            if (form)
+                form->Profiles().WaitForSaves();
+        };
+    }
     // The window on the profile named on the command line (none: the blank
     // profile), shown and active, its grid holding the focus.
     void Show(const QString &commandLineFile = QString())

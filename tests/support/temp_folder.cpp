@@ -6,6 +6,8 @@
 
 QByteArray TTempFolder::Read(const QString &name) const
 {
+    if (BeforeRead)
+        BeforeRead();
     QFile file(File(name));
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();

@@ -5,12 +5,16 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
+
 class TTempFolder {
 public:
     // The folder path, ending with '/'.
     QString Path() const { return dir_.path() + QLatin1Char('/'); }
     QString File(const QString &name) const { return Path() + name; }
     QByteArray Read(const QString &name) const;
+    // Run before every Read: a window's saves in the background end first.
+    std::function<void()> BeforeRead;
     void Write(const QString &name, const QByteArray &bytes) const;
     bool Exists(const QString &name) const;
 

@@ -16,7 +16,11 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <atomic>
+#include <chrono>
 #include <functional>
+#include <thread>
+#include <utility>
 
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -131,6 +135,62 @@ TEST(GridSave, WorkedExampleIsWrittenByteForByte)
         bytes.startsWith(Bytes({0xFF, 0xFE, 0x52, 0x00, 0x6F, 0x00, 0x61, 0x00, 0x64, 0x00})));
     EXPECT_TRUE(bytes.endsWith(
         Bytes({0x54, 0x00, 0x72, 0x00, 0x75, 0x00, 0x65, 0x00, 0x0D, 0x00, 0x0A, 0x00})));
+}
+
+TEST(GridSave, AReadOnAnotherThreadSeesTheCellsAsTheyWereWhileChangesWaitForIt)
+{
+    TempFolder folder;
+    // Loaded texts point into the file, plain and quoted alike; the second row's are owned.
+    WriteBytes(folder.Path("in.ybk"), Utf16Le("Kite,\"red, big|string\",$20,2,,0,True\r\n"));
+    const QString kept = "Kite,\"red, big|string\",$20,2,,0,True,3," + DateTimeToStr(46363.5) +
+                         ",1\r\nBall,\"blue \"\"rubber\"\"\",$5,-7,,0,False,0," + DateTimeToStr(0) +
+                         ",2\r\n";
+    const std::vector<std::pair<const char *, std::function<void(TTestGrid &)>>> changes = {
+        {"loaded text", [](TTestGrid &grid) { grid.GetCell(1, 0)->SetAsString("green"); }},
+        {"owned text", [](TTestGrid &grid) { grid.GetCell(1, 1)->SetAsString("glass"); }},
+        {"cleared text", [](TTestGrid &grid) { grid.GetCell(0, 0)->Clear(); }},
+        {"number", [](TTestGrid &grid) { grid.GetCell(3, 1)->SetAsInteger(9); }},
+        {"mark", [](TTestGrid &grid) { grid.GetCell(6, 0)->SetAsBoolean(false); }},
+        {"real", [](TTestGrid &grid) { grid.GetCell(7, 0)->SetAsFloat(4); }},
+        {"row added", [](TTestGrid &grid) { grid.AddRow(1); }},
+        {"row deleted", [](TTestGrid &grid) { grid.Cells().DeleteRow(0); }},
+        {"rows swapped", [](TTestGrid &grid) { grid.Cells().SwapRows(0, 1); }},
+        {"sorted",
+         [](TTestGrid &grid) {
+             grid.Cells().SortColumn(0, TSortType::stAlphabetic, TSortKind::skAscending, true);
+         }},
+        {"cleared", [](TTestGrid &grid) { grid.ClearRows(); }},
+        {"loaded",
+         [&](TTestGrid &grid) { grid.LoadFromTextFile(folder.Path("in.ybk"), kComma, kBar); }},
+    };
+    for (const auto &[name, change] : changes) {
+        TTestGrid grid;
+        grid.LoadFromTextFile(folder.Path("in.ybk"), kComma, kBar);
+        grid.AppendRow({"Ball", "blue \"rubber\"", "$5", "-7", "", "0", "False"});
+        for (const TColumnType type :
+             {TColumnType::ctFloat, TColumnType::ctDate, TColumnType::ctAutoInc})
+            grid.columns.Add(grid.Cells(), {type, {}, clWhite});
+        grid.GetCell(7, 0)->SetAsFloat(3);
+        grid.GetCell(8, 0)->SetAsDateTime(46363.5);
+        TCells &cells = grid.Cells();
+        cells.BeginRead();
+        std::atomic<bool> changed = false;
+        QString read;
+        std::thread reader([&] {
+            // A change that does not wait is over before the read begins.
+            for (int i = 0; i < 200 && !changed; ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            TTextFieldWriter writer(read, kComma, kBar);
+            cells.WriteText(writer);
+            writer.Finish();
+            cells.EndRead();
+        });
+        change(grid);
+        changed = true;
+        reader.join();
+        EXPECT_EQ(read, kept) << name;
+        EXPECT_NE(grid.SaveToText(kComma, kBar), kept) << name;
+    }
 }
 
 TEST(GridSave, QuotesInsideAFieldAreDoubled)

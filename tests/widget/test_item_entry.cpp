@@ -140,6 +140,7 @@ TEST(ItemEntrySameName, IsToldUnderThePanelAndSavedOnlyWhenAsked)
     folder.Write("toys.ybk", ProfileBytes({"Red bike,,$100,1,12/7/2026,0,False"}));
     folder.Write("mpl.mpl", (folder.File("toys.ybk") + "\r\n").toLocal8Bit());
     TForm1 form(folder.Path(), QString(), boxes, dialogs);
+    folder.BeforeRead = [&] { form.Profiles().WaitForSaves(); };
     form.show();
     QApplication::setActiveWindow(&form);
     TDuplicateLine &line = *form.DuplicateLine();
@@ -288,6 +289,8 @@ TEST_F(ItemEntryTest, AFailedSaveReportsTheErrorAndKeepsTheRow)
     OpenEntry();
     Type("Kite", "", "$5");
     SaveItem();
+    // The save fails on its own thread; the report comes once that is known.
+    form->Profiles().WaitForSaves();
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_TRUE(boxes.shown[0].startsWith("File could not be"));
     EXPECT_EQ(Grid().RowCount(), 1);

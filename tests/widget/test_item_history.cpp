@@ -167,6 +167,8 @@ TEST_F(ItemHistoryTest, ARightPressSelectsAndItsReleaseOpensTheMenu)
 {
     ShowWith({kKite, kBall});
     Click(icDelete, 0);
+    // The version the delete's save keeps is what turns "Restore" on.
+    form->Profiles().WaitForSaves();
     const QPoint at = Grid().CellRect(icName, 0).center();
     QTest::mousePress(Grid().viewport(), Qt::RightButton, {}, at);
     EXPECT_EQ(Grid().SelectedRow(), 0);

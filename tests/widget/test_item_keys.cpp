@@ -43,6 +43,7 @@ TEST_P(ItemKeysTest, KeyActsAsTheClickAndSaves)
     const QByteArray before = ProfileBytes({kKite, kBall});
     folder.Write("blank.yearnbox", before);
     TForm1 form(folder.Path(), QString(), boxes, dialogs);
+    folder.BeforeRead = [&] { form.Profiles().WaitForSaves(); };
     form.show();
     TLatticeGrid &grid = *form.LatticeGrid1();
     grid.setFocus();

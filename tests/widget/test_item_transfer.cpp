@@ -40,6 +40,7 @@ TEST(ItemTransfer, CopyAndMoveChangeBothFilesAndAreUndoneInBoth)
         TRecordedMessageBoxes boxes;
         TScriptedFileDialogs dialogs;
         TForm1 form(folder.Path(), QString(), boxes, dialogs);
+        folder.BeforeRead = [&] { form.Profiles().WaitForSaves(); };
         TLatticeGrid &grid = *form.LatticeGrid1();
         grid.SetSelectedRow(0);
         form.TransferItem({folder.File("garden.ybk"), "garden"}, c.kind);

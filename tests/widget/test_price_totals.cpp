@@ -290,6 +290,8 @@ TEST_F(WindowTotalsTest, KeptRightThroughAddDeleteEditUndoAndLoad)
          u"Total of 4 prices: $1,225 and \u20ac3 \u00b7 marked: $25"},
         {"load",
          [](WindowTotalsTest &t) {
+             // Another program writes the list once our saves are over.
+             t.form->Profiles().WaitForSaves();
              t.folder.Write("blank.yearnbox", ProfileBytes({kBall, kBook}));
              t.form->ReloadChangedProfile();
              EXPECT_TRUE(t.form->ListTotals().Counted());

@@ -117,6 +117,7 @@ TEST(ProfileBackups, TwoFilesOfOneNameListAndPruneOnlyTheirOwnVersions)
     folder.Write("b/toys.ybk", ProfileBytes({kBall}));
     folder.Write("mpl.mpl", (a + "\r\n" + b + "\r\n").toLocal8Bit());
     TForm1 form(folder.Path(), QString(), boxes, dialogs);
+    folder.BeforeRead = [&] { form.Profiles().WaitForSaves(); };
     form.SetModalWindows(&modal);
     TLatticeGrid &grid = *form.LatticeGrid1();
     form.Profiles().ShowProfile(a);
@@ -127,7 +128,9 @@ TEST(ProfileBackups, TwoFilesOfOneNameListAndPruneOnlyTheirOwnVersions)
     for (int save = 0; save < 25; ++save) {
         grid.AddRow(1);
         grid.SetCells(0, grid.RowCount() - 1, QString::number(save));
+        // Each save on its own: saves asked for while one runs become one.
         form.Profiles().SaveCurrent();
+        form.Profiles().WaitForSaves();
     }
     EXPECT_EQ(form.Profiles().Backups().List(b).size(), 20);
     form.Profiles().ShowProfile(a);
@@ -248,6 +251,7 @@ TEST(ProfileBackups, ASaveGoesOnWhenNoBackupCanBeWritten)
     grid.AddRow(1);
     grid.SetCells(0, 0, "Kite");
     form.Profiles().SaveCurrent();
+    form.Profiles().WaitForSaves();
     if (!root)
         QFile::setPermissions(backupFolder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                 QFileDevice::ExeOwner);

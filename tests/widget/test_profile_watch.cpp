@@ -52,6 +52,7 @@ TEST(ProfileWatch, AnotherProgramsWriteIsReadAgainKeepingTheSelection)
         TLatticeGrid &grid = *form.LatticeGrid1();
         // One save of our own first: the watch follows the file it renames in.
         grid.DoCellClick(icMark, 2);
+        form.Profiles().WaitForSaves();
         grid.SelectCell(icName, 1, true, {});
         c.write(folder.File("blank.yearnbox"), ProfileBytes({kDrum, kKite, kBall}));
         ASSERT_TRUE(WaitUntil(
@@ -106,6 +107,7 @@ TEST(ProfileWatch, ASaveAfterAnotherProgramsWriteMakesItsChangeOnThatVersion)
         TScriptedFileDialogs dialogs;
         folder.Write("blank.yearnbox", ProfileBytes({kKite, kBall}));
         TForm1 form(folder.Path(), QString(), boxes, dialogs);
+        folder.BeforeRead = [&] { form.Profiles().WaitForSaves(); };
         const QByteArray outside = ProfileBytes(c.outside);
         WriteWholeFile(folder.File("blank.yearnbox"), outside);
         // Before the watch has told the window: the save finds the change.
@@ -136,6 +138,7 @@ TEST(ProfileWatch, AnUndoWhoseItemWasRemovedElsewhereIsOffAndSaysWhy)
     TForm1 form(folder.Path(), QString(), boxes, dialogs);
     TLatticeGrid &grid = *form.LatticeGrid1();
     grid.DoCellClick(icMark, 1);
+    form.Profiles().WaitForSaves();
     ASSERT_TRUE(form.History().CanUndo());
     EXPECT_EQ(form.History().UndoText(), "Undo");
     WriteWholeFile(folder.File("blank.yearnbox"), ProfileBytes({kKite}));

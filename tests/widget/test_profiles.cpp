@@ -4,15 +4,21 @@
 #include "app/main_window.h"
 #include "grid_window/lattice_grid.h"
 #include "platform/errors.h"
+#include "platform/save_lock.h"
 #include "tests/support/main_window_test.h"
+#include "tests/support/wait_until.h"
 
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -340,8 +346,47 @@ TEST_F(ProfilesTest, ANewListThatCannotBeSavedReportsTheErrorTextAndSparesThePro
     // The emptied list belongs to the blank profile: its saves fail too, and
     // never replace the profile that was current.
     EXPECT_EQ(form->CurrentProfilePath(), folder.File("blank.yearnbox"));
-    EXPECT_THROW(AddItem("Ball"), EInOutError);
+    AddItem("Ball");
     EXPECT_EQ(folder.Read("toys.ybk"), toys);
+    EXPECT_EQ(boxes.shown.size(), 2);
+}
+
+TEST_F(ProfilesTest, ASaveThatFailsInTheBackgroundIsReportedByNameAndTheNextChangeSavesAgain)
+{
+    SaveAs(folder.File("toys.ybk"));
+    AddItem("Kite");
+    ASSERT_EQ(folder.Read("toys.ybk"), ProfileBytes({"Kite,,,0,,0,False"}));
+    // A folder in the profile's place: no file can be renamed over it.
+    QFile::remove(folder.File("toys.ybk"));
+    QDir(folder.Path()).mkdir("toys.ybk");
+    AddItem("Ball");
+    ASSERT_TRUE(WaitUntil([&] { return !boxes.shown.isEmpty(); }));
+    EXPECT_TRUE(boxes.shown[0].contains(folder.File("toys.ybk"))) << boxes.shown[0].toStdString();
+    QDir(folder.Path()).rmdir("toys.ybk");
+    AddItem("Book");
+    EXPECT_EQ(folder.Read("toys.ybk"),
+              ProfileBytes({"Kite,,,0,,0,False", "Ball,,,0,,0,False", "Book,,,0,,0,False"}));
+    EXPECT_EQ(boxes.shown.size(), 1);
+}
+
+TEST_F(ProfilesTest, ClosingTheWindowWaitsForTheLastSaveAndSaysItIsSaving)
+{
+    SaveAs(folder.File("toys.ybk"));
+    // Another saver holds the folder's lock for a while: the save waits.
+    auto other = std::make_unique<TSaveLock>(folder.File("toys.ybk"));
+    AddItem("Kite");
+    std::thread release([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
+        other.reset();
+    });
+    form->close();
+    release.join();
+    QFile file(folder.File("toys.ybk"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), ProfileBytes({"Kite,,,0,,0,False"}));
+    const QList<QLabel *> labels = form->findChildren<QLabel *>();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(),
+                            [](const QLabel *label) { return label->text() == "Saving…"; }));
 }
 
 TEST_F(ProfilesTest, TheSpeedButtonsSitAtTheTopAndNeverTakeTheFocus)

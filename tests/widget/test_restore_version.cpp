@@ -121,6 +121,7 @@ TEST(RestoreVersion, ARestoreLoadsAndSavesTheVersionAndCanBeUndone)
     TScriptedModalWindows modal;
     folder.Write("blank.yearnbox", ProfileBytes({kKite, kBall, kBook}));
     TForm1 form(folder.Path(), QString(), boxes, dialogs);
+    folder.BeforeRead = [&] { form.Profiles().WaitForSaves(); };
     form.SetModalWindows(&modal);
     TLatticeGrid &grid = *form.LatticeGrid1();
     grid.DeleteRow(1);
@@ -163,6 +164,7 @@ TEST(RestoreVersion, AnUnreadableVersionIsMarkedAndRestoringItSaysWhichAndWhere)
     TScriptedModalWindows modal;
     folder.Write("blank.yearnbox", ProfileBytes({kKite, kBall}));
     TForm1 form(folder.Path(), QString(), boxes, dialogs);
+    folder.BeforeRead = [&] { form.Profiles().WaitForSaves(); };
     form.SetModalWindows(&modal);
     TLatticeGrid &grid = *form.LatticeGrid1();
     // Another program leaves the profile garbled; the next save keeps it as a version.
