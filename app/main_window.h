@@ -15,6 +15,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <optional>
@@ -192,6 +193,9 @@ private:
     void ReloadKeepingPlace();
     // The file dialogs of Export… and Import… (main_window_sharing.cpp).
     void CreateSharing(IFileDialogs &dialogs);
+    // Writes an export of the list to file, never over a profile; a refusal
+    // or a failure is said in a message box.
+    void WriteExport(const QString &file, const std::function<void()> &write);
     // The options dialog of a printout; nothing when cancelled.
     std::optional<TPrintRequest> AskPrintOptions(const QString &windowTitle);
     // Ctrl+Shift+F, and showing a found item (main_window_find_all.cpp).

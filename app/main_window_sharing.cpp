@@ -50,6 +50,11 @@ void TForm1::ExportItems()
     if (!exportDialog_->Execute())
         return;
     const QString file = exportDialog_->FileName();
+    WriteExport(file, [&] { SaveItemsCsvFile(*latticeGrid1_, file); });
+}
+
+void TForm1::WriteExport(const QString &file, const std::function<void()> &write)
+{
     if (const QString refusal = CsvExportRefusal(CurrentProfilePath(), file); !refusal.isEmpty()) {
         messages_.ShowDetailedMessage(
             tr("File could not be saved."),
@@ -57,7 +62,7 @@ void TForm1::ExportItems()
         return;
     }
     try {
-        SaveItemsCsvFile(*latticeGrid1_, file);
+        write();
     } catch (const EYearnboxError &error) {
         messages_.ShowDetailedMessage(tr("File could not be saved."), error.Message());
     }
@@ -104,15 +109,7 @@ void TForm1::ShareAsWebPage()
     if (!file.endsWith(QStringLiteral(".html"), Qt::CaseInsensitive) &&
         !file.endsWith(QStringLiteral(".htm"), Qt::CaseInsensitive))
         file += QStringLiteral(".html");
-    if (const QString refusal = CsvExportRefusal(CurrentProfilePath(), file); !refusal.isEmpty()) {
-        messages_.ShowDetailedMessage(
-            tr("File could not be saved."),
-            QStringLiteral("\"%1\" %2").arg(QFileInfo(file).fileName(), refusal));
-        return;
-    }
-    try {
+    WriteExport(file, [&] {
         WriteWholeFile(file, GiftPageHtml(GiftPageOf(*latticeGrid1_, *request)).toUtf8());
-    } catch (const EYearnboxError &error) {
-        messages_.ShowDetailedMessage(tr("File could not be saved."), error.Message());
-    }
+    });
 }
