@@ -162,8 +162,8 @@ void TProfiles::StartSave()
     const std::optional<quint64> knownHash = watch_.KnownHash(path);
     const std::size_t held = OnCountUnsaved ? OnCountUnsaved() : kAllChanges;
     auto outcome = std::make_shared<TSaveOutcome>();
-    // The save thread reads the cells themselves; a change made before it
-    // has written them all waits for it.
+    // The save thread reads the cells themselves: a value changed before it
+    // has written them is kept for it as it was, any other change waits.
     TCells &cells = grid_.Cells();
     cells.BeginRead();
     TBackgroundSave::TDone done = [this, path, held, outcome](std::exception_ptr failure) {

@@ -9,6 +9,7 @@
 //   yearnbox-bench [--runs N] undo FILE
 //   yearnbox-bench [--runs N] click FILE
 //   yearnbox-bench [--runs N] click-twice FILE
+//   yearnbox-bench [--runs N] cross-twice FILE
 //   yearnbox-bench [--runs N] edit FILE
 //   yearnbox-bench [--runs N] search FILE WORD
 //   yearnbox-bench [--runs N] sort FILE INDEX [--descending] [--reverse]
@@ -32,7 +33,8 @@
 // a mark, a name typed and Enter, Ctrl+Z after a red cross) and, as
 // durable_seconds, until its save has renamed the file into place;
 // click-twice times two marks clicked one right after the other (the second
-// waits while the first one's save reads the cells);
+// comes while the first one's save reads the cells), cross-twice two items
+// deleted so (the second removes a row the save has still to write);
 // search too (bench_search.h); scroll on the shown main window (bench_scroll.h).
 //
 // --runs 1 times a single run with no warm-up (for whole-process timings).
@@ -112,6 +114,7 @@ int Usage()
     std::fputs(
         "usage: yearnbox-bench [--runs N] load FILE | save FILE OUT | clear FILE"
         " | paint FILE | autosave FILE [--no-backups] | undo FILE | click FILE | click-twice FILE"
+        " | cross-twice FILE"
         " | edit FILE"
         " | search FILE WORD"
         " | scroll FILE | restore FILE [VERSIONS] | pdf FILE OUT | find-all FILE COPIES WORD"
@@ -222,7 +225,7 @@ int main(int argc, char **argv)
     }
     const bool oneFile = op == "load" || op == "clear" || op == "paint" || op == "autosave" ||
                          op == "undo" || op == "scroll" || op == "click" || op == "edit" ||
-                         op == "click-twice";
+                         op == "click-twice" || op == "cross-twice";
     const bool twoArguments = op == "save" || op == "search";
     const bool noBackups = op == "autosave" && args.size() == 3 && args[2] == "--no-backups";
     if (!(oneFile && args.size() == 2) && !(twoArguments && args.size() == 3) && !noBackups)
@@ -367,6 +370,14 @@ int main(int argc, char **argv)
                         rig.Grid().DoCellClick(6, row);
                         rig.Grid().DoCellClick(6, (row + 1) % std::min(items, 8));
                         return row;
+                    });
+            } else if (op == "cross-twice") {
+                felt = TimeFelt(
+                    runs, rig, [](int) {},
+                    [&](int) {
+                        rig.Grid().DoCellClick(5, 0);
+                        rig.Grid().DoCellClick(5, 0);
+                        return 0;
                     });
             } else if (op == "edit") {
                 // The editor open on a name with a new text, then Enter.

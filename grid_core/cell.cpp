@@ -55,9 +55,9 @@ void TCell::Changed()
     Owner()->Changed();
 }
 
-void TCell::BeforeChange() const
+void TCell::BeforeChange()
 {
-    Owner()->readGuard_.WaitForReader();
+    Owner()->readGuard_.KeepBeforeChange(this, [this] { return GetAsString(); });
 }
 
 QString TCell::GetAsStringStart(qsizetype count)

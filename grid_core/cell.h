@@ -58,7 +58,7 @@ public:
     // Writes the cell's field of the grid's text format: what
     // AppendTextField makes of GetAsString, without the temporary string.
     // row is the cell's own. Reads the cell and its store's texts only, so
-    // another thread may call it while the store takes no change
+    // another thread may call it while the store holds the cell still
     // (TCellsReadGuard).
     virtual void WriteField(TTextFieldWriter &writer, int row) const = 0;
 
@@ -85,8 +85,9 @@ public:
 protected:
     explicit TCell(TCells *owner);
     virtual ~TCell();
-    // First in every value setter: waits while another thread reads the store.
-    void BeforeChange() const;
+    // First in every value setter: keeps the text as it was for a reader of
+    // the store on another thread (TCellsReadGuard).
+    void BeforeChange();
 
 private:
     friend class TCells;

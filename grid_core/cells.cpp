@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <new>
+#include <optional>
 
 TCells::TCells(ICellsHost *grid, const ICellColumns *columns) : grid_(grid), columns_(columns) {}
 
@@ -113,6 +114,8 @@ int TCells::ArenaIndex(const std::shared_ptr<const TTextArena> &arena)
             return int(i);
     if (arenas_.size() >= kMaxArenas)
         return -1;
+    // A reader on another thread looks texts up in the list.
+    WaitForReader();
     arenas_.push_back(arena);
     return int(arenas_.size()) - 1;
 }
@@ -218,7 +221,7 @@ void ReserveMore(T &list, size_t extra)
 
 void TCells::AddRow(int count)
 {
-    readGuard_.WaitForReader();
+    BeforeRowsChange();
     if (count > 0) {
         ReserveMore(rows_, size_t(count));
         for (int c = 0; c < columnCount_; ++c)
@@ -239,7 +242,7 @@ void TCells::AddRow(int count)
 
 void TCells::ReserveRows(int count)
 {
-    readGuard_.WaitForReader();
+    BeforeRowsChange();
     rows_.reserve(size_t(std::max(count, 0)));
     for (int c = 0; c < columnCount_; ++c)
         table_[c].reserve(size_t(std::max(count, 0)));
@@ -247,7 +250,7 @@ void TCells::ReserveRows(int count)
 
 void TCells::InsertRow(int row)
 {
-    readGuard_.WaitForReader();
+    BeforeRowsChange();
     if (row < 0 || row > rowCount_)
         throw EListError(row);
     for (int c = 0; c < columnCount_; ++c)
@@ -260,10 +263,14 @@ void TCells::InsertRow(int row)
 
 void TCells::DeleteRow(int row)
 {
-    readGuard_.WaitForReader();
+    BeforeRowsChange();
     TRow *record = GetRow(row);
+    const bool read = readGuard_.Reading();
     for (int c = 0; c < columnCount_; ++c) {
-        DestroyCell(table_[c][row]);
+        if (read)
+            removed_.push_back(table_[c][row]);
+        else
+            DestroyCell(table_[c][row]);
         table_[c].erase(table_[c].begin() + row);
     }
     --rowCount_;
@@ -276,7 +283,8 @@ void TCells::DeleteRow(int row)
 
 void TCells::ClearRows()
 {
-    readGuard_.WaitForReader();
+    WaitForReader();
+    readGuard_.ReleaseCopies();
     DestroyAllRows();
     rowCount_ = 0;
     visibleRowCount_ = 0;
@@ -297,7 +305,7 @@ void MoveElement(T &list, int from, int to)
 
 void TCells::MoveRow(int from, int to)
 {
-    readGuard_.WaitForReader();
+    BeforeRowsChange();
     GetRow(from);
     GetRow(to);
     MoveElement(rows_, from, to);
@@ -308,7 +316,7 @@ void TCells::MoveRow(int from, int to)
 
 void TCells::SwapRows(int a, int b)
 {
-    readGuard_.WaitForReader();
+    BeforeRowsChange();
     GetRow(a);
     GetRow(b);
     std::swap(rows_[a], rows_[b]);
@@ -336,7 +344,7 @@ void TCells::ExpandRow(int row, bool shown)
 
 void TCells::AddChildRow(int parent, int position)
 {
-    readGuard_.WaitForReader();
+    BeforeRowsChange();
     TRow *parentRecord = GetRow(parent);
     if (position < 0 || position > rowCount_)
         throw EListError(position);
@@ -391,7 +399,7 @@ void TCells::ColumnsChange(TColumnsOperation operation, int index, int secondInd
 
 void TCells::AddColumn()
 {
-    readGuard_.WaitForReader();
+    WaitForReader();
     const int column = columns_->ColumnCount() - 1;
     auto &list = table_[columnCount_];
     list.reserve(rowCount_);
@@ -402,7 +410,7 @@ void TCells::AddColumn()
 
 void TCells::InsertColumn(int index)
 {
-    readGuard_.WaitForReader();
+    WaitForReader();
     TCellList list;
     list.reserve(rowCount_);
     for (int r = 0; r < rowCount_; ++r)
@@ -416,7 +424,7 @@ void TCells::InsertColumn(int index)
 
 void TCells::DeleteColumn(int index)
 {
-    readGuard_.WaitForReader();
+    WaitForReader();
     if (columnCount_ == 1) {
         ClearColumns();
         return;
@@ -437,7 +445,7 @@ void TCells::ClearColumns()
 
 void TCells::MoveColumn(int from, int to)
 {
-    readGuard_.WaitForReader();
+    WaitForReader();
     if (from < to)
         std::rotate(table_.begin() + from, table_.begin() + from + 1, table_.begin() + to + 1);
     else if (from > to)
@@ -446,8 +454,8 @@ void TCells::MoveColumn(int from, int to)
 
 void TCells::TakeRowsFrom(TCells &other)
 {
-    readGuard_.WaitForReader();
-    other.readGuard_.WaitForReader();
+    WaitForReader();
+    other.WaitForReader();
     ClearRows();
     std::swap(rows_, other.rows_);
     for (int c = 0; c < columnCount_; ++c)
@@ -472,14 +480,63 @@ void TCells::TakeRowsFrom(TCells &other)
 
 void TCells::WriteText(TTextFieldWriter &writer) const
 {
-    for (int r = 0; r < rowCount_; ++r) {
-        for (int c = 0; c < columnCount_; ++c) {
-            if (c > 0)
-                writer.PutSeparator();
-            table_[size_t(c)][size_t(r)]->WriteField(writer, r);
+    const bool reader = readGuard_.IsReader();
+    const int rows = reader ? readGuard_.Rows() : rowCount_;
+    for (int r = 0; r < rows; ++r) {
+        {
+            // Another thread's read holds one row at a time, and not while
+            // the line goes to the file.
+            std::optional<TCellsReadGuard::TRowRead> read;
+            if (reader)
+                read.emplace(readGuard_, r);
+            const bool frozen = read && read->Frozen();
+            for (int c = 0; c < columnCount_; ++c) {
+                if (c > 0)
+                    writer.PutSeparator();
+                const TCell *cell = frozen ? read->FrozenCell(c) : table_[size_t(c)][size_t(r)];
+                if (const QString *kept = read ? read->Kept(cell) : nullptr)
+                    writer.Field(*kept);
+                else
+                    cell->WriteField(writer, r);
+            }
         }
         writer.PutLineEnd();
     }
+}
+
+void TCells::BeginRead()
+{
+    DestroyRemovedCells();
+    readGuard_.Begin(rowCount_, columnCount_);
+}
+
+void TCells::WaitForReader()
+{
+    readGuard_.WaitForReader();
+    DestroyRemovedCells();
+}
+
+void TCells::BeforeRowsChange()
+{
+    if (!readGuard_.Reading()) {
+        DestroyRemovedCells();
+        return;
+    }
+    readGuard_.FreezeRows([this](int from, TCellsReadGuard::TFrozenCells &cells) {
+        cells.reserve(size_t(rowCount_ - from) * size_t(columnCount_));
+        for (int c = 0; c < columnCount_; ++c)
+            cells.insert(cells.end(), table_[size_t(c)].begin() + from, table_[size_t(c)].end());
+    });
+}
+
+void TCells::DestroyRemovedCells()
+{
+    if (removed_.empty() || readGuard_.Reading())
+        return;
+    for (TCell *cell : removed_)
+        DestroyCell(cell);
+    std::vector<TCell *>().swap(removed_);
+    ReleasePoolsWhenEmpty();
 }
 
 void TCells::Changed()

@@ -106,13 +106,13 @@ public:
 
     // Writes every row as a line of the grid's text format (fields in column
     // index order, CR LF after each row), without a temporary string per cell.
-    // Records no position, so another thread may call it between
-    // BeginRead and EndRead.
+    // Records no position, so another thread may call it between BeginRead
+    // and EndRead: it then writes the store as it was at BeginRead.
     void WriteText(TTextFieldWriter &writer) const;
-    // Hands the store to a reader on another thread: from here until that
-    // reader calls EndRead, every change of the store (its rows, columns and
-    // cell values) waits. Painting and other reads go on.
-    void BeginRead() { readGuard_.Begin(); }
+    // Hands the store to a reader on another thread until that reader calls
+    // EndRead (cells_read_guard.h): values and rows change meanwhile without
+    // waiting for it; columns, loads and ClearRows wait.
+    void BeginRead();
     void EndRead() { readGuard_.End(); }
 
 private:
@@ -146,6 +146,12 @@ private:
     void DestroyCell(TCell *cell);
     TRow *NewRow();
     void DestroyRow(TRow *row);
+    // Before a change a reader on another thread must not see: waits for it,
+    // then destroys the cells removed while it read.
+    void WaitForReader();
+    // Before rows are added, removed or reordered.
+    void BeforeRowsChange();
+    void DestroyRemovedCells();
     // Destroys every cell and row record in the lists at once.
     void DestroyAllRows();
     void ReleasePoolsWhenEmpty();
@@ -180,4 +186,6 @@ private:
     QHash<const TCell *, QString> hints_;
     QHash<const TCell *, void *> objects_;
     TCellsReadGuard readGuard_;
+    // Cells of rows deleted while a reader still writes them.
+    std::vector<TCell *> removed_;
 };

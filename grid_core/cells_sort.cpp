@@ -31,7 +31,7 @@ void TCells::ReverseRows()
 
 void TCells::SortColumn(int index, TSortType sortType, TSortKind sortKind, bool fullResort)
 {
-    readGuard_.WaitForReader();
+    BeforeRowsChange();
     if (index < 0 || index >= columnCount_)
         throw EListError(index);
     if (index == sortIndex_ && sorted_ && sortKind != sortKind_ && !fullResort) {

@@ -137,7 +137,7 @@ TEST(GridSave, WorkedExampleIsWrittenByteForByte)
         Bytes({0x54, 0x00, 0x72, 0x00, 0x75, 0x00, 0x65, 0x00, 0x0D, 0x00, 0x0A, 0x00})));
 }
 
-TEST(GridSave, AReadOnAnotherThreadSeesTheCellsAsTheyWereWhileChangesWaitForIt)
+TEST(GridSave, AReadOnAnotherThreadSeesTheCellsAsTheyWereWhenItBegan)
 {
     TempFolder folder;
     // Loaded texts point into the file, plain and quoted alike; the second row's are owned.
@@ -145,25 +145,39 @@ TEST(GridSave, AReadOnAnotherThreadSeesTheCellsAsTheyWereWhileChangesWaitForIt)
     const QString kept = "Kite,\"red, big|string\",$20,2,,0,True,3," + DateTimeToStr(46363.5) +
                          ",1\r\nBall,\"blue \"\"rubber\"\"\",$5,-7,,0,False,0," + DateTimeToStr(0) +
                          ",2\r\n";
-    const std::vector<std::pair<const char *, std::function<void(TTestGrid &)>>> changes = {
-        {"loaded text", [](TTestGrid &grid) { grid.GetCell(1, 0)->SetAsString("green"); }},
-        {"owned text", [](TTestGrid &grid) { grid.GetCell(1, 1)->SetAsString("glass"); }},
-        {"cleared text", [](TTestGrid &grid) { grid.GetCell(0, 0)->Clear(); }},
-        {"number", [](TTestGrid &grid) { grid.GetCell(3, 1)->SetAsInteger(9); }},
-        {"mark", [](TTestGrid &grid) { grid.GetCell(6, 0)->SetAsBoolean(false); }},
-        {"real", [](TTestGrid &grid) { grid.GetCell(7, 0)->SetAsFloat(4); }},
-        {"row added", [](TTestGrid &grid) { grid.AddRow(1); }},
-        {"row deleted", [](TTestGrid &grid) { grid.Cells().DeleteRow(0); }},
-        {"rows swapped", [](TTestGrid &grid) { grid.Cells().SwapRows(0, 1); }},
-        {"sorted",
+    // Values and rows change at once, the reader writing what they were;
+    // a clearing and a load wait for the reader.
+    struct TChange {
+        const char *name;
+        bool waits;
+        std::function<void(TTestGrid &)> make;
+    };
+    const std::vector<TChange> changes = {
+        {"loaded text", false, [](TTestGrid &grid) { grid.GetCell(1, 0)->SetAsString("green"); }},
+        {"owned text", false, [](TTestGrid &grid) { grid.GetCell(1, 1)->SetAsString("glass"); }},
+        {"cleared text", false, [](TTestGrid &grid) { grid.GetCell(0, 0)->Clear(); }},
+        {"twice", false,
+         [](TTestGrid &grid) {
+             grid.GetCell(0, 1)->SetAsString("Bat");
+             grid.GetCell(0, 1)->SetAsString("Bag");
+         }},
+        {"number", false, [](TTestGrid &grid) { grid.GetCell(3, 1)->SetAsInteger(9); }},
+        {"mark", false, [](TTestGrid &grid) { grid.GetCell(6, 0)->SetAsBoolean(false); }},
+        {"real", false, [](TTestGrid &grid) { grid.GetCell(7, 0)->SetAsFloat(4); }},
+        {"date", false, [](TTestGrid &grid) { grid.GetCell(8, 1)->SetAsString("1/2/2027"); }},
+        {"row added", false, [](TTestGrid &grid) { grid.AddRow(1); }},
+        {"row deleted", false, [](TTestGrid &grid) { grid.Cells().DeleteRow(0); }},
+        {"rows swapped", false, [](TTestGrid &grid) { grid.Cells().SwapRows(0, 1); }},
+        {"row inserted", false, [](TTestGrid &grid) { grid.Cells().InsertRow(0); }},
+        {"sorted", false,
          [](TTestGrid &grid) {
              grid.Cells().SortColumn(0, TSortType::stAlphabetic, TSortKind::skAscending, true);
          }},
-        {"cleared", [](TTestGrid &grid) { grid.ClearRows(); }},
-        {"loaded",
+        {"cleared", true, [](TTestGrid &grid) { grid.ClearRows(); }},
+        {"loaded", true,
          [&](TTestGrid &grid) { grid.LoadFromTextFile(folder.Path("in.ybk"), kComma, kBar); }},
     };
-    for (const auto &[name, change] : changes) {
+    for (const TChange &change : changes) {
         TTestGrid grid;
         grid.LoadFromTextFile(folder.Path("in.ybk"), kComma, kBar);
         grid.AppendRow({"Ball", "blue \"rubber\"", "$5", "-7", "", "0", "False"});
@@ -175,22 +189,75 @@ TEST(GridSave, AReadOnAnotherThreadSeesTheCellsAsTheyWereWhileChangesWaitForIt)
         TCells &cells = grid.Cells();
         cells.BeginRead();
         std::atomic<bool> changed = false;
+        bool changedFirst = false;
         QString read;
         std::thread reader([&] {
-            // A change that does not wait is over before the read begins.
             for (int i = 0; i < 200 && !changed; ++i)
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            changedFirst = changed;
             TTextFieldWriter writer(read, kComma, kBar);
             cells.WriteText(writer);
             writer.Finish();
             cells.EndRead();
         });
-        change(grid);
+        change.make(grid);
         changed = true;
         reader.join();
-        EXPECT_EQ(read, kept) << name;
-        EXPECT_NE(grid.SaveToText(kComma, kBar), kept) << name;
+        EXPECT_EQ(read, kept) << change.name;
+        EXPECT_EQ(changedFirst, !change.waits) << change.name;
+        EXPECT_NE(grid.SaveToText(kComma, kBar), kept) << change.name;
+        // The next read sees the change.
+        cells.BeginRead();
+        QString next;
+        TTextFieldWriter writer(next, kComma, kBar);
+        cells.WriteText(writer);
+        writer.Finish();
+        cells.EndRead();
+        EXPECT_EQ(next, grid.SaveToText(kComma, kBar)) << change.name;
     }
+}
+
+TEST(GridSave, ValuesAndRowsChangedWhileAReadIsUnderwayAreWrittenAsTheyWere)
+{
+    TTestGrid grid;
+    for (int i = 0; i < 200; ++i)
+        grid.AppendRow({QString("item %1").arg(i), "", "$1", "1", "", "0", "False"});
+    const QString before = grid.SaveToText(kComma, kBar);
+    TCells &cells = grid.Cells();
+    cells.BeginRead();
+    std::atomic<bool> paused = false;
+    std::atomic<bool> changed = false;
+    QString read;
+    std::thread reader([&] {
+        QString buffer;
+        // Pauses after its first lines until every row has changed.
+        TTextFieldWriter writer(
+            buffer, kComma, kBar,
+            [&](QStringView lines) {
+                read += lines;
+                paused = true;
+                for (int i = 0; i < 5000 && !changed; ++i)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            },
+            64);
+        cells.WriteText(writer);
+        writer.Finish();
+        cells.EndRead();
+    });
+    while (!paused)
+        std::this_thread::yield();
+    for (int r = 0; r < grid.RowCount(); ++r) {
+        grid.GetCell(6, r)->SetAsBoolean(true);
+        grid.GetCell(0, r)->SetAsString(QString("changed %1").arg(r % 7));
+    }
+    for (int r = grid.RowCount() - 1; r >= 0; r -= 3)
+        grid.Cells().DeleteRow(r);
+    grid.Cells().InsertRow(0);
+    grid.Cells().SortColumn(0, TSortType::stAlphabetic, TSortKind::skAscending, true);
+    grid.GetCell(0, 0)->SetAsString("first");
+    changed = true;
+    reader.join();
+    EXPECT_EQ(read, before);
 }
 
 TEST(GridSave, QuotesInsideAFieldAreDoubled)
