@@ -6,6 +6,7 @@
 #include "app/association_window.h"
 #include "app/command_line.h"
 #include "app/csv_commands.h"
+#include "app/early_pictures.h"
 #include "app/file_association.h"
 #include "app/gift_page_command.h"
 #include "app/main_window.h"
@@ -17,8 +18,11 @@
 #include "platform/message_box.h"
 #include "platform/modal_windows.h"
 #include "platform/xdg_folders.h"
+#include "resources/resources.h"
 
 #include <QFile>
+#include <QIcon>
+#include <QPixmap>
 #include <QStyleFactory>
 #include <QTimer>
 
@@ -56,6 +60,14 @@ bool g_screenshotFailed = false;
 void ScreenshotDone(bool saved)
 {
     g_screenshotFailed = !saved;
+}
+
+// Every window shows it in the task bar and title bar (_NET_WM_ICON); set
+// before the first is shown, once its picture has been decoded.
+void ShowProgramIcon()
+{
+    if (QApplication::windowIcon().isNull())
+        QApplication::setWindowIcon(QIcon(QPixmap::fromImage(TakePicture(resources::kIcon))));
 }
 
 } // namespace
@@ -97,6 +109,13 @@ int main(int argc, char **argv)
     }
 
     TApplication app(argc, argv);
+    // Decoded on a second core while the fonts and the controls are made.
+    QStringList pictures = {resources::kMainBackground};
+    for (const char *glyph : {"new_profile", "save", "open", "delete_profile", "search",
+                              "find_next", "cancel", "new_item", "about", "star", "ok"})
+        pictures.append(resources::GlyphPath(glyph));
+    pictures.append(resources::kIcon);
+    StartDecodingPictures(pictures);
     // A style named in QT_STYLE_OVERRIDE was taken when the application began.
     if (qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"))
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -132,6 +151,7 @@ int main(int argc, char **argv)
         TForm3 form3(form1, association, modal, &form1);
         form1.SetAboutWindow(&form2);
         form1.SetAssociationWindow(&form3);
+        ShowProgramIcon();
         form1.show();
         if (!screenshot.isEmpty()) {
             // Nor for an answer to the association question.
@@ -145,6 +165,10 @@ int main(int argc, char **argv)
         }
         return code;
     } catch (...) {
+        try {
+            ShowProgramIcon();
+        } catch (...) {
+        }
         ReportCurrentError(&boxes);
         return 1;
     }
