@@ -8,14 +8,17 @@
 #include <QString>
 #include <QStringList>
 
-// Starts decoding resources on a worker; call at most once, once the
-// application object exists (image plugins are found through it).
+// Starts decoding resources on a worker, in their order; once the
+// application object exists (image plugins are found through it). Later
+// calls do nothing.
 void StartDecodingPictures(const QStringList &resources);
 
 // The picture of a compiled-in file. One decoded ahead is handed over to its
-// first asker (waiting for the worker if need be); any other is decoded now.
+// first asker (waiting for the worker to reach it if need be); any other is
+// decoded now.
 // A null image when it cannot be decoded.
 QImage TakePicture(const QString &resource);
 
-// Decodes a compiled-in picture: JPEG through libjpeg, others through Qt.
+// Decodes a compiled-in picture: JPEG through libjpeg, others by Qt as the
+// format their name ends in.
 QImage DecodePicture(const QString &resource);

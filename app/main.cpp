@@ -109,12 +109,14 @@ int main(int argc, char **argv)
     }
 
     TApplication app(argc, argv);
-    // Decoded on a second core while the fonts and the controls are made.
-    QStringList pictures = {resources::kMainBackground};
+    // Decoded on a second core while the fonts and the controls are made, in
+    // the order they are needed: the glyphs, the main window's picture (shown
+    // once its controls are made), the icon.
+    QStringList pictures;
     for (const char *glyph : {"new_profile", "save", "open", "delete_profile", "search",
                               "find_next", "cancel", "new_item", "about", "star", "ok"})
         pictures.append(resources::GlyphPath(glyph));
-    pictures.append(resources::kIcon);
+    pictures.append({resources::kMainBackground, resources::kIcon});
     StartDecodingPictures(pictures);
     // A style named in QT_STYLE_OVERRIDE was taken when the application began.
     if (qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"))
