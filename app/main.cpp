@@ -1,5 +1,5 @@
-// Program entry: the application object titled "Yearnbox", the three windows
-// in their order (TForm1, TForm2, TForm3), then the message loop.
+// Program entry: the application object titled "Yearnbox", the main window
+// TForm1 (TForm2 and TForm3 are made when first needed), then the message loop.
 
 #include "app/about_window.h"
 #include "app/application.h"
@@ -27,6 +27,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -146,13 +147,22 @@ int main(int argc, char **argv)
         }
         shownBoxes.SetParent(&form1);
         dialogs.SetParent(&form1);
-        TForm2 form2(modal, &form1);
+        // Made when first needed, after the first paint.
+        std::unique_ptr<TForm2> form2;
+        form1.SetAboutWindow([&]() -> TForm2 & {
+            if (!form2)
+                form2 = std::make_unique<TForm2>(modal, &form1);
+            return *form2;
+        });
         TDesktopRegistration desktop(xdg);
         TFileAssociation association(xdg.dataHome + QStringLiteral("/yearnbox/classes/"), desktop,
                                      QCoreApplication::applicationFilePath());
-        TForm3 form3(form1, association, modal, &form1);
-        form1.SetAboutWindow(&form2);
-        form1.SetAssociationWindow(&form3);
+        std::unique_ptr<TForm3> form3;
+        form1.SetAssociationWindow([&]() -> TForm3 & {
+            if (!form3)
+                form3 = std::make_unique<TForm3>(form1, association, modal, &form1);
+            return *form3;
+        });
         ShowProgramIcon();
         form1.show();
         if (!screenshot.isEmpty()) {
