@@ -8,7 +8,6 @@
 #include "app/csv_commands.h"
 #include "app/early_pictures.h"
 #include "app/file_association.h"
-#include "app/font_configuration.h"
 #include "app/gift_page_command.h"
 #include "app/main_window.h"
 #include "app/screenshot.h"
@@ -110,8 +109,6 @@ int main(int argc, char **argv)
         return 2;
     }
 
-    // Read on a second core while the application object is made.
-    TFontConfigurationLoad fontConfiguration;
     TApplication app(argc, argv);
     // Decoded on a second core while the fonts and the controls are made, in
     // the order they are needed: the glyphs, the main window's picture (shown
@@ -128,7 +125,6 @@ int main(int argc, char **argv)
     // Before the first window, whose texts are read as it is made.
     InstallTranslations(app, MessageLanguages(MessageLocaleFromEnvironment()),
                         TranslationFolders(QCoreApplication::applicationDirPath()));
-    fontConfiguration.Wait();
     TMessageBoxes shownBoxes;
     TStandardErrorMessages unattended;
     // A screenshot run must not wait for a click on a box.

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need; quiet when all are there.
 set -euo pipefail
 
-# Each for: the build; the backgrounds (and fontconfig, read ahead at start-up); the Tahoma font; the tests; the
+# Each for: the build; the backgrounds; the Tahoma font; the tests; the
 # microbenchmarks; the bench smoke test's checks (python3), the peer
 # comparison (time, sqlite3) and start-up's timing (strace); the fuzz run, clang's warnings and the layout
 # check; the end-to-end tests (the last two lines: the desktop's file
@@ -15,7 +15,7 @@ set -euo pipefail
 # and Qt's own .qm files).
 packages=(
   build-essential cmake qt6-base-dev
-  libjpeg62-turbo-dev libfontconfig-dev
+  libjpeg62-turbo-dev
   fonts-wine
   libgtest-dev
   libbenchmark-dev
