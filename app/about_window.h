@@ -1,7 +1,7 @@
 #pragma once
 // The About window TForm2: the product name, its version, the distribution
-// terms and the author line over a picture of its own. Created hidden at
-// start-up and shown modally as often as asked; closing (by "&Ok" or by the
+// terms and the author line over a picture of its own. Made when first asked
+// for and shown modally as often as asked; closing (by "&Ok" or by the
 // title bar) only hides it, so the next showing finds it unchanged.
 
 #include <QDialog>

@@ -2,10 +2,8 @@
 
 #include "platform/errors.h"
 #include "platform/message_box.h"
-#include "resources/resources.h"
 
 #include <QCoreApplication>
-#include <QIcon>
 
 #include <cstdio>
 
@@ -13,8 +11,6 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Yearnbox"));
     setApplicationVersion(QStringLiteral(YEARNBOX_VERSION));
-    // Every window shows it in the task bar and title bar (_NET_WM_ICON).
-    setWindowIcon(QIcon(resources::kIcon));
 }
 
 bool TApplication::notify(QObject *receiver, QEvent *event)

@@ -3,8 +3,8 @@
 // ".ybk" files should open with Yearnbox. "Yes" writes the association and
 // the settings, "No" the settings only; both close the window. Its check box
 // "Ask me at Startup about this." sets the main window's ask-at-start-up flag.
-// Closing by the title bar answers neither. Created hidden at start-up, it
-// lives as long as the application.
+// Closing by the title bar answers neither. Made when first needed (the
+// question, or the settings written), it lives as long as the application.
 
 #include <QDialog>
 

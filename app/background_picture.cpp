@@ -1,7 +1,6 @@
 #include "app/background_picture.h"
 
-#include "platform/jpeg_decoder.h"
-#include "resources/resources.h"
+#include "app/early_pictures.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -14,7 +13,7 @@ const QColor kDarkBackground(18, 18, 42);
 
 void ShowBackgroundPicture(QLabel &image, const QString &resource)
 {
-    QImage picture = DecodeJpeg(resources::Bytes(resource));
+    QImage picture = TakePicture(resource);
     if (picture.isNull()) {
         image.setAutoFillBackground(true);
         QPalette dark = image.palette();

@@ -1,5 +1,6 @@
 #include "app/glyphs.h"
 
+#include "app/early_pictures.h"
 #include "platform/transparent_bitmap.h"
 #include "resources/resources.h"
 
@@ -7,7 +8,7 @@
 
 QImage GlyphImage(const char *name)
 {
-    return TransparentByBottomLeft(QImage(resources::GlyphPath(name)));
+    return TransparentByBottomLeft(TakePicture(resources::GlyphPath(name)));
 }
 
 QIcon GlyphIcon(const char *name)

@@ -1,11 +1,12 @@
-// Program entry: the application object titled "Yearnbox", the three windows
-// in their order (TForm1, TForm2, TForm3), then the message loop.
+// Program entry: the application object titled "Yearnbox", the main window
+// TForm1 (TForm2 and TForm3 are made when first needed), then the message loop.
 
 #include "app/about_window.h"
 #include "app/application.h"
 #include "app/association_window.h"
 #include "app/command_line.h"
 #include "app/csv_commands.h"
+#include "app/early_pictures.h"
 #include "app/file_association.h"
 #include "app/gift_page_command.h"
 #include "app/main_window.h"
@@ -17,12 +18,16 @@
 #include "platform/message_box.h"
 #include "platform/modal_windows.h"
 #include "platform/xdg_folders.h"
+#include "resources/resources.h"
 
 #include <QFile>
+#include <QIcon>
+#include <QPixmap>
 #include <QStyleFactory>
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -56,6 +61,14 @@ bool g_screenshotFailed = false;
 void ScreenshotDone(bool saved)
 {
     g_screenshotFailed = !saved;
+}
+
+// Every window shows it in the task bar and title bar (_NET_WM_ICON); set
+// before the first is shown, once its picture has been decoded.
+void ShowProgramIcon()
+{
+    if (QApplication::windowIcon().isNull())
+        QApplication::setWindowIcon(QIcon(QPixmap::fromImage(TakePicture(resources::kIcon))));
 }
 
 } // namespace
@@ -97,6 +110,15 @@ int main(int argc, char **argv)
     }
 
     TApplication app(argc, argv);
+    // Decoded on a second core while the fonts and the controls are made, in
+    // the order they are needed: the glyphs, the main window's picture (shown
+    // once its controls are made), the icon.
+    QStringList pictures;
+    for (const char *glyph : {"new_profile", "save", "open", "delete_profile", "search",
+                              "find_next", "cancel", "new_item", "about", "star", "ok"})
+        pictures.append(resources::GlyphPath(glyph));
+    pictures.append({resources::kMainBackground, resources::kIcon});
+    StartDecodingPictures(pictures);
     // A style named in QT_STYLE_OVERRIDE was taken when the application began.
     if (qEnvironmentVariableIsEmpty("QT_STYLE_OVERRIDE"))
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -125,13 +147,23 @@ int main(int argc, char **argv)
         }
         shownBoxes.SetParent(&form1);
         dialogs.SetParent(&form1);
-        TForm2 form2(modal, &form1);
+        // Made when first needed, after the first paint.
+        std::unique_ptr<TForm2> form2;
+        form1.SetAboutWindow([&]() -> TForm2 & {
+            if (!form2)
+                form2 = std::make_unique<TForm2>(modal, &form1);
+            return *form2;
+        });
         TDesktopRegistration desktop(xdg);
         TFileAssociation association(xdg.dataHome + QStringLiteral("/yearnbox/classes/"), desktop,
                                      QCoreApplication::applicationFilePath());
-        TForm3 form3(form1, association, modal, &form1);
-        form1.SetAboutWindow(&form2);
-        form1.SetAssociationWindow(&form3);
+        std::unique_ptr<TForm3> form3;
+        form1.SetAssociationWindow([&]() -> TForm3 & {
+            if (!form3)
+                form3 = std::make_unique<TForm3>(form1, association, modal, &form1);
+            return *form3;
+        });
+        ShowProgramIcon();
         form1.show();
         if (!screenshot.isEmpty()) {
             // Nor for an answer to the association question.
@@ -145,6 +177,10 @@ int main(int argc, char **argv)
         }
         return code;
     } catch (...) {
+        try {
+            ShowProgramIcon();
+        } catch (...) {
+        }
         ReportCurrentError(&boxes);
         return 1;
     }

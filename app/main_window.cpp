@@ -322,7 +322,7 @@ void TForm1::ReadSettings()
 
 void TForm1::WriteSettings()
 {
-    const bool ticked = form3_ && form3_->CheckBox1()->isChecked();
+    const bool ticked = form3_ && form3_().CheckBox1()->isChecked();
     try {
         WriteLines(SettingsPath(),
                    SettingsLines({OuterHeight(), OuterWidth(), askAtStartup_}, ticked));
@@ -469,16 +469,19 @@ void TForm1::Timer5Timer()
 {
     // Asked once per run, and only while no association exists.
     timer5_->stop();
-    if (!form3_ || form3_->Association().AssociationExists())
+    if (!form3_)
         return;
-    CentreOver(*form3_, *this);
+    TForm3 &form3 = form3_();
+    if (form3.Association().AssociationExists())
+        return;
+    CentreOver(form3, *this);
     if (askAtStartup_ == 0) {
-        form3_->CheckBox1()->setChecked(false);
+        form3.CheckBox1()->setChecked(false);
         return;
     }
     if (askAtStartup_ == 1) {
-        form3_->CheckBox1()->setChecked(true);
-        form3_->ShowModal();
+        form3.CheckBox1()->setChecked(true);
+        form3.ShowModal();
     }
 }
 
@@ -486,8 +489,9 @@ void TForm1::BitBtn3Click()
 {
     if (!form2_)
         return;
-    CentreOver(*form2_, *this);
-    form2_->ShowModal();
+    TForm2 &form2 = form2_();
+    CentreOver(form2, *this);
+    form2.ShowModal();
 }
 
 void TForm1::Image1Click()

@@ -61,9 +61,10 @@ public:
            IFileDialogs &dialogs, QWidget *parent = nullptr);
     ~TForm1() override;
 
-    // The About window and the association window, created after this one.
-    void SetAboutWindow(TForm2 *form2) { form2_ = form2; }
-    void SetAssociationWindow(TForm3 *form3) { form3_ = form3; }
+    // The About window and the association window, made by these when first
+    // needed: never before the first paint.
+    void SetAboutWindow(std::function<TForm2 &()> make) { form2_ = std::move(make); }
+    void SetAssociationWindow(std::function<TForm3 &()> make) { form3_ = std::move(make); }
     // How the restore dialog is shown; QDialog::exec() until set.
     void SetModalWindows(IModalWindows *modal) { modal_ = modal; }
 
@@ -273,8 +274,8 @@ private:
     QString folder_;
     IMessageBoxes &messages_;
     IFileDialogs &dialogs_;
-    TForm2 *form2_ = nullptr;
-    TForm3 *form3_ = nullptr;
+    std::function<TForm2 &()> form2_;
+    std::function<TForm3 &()> form3_;
     IModalWindows *modal_ = nullptr;
     int askAtStartup_ = 1;
     // Shown once the window is up.

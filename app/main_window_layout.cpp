@@ -118,8 +118,9 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));
     setPalette(palette);
 
+    // The lowest control; its picture is shown once the others are made, the
+    // longest the picture's decoding gets on the second core.
     image1_ = Place(new QLabel(this), "Image1", QRect(-72, -16, 1024, 559));
-    ShowBackgroundPicture(*image1_, resources::kMainBackground);
     image1_->installEventFilter(this);
 
     label5_ = Place(new QLabel(QStringLiteral("Yearnbox"), this), "Label5", QRect(16, -5, 205, 58));
@@ -256,4 +257,5 @@ void TForm1::CreateControls(IFileDialogs &dialogs)
 
     profiles_ =
         std::make_unique<TProfiles>(folder_, *latticeGrid1_, *comboBox1_, messages_, dialogs);
+    ShowBackgroundPicture(*image1_, resources::kMainBackground);
 }

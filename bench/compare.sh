@@ -2,9 +2,10 @@
 # compare.sh N: whole-process timings of N generated items (same files, warm
 # page cache): our load and save against sqlite3's CSV import and export of
 # the same items in UTF-8, with cat as the reading floor; our --import-csv of
-# our own --export-csv of them beside a load of the profile it makes; start-up to the first
-# painted window (--screenshot, an empty list) beside a bare Qt 6 window; then
-# our in-process medians and the ratio of each of our operations to its peer.
+# our own --export-csv of them beside a load of the profile it makes; then
+# our in-process medians and the ratio of each of our operations to its peer;
+# last, start-up to the first painted window beside a bare Qt 6 window
+# (startup.sh, which times both from outside the same way).
 # Env: BENCH (build/yearnbox-bench), GEN (build/yearnbox-gen-profile),
 #      YEARNBOX (build/yearnbox), BARE (build/yearnbox-bare-window),
 #      RUNS (3), DATA (/tmp/perf).
@@ -70,13 +71,6 @@ exported=$data/gen$n.export.csv imported=$data/gen$n.imported.ybk
 "$yearnbox" --export-csv "$ybk" "$exported"
 measure ours import sh -c 'rm -f "$1" && exec "$2" --import-csv "$3" "$1"' sh "$imported" "$yearnbox" "$exported"
 measure ours loadi "$bench" --runs 1 load "$imported"
-# Start-up: a copy of the program in a folder of its own keeps its empty blank
-# profile and settings there; one run first makes them.
-mkdir -p "$tmp/app"
-cp "$yearnbox" "$tmp/app/yearnbox"
-"$tmp/app/yearnbox" --screenshot "$tmp/first.png"
-measure bare start "$bare" "$tmp/bare.png"
-measure ours start "$tmp/app/yearnbox" --screenshot "$tmp/ours.png"
 
 echo
 echo "# in-process medians (5 runs after a warm-up)"
@@ -84,7 +78,7 @@ for op in load clear paint; do "$bench" "$op" "$ybk"; done
 "$bench" save "$ybk" "$out"
 
 echo
-awk '$1 == "sqlite3" || $1 == "bare" {peer[$2] = $3; who[$2] = $1} $1 == "ours" {ours[$2] = $3; rss[$2] = $4}
+awk '$1 == "sqlite3" {peer[$2] = $3; who[$2] = $1} $1 == "ours" {ours[$2] = $3; rss[$2] = $4}
      END {for (op in ours) if (op in peer)
             printf "%-5s ours %s s, %s %s s: %.2f x\n", op, ours[op], who[op], peer[op], ours[op] / peer[op]
           if ("import" in ours && "loadi" in ours)
@@ -92,3 +86,6 @@ awk '$1 == "sqlite3" || $1 == "bare" {peer[$2] = $3; who[$2] = $1} $1 == "ours" 
                    ours["import"], rss["import"], ours["loadi"], rss["loadi"],
                    ours["import"] / ours["loadi"], rss["import"] / rss["loadi"]}' \
   "$tmp/table"
+
+echo
+YEARNBOX=$yearnbox BARE=$bare "$root/bench/startup.sh" "$runs"

@@ -4,7 +4,7 @@ set -euo pipefail
 
 # Each for: the build; the backgrounds; the Tahoma font; the tests; the
 # microbenchmarks; the bench smoke test's checks (python3), the peer
-# comparison (time, sqlite3); the fuzz run, clang's warnings and the layout
+# comparison (time, sqlite3) and start-up's timing (strace); the fuzz run, clang's warnings and the layout
 # check; the end-to-end tests (the last two lines: the desktop's file
 # associations, generic xdg-open's MIME lookup, gtk-launch, and xprop for the
 # window icon); the install and package tests; the
@@ -19,7 +19,7 @@ packages=(
   fonts-wine
   libgtest-dev
   libbenchmark-dev
-  python3 time sqlite3
+  python3 time sqlite3 strace
   clang libclang-rt-14-dev clang-format
   xvfb xdotool imagemagick
   xdg-utils shared-mime-info desktop-file-utils libglib2.0-bin

@@ -106,7 +106,7 @@ TEST_F(AboutTest, TheWindowIsLaidOutAsDesigned)
 
 TEST_F(AboutTest, ShownTwiceItIsTheSameWindowCentredWhereverTheMainWindowIsAndClosingHidesIt)
 {
-    form.SetAboutWindow(&about);
+    form.SetAboutWindow([this]() -> TForm2 & { return about; });
     form.show();
     const auto key = [this](Qt::Key key, Qt::KeyboardModifiers modifiers) {
         return [this, key, modifiers](QDialog &) {

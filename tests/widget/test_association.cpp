@@ -46,7 +46,7 @@ protected:
         form->move(200, 100);
         form->show();
         form3 = std::make_unique<TForm3>(*form, association, modal);
-        form->SetAssociationWindow(form3.get());
+        form->SetAssociationWindow([this]() -> TForm3 & { return *form3; });
         modal.answer = [this, answer](QDialog &) {
             tickedWhenShown = form3->CheckBox1()->isChecked();
             if (answer)
@@ -149,7 +149,7 @@ TEST_F(AssociationTest, NoQuestionWhenAnAssociationExistsOrTheFlagIsNeitherOneNo
         TFileAssociation caseAssociation(caseStore.Path(), caseDesktop, kExe);
         TForm1 main(folder.Path(), QString(), boxes, dialogs);
         TForm3 question(main, caseAssociation, modal);
-        main.SetAssociationWindow(&question);
+        main.SetAssociationWindow([&]() -> TForm3 & { return question; });
         main.Timer5()->setInterval(1);
         ASSERT_TRUE(WaitUntil([&] { return !main.Timer5()->isActive(); }));
         EXPECT_TRUE(modal.shown.isEmpty());
@@ -171,7 +171,7 @@ TEST_F(AssociationTest, AStoreThatCannotBeWrittenClosesSilentlyAndAsksAgainNextT
     TFileAssociation blocked(store.File("blocked") + QStringLiteral("/classes/"), desktop, kExe);
     TForm1 main(folder.Path(), QString(), boxes, dialogs);
     TForm3 question(main, blocked, modal);
-    main.SetAssociationWindow(&question);
+    main.SetAssociationWindow([&]() -> TForm3 & { return question; });
     modal.answer = [&](QDialog &) { question.Button1()->click(); };
     main.Timer5()->setInterval(1);
     ASSERT_TRUE(WaitUntil([&] { return !main.Timer5()->isActive(); }));

@@ -1,6 +1,7 @@
 // The main window as it starts: every control at its place, the pictures, the
 // fonts, and how the controls follow a resize.
 
+#include "app/early_pictures.h"
 #include "app/glyphs.h"
 #include "app/main_window.h"
 #include "grid_window/lattice_grid.h"
@@ -218,6 +219,19 @@ TEST(Pictures, TheBackgroundsDecodeWithLibjpegAndBadBytesGiveNoPicture)
     QByteArray damaged = jpeg;
     damaged.replace(2, 200, QByteArray(200, '\x00'));
     EXPECT_TRUE(DecodeJpeg(damaged).isNull());
+}
+
+TEST(Pictures, OnesDecodedAheadAreThoseDecodedNowAndServeTheirFirstAskerOnly)
+{
+    const QString star = resources::GlyphPath("star");
+    StartDecodingPictures({resources::kMainBackground, star});
+    // The About picture was not decoded ahead: it is decoded when asked.
+    for (const QString &path : {resources::kMainBackground, star, resources::kAboutBackground}) {
+        const QImage ahead = TakePicture(path);
+        ASSERT_FALSE(ahead.isNull()) << path.toStdString();
+        EXPECT_EQ(ahead, DecodePicture(path)) << path.toStdString();
+        EXPECT_EQ(TakePicture(path), ahead) << "asked again: " << path.toStdString();
+    }
 }
 
 TEST(Glyphs, TheBottomLeftPixelGivesTheTransparentColour)
