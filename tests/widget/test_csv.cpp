@@ -115,6 +115,7 @@ TEST(CsvText, AFormulaGetsOneApostropheMoreAndLosesItAgain)
         {u"a=b", u"a=b"},
     };
     // A plain number is the same in every locale.
+    const QLocale before;
     for (const char *locale : {"C", "en_US", "de_DE"}) {
         QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
         for (const Row &row : rows) {
@@ -126,7 +127,7 @@ TEST(CsvText, AFormulaGetsOneApostropheMoreAndLosesItAgain)
                 << locale << " " << text.toStdString();
         }
     }
-    QLocale::setDefault(QLocale::c());
+    QLocale::setDefault(before);
 }
 
 TEST(CsvText, ReadingInPiecesOfAnySizeGivesTheSameRecordsAndLines)
