@@ -180,6 +180,7 @@ int main(int argc, char **argv)
         try {
             ShowProgramIcon();
         } catch (...) {
+            // Without its icon the box still tells the error that matters.
         }
         ReportCurrentError(&boxes);
         return 1;

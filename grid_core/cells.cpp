@@ -507,7 +507,7 @@ void TCells::WriteText(TTextFieldWriter &writer) const
 void TCells::BeginRead()
 {
     DestroyRemovedCells();
-    readGuard_.Begin(rowCount_, columnCount_);
+    readGuard_.Begin(rowCount_);
 }
 
 void TCells::WaitForReader()

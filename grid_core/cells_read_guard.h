@@ -29,14 +29,13 @@ public:
     // itself (a million rows: about 0.1 s against 5 ms).
     using TFrozenCells = std::vector<const TCell *>;
 
-    // On the store's thread, before the reader is given the store of rows x
-    // columns cells.
-    void Begin(int rows, int columns)
+    // On the store's thread, before the reader is given the store of rows
+    // rows.
+    void Begin(int rows)
     {
         assert(!reading_.load());
         kept_.clear();
         rows_ = rows;
-        columns_ = columns;
         next_ = 0;
         owner_ = std::this_thread::get_id();
         reading_.store(true, std::memory_order_release);
@@ -165,7 +164,6 @@ private:
     std::atomic<int> ownerWaiting_ = 0;
     std::thread::id owner_;
     int rows_ = 0;
-    int columns_ = 0;
     mutable std::mutex mutex_;
     // Under mutex_: the row the reader comes to next, the kept texts and the
     // copied rows (from frozenFrom_ on; -1 while the rows are the store's).
